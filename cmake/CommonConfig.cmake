@@ -1,0 +1,29 @@
+# Options every Quorvex target shares: language level, warnings, strict Qt defines.
+add_library(quorvex_options INTERFACE)
+target_compile_features(quorvex_options INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(quorvex_options INTERFACE -Wall -Wextra -Wpedantic)
+  if(QUORVEX_WERROR)
+    target_compile_options(quorvex_options INTERFACE -Werror)
+  endif()
+  if(QUORVEX_SANITIZE)
+    target_compile_options(quorvex_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(quorvex_options INTERFACE -fsanitize=address,undefined)
+  endif()
+endif()
+
+target_compile_definitions(quorvex_options INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_TO_ASCII
+  QT_NO_CAST_FROM_BYTEARRAY
+  QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+  QT_NO_URL_CAST_FROM_STRING
+  QT_USE_QSTRINGBUILDER
+  QT_STRICT_ITERATORS
+  QT_NO_KEYWORDS
+)
+if(WIN32)
+  target_compile_definitions(quorvex_options INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
+endif()

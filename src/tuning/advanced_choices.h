@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "tuning/tuning_state.h"
+
+namespace quorvex {
+
+enum class ChoiceMark { None, Recommended, Default };
+
+// One option control of an advanced group: choosing it gives the group's field `value`.
+struct AdvancedChoice {
+    std::string_view control;
+    std::string_view caption;
+    std::int32_t value;
+    ChoiceMark mark;
+};
+
+struct AdvancedGroup {
+    std::string_view id;       // option group name in the control model
+    std::string_view heading;  // heading shown on the window
+    TuningField field;
+    std::span<const AdvancedChoice> choices;
+};
+
+std::span<const AdvancedGroup> advancedGroups();
+// The group and choice of an advanced option control; nullptr when the name is not one.
+const AdvancedGroup* findAdvancedGroupOf(std::string_view control);
+const AdvancedChoice* findAdvancedChoice(std::string_view control);
+const AdvancedChoice& markedChoice(const AdvancedGroup& group, ChoiceMark mark);
+std::string_view markText(ChoiceMark mark);
+
+}  // namespace quorvex

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "tuning/registry_backend.h"
+#include "tuning/registry_data.h"
+
+namespace quorvex {
+
+// The registry of a system without one: a per-user file in the registry editor's import
+// format. Every operation is one transaction: lock against another instance, load, change,
+// write a temporary file, flush it and rename it over the store, so that a crash or a full
+// disk never leaves a half-written store. A store that cannot be parsed is moved aside
+// ("<name>.corrupt-<time>") and never overwritten.
+class FileRegistryBackend : public RegistryBackend {
+public:
+    explicit FileRegistryBackend(std::string storePath);
+
+    long createKey(Hive hive, const std::string& path, RegKey& key) override;
+    long openKey(Hive hive, const std::string& path, RegKey& key) override;
+    long setValue(RegKey key, const std::string& name, std::uint32_t type,
+                  const std::vector<std::uint8_t>& data) override;
+    void closeKey(RegKey key) override;
+
+    const std::string& storePath() const { return storePath_; }
+    // The store as it is on disk now (empty when missing or unreadable).
+    RegistryData load() const;
+
+private:
+    // Runs `change` on the loaded store under the lock and saves it when it reports a change.
+    // Returns the status `change` produced, or a write failure.
+    long transact(const std::function<long(RegistryData&, bool& changed)>& change);
+    RegKey open(Hive hive, const std::string& path);
+
+    std::string storePath_;
+    std::map<RegKey, std::pair<Hive, std::string>> handles_;
+    RegKey next_ = 1;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,42 @@
+#include "tuning/memory_registry_backend.h"
+
+namespace quorvex {
+
+RegKey MemoryRegistryBackend::open(Hive hive, const std::string& path) {
+    const RegKey key = next_++;
+    handles_.emplace(key, std::make_pair(hive, path));
+    return key;
+}
+
+bool MemoryRegistryBackend::refused(Hive hive) const {
+    auto it = refused_.find(hive);
+    return it != refused_.end() && it->second;
+}
+
+long MemoryRegistryBackend::createKey(Hive hive, const std::string& path, RegKey& key) {
+    if (refused(hive)) return kRegAccessDenied;
+    data_.createKey(hive, path);
+    key = open(hive, path);
+    return kRegOk;
+}
+
+long MemoryRegistryBackend::openKey(Hive hive, const std::string& path, RegKey& key) {
+    if (!data_.hasKey(hive, path)) return kRegNotFound;
+    key = open(hive, path);
+    return kRegOk;
+}
+
+long MemoryRegistryBackend::setValue(RegKey key, const std::string& name, std::uint32_t type,
+                                     const std::vector<std::uint8_t>& data) {
+    auto it = handles_.find(key);
+    if (it == handles_.end()) return kRegInvalidData;
+    const auto& [hive, path] = it->second;
+    if (refused(hive)) return kRegAccessDenied;
+    if (!data_.hasKey(hive, path)) return kRegNotFound;
+    data_.setValue(hive, path, name, type, data);
+    return kRegOk;
+}
+
+void MemoryRegistryBackend::closeKey(RegKey key) { handles_.erase(key); }
+
+}  // namespace quorvex

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tuning/registry_types.h"
+
+namespace quorvex {
+
+using RegKey = std::uintptr_t;
+
+// The four registry primitives modRegistry is written against; each backend gives them the
+// Windows registry's semantics: case-insensitive key paths and value names, creation of
+// missing parents, opening that fails for a missing key, values replaced whole.
+class RegistryBackend {
+public:
+    virtual ~RegistryBackend() = default;
+    // Creates the key and every missing parent, or opens it when it exists.
+    virtual long createKey(Hive hive, const std::string& path, RegKey& key) = 0;
+    // Opens an existing key only.
+    virtual long openKey(Hive hive, const std::string& path, RegKey& key) = 0;
+    virtual long setValue(RegKey key, const std::string& name, std::uint32_t type,
+                          const std::vector<std::uint8_t>& data) = 0;
+    virtual void closeKey(RegKey key) = 0;
+};
+
+}  // namespace quorvex

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "tuning/control_model.h"
+#include "tuning/registry_backend.h"
+#include "tuning/registry_types.h"
+#include "tuning/tuning_state.h"
+
+namespace quorvex {
+
+// Where a row's data comes from at the moment of its write: a TuningState field (an integer
+// of the field's width) or the current text of a list.
+struct PlanSource {
+    enum class Kind { Field, List } kind;
+    TuningField field;
+    std::string_view list;
+
+    static constexpr PlanSource ofField(TuningField f) { return {Kind::Field, f, {}}; }
+    static constexpr PlanSource ofList(std::string_view name) {
+        return {Kind::List, TuningField::Mtu, name};
+    }
+};
+
+struct PlanRow {
+    int number;  // 1-based
+    Hive hive;
+    std::string_view keyPath;
+    std::string_view valueName;
+    std::uint32_t type;
+    PlanSource source;
+};
+
+// The eighteen writes of the automatic optimization, in order.
+std::span<const PlanRow> optimizationWritePlan();
+
+RegData planRowData(const PlanRow& row, const TuningState& state, const ControlModel& controls);
+
+// CreateKey for the row's hive and path, then SetValue with its current source value.
+// Returns whether the value was written.
+bool runPlanRow(RegistryBackend& backend, const PlanRow& row, const TuningState& state,
+                const ControlModel& controls);
+
+// Runs every row in order; returns how many rows were not written.
+int runWritePlan(RegistryBackend& backend, std::span<const PlanRow> plan, const TuningState& state,
+                 const ControlModel& controls);
+
+}  // namespace quorvex
