@@ -56,7 +56,7 @@ bool replaceAtomically(const std::string& path, const std::string& text) {
     std::string tmpl = path + ".tmp.XXXXXX";
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) return false;
-    const bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
+    const bool ok = writeAll(fd, text) && ::fdatasync(fd) == 0;
     if (::close(fd) != 0 || !ok || ::rename(tmpl.c_str(), path.c_str()) != 0) {
         ::unlink(tmpl.c_str());
         return false;
