@@ -3,12 +3,13 @@
 namespace quorvex {
 
 monitor::NumberLocale NumberLocaleFrom(const QLocale& locale) {
-    monitor::NumberLocale separators;
-    separators.decimal = locale.decimalPoint().toStdString();
-    separators.grouping = locale.groupSeparator().toStdString();
-    if (separators.decimal.empty()) separators.decimal = ".";
+    const QString decimal = locale.decimalPoint();
+    QString grouping = locale.groupSeparator();
     // A grouping separator equal to the decimal one would make numbers unreadable.
-    if (separators.grouping == separators.decimal) separators.grouping.clear();
+    if (grouping == decimal) grouping.clear();
+    monitor::NumberLocale separators;
+    if (!decimal.isEmpty()) separators.decimal = decimal.toStdString();
+    separators.grouping = grouping.toStdString();
     return separators;
 }
 
