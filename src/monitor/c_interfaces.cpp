@@ -16,7 +16,9 @@ std::shared_ptr<CInterface> CInterfaces::Item(std::int32_t index) const {
     return entries_[static_cast<std::size_t>(index) - 1];
 }
 
-std::shared_ptr<CInterface> CInterfaces::Item(std::string_view) const { return nullptr; }
+std::shared_ptr<CInterface> CInterfaces::Item(std::string_view) const {
+    return nullptr;
+}
 
 std::int32_t CInterfaces::Count() const {
     constexpr auto kMax = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());

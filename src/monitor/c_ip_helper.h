@@ -12,7 +12,8 @@ namespace quorvex {
 // The interface-table snapshot and its two byte sums. The window keeps one for its whole life.
 class CIpHelper {
 public:
-    static constexpr const char* kNotSupportedMessage = "IP Helper is not supported by this system.";
+    static constexpr const char* kNotSupportedMessage =
+        "IP Helper is not supported by this system.";
 
     CIpHelper(InterfaceTableSource& source, Prompts& prompts);
 

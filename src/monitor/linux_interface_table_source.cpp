@@ -58,7 +58,9 @@ LinuxInterfaceTableSource::LinuxInterfaceTableSource(std::string procNetDev,
                                                      std::string sysClassNet)
     : procNetDev_(std::move(procNetDev)), sysClassNet_(std::move(sysClassNet)) {}
 
-LinuxInterfaceTableSource::~LinuxInterfaceTableSource() { CloseSocket(); }
+LinuxInterfaceTableSource::~LinuxInterfaceTableSource() {
+    CloseSocket();
+}
 
 void LinuxInterfaceTableSource::CloseSocket() {
     if (socket_ >= 0) ::close(socket_);
@@ -76,8 +78,10 @@ TableResult LinuxInterfaceTableSource::ReadTable(CInterfaces& rows) {
         snapshot = CInterfaces{};
         const Outcome proc = ReadProcNetDev(snapshot);
         // Netlink that failed this once is a silent failure; no source at all is "unsupported".
-        if (proc == Outcome::Ok) outcome = Outcome::Ok;
-        else if (outcome == Outcome::Unavailable) outcome = proc;
+        if (proc == Outcome::Ok)
+            outcome = Outcome::Ok;
+        else if (outcome == Outcome::Unavailable)
+            outcome = proc;
     }
     if (outcome == Outcome::Unavailable) return TableResult::NotSupported;
     if (outcome == Outcome::Failed) return TableResult::Failed;
@@ -160,9 +164,11 @@ void LinuxInterfaceTableSource::FillSpeeds(CInterfaces& rows) {
             it->second.operState != row->OperationalStatus()) {
             SpeedEntry entry{row->InterfaceName(), row->OperationalStatus(), 0};
             // A name with a path separator cannot be a sysfs entry of this folder.
-            if (row->InterfaceName().find('/') == std::string::npos && !row->InterfaceName().empty() &&
-                row->InterfaceName() != "." && row->InterfaceName() != "..")
-                entry.bitsPerSecond = ReadSpeed(sysClassNet_ + "/" + row->InterfaceName() + "/speed");
+            if (row->InterfaceName().find('/') == std::string::npos &&
+                !row->InterfaceName().empty() && row->InterfaceName() != "." &&
+                row->InterfaceName() != "..")
+                entry.bitsPerSecond =
+                    ReadSpeed(sysClassNet_ + "/" + row->InterfaceName() + "/speed");
             it = speeds_.insert_or_assign(index, std::move(entry)).first;
         }
         row->SetSpeed(it->second.bitsPerSecond);

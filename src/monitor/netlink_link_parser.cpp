@@ -23,7 +23,9 @@ T ReadStruct(std::span<const std::byte> bytes) {
     return value;
 }
 
-std::size_t Align4(std::size_t n) { return (n + 3) & ~std::size_t{3}; }
+std::size_t Align4(std::size_t n) {
+    return (n + 3) & ~std::size_t{3};
+}
 
 // Interface admin status as the interface MIB counts it: 1 up, 2 down.
 constexpr std::int32_t kAdminUp = 1;
@@ -71,14 +73,11 @@ std::shared_ptr<CInterface> ParseLink(std::span<const std::byte> payload) {
                 break;
             }
             case IFLA_MTU:
-                if (data.size() >= 4) row->SetMaximumTransmissionUnit(
-                    ClampToInt32(ReadStruct<std::uint32_t>(data)));
+                if (data.size() >= 4)
+                    row->SetMaximumTransmissionUnit(ClampToInt32(ReadStruct<std::uint32_t>(data)));
                 break;
             case IFLA_OPERSTATE:
                 if (!data.empty()) row->SetOperationalStatus(static_cast<std::uint8_t>(data[0]));
-                break;
-            case IFLA_TXQLEN:
-                if (data.size() >= 4) row->SetOutputQueueLength(ReadStruct<std::uint32_t>(data));
                 break;
             case IFLA_ADDRESS: {
                 std::uint8_t address[8] = {};
@@ -126,8 +125,8 @@ LinkDumpStatus ParseLinkDump(std::span<const std::byte> datagram, std::uint32_t 
         const auto header = ReadStruct<nlmsghdr>(datagram.subspan(offset));
         if (header.nlmsg_len < sizeof(nlmsghdr) || header.nlmsg_len > datagram.size() - offset)
             return LinkDumpStatus::Error;
-        const auto payload = datagram.subspan(offset + sizeof(nlmsghdr),
-                                              header.nlmsg_len - sizeof(nlmsghdr));
+        const auto payload =
+            datagram.subspan(offset + sizeof(nlmsghdr), header.nlmsg_len - sizeof(nlmsghdr));
         offset += Align4(header.nlmsg_len);
         if (header.nlmsg_seq != seq) continue;
         switch (header.nlmsg_type) {

@@ -29,32 +29,70 @@ std::string GroupDigits(std::string_view digits, const std::string& separator) {
     return out;
 }
 
+// Splits a non-negative value into integer and fraction digits, rounded to `decimals` places from
+// its 15-significant-digit decimal form, halves away from zero, as people round what they read:
+// 2147.475 gives 2147.48 although the nearest double lies just below the half.
+void RoundDecimal(double value, int decimals, std::string& integer, std::string& fraction) {
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::scientific, 14);
+    const std::string_view text(buffer.data(), ec == std::errc{} ? end - buffer.data() : 0);
+    const auto e = text.find('e');
+    std::string digits;
+    int exponent = 0;
+    if (e != std::string_view::npos && e >= 1) {
+        for (char c : text.substr(0, e))
+            if (c >= '0' && c <= '9') digits += c;
+        const auto exp = text.substr(e + 1);
+        const char* first = exp.data() + (exp.starts_with('+') ? 1 : 0);
+        std::from_chars(first, exp.data() + exp.size(), exponent);
+    }
+    int point = exponent + 1;  // digits before the decimal point
+    const int keep = point + decimals;
+    if (keep < 0 || digits.empty()) {
+        digits.assign(static_cast<std::size_t>(decimals), '0');
+        point = 0;
+    } else if (keep < static_cast<int>(digits.size())) {
+        const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
+        digits.resize(static_cast<std::size_t>(keep));
+        if (up) {
+            int i = keep - 1;
+            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
+                digits[static_cast<std::size_t>(i--)] = '0';
+            if (i >= 0) {
+                ++digits[static_cast<std::size_t>(i)];
+            } else {
+                digits.insert(digits.begin(), '1');
+                ++point;
+            }
+        }
+    } else {
+        digits.append(static_cast<std::size_t>(keep) - digits.size(), '0');
+    }
+    if (point <= 0) {
+        integer.clear();
+        fraction = std::string(static_cast<std::size_t>(-point), '0') + digits;
+    } else {
+        integer = digits.substr(0, static_cast<std::size_t>(point));
+        fraction = digits.substr(static_cast<std::size_t>(point));
+    }
+    const auto nonZero = integer.find_first_not_of('0');
+    integer.erase(0, nonZero == std::string::npos ? integer.size() : nonZero);
+}
+
 }  // namespace
 
 std::string FormatNumber(double value, const NumberPattern& pattern, const NumberLocale& locale) {
     if (!std::isfinite(value)) return {};
-    // Fixed notation of a finite double needs at most 309 integer digits plus the decimals.
-    std::array<char, 400> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         std::fabs(value), std::chars_format::fixed,
-                                         pattern.decimals);
-    if (ec != std::errc{}) return {};
-    std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    std::string_view integer = digits;
-    std::string_view fraction;
-    if (const auto dot = digits.find('.'); dot != std::string_view::npos) {
-        integer = digits.substr(0, dot);
-        fraction = digits.substr(dot + 1);
-    }
-    // Drop the leading zero to_chars writes for values below one; the pattern pads again.
-    while (integer.size() > 1 && integer.front() == '0') integer.remove_prefix(1);
-    if (integer == "0") integer = {};
+    std::string integer;
+    std::string fraction;
+    RoundDecimal(std::fabs(value), pattern.decimals, integer, fraction);
 
     std::string intText(integer);
     if (static_cast<int>(intText.size()) < pattern.minIntegerDigits)
         intText.insert(0, static_cast<std::size_t>(pattern.minIntegerDigits) - intText.size(), '0');
 
-    const bool isZero = integer.empty() && fraction.find_first_not_of('0') == std::string_view::npos;
+    const bool isZero = integer.empty() && fraction.find_first_not_of('0') == std::string::npos;
     std::string out;
     if (value < 0 && !isZero) out += '-';
     out += pattern.grouped ? GroupDigits(intText, locale.grouping) : intText;

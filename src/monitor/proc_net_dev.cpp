@@ -25,7 +25,9 @@ enum Column : std::size_t {
     kColumns = 16,
 };
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::shared_ptr<CInterface> ParseLine(std::string_view line) {
     const auto colon = line.find(':');

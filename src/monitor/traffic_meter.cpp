@@ -13,9 +13,19 @@ using monitor::FormatPlain;
 namespace {
 
 // Holders whose load text is "0", then "1", then the labels with their own load text.
-constexpr const char* kZeroHolders[] = {"lblRecv", "lblSent", "Label49", "Label50", "Text8",
-                                        "Text9", "Text6", "Text7", "MaximumDownloadHolder",
-                                        "MaximumUploadHolder", "Text2", "Text3", "Text10"};
+constexpr const char* kZeroHolders[] = {"lblRecv",
+                                        "lblSent",
+                                        "Label49",
+                                        "Label50",
+                                        "Text8",
+                                        "Text9",
+                                        "Text6",
+                                        "Text7",
+                                        "MaximumDownloadHolder",
+                                        "MaximumUploadHolder",
+                                        "Text2",
+                                        "Text3",
+                                        "Text10"};
 constexpr const char* kAverageHolders[] = {"Text12", "Text11", "Text14", "Text13"};
 
 struct LoadText {
@@ -23,13 +33,20 @@ struct LoadText {
     const char* text;
 };
 constexpr LoadText kLabelLoadTexts[] = {
-    {"lblDownloadSpeedTop", "0.0 KB/S"}, {"lblUploadSpeedTop", "0.0 KB/S"},
-    {"Label77", "0.0 KB/S"},             {"Label78", "0.0 KB/S"},
-    {"Label54", "0.00 KBs"},             {"Label62", "0.00 KBs"},
-    {"MaximumDownload", "0.0 KB/S"},     {"MaximumUpload", "0.0 KB/S"},
-    {"Label79", "0.00"},                 {"Label81", "0.00"},
-    {"Label52", "0.00"},                 {"Label83", "0%"},
-    {"Label84", "0%"},                   {"Label30", "0.00 Kbits/s"},
+    {"lblDownloadSpeedTop", "0.0 KB/S"},
+    {"lblUploadSpeedTop", "0.0 KB/S"},
+    {"Label77", "0.0 KB/S"},
+    {"Label78", "0.0 KB/S"},
+    {"Label54", "0.00 KBs"},
+    {"Label62", "0.00 KBs"},
+    {"MaximumDownload", "0.0 KB/S"},
+    {"MaximumUpload", "0.0 KB/S"},
+    {"Label79", "0.00"},
+    {"Label81", "0.00"},
+    {"Label52", "0.00"},
+    {"Label83", "0%"},
+    {"Label84", "0%"},
+    {"Label30", "0.00 Kbits/s"},
 };
 
 // Signed difference of two unsigned sums, in bytes.
@@ -68,8 +85,8 @@ void TrafficMeter::LoadTexts() {
 }
 
 void TrafficMeter::Start() {
-    for (const char* label : {"lblDownloadSpeedTop", "lblUploadSpeedTop", "MaximumDownload",
-                              "MaximumUpload"})
+    for (const char* label :
+         {"lblDownloadSpeedTop", "lblUploadSpeedTop", "MaximumDownload", "MaximumUpload"})
         SetText(label, "0.0 KB/s");
     SetText("Label54", "0.00 KBs");
     SetText("Label62", "0.00 KBs");

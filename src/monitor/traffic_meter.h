@@ -15,17 +15,17 @@ namespace quorvex {
 
 // The displays the meter feeds besides its labels.
 struct MeterDisplays {
-    SampleSink& downloadGraph;        // ucHistogram1
-    SampleSink& uploadGraph;          // ucHistogram2
-    BarSink& downloadShare;           // XP_ProgressBar1
-    BarSink& uploadShare;             // XP_ProgressBar4
-    BarSink& downloadUtilisation;     // XP_ProgressBar2
-    BarSink& uploadUtilisation;       // XP_ProgressBar3
+    SampleSink& downloadGraph;     // ucHistogram1
+    SampleSink& uploadGraph;       // ucHistogram2
+    BarSink& downloadShare;        // XP_ProgressBar1
+    BarSink& uploadShare;          // XP_ProgressBar4
+    BarSink& downloadUtilisation;  // XP_ProgressBar2
+    BarSink& uploadUtilisation;    // XP_ProgressBar3
 };
 
 // The monitor page's once-a-second meter. Every figure it keeps between updates lives as text in
-// the window's hidden holders (ControlModel elements such as "lblRecv", "Label49", "Text6"), written
-// and read with the user's number separators; what the page shows is written to its labels.
+// the window's hidden holders (ControlModel elements such as "lblRecv", "Label49", "Text6"),
+// written and read with the user's number separators; what the page shows is written to its labels.
 // Counts run from the byte sums at Start. An update ends silently at its first failure.
 class TrafficMeter {
 public:

@@ -171,11 +171,11 @@ TEST(IfTableDecoder, NeverReadsPastTheBuffer) {
     };
     const Case cases[] = {
         {2, two.bytes().size(), 2},
-        {5, two.bytes().size(), 2},               // claims more rows than it holds
+        {5, two.bytes().size(), 2},  // claims more rows than it holds
         {0xFFFFFFFFu, two.bytes().size(), 2},
-        {2, two.bytes().size() - 1, 1},           // the second row is cut short
-        {1, two.bytes().size(), 1},               // fewer rows claimed than present
-        {2, 3, 0},                                // not even a row count
+        {2, two.bytes().size() - 1, 1},  // the second row is cut short
+        {1, two.bytes().size(), 1},      // fewer rows claimed than present
+        {2, 3, 0},                       // not even a row count
         {0, 4, 0},
     };
     for (const auto& c : cases) {
@@ -189,10 +189,11 @@ TEST(IfTableDecoder, NeverReadsPastTheBuffer) {
 }
 
 TEST(IfTableDecoder, LoneSurrogatesBecomeReplacementCharacters) {
-    const std::byte bytes[] = {std::byte{0x3D}, std::byte{0xD8}, std::byte{'A'}, std::byte{0},
-                               std::byte{0x3D}, std::byte{0xD8}, std::byte{0x00},
-                               std::byte{0xDE}};
-    EXPECT_EQ(monitor::Utf16LeToUtf8(bytes), "\xef\xbf\xbd" "A\xf0\x9f\x98\x80");
+    const std::byte bytes[] = {std::byte{0x3D}, std::byte{0xD8}, std::byte{'A'},  std::byte{0},
+                               std::byte{0x3D}, std::byte{0xD8}, std::byte{0x00}, std::byte{0xDE}};
+    EXPECT_EQ(monitor::Utf16LeToUtf8(bytes),
+              "\xef\xbf\xbd"
+              "A\xf0\x9f\x98\x80");
 }
 
 TEST(CInterfaces, AddClearsTheCallersReferenceAndCountsFromOne) {

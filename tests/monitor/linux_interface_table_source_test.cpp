@@ -13,9 +13,10 @@ namespace fs = std::filesystem;
 class LinuxSourceTest : public ::testing::Test {
 protected:
     LinuxSourceTest() {
-        dir = fs::temp_directory_path() /
-              ("quorvex_netdev_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir =
+            fs::temp_directory_path() /
+            ("quorvex_netdev_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir);
     }
     ~LinuxSourceTest() override { fs::remove_all(dir); }
@@ -25,9 +26,10 @@ protected:
 };
 
 TEST_F(LinuxSourceTest, ReadsTheCountersTextWhenNetlinkIsOff) {
-    write("Inter-|   Receive |  Transmit\n face |bytes|bytes\n"
-          "    lo: 100 1 0 0 0 0 0 0 100 1 0 0 0 0 0 0\n"
-          "  eth0: 250 1 0 0 0 0 0 0 7 1 0 0 0 0 0 0\n");
+    write(
+        "Inter-|   Receive |  Transmit\n face |bytes|bytes\n"
+        "    lo: 100 1 0 0 0 0 0 0 100 1 0 0 0 0 0 0\n"
+        "  eth0: 250 1 0 0 0 0 0 0 7 1 0 0 0 0 0 0\n");
     LinuxInterfaceTableSource source((dir / "dev").string(), (dir / "sys").string());
     source.setNetlinkEnabled(false);
     CInterfaces rows;

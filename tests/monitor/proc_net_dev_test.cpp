@@ -41,11 +41,11 @@ TEST(ProcNetDev, EveryInterfaceWithLoopbackAndLargeCounters) {
 
 TEST(ProcNetDev, MalformedLinesAreLeftOut) {
     const std::string text = std::string(kRecorded) +
-                             "  bad0: 1 2 3\n"                                       // too few
-                             "  bad1: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17\n"   // too many
-                             "  bad2: 1 2 3 4 5 6 7 x 9 10 11 12 13 14 15 16\n"      // not a number
-                             "  bad3: -1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n"     // negative
-                             "  : 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n"          // no name
+                             "  bad0: 1 2 3\n"                                      // too few
+                             "  bad1: 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17\n"  // too many
+                             "  bad2: 1 2 3 4 5 6 7 x 9 10 11 12 13 14 15 16\n"     // not a number
+                             "  bad3: -1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n"    // negative
+                             "  : 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n"         // no name
                              "  bad4: 99999999999999999999 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\n"
                              "eth1:5 0 0 0 0 0 0 0 6 0 0 0 0 0 0 0";  // no blank, no newline
     CInterfaces rows;

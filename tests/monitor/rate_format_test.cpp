@@ -51,12 +51,20 @@ TEST(FormatBestConnection, BitFigures) {
         const char* text;
     };
     const Case cases[] = {
-        {1.0, "8.00 Kbits/s"},       {100, "819.00 Kbits/s"},   {200, "1.64 Mbit/s"},
-        {0.4, "0.00 Kbits/s"},       {0.5, "0.00 Kbits/s"},     {1.5, "16.00 Kbits/s"},
-        {2.5, "16.00 Kbits/s"},      {122, "999.00 Kbits/s"},   {123, "1.01 Mbit/s"},
+        {1.0, "8.00 Kbits/s"},
+        {100, "819.00 Kbits/s"},
+        {200, "1.64 Mbit/s"},
+        {0.4, "0.00 Kbits/s"},
+        {0.5, "0.00 Kbits/s"},
+        {1.5, "16.00 Kbits/s"},
+        {2.5, "16.00 Kbits/s"},
+        {122, "999.00 Kbits/s"},
+        {123, "1.01 Mbit/s"},
         {262143.4, "2,147.48 Mbit/s"},  // k 2147475: the half rounds up
         // Past the 32-bit mark the figure is still computed.
-        {262143.5, "2,147.48 Mbit/s"}, {262144, "2,147.48 Mbit/s"}, {1048576, "8,589.94 Mbit/s"},
+        {262143.5, "2,147.48 Mbit/s"},
+        {262144, "2,147.48 Mbit/s"},
+        {1048576, "8,589.94 Mbit/s"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatBestConnection(c.rate, kUs), c.text) << c.rate;
     EXPECT_EQ(FormatBestConnection(200, kGerman), "1,64 Mbit/s");

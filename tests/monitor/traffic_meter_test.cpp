@@ -35,10 +35,9 @@ protected:
     std::string text(const char* element) const { return controls.text(element); }
     std::map<std::string, std::string> visibleTexts() const {
         std::map<std::string, std::string> texts;
-        for (const char* label :
-             {"lblDownloadSpeedTop", "lblUploadSpeedTop", "Label77", "Label78", "Label54",
-              "Label62", "MaximumDownload", "MaximumUpload", "Label79", "Label81", "Label52",
-              "Label83", "Label84", "Label30"})
+        for (const char* label : {"lblDownloadSpeedTop", "lblUploadSpeedTop", "Label77", "Label78",
+                                  "Label54", "Label62", "MaximumDownload", "MaximumUpload",
+                                  "Label79", "Label81", "Label52", "Label83", "Label84", "Label30"})
             texts[label] = controls.text(label);
         return texts;
     }
@@ -66,8 +65,8 @@ TEST_F(TrafficMeterTest, LoadAndStartTexts) {
     meter.Start();
     EXPECT_TRUE(timerOn);
     EXPECT_TRUE(meter.Running());
-    for (const char* label : {"lblDownloadSpeedTop", "lblUploadSpeedTop", "MaximumDownload",
-                              "MaximumUpload"})
+    for (const char* label :
+         {"lblDownloadSpeedTop", "lblUploadSpeedTop", "MaximumDownload", "MaximumUpload"})
         EXPECT_EQ(text(label), "0.0 KB/s") << label;
     EXPECT_EQ(text("Label54"), "0.00 KBs");
     EXPECT_EQ(text("Label62"), "0.00 KBs");
@@ -245,10 +244,11 @@ TEST_F(TrafficMeterTest, CountersCrossingTwoToThe31And32NeverRebase) {
     EXPECT_EQ(pump.calls, 0);
     const double expected = (double((1ull << 32) + 5000) - double((1ull << 31) - 1000)) / 1024;
     EXPECT_EQ(monitor::ParseNumber(text("lblRecv"), {}),
-              *monitor::ParseNumber(monitor::FormatNumber(expected, monitor::patterns::kTotalKb, {}), {}));
-    EXPECT_EQ(text("Label79"), monitor::FormatNumber((double((1ull << 32) + 5000) -
-                                                       double((1ull << 31) - 1000)) * 8,
-                                                      monitor::patterns::kWhole, {}));
+              *monitor::ParseNumber(
+                  monitor::FormatNumber(expected, monitor::patterns::kTotalKb, {}), {}));
+    EXPECT_EQ(text("Label79"),
+              monitor::FormatNumber((double((1ull << 32) + 5000) - double((1ull << 31) - 1000)) * 8,
+                                    monitor::patterns::kWhole, {}));
 }
 
 TEST_F(TrafficMeterTest, BestOfQuarterGigabytePerSecondStillShowsAndGoesOn) {
