@@ -147,7 +147,7 @@ bool TrafficMeter::UpdateShare(const char* bits, const char* total, BarSink& bar
 }
 
 void TrafficMeter::RunUpdate() {
-    // 1. A fresh run starts every holder from zero.
+    // A fresh run starts every holder from zero.
     if (firstSample_) {
         for (const char* holder : {"Label49", "Label50", "lblRecv", "lblSent", "Text6", "Text7",
                                    "MaximumDownloadHolder", "MaximumUploadHolder"})
@@ -156,13 +156,13 @@ void TrafficMeter::RunUpdate() {
         sendRate_ = 0;
     }
 
-    // 2. Snapshot; without a first interface there is nothing to show.
+    // Snapshot; without a first interface there is nothing to show.
     const auto interfaces = ipHelper_.Interfaces();
     if (!interfaces || !interfaces->Item(1)) return;
     const std::uint64_t received = ipHelper_.BytesReceived();
     const std::uint64_t sent = ipHelper_.BytesSent();
 
-    // 3. Bases of the run.
+    // Bases of the run.
     if (firstSample_) {
         baseReceived_ = received;
         baseSent_ = sent;
@@ -171,28 +171,28 @@ void TrafficMeter::RunUpdate() {
         firstSample_ = false;
     }
 
-    // 4. A sum that fell (an interface reset, a 32-bit counter wrapping) re-bases.
+    // A sum that fell (an interface reset, a 32-bit counter wrapping) re-bases.
     const std::uint64_t lastReceived = std::exchange(previousReceived_, received);
     const std::uint64_t lastSent = std::exchange(previousSent_, sent);
     if (!Rebase(received, lastReceived, baseReceived_, "Label49")) return;
     if (!Rebase(sent, lastSent, baseSent_, "Label50")) return;
 
-    // 5. KB of the run.
+    // KB of the run.
     const double receivedBytes = Difference(received, baseReceived_);
     const double sentBytes = Difference(sent, baseSent_);
     SetText("lblRecv", FormatNumber(receivedBytes / 1024.0, p::kTotalKb, locale_));
     SetText("lblSent", FormatNumber(sentBytes / 1024.0, p::kTotalKb, locale_));
 
-    // 6. Bit totals.
+    // Bit totals.
     SetText("Label52", FormatNumber((sentBytes + receivedBytes) * 8.0, p::kWhole, locale_));
     SetText("Label81", FormatNumber(sentBytes * 8.0, p::kWhole, locale_));
     SetText("Label79", FormatNumber(receivedBytes * 8.0, p::kWhole, locale_));
 
-    // 7. Each direction's share of all bits.
+    // Each direction's share of all bits.
     if (!UpdateShare("Label79", "Label52", displays_.downloadShare, "Label83")) return;
     if (!UpdateShare("Label81", "Label52", displays_.uploadShare, "Label84")) return;
 
-    // 8. KB of this update.
+    // KB of this update.
     const auto totalReceived = Number("lblRecv");
     const auto previousReceived = Number("Label49");
     const auto totalSent = Number("lblSent");
@@ -203,7 +203,7 @@ void TrafficMeter::RunUpdate() {
     SetText("Label49", Text("lblRecv"));
     SetText("Label50", Text("lblSent"));
 
-    // 9. Both directions moving the same amount of more than 10 KB ends the update here.
+    // Both directions moving the same amount of more than 10 KB ends the update here.
     SetText("Text8", FormatNumber(stepReceived, p::kStepKb, locale_));
     SetText("Text9", FormatNumber(stepSent, p::kStepKb, locale_));
     if (Text("Text8") == Text("Text9")) {
@@ -212,14 +212,14 @@ void TrafficMeter::RunUpdate() {
         if (*step > 10) return;
     }
 
-    // 10. Volumes of the run.
+    // Volumes of the run.
     const auto volumeReceived = Number("Text6");
     const auto volumeSent = Number("Text7");
     if (!volumeReceived || !volumeSent) return;
     SetText("Text6", FormatPlain(*volumeReceived + stepReceived, locale_));
     SetText("Text7", FormatPlain(*volumeSent + stepSent, locale_));
 
-    // 11. Rates, rounded to one decimal.
+    // Rates, rounded to one decimal.
     const auto receiveRate =
         monitor::ParseNumber(FormatNumber(stepReceived, p::kRate, locale_), locale_);
     if (!receiveRate) return;
@@ -228,7 +228,7 @@ void TrafficMeter::RunUpdate() {
     if (!sendRate) return;
     sendRate_ = *sendRate;
 
-    // 12. Average counters: a rate above 0.1 counts, one below restarts them, 0.1 does neither.
+    // Average counters: a rate above 0.1 counts, one below restarts them, 0.1 does neither.
     auto average = [&](double rate, const char* sum, const char* count, const char* label) {
         if (rate > 0.1) {
             const auto s = Number(sum);
@@ -247,7 +247,7 @@ void TrafficMeter::RunUpdate() {
     if (!average(receiveRate_, "Text12", "Text11", "Label77")) return;
     if (!average(sendRate_, "Text14", "Text13", "Label78")) return;
 
-    // 13. Volume labels: the unit follows the run's KB, the figure the summed volume.
+    // Volume labels: the unit follows the run's KB, the figure the summed volume.
     {
         const auto volume = Number("Text6");
         const auto size = Number("lblRecv");
@@ -261,7 +261,7 @@ void TrafficMeter::RunUpdate() {
         SetText("Label62", monitor::FormatVolume(*volume, *size, true, Text("Label62"), locale_));
     }
 
-    // 14. Speed and average labels.
+    // Speed and average labels.
     auto speeds = [&](double rate, const char* speedLabel, const char* sum, const char* count,
                       const char* averageLabel) {
         SetText(speedLabel, monitor::FormatSpeed(rate, Text(speedLabel), locale_));
@@ -274,7 +274,7 @@ void TrafficMeter::RunUpdate() {
     if (!speeds(receiveRate_, "lblDownloadSpeedTop", "Text12", "Text11", "Label77")) return;
     if (!speeds(sendRate_, "lblUploadSpeedTop", "Text14", "Text13", "Label78")) return;
 
-    // 15. Bests of the run; a rate equal to the best changes nothing.
+    // Bests of the run; a rate equal to the best changes nothing.
     {
         const auto best = Number("MaximumDownloadHolder");
         if (!best) return;
@@ -295,7 +295,7 @@ void TrafficMeter::RunUpdate() {
         }
     }
 
-    // 16. Utilisation: the current speed as a share of the run's best.
+    // Utilisation: the current speed as a share of the run's best.
     {
         const auto best = Number("MaximumDownloadHolder");
         if (!best) return;
@@ -309,7 +309,7 @@ void TrafficMeter::RunUpdate() {
             SetText("Text3", FormatNumber(sendRate_ * 100.0 / *best, p::kGrouped, locale_));
     }
 
-    // 17. Graphs and bars.
+    // Graphs and bars.
     const auto download = monitor::TextToInt32(Text("Text2"), locale_);
     if (!download) return;
     displays_.downloadGraph.NextPoint(*download);

@@ -267,7 +267,7 @@ TEST_F(TrafficMeterTest, FailingControlEndsTheUpdateAndKeepsWhatWasWritten) {
     second(1000, 0);
     EXPECT_EQ(text("Label79"), "8000");  // written before the failure
     EXPECT_EQ(text("Label83"), "0%");
-    EXPECT_EQ(text("Label49"), "00.00000");  // step 8 never reached
+    EXPECT_EQ(text("Label49"), "00.00000");  // the per-update copy was never reached
     EXPECT_EQ(text("lblDownloadSpeedTop"), "0.0 KB/s");
 
     bar1.fails = false;
