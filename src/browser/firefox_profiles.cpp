@@ -93,6 +93,7 @@ bool keepUsersFile(const fs::path& destination, const std::string& source, const
     const auto status = fs::symlink_status(destination, ec);
     if (ec || !fs::exists(status)) return true;  // nothing there (or a dangling link): nothing to keep
     const bool isLink = fs::is_symlink(status);
+    if (!isLink && !fs::is_regular_file(status)) return false;  // a folder is never replaced
     const auto existing = readWhole(destination);
     // Unreadable: a link may still be replaced (its target is never touched), a file may not.
     if (!existing) return isLink;

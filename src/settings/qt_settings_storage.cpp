@@ -42,7 +42,7 @@ bool QtSettingsStorage::write(const std::string& section, const std::string& key
 
 bool QtSettingsStorage::flush() {
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    return settings_->status() == QSettings::NoError && settings_->isWritable();
 }
 
 }  // namespace quorvex
