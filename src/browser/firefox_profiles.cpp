@@ -117,8 +117,9 @@ std::vector<ProfileRoot> firefoxProfileRoots(const Locations& locations) {
 
 std::vector<fs::path> firefoxProfiles(const Locations& locations) {
     std::vector<fs::path> profiles;
+    const auto roots = firefoxProfileRoots(locations);
     std::set<fs::path> seen;  // one profile reached through two roots receives one copy
-    for (const auto& root : firefoxProfileRoots(locations)) {
+    for (const auto& root : roots) {
         std::error_code ec;
         if (!fs::is_directory(root.folder, ec)) continue;
         fs::directory_iterator it(root.folder, ec), end;
@@ -129,6 +130,10 @@ std::vector<fs::path> firefoxProfiles(const Locations& locations) {
             if (!root.everySubfolder && !fs::exists(folder / "prefs.js", entryError) &&
                 !fs::exists(folder / "times.json", entryError))
                 continue;
+            if (roots.size() == 1) {
+                profiles.push_back(folder);
+                continue;
+            }
             auto identity = fs::weakly_canonical(folder, entryError);
             if (entryError) identity = folder;
             if (seen.insert(identity).second) profiles.push_back(folder);
@@ -146,21 +151,27 @@ fs::path preferenceSetSource(const Locations& locations, std::string_view fileNa
     return beside;
 }
 
+namespace {
+
+bool copyBytes(const std::string& bytes, const fs::path& target, const Clock& clock) {
+    if (!keepUsersFile(target, bytes, clock)) return false;
+    const auto temporary = freeTemporaryName(target);
+    if (!temporary || !writeWhole(*temporary, bytes)) return false;
+    std::error_code ec;
+    fs::rename(*temporary, target, ec);
+    if (ec) {
+        fs::remove(*temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 bool CopyFile(const std::string& source, const std::string& destination, const Clock& clock) {
     try {
         const auto bytes = readWhole(source);
-        if (!bytes) return false;
-        const fs::path target(destination);
-        if (!keepUsersFile(target, *bytes, clock)) return false;
-        const auto temporary = freeTemporaryName(target);
-        if (!temporary || !writeWhole(*temporary, *bytes)) return false;
-        std::error_code ec;
-        fs::rename(*temporary, target, ec);
-        if (ec) {
-            fs::remove(*temporary, ec);
-            return false;
-        }
-        return true;
+        return bytes && copyBytes(*bytes, destination, clock);
     } catch (...) {
         return false;
     }
@@ -168,10 +179,17 @@ bool CopyFile(const std::string& source, const std::string& destination, const C
 
 int applyPreferenceSet(const Locations& locations, const Clock& clock, std::string_view fileName) {
     try {
-        const std::string source = preferenceSetSource(locations, fileName).string();
+        // The set is read once; a missing set fails every copy and touches no profile.
+        const auto bytes = readWhole(preferenceSetSource(locations, fileName));
+        if (!bytes) return 0;
         int copied = 0;
-        for (const auto& profile : firefoxProfiles(locations))
-            if (CopyFile(source, (profile / "user.js").string(), clock)) ++copied;
+        for (const auto& profile : firefoxProfiles(locations)) {
+            try {
+                if (copyBytes(*bytes, profile / "user.js", clock)) ++copied;
+            } catch (...) {
+                // This profile failed; the others are still processed.
+            }
+        }
         return copied;
     } catch (...) {
         return 0;
