@@ -106,7 +106,7 @@ bool keepUsersFile(const fs::path& destination, const std::string& source, const
 
 std::vector<ProfileRoot> firefoxProfileRoots(const Locations& locations) {
     if (const auto appdata = environmentValue(locations, "appdata")) {
-        const fs::path folder(*appdata);
+        const fs::path folder = pathFromUtf8(*appdata);
         if (appdata->empty() || !folder.is_absolute()) return {};
         return {{folder / "Mozilla" / "Firefox" / "Profiles", true}};
     }

@@ -8,6 +8,11 @@
 #include "browser/locations.h"
 #include "platform/clock.h"
 
+// <windows.h> names a macro CopyFile; this one is the program's own.
+#if defined(CopyFile)
+#undef CopyFile
+#endif
+
 namespace quorvex {
 
 // A folder that holds Firefox profiles. In the folder named by the "appdata" variable every

@@ -24,6 +24,11 @@ public:
     virtual std::vector<std::filesystem::path> platformProfileRoots() const = 0;
 };
 
+// A path from UTF-8 text (the environment's values are UTF-8 on every platform).
+inline std::filesystem::path pathFromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
 // The value of the first variable whose name equals `name` without regard to letter case.
 std::optional<std::string> environmentValue(const Locations& locations, std::string_view name);
 
