@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 // Every box answered Yes; the restart prompt does nothing.
 class YesPrompts : public Prompts {
-public:
+  public:
     MessageAnswer showMessage(const MessageRequest& request) override {
         return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
@@ -28,7 +28,7 @@ public:
 };
 
 class BenchLocations : public Locations {
-public:
+  public:
     fs::path programFolder() const override { return program; }
     std::vector<std::pair<std::string, std::string>> environment() const override {
         return {{"APPDATA", appdata.string()}};

@@ -8,16 +8,16 @@ namespace {
 
 QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Error:
-        return QMessageBox::Critical;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::Information:
-        return QMessageBox::Information;
-    case MessageIcon::Warning:
-        return QMessageBox::Warning;
-    case MessageIcon::None:
-        break;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -25,9 +25,9 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 }  // namespace
 
 QtPrompts::QtPrompts(QWidget* parent, RestartAction restart)
-    : parent_(parent), restart_(std::move(restart)), runner_([](QMessageBox& box) {
-          return box.exec();
-      }) {}
+    : parent_(parent),
+      restart_(std::move(restart)),
+      runner_([](QMessageBox& box) { return box.exec(); }) {}
 
 std::unique_ptr<QMessageBox> QtPrompts::buildMessageBox(const MessageRequest& request) const {
     auto box = std::make_unique<QMessageBox>(parent_);
@@ -48,14 +48,14 @@ std::unique_ptr<QMessageBox> QtPrompts::buildMessageBox(const MessageRequest& re
 MessageAnswer QtPrompts::showMessage(const MessageRequest& request) {
     auto box = buildMessageBox(request);
     switch (runner_(*box)) {
-    case QMessageBox::Yes:
-        return MessageAnswer::Yes;
-    case QMessageBox::No:
-        return MessageAnswer::No;
-    case QMessageBox::Ok:
-        return MessageAnswer::Ok;
-    default:
-        return MessageAnswer::Closed;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
+        default:
+            return MessageAnswer::Closed;
     }
 }
 

@@ -19,7 +19,7 @@ inline constexpr const char* kRestartQuestion =
 // returns an empty text on success or says why the request failed; main() hands in the real
 // one, tests a fake.
 class QtPrompts : public Prompts {
-public:
+  public:
     using RestartAction = std::function<QString()>;
 
     QtPrompts(QWidget* parent, RestartAction restart);
@@ -35,7 +35,7 @@ public:
     // Runs each box instead of exec() (tests answer without showing a window).
     void setRunner(std::function<int(QMessageBox&)> runner) { runner_ = std::move(runner); }
 
-private:
+  private:
     QWidget* parent_;
     RestartAction restart_;
     std::function<int(QMessageBox&)> runner_;

@@ -91,7 +91,8 @@ bool isShippedContent(const std::string& bytes, const std::string& source) {
 bool keepUsersFile(const fs::path& destination, const std::string& source, const Clock& clock) {
     std::error_code ec;
     const auto status = fs::symlink_status(destination, ec);
-    if (ec || !fs::exists(status)) return true;  // nothing there (or a dangling link): nothing to keep
+    if (ec || !fs::exists(status))
+        return true;  // nothing there (or a dangling link): nothing to keep
     const bool isLink = fs::is_symlink(status);
     if (!isLink && !fs::is_regular_file(status)) return false;  // a folder is never replaced
     const auto existing = readWhole(destination);

@@ -13,7 +13,7 @@ namespace quorvex {
 // platform's Firefox profile folders. The real one is made in main(); tests use folders of
 // their own.
 class Locations {
-public:
+  public:
     virtual ~Locations() = default;
     // The folder that holds the running executable.
     virtual std::filesystem::path programFolder() const = 0;
@@ -40,7 +40,7 @@ std::vector<std::filesystem::path> macProfileRoots(const std::filesystem::path& 
 
 // The running process's own locations.
 class SystemLocations : public Locations {
-public:
+  public:
     std::filesystem::path programFolder() const override;
     std::vector<std::pair<std::string, std::string>> environment() const override;
     std::vector<std::filesystem::path> platformProfileRoots() const override;

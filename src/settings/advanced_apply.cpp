@@ -13,8 +13,12 @@ std::array<PlanRow, 18> makeAdvancedPlan() {
     std::array<PlanRow, 18> plan{};
     const auto base = optimizationWritePlan();
     for (std::size_t i = 0; i < plan.size() && i < base.size(); ++i) plan[i] = base[i];
-    plan[8] = {9, Hive::LocalMachine, "System\\CurrentControlSet\\Services\\VXD\\MSTCP\\Parameters",
-               "MaxDupAcks", kRegSz, PlanSource::ofField(TuningField::MaxDupAcks)};
+    plan[8] = {9,
+               Hive::LocalMachine,
+               "System\\CurrentControlSet\\Services\\VXD\\MSTCP\\Parameters",
+               "MaxDupAcks",
+               kRegSz,
+               PlanSource::ofField(TuningField::MaxDupAcks)};
     return plan;
 }
 
@@ -22,7 +26,9 @@ const std::array<PlanRow, 18> kAdvancedPlan = makeAdvancedPlan();
 
 }  // namespace
 
-std::span<const PlanRow> advancedWritePlan() { return kAdvancedPlan; }
+std::span<const PlanRow> advancedWritePlan() {
+    return kAdvancedPlan;
+}
 
 void runAdvancedApply(CommandContext& context) {
     try {
@@ -43,8 +49,7 @@ void runAdvancedApply(CommandContext& context) {
         for (const auto& row : advancedWritePlan()) {
             bool written = false;
             runStep([&] {
-                written =
-                    runPlanRow(context.registry, row, window.state(), window.controls());
+                written = runPlanRow(context.registry, row, window.state(), window.controls());
             });
             if (!written) ++failed;
         }

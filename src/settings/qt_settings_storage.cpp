@@ -14,8 +14,8 @@ QString address(const std::string& section, const std::string& key) {
 
 QtSettingsStorage::QtSettingsStorage()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Quorvex"),
-                                            QStringLiteral("Quorvex"))) {}
+                                            QStringLiteral("Quorvex"), QStringLiteral("Quorvex"))) {
+}
 
 QtSettingsStorage::QtSettingsStorage(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}

@@ -12,7 +12,7 @@ namespace quorvex {
 // (~/.config/Quorvex/Quorvex.ini on Linux). QSettings saves through a temporary file that it
 // renames over the old one, so a crash never leaves a half-written store.
 class QtSettingsStorage : public SettingsStorage {
-public:
+  public:
     // The user's own store, organisation and application "Quorvex".
     QtSettingsStorage();
     // A store in the given INI file (tests choose a temporary one).
@@ -26,7 +26,7 @@ public:
 
     QString fileName() const { return settings_->fileName(); }
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -12,7 +12,7 @@ namespace quorvex {
 // what they are given until flush() makes it last; a refused write is reported by the return
 // value only, never by an exception.
 class SettingsStorage {
-public:
+  public:
     virtual ~SettingsStorage() = default;
     // The stored text, or nothing when the key is missing (or the store cannot be read).
     virtual std::optional<std::string> read(const std::string& section,
@@ -26,7 +26,7 @@ public:
 
 // A store held in memory, for tests and benchmarks; it can be made to refuse writes.
 class MemorySettingsStorage : public SettingsStorage {
-public:
+  public:
     using Address = std::pair<std::string, std::string>;  // section, key
 
     std::optional<std::string> read(const std::string& section,
@@ -52,7 +52,7 @@ public:
     int writes() const { return writes_; }
     int flushes() const { return flushes_; }
 
-private:
+  private:
     std::map<Address, std::string> values_;
     bool refuse_ = false;
     int writes_ = 0;

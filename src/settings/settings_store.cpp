@@ -5,9 +5,13 @@
 
 namespace quorvex {
 
-std::string encodeBool(bool value) { return value ? "True" : "False"; }
+std::string encodeBool(bool value) {
+    return value ? "True" : "False";
+}
 
-std::string encodeInt(std::int64_t value) { return std::to_string(value); }
+std::string encodeInt(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::optional<bool> decodeBool(std::string_view text) {
     auto equalsNoCase = [text](std::string_view word) {

@@ -36,18 +36,16 @@ namespace {
 
 void restoreOption(ControlModel& controls, const SettingsStorage& storage, const OptionKey& k) {
     const std::string control(k.control);
-    const auto value =
-        decodeBool(ReadSetting(storage, std::string(k.section), std::string(k.key),
-                               controls.option(control)));
+    const auto value = decodeBool(
+        ReadSetting(storage, std::string(k.section), std::string(k.key), controls.option(control)));
     if (value) controls.setOption(control, *value);
 }
 
 void restoreList(ControlModel& controls, const SettingsStorage& storage, const ListKey& k) {
     const std::string list(k.list);
     // A text that is not an entry of the list is refused by the list and changes nothing.
-    controls.setListText(
-        list, ReadSetting(storage, std::string(k.section), std::string(k.key),
-                          controls.listText(list)));
+    controls.setListText(list, ReadSetting(storage, std::string(k.section), std::string(k.key),
+                                           controls.listText(list)));
 }
 
 }  // namespace
@@ -68,10 +66,9 @@ void restoreWindowState(WindowModel& window, const SettingsStorage& storage) {
     restoreList(controls, storage, lists[2]);  // QOS
 
     for (const auto& k : valueKeys()) {
-        const auto value = decodeInt(
-            ReadSetting(storage, sections::kValues, std::string(k.key),
-                        tuningFieldValue(window.state(), k.field)),
-            tuningFieldWidth(k.field));
+        const auto value = decodeInt(ReadSetting(storage, sections::kValues, std::string(k.key),
+                                                 tuningFieldValue(window.state(), k.field)),
+                                     tuningFieldWidth(k.field));
         if (value) setTuningField(window.state(), k.field, *value);
     }
 

@@ -24,46 +24,46 @@ struct Interleave {
 
 using F = TuningField;
 constexpr std::array<Interleave, 18> kBeforeRow{{
-    {Before::Nothing, F::Mtu},                        // 1
-    {Before::Choice, F::Ttl},                         // 2
-    {Before::Choice, F::Tcp1323Opts},                 // 3
-    {Before::Nothing, F::Mtu},                        // 4
-    {Before::Nothing, F::Mtu},                        // 5
-    {Before::Nothing, F::Mtu},                        // 6
-    {Before::Nothing, F::Mtu},                        // 7
-    {Before::Choice, F::SackOpts},                    // 8
-    {Before::Choice, F::MaxDupAcks},                  // 9
-    {Before::Choice, F::FastCopyReceiveThreshold},    // 10
-    {Before::Choice, F::FastSendDatagramThreshold},   // 11
-    {Before::Choice, F::SizReqBuf},                   // 12
-    {Before::Choice, F::MaxCmds},                     // 13
-    {Before::Nothing, F::Mtu},                        // 14
-    {Before::Choice, F::NoRecentDocsNetHood},         // 15
-    {Before::Qos, F::Mtu},                            // 16
-    {Before::Http11, F::Mtu},                         // 17
-    {Before::Http10, F::Mtu},                         // 18
+    {Before::Nothing, F::Mtu},                       // 1
+    {Before::Choice, F::Ttl},                        // 2
+    {Before::Choice, F::Tcp1323Opts},                // 3
+    {Before::Nothing, F::Mtu},                       // 4
+    {Before::Nothing, F::Mtu},                       // 5
+    {Before::Nothing, F::Mtu},                       // 6
+    {Before::Nothing, F::Mtu},                       // 7
+    {Before::Choice, F::SackOpts},                   // 8
+    {Before::Choice, F::MaxDupAcks},                 // 9
+    {Before::Choice, F::FastCopyReceiveThreshold},   // 10
+    {Before::Choice, F::FastSendDatagramThreshold},  // 11
+    {Before::Choice, F::SizReqBuf},                  // 12
+    {Before::Choice, F::MaxCmds},                    // 13
+    {Before::Nothing, F::Mtu},                       // 14
+    {Before::Choice, F::NoRecentDocsNetHood},        // 15
+    {Before::Qos, F::Mtu},                           // 16
+    {Before::Http11, F::Mtu},                        // 17
+    {Before::Http10, F::Mtu},                        // 18
 }};
 
 void putInPlace(WindowModel& window, const ProfileSet& set, const Interleave& step) {
     ControlModel& controls = window.controls();
     switch (step.what) {
-    case Before::Nothing:
-        break;
-    case Before::Choice: {
-        const ProfileChoice& choice = set.choice(step.field);
-        controls.setOption(std::string(choice.control), true);
-        setTuningField(window.state(), choice.field, choice.value);
-        break;
-    }
-    case Before::Qos:
-        controls.setListText(names::kQosList, std::string(set.qos));
-        break;
-    case Before::Http11:
-        controls.setListText(names::kHttp11List, std::string(set.http11));
-        break;
-    case Before::Http10:
-        controls.setListText(names::kHttp10List, std::string(set.http10));
-        break;
+        case Before::Nothing:
+            break;
+        case Before::Choice: {
+            const ProfileChoice& choice = set.choice(step.field);
+            controls.setOption(std::string(choice.control), true);
+            setTuningField(window.state(), choice.field, choice.value);
+            break;
+        }
+        case Before::Qos:
+            controls.setListText(names::kQosList, std::string(set.qos));
+            break;
+        case Before::Http11:
+            controls.setListText(names::kHttp11List, std::string(set.http11));
+            break;
+        case Before::Http10:
+            controls.setListText(names::kHttp10List, std::string(set.http10));
+            break;
     }
 }
 
@@ -120,16 +120,14 @@ void runAutomaticOptimization(CommandContext& context) {
             });
             failed += applySet(context, recommendedSet());
             runStep([&] { ApplyOptimizedFirefoxPrefs(context.locations, context.clock); });
-            runStep([&] {
-                showFirefoxPageState(window.controls(), FirefoxPageState::optimized());
-            });
+            runStep(
+                [&] { showFirefoxPageState(window.controls(), FirefoxPageState::optimized()); });
         }
         if (connectionText(window) == restore.fullName) {
             runStep([&] { selectConnection(window, restore); });
             failed += applySet(context, defaultSet());
             runStep([&] { ApplyDefaultFirefoxPrefs(context.locations, context.clock); });
-            runStep(
-                [&] { showFirefoxPageState(window.controls(), FirefoxPageState::defaults()); });
+            runStep([&] { showFirefoxPageState(window.controls(), FirefoxPageState::defaults()); });
         }
 
         runStep([&] { context.events.processEvents(); });

@@ -15,9 +15,13 @@ bool TuningCommands::guarded(Command command) {
     return true;
 }
 
-bool TuningCommands::automaticOptimization() { return guarded(runAutomaticOptimization); }
+bool TuningCommands::automaticOptimization() {
+    return guarded(runAutomaticOptimization);
+}
 
-bool TuningCommands::advancedApply() { return guarded(runAdvancedApply); }
+bool TuningCommands::advancedApply() {
+    return guarded(runAdvancedApply);
+}
 
 void TuningCommands::enableOptimizedFirefox() {
     runStep([&] {

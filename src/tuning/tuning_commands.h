@@ -8,7 +8,7 @@ namespace quorvex {
 // two Firefox page buttons. While one of the two tuning commands runs (its message boxes and
 // its event-pump step included), a second click on Image20 or Image21 starts nothing.
 class TuningCommands {
-public:
+  public:
     explicit TuningCommands(CommandContext context) : context_(context) {}
 
     // False when the click was ignored because a tuning command is already running.
@@ -21,7 +21,7 @@ public:
 
     CommandContext& context() { return context_; }
 
-private:
+  private:
     template <typename Command>
     bool guarded(Command command);
 

@@ -30,11 +30,12 @@ TEST(PreferenceSetsTest, ShippedFilesAreTheExactSets) {
         EXPECT_EQ(std::count(set.begin(), set.end(), '\r'), 19);
         EXPECT_EQ(set.find("\n\n"), std::string_view::npos);  // every line ends with CR LF
         EXPECT_TRUE(set.ends_with(");\r\n"));
-        EXPECT_TRUE(std::all_of(set.begin(), set.end(),
-                                [](char c) { return c > 0 && static_cast<unsigned char>(c) < 128; }));
+        EXPECT_TRUE(std::all_of(set.begin(), set.end(), [](char c) {
+            return c > 0 && static_cast<unsigned char>(c) < 128;
+        }));
     }
-    EXPECT_TRUE(kOptimizedPreferences.starts_with(
-        "user_pref(\"network.http.max-connections\", 25);\r\n"));
+    EXPECT_TRUE(
+        kOptimizedPreferences.starts_with("user_pref(\"network.http.max-connections\", 25);\r\n"));
     EXPECT_NE(kDefaultPreferences.find("\r\n\r\nuser_pref(\"content.max.tokenizing.time\", "
                                        "1800000);\r\nuser_pref(\"content.switch.threshold\", "
                                        "600000);\r\n"),
@@ -42,7 +43,7 @@ TEST(PreferenceSetsTest, ShippedFilesAreTheExactSets) {
 }
 
 class FirefoxProfilesTest : public ::testing::Test, protected CommandWorld {
-protected:
+  protected:
     int applyOptimized() { return applyPreferenceSet(locations, clock, kOptimizedPreferencesFile); }
     int applyDefault() { return applyPreferenceSet(locations, clock, kDefaultPreferencesFile); }
     std::vector<std::string> namesIn(const fs::path& folder) {
@@ -66,7 +67,8 @@ TEST_F(FirefoxProfilesTest, EverySubfolderOfTheAppdataProfilesIsAProfile) {
 }
 
 TEST_F(FirefoxProfilesTest, TheAppdataNameMatchesInAnyCase) {
-    locations.variables = {{"HOME", "/nonexistent"}, {"AppData", (temp.path() / "appdata").string()}};
+    locations.variables = {{"HOME", "/nonexistent"},
+                           {"AppData", (temp.path() / "appdata").string()}};
     fs::create_directories(profiles() / "p");
     EXPECT_EQ(applyDefault(), 1);
     EXPECT_EQ(readFile(profiles() / "p" / "user.js"), kDefaultPreferences);
@@ -130,9 +132,9 @@ TEST(ProfileRootsTest, LinuxAndMacRoots) {
                                                 "firefox")));
     EXPECT_EQ(linuxProfileRoots("/home/u", "/xdg")[1], fs::path("/xdg/mozilla/firefox"));
     EXPECT_EQ(linuxProfileRoots("/home/u", "rel")[1], fs::path("/home/u/.config/mozilla/firefox"));
-    EXPECT_THAT(macProfileRoots("/Users/u"),
-                ::testing::ElementsAre(
-                    fs::path("/Users/u/Library/Application Support/Firefox/Profiles")));
+    EXPECT_THAT(
+        macProfileRoots("/Users/u"),
+        ::testing::ElementsAre(fs::path("/Users/u/Library/Application Support/Firefox/Profiles")));
 }
 
 TEST_F(FirefoxProfilesTest, LinkedProfilesCountAndALinkedUserJsIsReplacedNotWrittenThrough) {

@@ -10,7 +10,7 @@ namespace quorvex {
 namespace {
 
 class QtSettingsStorageTest : public ::testing::Test {
-protected:
+  protected:
     QString iniFile() const { return dir.filePath(QStringLiteral("Quorvex.ini")); }
     QTemporaryDir dir;
 };
@@ -19,7 +19,8 @@ TEST_F(QtSettingsStorageTest, ValuesLastAcrossInstancesAndKeysAreNames) {
     {
         QtSettingsStorage storage(iniFile());
         EXPECT_TRUE(storage.write("Values", "10", "3"));
-        EXPECT_TRUE(storage.write("Values", "Connection", "DSL Or Cable Modem (16 Megabit And Up)"));
+        EXPECT_TRUE(
+            storage.write("Values", "Connection", "DSL Or Cable Modem (16 Megabit And Up)"));
         EXPECT_TRUE(storage.write("Advanced", "TTL5", "True"));
         EXPECT_TRUE(storage.write("Advanced", "Odd", "a, b = c; \"d\""));
         EXPECT_TRUE(storage.flush());

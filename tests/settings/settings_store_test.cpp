@@ -30,14 +30,22 @@ TEST(SettingsEncodingTest, IntegersMustFitTheFieldWidth) {
         std::optional<std::int32_t> expected;
     };
     const Case cases[] = {
-        {"1500", 16, 1500},         {"-1", 16, -1},
-        {"32767", 16, 32767},       {"32768", 16, std::nullopt},
-        {"-32768", 16, -32768},     {"-32769", 16, std::nullopt},
-        {"2337720", 16, std::nullopt}, {"2337720", 32, 2337720},
-        {"2147483647", 32, 2147483647}, {"2147483648", 32, std::nullopt},
-        {"", 16, std::nullopt},     {"15.0", 16, std::nullopt},
-        {"+5", 16, std::nullopt},   {"12a", 16, std::nullopt},
-        {" 12", 16, std::nullopt},  {"-", 32, std::nullopt},
+        {"1500", 16, 1500},
+        {"-1", 16, -1},
+        {"32767", 16, 32767},
+        {"32768", 16, std::nullopt},
+        {"-32768", 16, -32768},
+        {"-32769", 16, std::nullopt},
+        {"2337720", 16, std::nullopt},
+        {"2337720", 32, 2337720},
+        {"2147483647", 32, 2147483647},
+        {"2147483648", 32, std::nullopt},
+        {"", 16, std::nullopt},
+        {"15.0", 16, std::nullopt},
+        {"+5", 16, std::nullopt},
+        {"12a", 16, std::nullopt},
+        {" 12", 16, std::nullopt},
+        {"-", 32, std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(decodeInt(c.text, c.width), c.expected) << c.text;
     EXPECT_EQ(encodeInt(-40), "-40");

@@ -17,7 +17,7 @@ using ::testing::IsSupersetOf;
 using testing::RecordingSettingsStorage;
 
 class RestoreTest : public ::testing::Test {
-protected:
+  protected:
     void restore() {
         window.setHandlerTrace([this](std::string_view h) { trace.emplace_back(h); });
         restoreWindowState(window, storage);

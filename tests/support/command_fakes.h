@@ -20,7 +20,7 @@ namespace quorvex::testing {
 
 // A temporary folder removed with the object.
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path() /
@@ -35,13 +35,13 @@ public:
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // Answers every box from a script (Yes by default) and records what was shown.
 class FakePrompts : public Prompts {
-public:
+  public:
     MessageAnswer showMessage(const MessageRequest& request) override {
         shown.push_back(request);
         if (onMessage) onMessage(request);
@@ -60,7 +60,7 @@ public:
 };
 
 class FakeEventPump : public EventPump {
-public:
+  public:
     void processEvents() override {
         ++runs;
         if (onProcess) onProcess();
@@ -70,7 +70,7 @@ public:
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     std::chrono::system_clock::time_point now() const override { return when; }
     // 2026-12-09 05:15:30 UTC.
     std::chrono::system_clock::time_point when =
@@ -80,7 +80,7 @@ public:
 
 // Locations inside a temporary folder: the program folder and the environment are the test's.
 class FakeLocations : public Locations {
-public:
+  public:
     std::filesystem::path programFolder() const override { return program; }
     std::vector<std::pair<std::string, std::string>> environment() const override {
         return variables;
@@ -94,7 +94,7 @@ public:
 
 // A settings store that also keeps every write in order.
 class RecordingSettingsStorage : public MemorySettingsStorage {
-public:
+  public:
     struct Write {
         std::string section, key, value;
         friend bool operator==(const Write&, const Write&) = default;
@@ -112,7 +112,7 @@ public:
 
 // A memory registry that calls back before each value is written (to look at the window then).
 class ObservedRegistryBackend : public MemoryRegistryBackend {
-public:
+  public:
     long setValue(RegKey key, const std::string& name, std::uint32_t type,
                   const std::vector<std::uint8_t>& data) override {
         if (beforeWrite) beforeWrite(name);

@@ -65,7 +65,8 @@ struct CommandWorld {
 };
 
 inline constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
-inline constexpr const char* kNetTrans = "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000";
+inline constexpr const char* kNetTrans =
+    "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000";
 inline constexpr const char* kIpMtuKey =
     "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000\\NDI\\params\\IPMTU";
 inline constexpr const char* kTcpip = "System\\CurrentControlSet\\Services\\Tcpip\\Parameters";

@@ -24,13 +24,13 @@ constexpr const char* kSatellite6M = "Satellite (6 Megabit And Up)";
 constexpr const char* kRestore = "Restore Windows Default Settings";
 
 class AutomaticOptimizationTest : public ::testing::Test, protected CommandWorld {
-protected:
+  protected:
     std::string saved(const char* section, const char* key) const {
         return storage.value(section, key);
     }
     void expectRecommendedControls() {
-        for (const char* name : {"TTL64", "TCP1", "SA1", "vkOptionButton15", "Option6",
-                                 "Option35", "Option38", "Option40", "Option43"})
+        for (const char* name : {"TTL64", "TCP1", "SA1", "vkOptionButton15", "Option6", "Option35",
+                                 "Option38", "Option40", "Option43"})
             EXPECT_TRUE(window.controls().option(name)) << name;
         EXPECT_EQ(window.controls().listText("QOS"), "0");
         EXPECT_EQ(window.controls().listText("Combo1"), "10");
@@ -68,7 +68,8 @@ TEST_F(AutomaticOptimizationTest, NoChangesNothing) {
     prompts.answer = MessageAnswer::No;
     commands.automaticOptimization();
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, "Are you sure you want to proceed with Automatic Optimization?");
+    EXPECT_EQ(prompts.shown[0].text,
+              "Are you sure you want to proceed with Automatic Optimization?");
     EXPECT_EQ(prompts.shown[0].icon, MessageIcon::None);
     EXPECT_EQ(prompts.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(window.state(), before);
@@ -223,9 +224,7 @@ TEST_F(AutomaticOptimizationTest, SecondClicksStartNothingWhileACommandRuns) {
         started.push_back(commands.automaticOptimization());
         started.push_back(commands.advancedApply());
     };
-    prompts.onMessage = [&](const MessageRequest&) {
-        started.push_back(commands.advancedApply());
-    };
+    prompts.onMessage = [&](const MessageRequest&) { started.push_back(commands.advancedApply()); };
     EXPECT_TRUE(commands.automaticOptimization());
     EXPECT_THAT(started, ElementsAreArray({false, false, false}));
     EXPECT_EQ(prompts.shown.size(), 1u);
