@@ -154,7 +154,19 @@ fs::path preferenceSetSource(const Locations& locations, std::string_view fileNa
 
 namespace {
 
+// True when the target is a plain file that already holds exactly these bytes.
+bool alreadyInPlace(const fs::path& target, const std::string& bytes) {
+    std::error_code ec;
+    const auto status = fs::symlink_status(target, ec);
+    if (ec || !fs::is_regular_file(status) || fs::file_size(target, ec) != bytes.size() || ec)
+        return false;
+    const auto existing = readWhole(target);
+    return existing && *existing == bytes;
+}
+
 bool copyBytes(const std::string& bytes, const fs::path& target, const Clock& clock) {
+    // Rewriting identical bytes would change nothing but the file's time.
+    if (alreadyInPlace(target, bytes)) return true;
     if (!keepUsersFile(target, bytes, clock)) return false;
     const auto temporary = freeTemporaryName(target);
     if (!temporary || !writeWhole(*temporary, bytes)) return false;
