@@ -1,0 +1,87 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "browser/preference_sets.h"
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+#include "settings/settings_storage.h"
+#include "settings/window_settings.h"
+#include "tuning/memory_registry_backend.h"
+#include "tuning/tuning_commands.h"
+
+namespace {
+
+using namespace quorvex;
+namespace fs = std::filesystem;
+
+// Every box answered Yes; the restart prompt does nothing.
+class YesPrompts : public Prompts {
+  public:
+    MessageAnswer showMessage(const MessageRequest& request) override {
+        return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+    void offerRestart() override {}
+};
+
+class BenchLocations : public Locations {
+  public:
+    fs::path programFolder() const override { return program; }
+    std::vector<std::pair<std::string, std::string>> environment() const override {
+        return {{"APPDATA", appdata.string()}};
+    }
+    std::vector<fs::path> platformProfileRoots() const override { return {}; }
+    fs::path program, appdata;
+};
+
+void writeFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The whole command without dialogs: 18 registry rows, user.js into 100 profiles, 56 settings.
+// With alternate=1 the two connection kinds take turns, so that every profile's user.js is
+// replaced each time; with 0 the same set is applied again and is found in place.
+void BM_AutomaticOptimization100Profiles(benchmark::State& state) {
+    const bool alternate = state.range(0) != 0;
+    const fs::path root = fs::temp_directory_path() /
+                          ("quorvex-bench-auto-" + std::to_string(std::random_device{}()));
+    BenchLocations locations;
+    locations.program = root / "program";
+    locations.appdata = root / "appdata";
+    fs::create_directories(locations.program);
+    writeFile(locations.program / "pipeline.js", kOptimizedPreferences);
+    writeFile(locations.program / "unpipeline.js", kDefaultPreferences);
+    const fs::path profiles = locations.appdata / "Mozilla" / "Firefox" / "Profiles";
+    for (int i = 0; i < 100; ++i) fs::create_directories(profiles / ("p" + std::to_string(i)));
+
+    WindowModel window;
+    MemoryRegistryBackend registry;
+    MemorySettingsStorage settings;
+    YesPrompts prompts;
+    NullEventPump events;
+    SystemClock clock;
+    restoreWindowState(window, settings);
+    TuningCommands commands(
+        CommandContext{window, registry, settings, prompts, events, locations, clock});
+    const std::string dsl = "DSL Or Cable Modem (16 Megabit And Up)";
+    const std::string restore = "Restore Windows Default Settings";
+    bool optimized = false;
+    for (auto _ : state) {
+        if (alternate || !optimized) optimized = !optimized;
+        window.controls().setListText("Combo3", optimized ? dsl : restore);
+        commands.automaticOptimization();
+    }
+    std::error_code ec;
+    fs::remove_all(root, ec);
+}
+BENCHMARK(BM_AutomaticOptimization100Profiles)
+    ->ArgName("alternate")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace

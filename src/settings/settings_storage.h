@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace quorvex {
+
+// The per-user store of the program's own settings: text values addressed by section and key,
+// for the one application "Quorvex". Keys are names ("10" is not "1"). Implementations keep
+// what they are given until flush() makes it last; a refused write is reported by the return
+// value only, never by an exception.
+class SettingsStorage {
+  public:
+    virtual ~SettingsStorage() = default;
+    // The stored text, or nothing when the key is missing (or the store cannot be read).
+    virtual std::optional<std::string> read(const std::string& section,
+                                            const std::string& key) const = 0;
+    // Creates the section and key when missing, replaces the value otherwise.
+    virtual bool write(const std::string& section, const std::string& key,
+                       const std::string& value) = 0;
+    // Makes every write so far last; false when the store could not be saved.
+    virtual bool flush() = 0;
+};
+
+// A store held in memory, for tests and benchmarks; it can be made to refuse writes.
+class MemorySettingsStorage : public SettingsStorage {
+  public:
+    using Address = std::pair<std::string, std::string>;  // section, key
+
+    std::optional<std::string> read(const std::string& section,
+                                    const std::string& key) const override {
+        auto it = values_.find({section, key});
+        if (it == values_.end()) return std::nullopt;
+        return it->second;
+    }
+    bool write(const std::string& section, const std::string& key,
+               const std::string& value) override {
+        if (refuse_) return false;
+        values_[{section, key}] = value;
+        ++writes_;
+        return true;
+    }
+    bool flush() override {
+        ++flushes_;
+        return !refuse_;
+    }
+
+    void refuseWrites(bool refuse = true) { refuse_ = refuse; }
+    const std::map<Address, std::string>& values() const { return values_; }
+    int writes() const { return writes_; }
+    int flushes() const { return flushes_; }
+
+  private:
+    std::map<Address, std::string> values_;
+    bool refuse_ = false;
+    int writes_ = 0;
+    int flushes_ = 0;
+};
+
+}  // namespace quorvex
