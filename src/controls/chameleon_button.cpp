@@ -284,6 +284,7 @@ void chameleonButton::deriveColours() {
 void chameleonButton::redraw(bool pressed, bool force, bool hoverLook) {
     if (checkBoxBehaviour_ && value_) pressed = true;
     if (suspended_ || height() <= 0 || width() <= 0) return;
+    if (regionSize_ != size()) updateRegion();
     if (!force && drawnOnce_ && pressed == lastPressed_ && caption_ == lastCaption_) return;
     lastHoverLook_ = hoverLook;
     deriveColours();
@@ -314,6 +315,7 @@ void chameleonButton::redraw(bool pressed, bool force, bool hoverLook) {
 }
 
 void chameleonButton::updateRegion() {
+    regionSize_ = size();
     if (width() > 0 && height() > 0) setMask(button::buttonRegion(buttonType_, width(), height()));
 }
 

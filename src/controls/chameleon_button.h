@@ -173,6 +173,7 @@ private:
     bool drawnOnce_ = false;
     Qt::MouseButton lastButton_ = Qt::NoButton;
     int lastKey_ = 0;
+    QSize regionSize_;
     EventPump* pump_ = nullptr;
 };
 

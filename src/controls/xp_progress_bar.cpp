@@ -129,6 +129,8 @@ void XP_ProgressBar::resizeEvent(QResizeEvent* event) {
 }
 
 void XP_ProgressBar::DrawProgressBar() {
+    // A hidden control gets its resize event only when shown; its size is current already.
+    reevaluateBuffer();
     progressbar::BarState state;
     state.Color = color_;
     state.Percent = percent_;

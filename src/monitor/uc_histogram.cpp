@@ -141,8 +141,17 @@ void ucHistogram::resizeEvent(QResizeEvent* event) {
     recomputeGeometry();
 }
 
+void ucHistogram::syncGeometry() {
+    // A hidden control gets its resize event only when shown; its size is current already.
+    const QSize client = contentsRect().size();
+    const QSize expected(client.width() + histogram::kBufferExtraPixels, client.height());
+    const QSize actual = picHist_.isNull() ? QSize(-1, -1) : picHist_.size();
+    if (actual != expected || surface_.size() != client) recomputeGeometry();
+}
+
 void ucHistogram::NextPoint(std::int32_t value) {
     if (value > props_.Max) return;
+    syncGeometry();
     const std::int64_t n = props_.NumberOfPoints;
     const auto size = static_cast<std::int64_t>(points_.size());
     if (nextSlot_ > n) {
@@ -163,7 +172,10 @@ void ucHistogram::NextPoint(std::int32_t value) {
     drawGraph();
 }
 
-void ucHistogram::Refresh() { drawGraph(); }
+void ucHistogram::Refresh() {
+    syncGeometry();
+    drawGraph();
+}
 
 void ucHistogram::drawGraph() {
     if (picHist_.isNull()) return;

@@ -99,6 +99,7 @@ private:
     void resetBuffer();
     void applySurfaceLook();
     void recomputeGeometry();
+    void syncGeometry();
     void drawGraph();
     int borderWidth() const;
 
