@@ -276,6 +276,7 @@ void ucHistogram::setBackColor(ColorRef v) {
     props_.BackColor = v;
     surfaceBack_ = resolveColour(v);
     surface_.fill(toQColor(surfaceBack_));
+    drawnCurrent_ = false;  // the surface no longer shows the graph
     update();
 }
 

@@ -217,3 +217,21 @@ TEST(ChameleonButton, SavesEveryKeyAndReadsThemBack) {
     b->setHandPointer(false);
     EXPECT_EQ(b->cursor().shape(), Qt::ArrowCursor);
 }
+
+TEST(ChameleonButton, TransparentLookShowsTheContainerBehindIt) {
+    QWidget container;
+    container.resize(200, 80);
+    QPalette pal = container.palette();
+    pal.setColor(QPalette::Window, QColor(10, 120, 30));
+    container.setPalette(pal);
+    container.setAutoFillBackground(true);
+    PropertyBag bag;
+    bag.writeAlways("BTYPE", std::int64_t{11});
+    bag.writeAlways("TX", std::string("x"));
+    auto* b = new chameleonButton(bag, &container);
+    b->setGeometry(20, 20, 100, 30);
+    container.show();
+    b->Refresh();
+    EXPECT_EQ(b->height(), 30) << "the button gets its height back";
+    EXPECT_EQ(fromQColor(QColor(b->image().pixel(2, 2))), colour::rgb(10, 120, 30));
+}
