@@ -24,7 +24,9 @@ void ensureApplication() {
     app = std::make_unique<QApplication>(argc, argv);
 }
 
-std::int32_t sample(int i) { return static_cast<std::int32_t>(50 + 45 * std::sin(i / 5.0)); }
+std::int32_t sample(int i) {
+    return static_cast<std::int32_t>(50 + 45 * std::sin(i / 5.0));
+}
 
 // One full redraw of a monitor graph holding 100 samples: grid, 100 segments, one copy.
 void BM_HistogramRedraw100Points(benchmark::State& state) {

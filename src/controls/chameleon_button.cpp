@@ -39,19 +39,31 @@ int shiftCode(Qt::KeyboardModifiers m) {
 // Key codes as the classic virtual-key numbers where they differ from Qt's.
 int keyCode(int key) {
     switch (key) {
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Up: return 38;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Down: return 40;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Tab: return 9;
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Shift: return 16;
-        case Qt::Key_Control: return 17;
-        case Qt::Key_Alt: return 18;
-        default: return key & 0xffff;
+        case Qt::Key_Enter:
+            return 13;
+        case Qt::Key_Escape:
+            return 27;
+        case Qt::Key_Tab:
+            return 9;
+        case Qt::Key_Backspace:
+            return 8;
+        case Qt::Key_Shift:
+            return 16;
+        case Qt::Key_Control:
+            return 17;
+        case Qt::Key_Alt:
+            return 18;
+        default:
+            return key & 0xffff;
     }
 }
 
@@ -81,7 +93,9 @@ void chameleonButton::init() {
     setAttribute(Qt::WA_Hover, false);
 }
 
-QSize chameleonButton::sizeHint() const { return {kHintWidth, kHintHeight}; }
+QSize chameleonButton::sizeHint() const {
+    return {kHintWidth, kHintHeight};
+}
 
 void chameleonButton::readProperties(const PropertyBag& s) {
     const auto colourOf = [&s](const char* key, ColorRef def) {
@@ -157,10 +171,37 @@ void chameleonButton::setCaption(const QString& v) {
     redrawNormal();
 }
 
-void chameleonButton::setEnabledState(bool v) { setEnabled(v); }
+void chameleonButton::setEnabledState(bool v) {
+    setEnabled(v);
+}
 
 void chameleonButton::setFontValue(const QFont& v) {
     font_ = v;
+    redrawNormal();
+}
+
+void chameleonButton::setFontBold(bool v) {
+    font_.setBold(v);
+    redrawNormal();
+}
+
+void chameleonButton::setFontItalic(bool v) {
+    font_.setItalic(v);
+    redrawNormal();
+}
+
+void chameleonButton::setFontUnderline(bool v) {
+    font_.setUnderline(v);
+    redrawNormal();
+}
+
+void chameleonButton::setFontSize(double points) {
+    if (points > 0) font_.setPointSizeF(points);
+    redrawNormal();
+}
+
+void chameleonButton::setFontName(const QString& family) {
+    font_.setFamily(family);
     redrawNormal();
 }
 
@@ -324,8 +365,8 @@ void chameleonButton::updateAccessKey() {
     accessShortcut_ = 0;
     accessKey_ = button::accessKey(caption_);
     if (!accessKey_.isNull())
-        accessShortcut_ = grabShortcut(QKeySequence(
-            QKeyCombination(Qt::AltModifier, static_cast<Qt::Key>(accessKey_.toUpper().unicode()))));
+        accessShortcut_ = grabShortcut(QKeySequence(QKeyCombination(
+            Qt::AltModifier, static_cast<Qt::Key>(accessKey_.toUpper().unicode()))));
 }
 
 void chameleonButton::captureBackground() {
@@ -443,12 +484,19 @@ void chameleonButton::keyPressEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
     lastKey_ = e->key();
     switch (e->key()) {
-        case Qt::Key_Space: redraw(true, true, hover_); break;
+        case Qt::Key_Space:
+            redraw(true, true, hover_);
+            break;
         case Qt::Key_Left:
-        case Qt::Key_Up: focusNextPrevChild(false); break;
+        case Qt::Key_Up:
+            focusNextPrevChild(false);
+            break;
         case Qt::Key_Right:
-        case Qt::Key_Down: focusNextPrevChild(true); break;
-        default: break;
+        case Qt::Key_Down:
+            focusNextPrevChild(true);
+            break;
+        default:
+            break;
     }
 }
 

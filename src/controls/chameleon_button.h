@@ -19,7 +19,7 @@ class EventPump;
 // picture and check-button behaviour. Its events are Qt signals.
 class chameleonButton : public QWidget {
     Q_OBJECT
-public:
+  public:
     // A newly placed button: look 2, scheme 1, the container's font, its own name as caption.
     explicit chameleonButton(QWidget* parent = nullptr, const QString& name = QString());
     // A button read from saved state.
@@ -39,6 +39,17 @@ public:
     void setEnabledState(bool v);
     const QFont& Font() const { return font_; }
     void setFontValue(const QFont& v);
+    // Shortcuts into Font.
+    bool FontBold() const { return font_.bold(); }
+    void setFontBold(bool v);
+    bool FontItalic() const { return font_.italic(); }
+    void setFontItalic(bool v);
+    bool FontUnderline() const { return font_.underline(); }
+    void setFontUnderline(bool v);
+    double FontSize() const { return font_.pointSizeF(); }
+    void setFontSize(double points);
+    QString FontName() const { return font_.family(); }
+    void setFontName(const QString& family);
     int ColorScheme() const { return colorScheme_; }
     void setColorScheme(int v);
     bool ShowFocusRect() const { return showFocusRect_; }
@@ -98,7 +109,7 @@ public:
 
     QSize sizeHint() const override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void Click();
     // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; position in pixels.
     void MouseDown(int button, int shift, double x, double y);
@@ -110,7 +121,7 @@ Q_SIGNALS:
     void MouseOver();
     void MouseOut();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -128,7 +139,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void init();
     void redraw(bool pressed, bool force, bool hoverLook);
     void redrawNormal(bool force = true) { redraw(false, force, hover_); }

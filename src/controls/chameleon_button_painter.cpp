@@ -12,7 +12,9 @@ using colour::lighten;
 using colour::rgb;
 using colour::shiftColor;
 
-ColorRef sys(int index) { return resolveColour(colour::system(index)); }
+ColorRef sys(int index) {
+    return resolveColour(colour::system(index));
+}
 
 // The theme-style look's fixed colours.
 constexpr ColorRef kXpFrame = rgb(0, 60, 115);
@@ -73,8 +75,7 @@ void drawXpLook(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
         if (cond == Condition::Disabled) shift = 0;
         c.fillRect(0, y, w, y + 1, shiftColor(xp, shift, true, l.softBevel));
     }
-    const ColorRef frame =
-        cond == Condition::Disabled ? shiftColor(xp, -54, true) : kXpFrame;
+    const ColorRef frame = cond == Condition::Disabled ? shiftColor(xp, -54, true) : kXpFrame;
     c.line(2, 0, w - 2, 0, frame);
     c.line(2, h - 1, w - 2, h - 1, frame);
     c.line(0, 2, 0, h - 2, frame);
@@ -87,8 +88,8 @@ void drawXpLook(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
     if (cond == Condition::Disabled) return;
 
     const bool hot = cond == Condition::Hover;
-    const bool focusFrame = !hot && cond != Condition::Pressed && l.showFocusRect &&
-                            (l.focus || l.isDefault);
+    const bool focusFrame =
+        !hot && cond != Condition::Pressed && l.showFocusRect && (l.focus || l.isDefault);
     if (hot || focusFrame) {
         const ColorRef side = hot ? kHotFrame : kFocusFrame;
         const ColorRef inner = hot ? kHotSide : kFocusSide;

@@ -29,8 +29,12 @@ enum SystemColour : int {
     kLight3D = 22,
 };
 
-constexpr ColorRef system(int index) { return kSystemFlag | static_cast<ColorRef>(index & 0xff); }
-constexpr bool isSystem(ColorRef c) { return (c & kSystemFlag) != 0; }
+constexpr ColorRef system(int index) {
+    return kSystemFlag | static_cast<ColorRef>(index & 0xff);
+}
+constexpr bool isSystem(ColorRef c) {
+    return (c & kSystemFlag) != 0;
+}
 
 constexpr ColorRef clampChannel(long long v) {
     return static_cast<ColorRef>(v < 0 ? 0 : (v > 255 ? 255 : v));
@@ -38,9 +42,15 @@ constexpr ColorRef clampChannel(long long v) {
 constexpr ColorRef rgb(long long r, long long g, long long b) {
     return clampChannel(r) | (clampChannel(g) << 8) | (clampChannel(b) << 16);
 }
-constexpr int red(ColorRef c) { return static_cast<int>(c & 0xff); }
-constexpr int green(ColorRef c) { return static_cast<int>((c >> 8) & 0xff); }
-constexpr int blue(ColorRef c) { return static_cast<int>((c >> 16) & 0xff); }
+constexpr int red(ColorRef c) {
+    return static_cast<int>(c & 0xff);
+}
+constexpr int green(ColorRef c) {
+    return static_cast<int>((c >> 8) & 0xff);
+}
+constexpr int blue(ColorRef c) {
+    return static_cast<int>((c >> 16) & 0xff);
+}
 
 constexpr ColorRef kBlack = 0x000000;
 constexpr ColorRef kWhite = 0xffffff;

@@ -15,18 +15,30 @@ namespace {
 ColorRef classicSystemColour(int index) {
     using namespace colour;
     switch (index) {
-        case kWindow: return kWhite;
-        case kWindowText: return kBlack;
-        case kHighlight: return rgb(0, 120, 215);
-        case kHighlightText: return kWhite;
-        case kButtonFace: return rgb(240, 240, 240);
-        case kButtonShadow: return rgb(160, 160, 160);
-        case kGrayText: return rgb(109, 109, 109);
-        case kButtonText: return kBlack;
-        case kButtonHighlight: return kWhite;
-        case kDarkShadow3D: return rgb(105, 105, 105);
-        case kLight3D: return rgb(227, 227, 227);
-        default: return rgb(192, 192, 192);
+        case kWindow:
+            return kWhite;
+        case kWindowText:
+            return kBlack;
+        case kHighlight:
+            return rgb(0, 120, 215);
+        case kHighlightText:
+            return kWhite;
+        case kButtonFace:
+            return rgb(240, 240, 240);
+        case kButtonShadow:
+            return rgb(160, 160, 160);
+        case kGrayText:
+            return rgb(109, 109, 109);
+        case kButtonText:
+            return kBlack;
+        case kButtonHighlight:
+            return kWhite;
+        case kDarkShadow3D:
+            return rgb(105, 105, 105);
+        case kLight3D:
+            return rgb(227, 227, 227);
+        default:
+            return rgb(192, 192, 192);
     }
 }
 
@@ -70,18 +82,30 @@ ColorRef resolveColour(ColorRef c, const QPalette& palette) {
     using namespace colour;
     const int index = static_cast<int>(c & 0xff);
     switch (index) {
-        case kWindow: return fromQColor(palette.color(QPalette::Base));
-        case kWindowText: return fromQColor(palette.color(QPalette::Text));
-        case kHighlight: return fromQColor(palette.color(QPalette::Highlight));
-        case kHighlightText: return fromQColor(palette.color(QPalette::HighlightedText));
-        case kButtonFace: return fromQColor(palette.color(QPalette::Button));
-        case kButtonShadow: return fromQColor(palette.color(QPalette::Dark));
-        case kGrayText: return fromQColor(palette.color(QPalette::Disabled, QPalette::Text));
-        case kButtonText: return fromQColor(palette.color(QPalette::ButtonText));
-        case kButtonHighlight: return fromQColor(palette.color(QPalette::Light));
-        case kDarkShadow3D: return fromQColor(palette.color(QPalette::Shadow));
-        case kLight3D: return fromQColor(palette.color(QPalette::Midlight));
-        default: return classicSystemColour(index);
+        case kWindow:
+            return fromQColor(palette.color(QPalette::Base));
+        case kWindowText:
+            return fromQColor(palette.color(QPalette::Text));
+        case kHighlight:
+            return fromQColor(palette.color(QPalette::Highlight));
+        case kHighlightText:
+            return fromQColor(palette.color(QPalette::HighlightedText));
+        case kButtonFace:
+            return fromQColor(palette.color(QPalette::Button));
+        case kButtonShadow:
+            return fromQColor(palette.color(QPalette::Dark));
+        case kGrayText:
+            return fromQColor(palette.color(QPalette::Disabled, QPalette::Text));
+        case kButtonText:
+            return fromQColor(palette.color(QPalette::ButtonText));
+        case kButtonHighlight:
+            return fromQColor(palette.color(QPalette::Light));
+        case kDarkShadow3D:
+            return fromQColor(palette.color(QPalette::Shadow));
+        case kLight3D:
+            return fromQColor(palette.color(QPalette::Midlight));
+        default:
+            return classicSystemColour(index);
     }
 }
 
@@ -91,7 +115,9 @@ ColorRef resolveColour(ColorRef c) {
     return resolveColour(c, QGuiApplication::palette());
 }
 
-QColor toQColor(ColorRef c) { return QColor(colour::red(c), colour::green(c), colour::blue(c)); }
+QColor toQColor(ColorRef c) {
+    return QColor(colour::red(c), colour::green(c), colour::blue(c));
+}
 
 ColorRef fromQColor(const QColor& c) {
     const QColor rgbColour = c.toRgb();
@@ -221,12 +247,24 @@ void GdiCanvas::hatchRect(long long left, long long top, long long right, long l
             const int cx = static_cast<int>(x & 7);
             bool on = false;
             switch (style) {
-                case Hatch::Horizontal: on = cy == 7; break;
-                case Hatch::Vertical: on = cx == 7; break;
-                case Hatch::ForwardDiagonal: on = cx == cy; break;
-                case Hatch::BackwardDiagonal: on = cx + cy == 7; break;
-                case Hatch::Cross: on = cx == 7 || cy == 7; break;
-                case Hatch::DiagonalCross: on = cx == cy || cx + cy == 7; break;
+                case Hatch::Horizontal:
+                    on = cy == 7;
+                    break;
+                case Hatch::Vertical:
+                    on = cx == 7;
+                    break;
+                case Hatch::ForwardDiagonal:
+                    on = cx == cy;
+                    break;
+                case Hatch::BackwardDiagonal:
+                    on = cx + cy == 7;
+                    break;
+                case Hatch::Cross:
+                    on = cx == 7 || cy == 7;
+                    break;
+                case Hatch::DiagonalCross:
+                    on = cx == cy || cx + cy == 7;
+                    break;
             }
             row[x] = on ? f : k;
         }
@@ -241,8 +279,8 @@ void GdiCanvas::tileRect(long long left, long long top, long long right, long lo
     const QImage src = tile.convertToFormat(QImage::Format_RGB32);
     for (long long y = top; y < bottom; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
-        const auto* srow =
-            reinterpret_cast<const QRgb*>(src.constScanLine(static_cast<int>((y - oy) % src.height())));
+        const auto* srow = reinterpret_cast<const QRgb*>(
+            src.constScanLine(static_cast<int>((y - oy) % src.height())));
         for (long long x = left; x < right; ++x) row[x] = srow[(x - ox) % src.width()];
     }
 }

@@ -20,14 +20,21 @@ QColor toQColor(ColorRef c);
 ColorRef fromQColor(const QColor& c);
 
 // Hatch patterns of the classic brush styles.
-enum class Hatch { Horizontal = 0, Vertical, ForwardDiagonal, BackwardDiagonal, Cross, DiagonalCross };
+enum class Hatch {
+    Horizontal = 0,
+    Vertical,
+    ForwardDiagonal,
+    BackwardDiagonal,
+    Cross,
+    DiagonalCross
+};
 
 // Draws on an RGB image with the classic Windows drawing model: a line covers its start point and
 // excludes its end point, a filled rectangle excludes its right and bottom edges, pens are one
 // pixel wide, nothing is antialiased. Every operation is clipped to `clip` (and to the image),
 // so coordinates of any size are safe and no loop runs past the real image size.
 class GdiCanvas {
-public:
+  public:
     explicit GdiCanvas(QImage& image);
     GdiCanvas(QImage& image, const QRect& clip);
 
@@ -51,7 +58,7 @@ public:
     void tileRect(long long left, long long top, long long right, long long bottom,
                   const QImage& tile);
 
-private:
+  private:
     bool clipSpan(long long& l, long long& t, long long& r, long long& b) const;
 
     QImage& image_;

@@ -21,7 +21,9 @@ const PropertyBag::Value* PropertyBag::find(std::string_view key) const {
     return it == values_.end() ? nullptr : &it->second.value;
 }
 
-bool PropertyBag::contains(std::string_view key) const { return find(key) != nullptr; }
+bool PropertyBag::contains(std::string_view key) const {
+    return find(key) != nullptr;
+}
 
 std::vector<std::string> PropertyBag::keys() const {
     std::vector<std::string> out;
@@ -67,6 +69,8 @@ void PropertyBag::writeAlways(std::string_view key, const Value& value) {
     entry.value = value;
 }
 
-void PropertyBag::remove(std::string_view key) { values_.erase(folded(key)); }
+void PropertyBag::remove(std::string_view key) {
+    values_.erase(folded(key));
+}
 
 }  // namespace quorvex

@@ -14,7 +14,7 @@ namespace quorvex {
 // without regard to letter case. Fonts are kept as their text description, pictures as encoded
 // image bytes (an empty text is "none").
 class PropertyBag {
-public:
+  public:
     using Value = std::variant<std::int64_t, bool, std::string>;
 
     bool contains(std::string_view key) const;
@@ -36,7 +36,7 @@ public:
 
     friend bool operator==(const PropertyBag&, const PropertyBag&) = default;
 
-private:
+  private:
     const Value* find(std::string_view key) const;
 
     struct Entry {

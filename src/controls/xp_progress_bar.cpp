@@ -45,7 +45,9 @@ QImage decodePicture(const std::string& bytes) {
     return image;
 }
 
-std::string encodeFont(const QFont& font) { return font.toString().toStdString(); }
+std::string encodeFont(const QFont& font) {
+    return font.toString().toStdString();
+}
 
 QFont decodeFont(const std::string& text, const QFont& fallback) {
     if (text.empty()) return fallback;
@@ -62,12 +64,13 @@ XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent) {
     DrawProgressBar();
 }
 
-XP_ProgressBar::XP_ProgressBar(const PropertyBag& saved, QWidget* parent)
-    : XP_ProgressBar(parent) {
+XP_ProgressBar::XP_ProgressBar(const PropertyBag& saved, QWidget* parent) : XP_ProgressBar(parent) {
     readProperties(saved);
 }
 
-QSize XP_ProgressBar::sizeHint() const { return {kHintWidth, kHintHeight}; }
+QSize XP_ProgressBar::sizeHint() const {
+    return {kHintWidth, kHintHeight};
+}
 
 bool XP_ProgressBar::setValue(std::int32_t value) {
     const std::int64_t hundredfold = std::int64_t{value} * 100;
@@ -212,8 +215,8 @@ PropertyBag xpProgressBarDesignBag(int number) {
     PropertyBag bag;
     bag.writeAlways("Font", encodeFont(font));
     bag.writeAlways("BrushStyle", std::int64_t{0});
-    bag.writeAlways("Color", std::int64_t{horizontal ? colour::rgb(192, 192, 192)
-                                                     : colour::rgb(64, 64, 64)});
+    bag.writeAlways(
+        "Color", std::int64_t{horizontal ? colour::rgb(192, 192, 192) : colour::rgb(64, 64, 64)});
     bag.writeAlways("Orientation", std::int64_t{horizontal ? 0 : 1});
     bag.writeAlways("Scrolling", std::int64_t{horizontal ? 6 : 1});
     return bag;
@@ -222,11 +225,20 @@ PropertyBag xpProgressBarDesignBag(int number) {
 XP_ProgressBar* makeXP_ProgressBar(int number, QWidget* parent) {
     auto* bar = new XP_ProgressBar(xpProgressBarDesignBag(number), parent);
     switch (number) {
-        case 1: bar->setGeometry(296, 338, 137, 9); break;
-        case 2: bar->setGeometry(207, 40, 17, 161); break;
-        case 3: bar->setGeometry(448, 40, 17, 161); break;
-        case 4: bar->setGeometry(296, 355, 137, 9); break;
-        default: break;
+        case 1:
+            bar->setGeometry(296, 338, 137, 9);
+            break;
+        case 2:
+            bar->setGeometry(207, 40, 17, 161);
+            break;
+        case 3:
+            bar->setGeometry(448, 40, 17, 161);
+            break;
+        case 4:
+            bar->setGeometry(296, 355, 137, 9);
+            break;
+        default:
+            break;
     }
     return bar;
 }

@@ -20,7 +20,7 @@ namespace quorvex {
 // operation.
 class XP_ProgressBar : public QWidget, public BarSink {
     Q_OBJECT
-public:
+  public:
     // A newly created control: Max 100, Min 0, Percent 0, style 0, horizontal, the system
     // highlight colour.
     explicit XP_ProgressBar(QWidget* parent = nullptr);
@@ -70,11 +70,11 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QImage buffer_;
     ColorRef color_ = 0;
     std::int32_t min_ = 0;

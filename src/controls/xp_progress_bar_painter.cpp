@@ -26,7 +26,9 @@ constexpr ColorRef kSilver = rgb(192, 192, 192);
 constexpr int kBlockWidth = 6;  // style 0
 constexpr int kBlockGap = 2;
 
-ColorRef sys(int index) { return resolveColour(colour::system(index)); }
+ColorRef sys(int index) {
+    return resolveColour(colour::system(index));
+}
 
 // Two-colour 3-D edge lines as the classic edge drawing makes them: the top-left colour on the
 // top row and left column, the bottom-right colour on the bottom row and right column.
@@ -72,14 +74,30 @@ void themeFrame(GdiCanvas& c, long long w, long long h) {
         long long x, y;
         ColorRef c;
     } corners[] = {
-        {0, 0, colour::kWhite},       {0, 1, kCornerA},          {0, 2, kCornerC},
-        {1, 0, kCornerB},             {1, 1, kCornerD},          {2, 0, kCornerC},
-        {2, 2, kFrameShade},          {0, h - 1, colour::kWhite}, {1, h - 1, kCornerA},
-        {2, h - 1, kCornerC},         {0, h - 3, kCornerC},      {0, h - 2, kCornerB},
-        {1, h - 2, kCornerD},         {w - 1, 0, colour::kWhite}, {w - 1, 1, kFrameShade},
-        {w - 1, 2, kCornerC},         {w - 2, 2, kFrameShade},   {w - 2, 1, kFrameOuter},
-        {w - 1, h - 1, colour::kWhite}, {w - 1, h - 2, kFrameShade}, {w - 1, h - 3, kCornerC},
-        {w - 2, h - 2, kCornerD},     {w - 2, h - 1, kFrameShade}, {w - 3, h - 1, kCornerC},
+        {0, 0, colour::kWhite},
+        {0, 1, kCornerA},
+        {0, 2, kCornerC},
+        {1, 0, kCornerB},
+        {1, 1, kCornerD},
+        {2, 0, kCornerC},
+        {2, 2, kFrameShade},
+        {0, h - 1, colour::kWhite},
+        {1, h - 1, kCornerA},
+        {2, h - 1, kCornerC},
+        {0, h - 3, kCornerC},
+        {0, h - 2, kCornerB},
+        {1, h - 2, kCornerD},
+        {w - 1, 0, colour::kWhite},
+        {w - 1, 1, kFrameShade},
+        {w - 1, 2, kCornerC},
+        {w - 2, 2, kFrameShade},
+        {w - 2, 1, kFrameOuter},
+        {w - 1, h - 1, colour::kWhite},
+        {w - 1, h - 2, kFrameShade},
+        {w - 1, h - 3, kCornerC},
+        {w - 2, h - 2, kCornerD},
+        {w - 2, h - 1, kFrameShade},
+        {w - 3, h - 1, kCornerC},
     };
     for (const auto& p : corners) c.setPixel(p.x, p.y, p.c);
 }
@@ -100,7 +118,7 @@ void drawDefaultStyle(GdiCanvas& c, int w, int h, const BarState& s, int style) 
             ColorRef b = lighten(s.Color, 200 - 40 * k);
             if (!vertical) {
                 const long long blockLeft =
-                    nearest(edge + k * (kBlockGap + 10) - (100 - s.Percent) / 100.0 * 45);
+                    nearest(edge + k * (kBlockGap + 10) - (100.0 - s.Percent) / 100.0 * 45);
                 DrawGradient(a, b, blockLeft, 3, 9, h - 2, c, flagVertical);
             } else {
                 const long long blockTop = edge + k * (kBlockGap + 10);

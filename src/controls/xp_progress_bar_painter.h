@@ -15,7 +15,7 @@ struct BarState {
     ColorRef Color = 0;  // resolved RGB
     std::int32_t Percent = 0;
     bool ShowText = false;
-    std::int32_t Scrolling = 0;  // style 0..9; anything else draws like 1
+    std::int32_t Scrolling = 0;    // style 0..9; anything else draws like 1
     std::int32_t Orientation = 0;  // 0 horizontal, otherwise vertical
     std::int32_t BrushStyle = 4;
     QImage Image;  // style 8's pattern
@@ -41,7 +41,6 @@ QString barText(const BarState& state);
 
 // Fill geometry of the default styles (0, 1, 2 and out-of-range), for inspection: the bar
 // rectangle's right edge (horizontal) or top edge (vertical).
-long long defaultStyleBarEdge(int width, int height, std::int32_t percent, bool vertical,
-                              int step);
+long long defaultStyleBarEdge(int width, int height, std::int32_t percent, bool vertical, int step);
 
 }  // namespace quorvex::progressbar

@@ -44,7 +44,8 @@ void computeSteps(Steps& steps, std::int64_t widthTwips, std::int64_t heightTwip
         if (linesPerHeight != 0.0) {
             const std::int64_t horizontal =
                 colour::nearest(static_cast<double>(heightTwips) / linesPerHeight);
-            if (fitsInt32(horizontal)) steps.HorizontalLineStep = static_cast<std::int32_t>(horizontal);
+            if (fitsInt32(horizontal))
+                steps.HorizontalLineStep = static_cast<std::int32_t>(horizontal);
         }
     }
 }

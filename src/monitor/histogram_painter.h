@@ -33,14 +33,14 @@ void computeSteps(Steps& steps, std::int64_t widthTwips, std::int64_t heightTwip
 bool verticalScale(std::int64_t outerHeightTwips, std::int32_t max, std::int64_t& k);
 
 struct GraphInput {
-    std::int64_t widthTwips = 0;   // back buffer
-    std::int64_t heightTwips = 0;  // back buffer
+    std::int64_t widthTwips = 0;        // back buffer
+    std::int64_t heightTwips = 0;       // back buffer
     std::int64_t outerHeightTwips = 0;  // the control including its border
     Steps steps;
     std::int32_t Max = 100;
     std::int32_t NumberOfPoints = 100;
     std::span<const std::int32_t> points;  // positions 0 .. NumberOfPoints
-    ColorRef back = 0;  // resolved colours
+    ColorRef back = 0;                     // resolved colours
     ColorRef grid = 0;
     ColorRef fore = 0;
     int drawWidth = 1;

@@ -20,8 +20,8 @@ constexpr int kHintHeight = 201;
 
 template <typename T>
 T clampTo(std::int64_t v) {
-    return static_cast<T>(std::clamp<std::int64_t>(v, std::numeric_limits<T>::min(),
-                                                   std::numeric_limits<T>::max()));
+    return static_cast<T>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
 }
 
 // A numeric value rounded to a 16-bit integer; false when it does not fit.
@@ -74,7 +74,9 @@ ucHistogram::ucHistogram(const PropertyBag& saved, QWidget* parent) : QWidget(pa
     readProperties(saved);
 }
 
-QSize ucHistogram::sizeHint() const { return {kHintWidth, kHintHeight}; }
+QSize ucHistogram::sizeHint() const {
+    return {kHintWidth, kHintHeight};
+}
 
 void ucHistogram::readProperties(const PropertyBag& saved) {
     props_.load(saved);
@@ -86,7 +88,9 @@ void ucHistogram::readProperties(const PropertyBag& saved) {
     update();
 }
 
-void ucHistogram::writeProperties(PropertyBag& bag) const { props_.save(bag); }
+void ucHistogram::writeProperties(PropertyBag& bag) const {
+    props_.save(bag);
+}
 
 void ucHistogram::resetBuffer() {
     const std::int64_t n = props_.NumberOfPoints;
@@ -328,7 +332,11 @@ ucHistogram* makeMonitorHistogram(QWidget* parent, int left) {
 }
 }  // namespace
 
-ucHistogram* makeUcHistogram1(QWidget* parent) { return makeMonitorHistogram(parent, 8); }
-ucHistogram* makeUcHistogram2(QWidget* parent) { return makeMonitorHistogram(parent, 240); }
+ucHistogram* makeUcHistogram1(QWidget* parent) {
+    return makeMonitorHistogram(parent, 8);
+}
+ucHistogram* makeUcHistogram2(QWidget* parent) {
+    return makeMonitorHistogram(parent, 240);
+}
 
 }  // namespace quorvex

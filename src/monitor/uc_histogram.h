@@ -18,7 +18,7 @@ namespace quorvex {
 struct HistogramProperties {
     std::int16_t Appearance = 1;
     std::int16_t BorderStyle = 1;
-    std::int16_t DrawWidth = 1;  // pixels
+    std::int16_t DrawWidth = 1;            // pixels
     std::int16_t GridTickHorizontal = 10;  // vertical grid lines every this many samples
     std::int16_t GridTickVertical = 25;    // horizontal grid lines every this many value units
     std::int32_t NumberOfPoints = 100;
@@ -37,7 +37,7 @@ struct HistogramProperties {
 // aligned; the surface changes only on NextPoint and Refresh.
 class ucHistogram : public QWidget, public SampleSink {
     Q_OBJECT
-public:
+  public:
     // A newly placed control: every property at its default, the buffer created at once.
     explicit ucHistogram(QWidget* parent = nullptr);
     // A control loaded from saved settings.
@@ -91,11 +91,11 @@ public:
 
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void resetBuffer();
     void applySurfaceLook();
     void recomputeGeometry();
@@ -111,7 +111,7 @@ private:
     QImage surface_;
     ColorRef picHistBack_ = 0;  // resolved; taken from BackColor when settings are loaded
     ColorRef surfaceBack_ = 0;
-    int penWidth_ = 1;  // the pen width left from the last drawing
+    int penWidth_ = 1;           // the pen width left from the last drawing
     bool drawnCurrent_ = false;  // the last drawing shows the current buffer and settings
     std::uint64_t drawCount_ = 0;
 };

@@ -108,10 +108,14 @@ TEST(ChameleonButton, AccessKeyRules) {
         const char* caption;
         QChar key;
     } cases[] = {
-        {"&Open", QLatin1Char('o')},     {"Save && E&xit", QLatin1Char('x')},
-        {"Fish && Chips", QChar()},      {"&&", QChar()},
-        {"&", QChar()},                  {"", QChar()},
-        {"Ends&", QChar()},              {"a&&&B", QLatin1Char('b')},
+        {"&Open", QLatin1Char('o')},
+        {"Save && E&xit", QLatin1Char('x')},
+        {"Fish && Chips", QChar()},
+        {"&&", QChar()},
+        {"&", QChar()},
+        {"", QChar()},
+        {"Ends&", QChar()},
+        {"a&&&B", QLatin1Char('b')},
         {"&&x &y", QLatin1Char('y')},
     };
     for (const auto& c : cases)
@@ -186,9 +190,10 @@ TEST(ChameleonButton, SchemeColoursDeriveFromTheFace) {
     EXPECT_EQ(two.light, rgb(131, 131, 131));
     EXPECT_EQ(two.darkShadow, rgb(0, 0, 0));
     EXPECT_EQ(two.xpFace, rgb(148, 148, 125));  // blue + 100 * 48 / 192
-    const button::Colours hovered = button::deriveColours(
-        {.scheme = 2, .backColor = rgb(100, 100, 100), .backOver = rgb(10, 20, 30),
-         .hovering = true});
+    const button::Colours hovered = button::deriveColours({.scheme = 2,
+                                                           .backColor = rgb(100, 100, 100),
+                                                           .backOver = rgb(10, 20, 30),
+                                                           .hovering = true});
     EXPECT_EQ(hovered.face, rgb(10, 20, 30));
     EXPECT_EQ(hovered.highlight, rgb(57, 67, 77));
     EXPECT_EQ(colour::shiftColor(rgb(250, 5, 100), 20, false, true), rgb(255, 15, 110));
@@ -234,4 +239,25 @@ TEST(ChameleonButton, TransparentLookShowsTheContainerBehindIt) {
     b->Refresh();
     EXPECT_EQ(b->height(), 30) << "the button gets its height back";
     EXPECT_EQ(fromQColor(QColor(b->image().pixel(2, 2))), colour::rgb(10, 120, 30));
+}
+
+TEST(ChameleonButton, FirefoxPageInstancesTakeTheirDesignValues) {
+    QWidget page;
+    chameleonButton* disable = makeChameleonButton(3, &page);
+    chameleonButton* enable = makeChameleonButton(2, &page);
+    EXPECT_EQ(disable->geometry(), QRect(16, 152, 417, 33));
+    EXPECT_EQ(enable->geometry(), QRect(16, 192, 417, 33));
+    EXPECT_FALSE(disable->Enabled());
+    EXPECT_TRUE(enable->Enabled());
+    EXPECT_EQ(enable->Caption(), QStringLiteral("Enable Optimized Configuration"));
+    for (chameleonButton* b : {disable, enable}) {
+        EXPECT_EQ(b->ButtonType(), 3);
+        EXPECT_EQ(b->ColorScheme(), 1);
+        EXPECT_TRUE(b->ShowFocusRect());
+        EXPECT_TRUE(b->UseMaskColor());
+        EXPECT_EQ(b->MaskColor(), colour::rgb(192, 192, 192));
+        EXPECT_EQ(b->BackColor(), colour::rgb(236, 233, 216));
+        EXPECT_EQ(b->ForeOver(), colour::kBlack);
+        EXPECT_DOUBLE_EQ(b->FontSize(), 8.25);
+    }
 }

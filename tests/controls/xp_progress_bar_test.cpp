@@ -11,7 +11,9 @@ namespace {
 
 constexpr ColorRef kColor = colour::rgb(40, 80, 160);
 
-ColorRef at(const QImage& img, int x, int y) { return fromQColor(QColor(img.pixel(x, y))); }
+ColorRef at(const QImage& img, int x, int y) {
+    return fromQColor(QColor(img.pixel(x, y)));
+}
 
 // The bar as painted, W x H pixels.
 QImage paint(int w, int h, int style, std::int32_t percent, bool vertical = false,
@@ -135,13 +137,34 @@ TEST(XpProgressBar, ThemeFrameCornerPixels) {
         int x, y;
         ColorRef c;
     } expected[] = {
-        {0, 0, white},         {0, 1, a},         {0, 2, c},         {1, 0, b},
-        {1, 1, d},             {2, 0, c},         {2, 2, e},         {0, h - 1, white},
-        {1, h - 1, a},         {2, h - 1, c},     {0, h - 3, c},     {0, h - 2, b},
-        {1, h - 2, d},         {w - 1, 0, white}, {w - 1, 1, e},     {w - 1, 2, c},
-        {w - 2, 2, e},         {w - 2, 1, f},     {w - 1, h - 1, white}, {w - 1, h - 2, e},
-        {w - 1, h - 3, c},     {w - 2, h - 2, d}, {w - 2, h - 1, e}, {w - 3, h - 1, c},
-        {10, 0, f},            {0, 10, f},        {10, 1, e},        {10, h - 2, colour::rgb(239, 239, 239)},
+        {0, 0, white},
+        {0, 1, a},
+        {0, 2, c},
+        {1, 0, b},
+        {1, 1, d},
+        {2, 0, c},
+        {2, 2, e},
+        {0, h - 1, white},
+        {1, h - 1, a},
+        {2, h - 1, c},
+        {0, h - 3, c},
+        {0, h - 2, b},
+        {1, h - 2, d},
+        {w - 1, 0, white},
+        {w - 1, 1, e},
+        {w - 1, 2, c},
+        {w - 2, 2, e},
+        {w - 2, 1, f},
+        {w - 1, h - 1, white},
+        {w - 1, h - 2, e},
+        {w - 1, h - 3, c},
+        {w - 2, h - 2, d},
+        {w - 2, h - 1, e},
+        {w - 3, h - 1, c},
+        {10, 0, f},
+        {0, 10, f},
+        {10, 1, e},
+        {10, h - 2, colour::rgb(239, 239, 239)},
     };
     for (const auto& p : expected) EXPECT_EQ(at(img, p.x, p.y), p.c) << p.x << "," << p.y;
     // Style 9 draws the same frame over its own fill.
@@ -177,9 +200,12 @@ TEST(XpProgressBar, StylesSixAndNineDrawTheirTextInTwoColours) {
             for (int x = 3; x < w - 3; ++x) {
                 if (half.pixel(x, y) == none.pixel(x, y)) continue;
                 const ColorRef c = at(half, x, y);
-                if (x < 68 && c == fillText) ++left;
-                else if (x >= 69 && c == baseText) ++right;
-                else if (x < 68 || x >= 69) ++wrong;
+                if (x < 68 && c == fillText)
+                    ++left;
+                else if (x >= 69 && c == baseText)
+                    ++right;
+                else if (x < 68 || x >= 69)
+                    ++wrong;
             }
         }
         EXPECT_GT(left, 0);
@@ -221,8 +247,8 @@ TEST(XpProgressBar, EveryStyleAndSizePaintsWithoutFault) {
     for (int style = -1; style <= 10; ++style)
         for (QSize size : {QSize(1, 1), QSize(3, 2), QSize(17, 161), QSize(137, 9)})
             for (int percent : {-2147483647 - 1, -1, 0, 33, 100, 2147483647})
-                for (bool vertical : {false, true}) paint(size.width(), size.height(), style,
-                                                          percent, vertical, true);
+                for (bool vertical : {false, true})
+                    paint(size.width(), size.height(), style, percent, vertical, true);
 }
 
 TEST(XpProgressBar, PersistsOnlyChangedValuesAndRestoresThePercent) {
@@ -247,4 +273,31 @@ TEST(XpProgressBar, PersistsOnlyChangedValuesAndRestoresThePercent) {
     XP_ProgressBar{}.writeProperties(fresh);
     // A resolved colour never equals the system-colour default, so it is always stored.
     EXPECT_TRUE(fresh.contains("Color"));
+}
+
+TEST(XpProgressBar, MonitorInstancesTakeTheirDesignValues) {
+    QWidget page;
+    const struct {
+        int number;
+        QRect geometry;
+        int style, orientation;
+        ColorRef color;
+    } cases[] = {
+        {1, QRect(296, 338, 137, 9), 6, 0, colour::rgb(192, 192, 192)},
+        {4, QRect(296, 355, 137, 9), 6, 0, colour::rgb(192, 192, 192)},
+        {2, QRect(207, 40, 17, 161), 1, 1, colour::rgb(64, 64, 64)},
+        {3, QRect(448, 40, 17, 161), 1, 1, colour::rgb(64, 64, 64)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
+        XP_ProgressBar* bar = makeXP_ProgressBar(c.number, &page);
+        EXPECT_EQ(bar->geometry(), c.geometry);
+        EXPECT_EQ(bar->Scrolling(), c.style);
+        EXPECT_EQ(bar->Orientation(), c.orientation);
+        EXPECT_EQ(bar->Color(), c.color);
+        EXPECT_EQ(bar->Max(), 100);
+        EXPECT_EQ(bar->Percent(), 0);
+        EXPECT_FALSE(bar->ShowText());
+        EXPECT_EQ(bar->Font().family(), QStringLiteral("MS Sans Serif"));
+    }
 }

@@ -26,7 +26,9 @@ PropertyBag testBag(std::int64_t points = 100) {
     return bag;
 }
 
-ColorRef at(const QImage& img, int x, int y) { return fromQColor(QColor(img.pixel(x, y))); }
+ColorRef at(const QImage& img, int x, int y) {
+    return fromQColor(QColor(img.pixel(x, y)));
+}
 
 int countColour(const QImage& img, ColorRef c, int x0 = 0, int x1 = -1) {
     if (x1 < 0) x1 = img.width();
@@ -36,7 +38,9 @@ int countColour(const QImage& img, ColorRef c, int x0 = 0, int x1 = -1) {
     return n;
 }
 
-std::vector<std::int32_t> buffer(const ucHistogram& h) { return h.PointBuffer(); }
+std::vector<std::int32_t> buffer(const ucHistogram& h) {
+    return h.PointBuffer();
+}
 
 }  // namespace
 
@@ -88,7 +92,7 @@ TEST(UcHistogram, HorizontalGridLinesAreAnchoredAtTheBottom) {
     std::reverse(expected.begin(), expected.end());
     EXPECT_EQ(gridRows, expected);
     ASSERT_FALSE(gridRows.empty());
-    EXPECT_EQ(gridRows.front(), 7);  // 111 twips, the topmost line
+    EXPECT_EQ(gridRows.front(), 7);   // 111 twips, the topmost line
     EXPECT_EQ(gridRows.back(), 193);  // 2894 twips
 }
 
@@ -142,10 +146,10 @@ TEST(UcHistogram, DegenerateSettingsNeverCrash) {
         const char* key;
         std::int64_t value;
     };
-    for (const Case& c : {Case{"Max", 0}, Case{"NumberOfPoints", 0}, Case{"NumberOfPoints", -5},
-                          Case{"GridTickVertical", 0}, Case{"GridTickHorizontal", 0},
-                          Case{"Max", -100}, Case{"DrawWidth", 0},
-                          Case{"NumberOfPoints", 2000000000}}) {
+    for (const Case& c :
+         {Case{"Max", 0}, Case{"NumberOfPoints", 0}, Case{"NumberOfPoints", -5},
+          Case{"GridTickVertical", 0}, Case{"GridTickHorizontal", 0}, Case{"Max", -100},
+          Case{"DrawWidth", 0}, Case{"DrawWidth", 40}, Case{"NumberOfPoints", 2000000000}}) {
         SCOPED_TRACE(c.key);
         PropertyBag bag = testBag();
         bag.writeAlways(c.key, c.value);
@@ -194,4 +198,19 @@ TEST(UcHistogram, GridTicksAcceptAnyNumberRoundedToSixteenBits) {
     EXPECT_EQ(h.GridTickVertical(), 8);
     h.setGridTickVertical(1e9);  // does not fit: ignored
     EXPECT_EQ(h.GridTickVertical(), 8);
+}
+
+TEST(UcHistogram, MonitorInstancesTakeTheirDesignValues) {
+    QWidget page;
+    ucHistogram* first = makeUcHistogram1(&page);
+    ucHistogram* second = makeUcHistogram2(&page);
+    EXPECT_EQ(first->geometry(), QRect(8, 24, 191, 201));
+    EXPECT_EQ(second->geometry(), QRect(240, 24, 191, 201));
+    EXPECT_EQ(first->BorderStyle(), 0);
+    EXPECT_EQ(first->GridTickHorizontal(), 3);
+    EXPECT_EQ(first->GridTickVertical(), 4);
+    EXPECT_EQ(first->GridColour(), colour::rgb(28, 28, 28));
+    EXPECT_EQ(first->ForeColor(), colour::rgb(192, 192, 192));
+    EXPECT_EQ(first->Max(), 100);
+    EXPECT_EQ(first->NumberOfPoints(), 100);
 }

@@ -49,7 +49,8 @@ QImage buttons() {
     const int rows = 14 + 3;
     QImage img = sheet(kLabelWidth + 5 * (bw + kPad) + kPad, 24 + rows * (bh + kPad) + kPad);
     QPainter p(&img);
-    for (int c = 0; c < 5; ++c) label(p, kLabelWidth + c * (bw + kPad), 2, QString::fromLatin1(conditions[c]));
+    for (int c = 0; c < 5; ++c)
+        label(p, kLabelWidth + c * (bw + kPad), 2, QString::fromLatin1(conditions[c]));
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(8.25);
     const auto row = [&](int r, int look, int scheme, const QString& name) {
@@ -100,8 +101,8 @@ QImage bars() {
     const int bw = 137, bh = 20;
     const int rows = 10;
     const int verticalBlock = 180;
-    QImage img = sheet(kLabelWidth + 5 * (bw + kPad) + kPad,
-                       24 + rows * (bh + kPad) + verticalBlock + kPad);
+    QImage img =
+        sheet(kLabelWidth + 5 * (bw + kPad) + kPad, 24 + rows * (bh + kPad) + verticalBlock + kPad);
     QPainter p(&img);
     for (int c = 0; c < 5; ++c)
         label(p, kLabelWidth + c * (bw + kPad), 2, QStringLiteral("%1 %").arg(percents[c]));
