@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+
+#include "controls/colour_ref.h"
+#include "controls/property_bag.h"
+#include "controls/xp_progress_bar_painter.h"
+#include "monitor/meter_sinks.h"
+
+class QPainter;
+
+namespace quorvex {
+
+// A self-drawn percentage bar in one of ten styles. Each paint redraws the whole control into an
+// off-screen buffer (grown with the control, never shrunk) that is copied to the screen in one
+// operation.
+class XP_ProgressBar : public QWidget, public BarSink {
+    Q_OBJECT
+  public:
+    // A newly created control: Max 100, Min 0, Percent 0, style 0, horizontal, the system
+    // highlight colour.
+    explicit XP_ProgressBar(QWidget* parent = nullptr);
+    // Created, then the saved properties applied in their order.
+    explicit XP_ProgressBar(const PropertyBag& saved, QWidget* parent = nullptr);
+
+    // Percent = nearest(Value * 100 / Max + Min). Fails, leaving Percent unchanged, when the
+    // hundredfold does not fit in 32 bits, Max is 0 or the result does not fit.
+    bool setValue(std::int32_t value) override;
+    std::int32_t Value() const;
+    std::int32_t Percent() const { return percent_; }
+
+    std::int32_t Min() const { return min_; }
+    void setMin(std::int32_t v) { min_ = v; }
+    std::int32_t Max() const { return max_; }
+    void setMax(std::int32_t v) { max_ = v; }
+    ColorRef Color() const { return color_; }
+    // System colours are resolved when assigned.
+    void setColor(ColorRef v);
+    std::int32_t Orientation() const { return orientation_; }
+    void setOrientation(std::int32_t v);
+    std::int32_t Scrolling() const { return scrolling_; }
+    void setScrolling(std::int32_t v);
+    bool ShowText() const { return showText_; }
+    void setShowText(bool v);
+    const QImage& Image() const { return image_; }
+    void setImage(const QImage& v);
+    // Write-only in use; stored without a repaint.
+    void setBrushStyle(std::int32_t v) { brushStyle_ = v; }
+    std::int32_t BrushStyle() const { return brushStyle_; }
+    const QFont& Font() const { return font_; }
+    void setFont(const QFont& v) { font_ = v; }
+
+    // Paints the whole control into the buffer and shows it.
+    void DrawProgressBar();
+    // Copies part of the buffer onto a device; a width or height below 1 means the buffer's own.
+    void pDraw(QPainter& device, int sourceX, int sourceY, int width, int height, int destX,
+               int destY) const;
+    // The drawing surface (the buffer), and what assigning the device does: re-evaluate the
+    // buffer for the current size.
+    const QImage& hdc() const { return buffer_; }
+    void reevaluateBuffer();
+
+    void readProperties(const PropertyBag& saved);
+    // Only values that differ from their default are stored; "Color" as resolved RGB.
+    void writeProperties(PropertyBag& bag) const;
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QImage buffer_;
+    ColorRef color_ = 0;
+    std::int32_t min_ = 0;
+    std::int32_t max_ = 100;
+    std::int32_t percent_ = 0;
+    bool showText_ = false;
+    std::int32_t scrolling_ = 0;
+    std::int32_t orientation_ = 0;
+    std::int32_t brushStyle_ = 0;
+    QImage image_;
+    QFont font_;
+};
+
+// Design-time settings of the monitor page's bars, number 1 to 4 (XP_ProgressBarN).
+PropertyBag xpProgressBarDesignBag(int number);
+// The monitor page's bars at their design-time places (pixels within the page).
+XP_ProgressBar* makeXP_ProgressBar(int number, QWidget* parent);
+
+// Pictures and fonts as the property bag keeps them.
+std::string encodePicture(const QImage& image);
+QImage decodePicture(const std::string& bytes);
+std::string encodeFont(const QFont& font);
+QFont decodeFont(const std::string& text, const QFont& fallback);
+
+}  // namespace quorvex

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+
+#include <cstdint>
+
+#include "controls/colour_ref.h"
+#include "controls/gdi_canvas.h"
+
+namespace quorvex::progressbar {
+
+// What one paint of the bar depends on.
+struct BarState {
+    ColorRef Color = 0;  // resolved RGB
+    std::int32_t Percent = 0;
+    bool ShowText = false;
+    std::int32_t Scrolling = 0;    // style 0..9; anything else draws like 1
+    std::int32_t Orientation = 0;  // 0 horizontal, otherwise vertical
+    std::int32_t BrushStyle = 4;
+    QImage Image;  // style 8's pattern
+    QFont Font;
+};
+
+// Paints the whole control (width x height pixels) into the buffer's top-left corner. Percent is
+// cut to 100 first, in place, as the control keeps it.
+void DrawProgressBar(QImage& buffer, int width, int height, BarState& state);
+
+// One-pixel solid line from (x1, y1) up to (x2, y2) in the resolved colour.
+void DrawLine(long long x1, long long y1, long long x2, long long y2, GdiCanvas& device,
+              ColorRef colour);
+
+// Linear gradient of one-pixel lines. Vertical: lines at x + i for i = 0..w, each from (x + i, y)
+// to (x + i, h); otherwise lines at y + i for i = 0..h, each from (x, y + i) to (w, y + i): w and
+// h are both the step count and the absolute end coordinate. Both colours are resolved in place.
+void DrawGradient(ColorRef& colourA, ColorRef& colourB, long long x, long long y, long long w,
+                  long long h, GdiCanvas& device, bool& vertical);
+
+// The text the bar shows when ShowText is set.
+QString barText(const BarState& state);
+
+// Fill geometry of the default styles (0, 1, 2 and out-of-range), for inspection: the bar
+// rectangle's right edge (horizontal) or top edge (vertical).
+long long defaultStyleBarEdge(int width, int height, std::int32_t percent, bool vertical, int step);
+
+}  // namespace quorvex::progressbar
