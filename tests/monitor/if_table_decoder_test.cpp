@@ -224,7 +224,7 @@ TEST(CInterfaces, AddClearsTheCallersReferenceAndCountsFromOne) {
 class CIpHelperTest : public ::testing::Test {
 protected:
     BufferSource source;
-    testing::FakePrompts prompts;
+    monitor_testing::FakePrompts prompts;
     CIpHelper helper{source, prompts};
 };
 

@@ -24,7 +24,7 @@ TEST(QtNumberLocale, SeparatorsOfTheGivenLocale) {
 }
 
 TEST(MeterTimer, RunsOnceAtStartThenOncePerClockSecond) {
-    testing::FakeClock clock;
+    monitor_testing::FakeClock clock;
     clock.advance(milliseconds(997));  // the next boundary is 3 ms away, so expiries come fast
     int calls = 0;
     MeterTimer timer(clock, [&] { ++calls; });
@@ -44,7 +44,7 @@ TEST(MeterTimer, RunsOnceAtStartThenOncePerClockSecond) {
 }
 
 TEST(MeterTimer, ACallbackThatStopsTheTimerEndsTheTicks) {
-    testing::FakeClock clock;
+    monitor_testing::FakeClock clock;
     int calls = 0;
     MeterTimer* self = nullptr;
     MeterTimer timer(clock, [&] {

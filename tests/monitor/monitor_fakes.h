@@ -14,7 +14,7 @@
 #include "platform/event_pump.h"
 #include "platform/prompts.h"
 
-namespace quorvex::testing {
+namespace quorvex::monitor_testing {
 
 // Interface counters per row; each read hands over fresh rows with these sums.
 class FakeTableSource : public InterfaceTableSource {
@@ -96,4 +96,4 @@ public:
     std::chrono::system_clock::time_point time{std::chrono::seconds(1'700'000'000)};
 };
 
-}  // namespace quorvex::testing
+}  // namespace quorvex::monitor_testing

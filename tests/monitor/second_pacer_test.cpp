@@ -10,7 +10,7 @@ namespace {
 using std::chrono::milliseconds;
 
 TEST(SecondPacer, PassesOncePerWallClockSecond) {
-    testing::FakeClock clock;
+    monitor_testing::FakeClock clock;
     clock.advance(milliseconds(300));
     SecondPacer pacer(clock);
     EXPECT_TRUE(pacer.SecondChanged());
@@ -24,7 +24,7 @@ TEST(SecondPacer, PassesOncePerWallClockSecond) {
 }
 
 TEST(SecondPacer, AimsJustPastTheNextBoundary) {
-    testing::FakeClock clock;
+    monitor_testing::FakeClock clock;
     SecondPacer pacer(clock);
     EXPECT_EQ(pacer.DelayToNextSecond(), milliseconds(1000) + SecondPacer::kMargin);
     clock.advance(milliseconds(300));

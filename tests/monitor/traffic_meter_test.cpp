@@ -43,12 +43,12 @@ protected:
     }
 
     ControlModel controls;
-    testing::FakeTableSource source;
-    testing::FakePrompts prompts;
+    monitor_testing::FakeTableSource source;
+    monitor_testing::FakePrompts prompts;
     CIpHelper helper{source, prompts};
-    testing::FakePump pump;
-    testing::RecordingSink graph1, graph2;
-    testing::RecordingBar bar1, bar4, bar2, bar3;
+    monitor_testing::FakePump pump;
+    monitor_testing::RecordingSink graph1, graph2;
+    monitor_testing::RecordingBar bar1, bar4, bar2, bar3;
     TrafficMeter meter{controls, helper, MeterDisplays{graph1, graph2, bar1, bar4, bar2, bar3},
                        pump, monitor::NumberLocale{".", ","}};
     bool timerOn = false;
@@ -327,7 +327,7 @@ TEST_F(TrafficMeterTest, CommaDecimalLocale) {
 TEST_F(TrafficMeterTest, TenSecondsGiveTenOrElevenUpdates) {
     std::mt19937 random(4);
     for (int startMs : {0, 1, 300, 995, 999}) {
-        testing::FakeClock clock;
+        monitor_testing::FakeClock clock;
         clock.advance(std::chrono::milliseconds(startMs));
         SecondPacer pacer(clock);
         const auto end = clock.time + std::chrono::seconds(10);
