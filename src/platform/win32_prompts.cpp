@@ -7,7 +7,9 @@ namespace {
 
 using RestartDialogFn = int(WINAPI*)(HWND owner, PCWSTR text, DWORD exitFlags);
 
-HWND windowOf(WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+HWND windowOf(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
 
 }  // namespace
 
@@ -58,21 +60,34 @@ std::uint32_t messageBoxStyle(const MessageRequest& request) {
         style |= MB_OK;
     }
     switch (request.icon) {
-        case MessageIcon::None: break;
-        case MessageIcon::Error: style |= MB_ICONERROR; break;
-        case MessageIcon::Question: style |= MB_ICONQUESTION; break;
-        case MessageIcon::Information: style |= MB_ICONINFORMATION; break;
-        case MessageIcon::Warning: style |= MB_ICONWARNING; break;
+        case MessageIcon::None:
+            break;
+        case MessageIcon::Error:
+            style |= MB_ICONERROR;
+            break;
+        case MessageIcon::Question:
+            style |= MB_ICONQUESTION;
+            break;
+        case MessageIcon::Information:
+            style |= MB_ICONINFORMATION;
+            break;
+        case MessageIcon::Warning:
+            style |= MB_ICONWARNING;
+            break;
     }
     return style;
 }
 
 MessageAnswer messageBoxAnswer(int result) {
     switch (result) {
-        case IDOK: return MessageAnswer::Ok;
-        case IDYES: return MessageAnswer::Yes;
-        case IDNO: return MessageAnswer::No;
-        default: return MessageAnswer::Closed;
+        case IDOK:
+            return MessageAnswer::Ok;
+        case IDYES:
+            return MessageAnswer::Yes;
+        case IDNO:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Closed;
     }
 }
 

@@ -13,7 +13,7 @@ using WindowHandle = std::uintptr_t;
 
 // The shell library, loaded for as long as this object lives.
 class Win32ShellLibrary {
-public:
+  public:
     Win32ShellLibrary();
     ~Win32ShellLibrary();
     Win32ShellLibrary(const Win32ShellLibrary&) = delete;
@@ -24,7 +24,7 @@ public:
     // Signature: int (WINAPI*)(HWND owner, PCWSTR text, DWORD exitFlags).
     void* restartPromptAddress() const;
 
-private:
+  private:
     void* module_ = nullptr;
 };
 
@@ -33,7 +33,7 @@ inline constexpr std::uint32_t kRestartForced = 6;
 
 // Message boxes through MessageBoxA and the system's restart prompt.
 class Win32Prompts : public Prompts {
-public:
+  public:
     // Shows a restart prompt for an owner window, with a prompt text (null: the system's own)
     // and exit flags.
     using RestartPrompt =
@@ -52,7 +52,7 @@ public:
     void setOwner(WindowHandle owner) { owner_ = owner; }
     WindowHandle owner() const { return owner_; }
 
-private:
+  private:
     WindowHandle owner_;
     RestartPrompt restart_;
 };

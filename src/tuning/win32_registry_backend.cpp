@@ -11,7 +11,9 @@ HKEY rootOf(Hive hive) {
     return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-HKEY handleOf(RegKey key) { return reinterpret_cast<HKEY>(key); }
+HKEY handleOf(RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
 
 }  // namespace
 
@@ -19,8 +21,8 @@ long Win32RegistryBackend::createKey(Hive hive, const std::string& path, RegKey&
     HKEY opened = nullptr;
     DWORD disposition = 0;
     const LSTATUS status =
-        RegCreateKeyExA(rootOf(hive), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        kRegAccess, nullptr, &opened, &disposition);
+        RegCreateKeyExA(rootOf(hive), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kRegAccess,
+                        nullptr, &opened, &disposition);
     if (status == ERROR_SUCCESS) key = reinterpret_cast<RegKey>(opened);
     return status;
 }
@@ -38,6 +40,8 @@ long Win32RegistryBackend::setValue(RegKey key, const std::string& name, std::ui
                           static_cast<DWORD>(data.size()));
 }
 
-void Win32RegistryBackend::closeKey(RegKey key) { RegCloseKey(handleOf(key)); }
+void Win32RegistryBackend::closeKey(RegKey key) {
+    RegCloseKey(handleOf(key));
+}
 
 }  // namespace quorvex

@@ -7,7 +7,7 @@ namespace quorvex {
 // The Windows registry itself, through the ANSI functions of advapi32. Every key is opened with
 // access 0x3F and created non-volatile; a RegKey is the HKEY the platform returned.
 class Win32RegistryBackend : public RegistryBackend {
-public:
+  public:
     long createKey(Hive hive, const std::string& path, RegKey& key) override;
     long openKey(Hive hive, const std::string& path, RegKey& key) override;
     long setValue(RegKey key, const std::string& name, std::uint32_t type,

@@ -51,13 +51,15 @@ struct StyleCase {
 
 TEST(Win32PromptsTest, MessageBoxStyleFollowsButtonsIconAndDefault) {
     const StyleCase cases[] = {
-        {"error", {"Please choose", MessageButtons::Ok, MessageIcon::Error},
-         MB_OK | MB_ICONERROR},
-        {"confirmation", {"Are you sure", MessageButtons::YesNo, MessageIcon::None},
+        {"error", {"Please choose", MessageButtons::Ok, MessageIcon::Error}, MB_OK | MB_ICONERROR},
+        {"confirmation",
+         {"Are you sure", MessageButtons::YesNo, MessageIcon::None},
          MB_YESNO | MB_DEFBUTTON1},
-        {"default no", {"Restart?", MessageButtons::YesNo, MessageIcon::Question, true},
+        {"default no",
+         {"Restart?", MessageButtons::YesNo, MessageIcon::Question, true},
          MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2},
-        {"information", {"i", MessageButtons::Ok, MessageIcon::Information},
+        {"information",
+         {"i", MessageButtons::Ok, MessageIcon::Information},
          MB_OK | MB_ICONINFORMATION},
         {"warning", {"w", MessageButtons::Ok, MessageIcon::Warning}, MB_OK | MB_ICONWARNING},
     };

@@ -31,8 +31,7 @@ RegistrySandbox::~RegistrySandbox() {
     RegDeleteTreeA(HKEY_CURRENT_USER, base_.c_str());
 }
 
-std::optional<StoredValue> queryValue(HKEY root, const std::string& path,
-                                      const std::string& name) {
+std::optional<StoredValue> queryValue(HKEY root, const std::string& path, const std::string& name) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return std::nullopt;
@@ -41,8 +40,8 @@ std::optional<StoredValue> queryValue(HKEY root, const std::string& path,
     LSTATUS status = RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size);
     if (status == ERROR_SUCCESS) {
         value.bytes.resize(size);
-        status = RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.bytes.data(),
-                                  &size);
+        status =
+            RegQueryValueExA(key, name.c_str(), nullptr, &value.type, value.bytes.data(), &size);
         value.bytes.resize(size);
     }
     RegCloseKey(key);

@@ -14,7 +14,7 @@ namespace quorvex::test {
 // functions without touching the real hives. The redirection ends and the keys are deleted when
 // the sandbox goes.
 class RegistrySandbox {
-public:
+  public:
     explicit RegistrySandbox(const std::string& name);
     ~RegistrySandbox();
     RegistrySandbox(const RegistrySandbox&) = delete;
@@ -25,7 +25,7 @@ public:
     HKEY localMachine() const { return localMachine_; }
     HKEY currentUser() const { return currentUser_; }
 
-private:
+  private:
     std::string base_;
     HKEY localMachine_ = nullptr;
     HKEY currentUser_ = nullptr;

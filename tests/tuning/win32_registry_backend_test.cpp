@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "tuning/memory_registry_backend.h"
 #include "tuning/mod_registry.h"
 #include "tuning/optimization_profile.h"
+#include "tuning/reg_file_format.h"
 #include "tuning/registry_write_plan.h"
 #include "tuning/window_model.h"
 
@@ -17,8 +20,8 @@ namespace quorvex {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using test::StoredValue;
 using test::queryValue;
+using test::StoredValue;
 
 constexpr Hive HKLM = Hive::LocalMachine;
 constexpr Hive HKCU = Hive::CurrentUser;
@@ -40,14 +43,14 @@ StoredValue sz(const std::string& text) {
 }
 
 StoredValue dword(std::uint32_t n) {
-    return {REG_DWORD, Bytes{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                             static_cast<std::uint8_t>(n >> 16),
-                             static_cast<std::uint8_t>(n >> 24)}};
+    return {REG_DWORD,
+            Bytes{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                  static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)}};
 }
 
 // Every test writes through the real registry functions into its own throwaway hives.
 class Win32RegistryBackendTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(sandbox.ready()); }
 
     HKEY lm() const { return sandbox.localMachine(); }
@@ -93,8 +96,9 @@ TEST_F(Win32RegistryBackendTest, VxdSpellingsReachOneKey) {
 }
 
 TEST_F(Win32RegistryBackendTest, NamedDefaultIsCreatedBesideTheUnnamedDefault) {
-    const std::string path = "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000\\NDI"
-                             "\\params\\IPMTU";
+    const std::string path =
+        "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000\\NDI"
+        "\\params\\IPMTU";
     modRegistry::CreateKey(backend, path, HKLM);
     RegKey key = 0;
     ASSERT_EQ(backend.openKey(HKLM, path, key), ERROR_SUCCESS);
@@ -190,7 +194,7 @@ TEST_F(Win32RegistryBackendTest, AFailedWriteIsReportedByItsStatus) {
 
 // The automatic optimization's eighteen writes through the real registry, each read back.
 class Win32RegistryPlanTest : public Win32RegistryBackendTest {
-protected:
+  protected:
     // Puts the profile in place on the window as the optimization does, then runs the plan
     // through the real registry and, for comparison, through the in-memory store.
     void runProfile(ConnectionKind kind) {
@@ -255,6 +259,25 @@ TEST_F(Win32RegistryPlanTest, Dsl100MReadsBackAsWritten) {
                       {"MaxConnectionsPer1_0Server", dword(10)}});
 }
 
+TEST_F(Win32RegistryPlanTest, Dsl100MMatchesTheRegistryEditorFileOfOtherSystems) {
+    // Where there is no registry, the same plan goes into a registry editor file; imported on
+    // Windows it must give what the real registry holds here.
+    std::ifstream in(std::string(QUORVEX_TUNING_TEST_DATA) + "/dsl100m.reg", std::ios::binary);
+    ASSERT_TRUE(in) << QUORVEX_TUNING_TEST_DATA;
+    const auto golden = parseRegFile(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    ASSERT_TRUE(golden.has_value());
+    runProfile(ConnectionKind::Dsl100M);
+    for (const auto& row : optimizationWritePlan()) {
+        const std::string path(row.keyPath), name(row.valueName);
+        SCOPED_TRACE(name);
+        const RegValue* fromFile = golden->value(row.hive, path, name);
+        ASSERT_NE(fromFile, nullptr);
+        EXPECT_EQ(queryValue(hiveKey(row.hive), path, name),
+                  (StoredValue{fromFile->type, fromFile->data}));
+    }
+}
+
 TEST_F(Win32RegistryPlanTest, RestoreDefaultsReadsBackAsWritten) {
     runProfile(ConnectionKind::RestoreDefaults);
     const auto http = [](std::string_view text) {
@@ -287,8 +310,9 @@ TEST_F(Win32RegistryPlanTest, ASecondRunLeavesTheSameValues) {
     EXPECT_EQ(runWritePlan(backend, optimizationWritePlan(), window.state(), window.controls()), 0);
     EXPECT_EQ(queryValue(lm(), kMstcp, "DefaultRcvWindow"), first);
     EXPECT_EQ(test::valueCount(lm(), kMstcp), 4);
-    EXPECT_EQ(test::valueCount(cu(), "Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
-                                        "Settings"),
+    EXPECT_EQ(test::valueCount(cu(),
+                               "Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
+                               "Settings"),
               2);
 }
 
