@@ -22,11 +22,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # under Wine (or on a bare Windows) without any of the compiler's DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# CTest runs the Windows test executables through Wine.
-find_program(QUORVEX_WINE NAMES wine64 PATHS /usr/lib/wine)
-if(NOT QUORVEX_WINE)
-  find_program(QUORVEX_WINE NAMES wine)
-endif()
-if(QUORVEX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${QUORVEX_WINE})
-endif()
+# CTest runs the Windows test executables through Wine, headless, and never in ~/.wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

@@ -7,14 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${QUORVEX_WINDOWS_BUILD_DIR:-build-windows}
 
-wine_loader=$(command -v wine64 || true)
-[ -n "$wine_loader" ] || [ ! -x /usr/lib/wine/wine64 ] || wine_loader=/usr/lib/wine/wine64
 wine_server=$(command -v wineserver64 || command -v wineserver || true)
 for candidate in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver; do
     [ -n "$wine_server" ] || [ ! -x "$candidate" ] || wine_server=$candidate
 done
-if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null || [ -z "$wine_loader" ] ||
-    [ -z "$wine_server" ]; then
+if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null || [ -z "$wine_server" ]; then
     echo "test-windows: needs g++-mingw-w64-x86-64-posix and wine64 (scripts/deps.sh installs them)" >&2
     exit 2
 fi
@@ -25,21 +22,19 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDe
 cmake --build "$build" --parallel "$(nproc)"
 built=$SECONDS
 
-# Nothing of the machine's own: no display, no Mono or Gecko installers, no desktop menu
-# entries, and a home folder of its own (Wine links the prefix's user folders into $HOME).
+# One throwaway prefix and home folder for the whole suite (cmake/wine-run.sh, the emulator
+# CTest uses, keeps Wine headless and away from the machine's own set-up).
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-wine.XXXXXX")
-export WINEPREFIX="$scratch/prefix" HOME="$scratch/home" WINEDEBUG=-all WINEARCH=win64
-export WINELOADER="$wine_loader" WINESERVER="$wine_server"
-export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
-unset DISPLAY WAYLAND_DISPLAY XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+export WINEPREFIX="$scratch/prefix" HOME="$scratch/home"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 mkdir -p "$HOME"
 cleanup() {
-    "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$wine_server" -k >/dev/null 2>&1 || true
     rm -rf "$scratch"
 }
 trap cleanup EXIT
 
-if ! timeout 180 "$WINELOADER" wineboot --init >"$scratch/wineboot.log" 2>&1; then
+if ! timeout 180 cmake/wine-run.sh wineboot --init >"$scratch/wineboot.log" 2>&1; then
     echo "test-windows: creating the Wine prefix failed:" >&2
     cat "$scratch/wineboot.log" >&2
     exit 1
