@@ -42,8 +42,12 @@ fi
 
 status=0
 ctest --test-dir "$build" --output-on-failure --timeout 300 || status=$?
-# gtest's own count of the cases that ran under Wine.
-grep -hE '^\[(==========|  PASSED  |  FAILED  )\] [0-9]+ tests?' \
-    "$build/Testing/Temporary/LastTest.log" 2>/dev/null | sed 's/^/test-windows: /' || true
+# gtest's own counts of the cases that ran under Wine, over every test executable.
+awk '/^\[==========\] [0-9]+ tests? from .* ran\./ { ran += $2 }
+     /^\[  PASSED  \] [0-9]+ tests?\./ { passed += $4 }
+     /^\[  SKIPPED \] [0-9]+ tests?,/ { skipped += $4 }
+     END { if (ran) printf "test-windows: %d passed, %d failed, %d skipped\n",
+                           passed, ran - passed - skipped, skipped }' \
+    "$build/Testing/Temporary/LastTest.log" 2>/dev/null || true
 echo "test-windows: build $((built - started)) s, Wine and tests $((SECONDS - built)) s"
 exit $status
