@@ -3,10 +3,10 @@
 namespace quorvex::test {
 namespace {
 
-HKEY createTestKey(const std::string& path) {
+HKEY createTestKey(HKEY parent, const std::string& path) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(parent, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
         return nullptr;
     return key;
 }
@@ -16,16 +16,27 @@ HKEY createTestKey(const std::string& path) {
 RegistrySandbox::RegistrySandbox(const std::string& name)
     : base_("Software\\QuorvexTests\\" + name) {
     RegDeleteTreeA(HKEY_CURRENT_USER, base_.c_str());  // left over from an aborted run
-    localMachine_ = createTestKey(base_ + "\\LocalMachine");
-    currentUser_ = createTestKey(base_ + "\\CurrentUser");
+    localMachine_ = createTestKey(HKEY_CURRENT_USER, base_ + "\\LocalMachine");
+    currentUser_ = createTestKey(HKEY_CURRENT_USER, base_ + "\\CurrentUser");
     ready_ = localMachine_ && currentUser_ &&
              RegOverridePredefKey(HKEY_LOCAL_MACHINE, localMachine_) == ERROR_SUCCESS &&
              RegOverridePredefKey(HKEY_CURRENT_USER, currentUser_) == ERROR_SUCCESS;
 }
 
+bool RegistrySandbox::refuseLocalMachineWrites() {
+    if (!ready_ || refusingLocalMachine_) return false;
+    // Wine grants every access, so the refusal comes from a key that is deleted while this
+    // handle to it stays open: nothing can be created or written under it any more.
+    refusingLocalMachine_ = createTestKey(localMachine_, "Refusing");
+    if (!refusingLocalMachine_ || RegDeleteKeyA(localMachine_, "Refusing") != ERROR_SUCCESS)
+        return false;
+    return RegOverridePredefKey(HKEY_LOCAL_MACHINE, refusingLocalMachine_) == ERROR_SUCCESS;
+}
+
 RegistrySandbox::~RegistrySandbox() {
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    if (refusingLocalMachine_) RegCloseKey(refusingLocalMachine_);
     if (localMachine_) RegCloseKey(localMachine_);
     if (currentUser_) RegCloseKey(currentUser_);
     RegDeleteTreeA(HKEY_CURRENT_USER, base_.c_str());
@@ -64,6 +75,14 @@ long valueCount(HKEY root, const std::string& path) {
                                             nullptr, &count, nullptr, nullptr, nullptr, nullptr);
     RegCloseKey(key);
     return status == ERROR_SUCCESS ? static_cast<long>(count) : -1;
+}
+
+long subkeyCount(HKEY key) {
+    DWORD count = 0;
+    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return -1;
+    return static_cast<long>(count);
 }
 
 }  // namespace quorvex::test

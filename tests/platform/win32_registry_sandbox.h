@@ -21,6 +21,9 @@ class RegistrySandbox {
     RegistrySandbox& operator=(const RegistrySandbox&) = delete;
 
     bool ready() const { return ready_; }
+    // From now on every create and write under HKEY_LOCAL_MACHINE fails, as it does for a
+    // user without administrator rights. Returns whether it took effect.
+    bool refuseLocalMachineWrites();
     // Where the redirected hives really are.
     HKEY localMachine() const { return localMachine_; }
     HKEY currentUser() const { return currentUser_; }
@@ -29,6 +32,7 @@ class RegistrySandbox {
     std::string base_;
     HKEY localMachine_ = nullptr;
     HKEY currentUser_ = nullptr;
+    HKEY refusingLocalMachine_ = nullptr;
     bool ready_ = false;
 };
 
@@ -43,5 +47,6 @@ std::optional<StoredValue> queryValue(HKEY root, const std::string& path, const 
 bool keyExists(HKEY root, const std::string& path);
 // Number of values of a key, or -1 when it does not open.
 long valueCount(HKEY root, const std::string& path);
+long subkeyCount(HKEY key);
 
 }  // namespace quorvex::test

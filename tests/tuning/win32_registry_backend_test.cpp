@@ -303,6 +303,26 @@ TEST_F(Win32RegistryPlanTest, RestoreDefaultsReadsBackAsWritten) {
                       {"MaxConnectionsPer1_0Server", http(defaultSet().http10)}});
 }
 
+TEST_F(Win32RegistryPlanTest, WithoutAdministratorRightsOnlyTheCurrentUserValuesArrive) {
+    ASSERT_TRUE(sandbox.refuseLocalMachineWrites());
+    const auto profile = optimizationProfile(ConnectionKind::Dsl4M);
+    window.controls().setOption(std::string(profile.connection->optionControl), true);
+    for (const auto& choice : profile.set->choices)
+        window.controls().setOption(std::string(choice.control), true);
+    window.controls().setListText("QOS", "0");
+    window.controls().setListText("Combo2", "10");
+    window.controls().setListText("Combo1", "10");
+    EXPECT_EQ(runWritePlan(backend, optimizationWritePlan(), window.state(), window.controls()),
+              15);
+    EXPECT_EQ(test::subkeyCount(lm()), 0);
+    const std::string internet = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+    EXPECT_EQ(queryValue(cu(), internet, "MaxConnectionsPerServer"), dword(10));
+    EXPECT_EQ(queryValue(cu(), internet, "MaxConnectionsPer1_0Server"), dword(10));
+    EXPECT_EQ(queryValue(cu(), "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
+                         "NoRecentDocsNetHood"),
+              dword(1));
+}
+
 TEST_F(Win32RegistryPlanTest, ASecondRunLeavesTheSameValues) {
     runProfile(ConnectionKind::Satellite6M);
     const auto first = queryValue(lm(), kMstcp, "DefaultRcvWindow");
