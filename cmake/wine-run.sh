@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine, headless: the emulator through which CTest starts the
+# cross-built test executables. A caller that sets no WINEPREFIX gets a throwaway prefix and
+# home folder for this one run, removed afterwards, so ~/.wine and the user's home are never
+# used. scripts/test-windows.sh sets up one throwaway prefix for the whole suite instead.
+set -euo pipefail
+
+loader=$(command -v wine64 || true)
+[ -n "$loader" ] || [ ! -x /usr/lib/wine/wine64 ] || loader=/usr/lib/wine/wine64
+server=$(command -v wineserver64 || command -v wineserver || true)
+for candidate in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver; do
+    [ -n "$server" ] || [ ! -x "$candidate" ] || server=$candidate
+done
+if [ -z "$loader" ] || [ -z "$server" ]; then
+    echo "wine-run: wine64 is not installed" >&2
+    exit 127
+fi
+
+unset DISPLAY WAYLAND_DISPLAY
+export WINELOADER="$loader" WINESERVER="$server" WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installer dialogs, no desktop menu entries.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml=;winemenubuilder.exe=d"}
+
+if [ -n "${WINEPREFIX:-}" ]; then
+    exec "$loader" "$@"
+fi
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-wine.XXXXXX")
+cleanup() {
+    WINEPREFIX="$scratch/prefix" "$server" -k >/dev/null 2>&1 || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+# Wine links the prefix's user folders into $HOME: give it one of its own.
+export WINEPREFIX="$scratch/prefix" HOME="$scratch/home"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
+mkdir -p "$HOME"
+"$loader" wineboot --init >/dev/null 2>&1 || true
+"$loader" "$@"

@@ -1,0 +1,94 @@
+#include "platform/win32_prompts.h"
+
+#include <windows.h>
+
+namespace quorvex {
+namespace {
+
+using RestartDialogFn = int(WINAPI*)(HWND owner, PCWSTR text, DWORD exitFlags);
+
+HWND windowOf(WindowHandle handle) {
+    return reinterpret_cast<HWND>(handle);
+}
+
+}  // namespace
+
+Win32ShellLibrary::Win32ShellLibrary() : module_(LoadLibraryA("shell32.dll")) {}
+
+Win32ShellLibrary::~Win32ShellLibrary() {
+    if (module_) FreeLibrary(static_cast<HMODULE>(module_));
+}
+
+void* Win32ShellLibrary::restartPromptAddress() const {
+    if (!module_) return nullptr;
+    return reinterpret_cast<void*>(
+        GetProcAddress(static_cast<HMODULE>(module_), MAKEINTRESOURCEA(59)));
+}
+
+std::unique_ptr<Win32Prompts> Win32Prompts::withShellRestart(WindowHandle owner) {
+    auto shell = std::make_shared<Win32ShellLibrary>();
+    // The prompt keeps the library loaded for as long as it may be called.
+    RestartPrompt restart = [shell](WindowHandle window, const wchar_t* text,
+                                    std::uint32_t exitFlags) {
+        void* address = shell->restartPromptAddress();
+        if (!address) return;
+        const auto prompt = reinterpret_cast<RestartDialogFn>(address);
+        prompt(windowOf(window), text, exitFlags);
+    };
+    return std::make_unique<Win32Prompts>(owner, std::move(restart));
+}
+
+Win32Prompts::Win32Prompts(WindowHandle owner, RestartPrompt restart)
+    : owner_(owner), restart_(std::move(restart)) {}
+
+MessageAnswer Win32Prompts::showMessage(const MessageRequest& request) {
+    const int result = MessageBoxA(windowOf(owner_), request.text.c_str(), request.title.c_str(),
+                                   messageBoxStyle(request));
+    return messageBoxAnswer(result);
+}
+
+void Win32Prompts::offerRestart() {
+    if (restart_) restart_(owner_, nullptr, kRestartForced);
+}
+
+std::uint32_t messageBoxStyle(const MessageRequest& request) {
+    UINT style = MB_APPLMODAL;
+    if (request.buttons == MessageButtons::YesNo) {
+        style |= MB_YESNO;
+        style |= request.defaultNo ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
+    } else {
+        style |= MB_OK;
+    }
+    switch (request.icon) {
+        case MessageIcon::None:
+            break;
+        case MessageIcon::Error:
+            style |= MB_ICONERROR;
+            break;
+        case MessageIcon::Question:
+            style |= MB_ICONQUESTION;
+            break;
+        case MessageIcon::Information:
+            style |= MB_ICONINFORMATION;
+            break;
+        case MessageIcon::Warning:
+            style |= MB_ICONWARNING;
+            break;
+    }
+    return style;
+}
+
+MessageAnswer messageBoxAnswer(int result) {
+    switch (result) {
+        case IDOK:
+            return MessageAnswer::Ok;
+        case IDYES:
+            return MessageAnswer::Yes;
+        case IDNO:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Closed;
+    }
+}
+
+}  // namespace quorvex

@@ -1,0 +1,47 @@
+#include "tuning/win32_registry_backend.h"
+
+#include <windows.h>
+
+namespace quorvex {
+namespace {
+
+// The platform's own predefined handles: on 64-bit Windows they are the 32-bit codes
+// sign-extended (HKEY_LOCAL_MACHINE is 0xFFFFFFFF80000002), not the Hive's value as it stands.
+HKEY rootOf(Hive hive) {
+    return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+HKEY handleOf(RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
+
+}  // namespace
+
+long Win32RegistryBackend::createKey(Hive hive, const std::string& path, RegKey& key) {
+    HKEY opened = nullptr;
+    DWORD disposition = 0;
+    const LSTATUS status =
+        RegCreateKeyExA(rootOf(hive), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kRegAccess,
+                        nullptr, &opened, &disposition);
+    if (status == ERROR_SUCCESS) key = reinterpret_cast<RegKey>(opened);
+    return status;
+}
+
+long Win32RegistryBackend::openKey(Hive hive, const std::string& path, RegKey& key) {
+    HKEY opened = nullptr;
+    const LSTATUS status = RegOpenKeyExA(rootOf(hive), path.c_str(), 0, kRegAccess, &opened);
+    if (status == ERROR_SUCCESS) key = reinterpret_cast<RegKey>(opened);
+    return status;
+}
+
+long Win32RegistryBackend::setValue(RegKey key, const std::string& name, std::uint32_t type,
+                                    const std::vector<std::uint8_t>& data) {
+    return RegSetValueExA(handleOf(key), name.c_str(), 0, type, data.data(),
+                          static_cast<DWORD>(data.size()));
+}
+
+void Win32RegistryBackend::closeKey(RegKey key) {
+    RegCloseKey(handleOf(key));
+}
+
+}  // namespace quorvex

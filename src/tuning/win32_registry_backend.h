@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tuning/registry_backend.h"
+
+namespace quorvex {
+
+// The Windows registry itself, through the ANSI functions of advapi32. Every key is opened with
+// access 0x3F and created non-volatile; a RegKey is the HKEY the platform returned.
+class Win32RegistryBackend : public RegistryBackend {
+  public:
+    long createKey(Hive hive, const std::string& path, RegKey& key) override;
+    long openKey(Hive hive, const std::string& path, RegKey& key) override;
+    long setValue(RegKey key, const std::string& name, std::uint32_t type,
+                  const std::vector<std::uint8_t>& data) override;
+    void closeKey(RegKey key) override;
+};
+
+}  // namespace quorvex
