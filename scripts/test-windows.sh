@@ -45,7 +45,7 @@ ctest --test-dir "$build" --output-on-failure --timeout 300 || status=$?
 # gtest's own counts of the cases that ran under Wine, over every test executable.
 awk '/^\[==========\] [0-9]+ tests? from .* ran\./ { ran += $2 }
      /^\[  PASSED  \] [0-9]+ tests?\./ { passed += $4 }
-     /^\[  SKIPPED \] [0-9]+ tests?,/ { skipped += $4 }
+     /^\[  SKIPPED \] [0-9]+ tests?[,.]/ { skipped += $4 }
      END { if (ran) printf "test-windows: %d passed, %d failed, %d skipped\n",
                            passed, ran - passed - skipped, skipped }' \
     "$build/Testing/Temporary/LastTest.log" 2>/dev/null || true
