@@ -97,7 +97,7 @@ def icon(kind, highlighted):
     else:
         defs = lin("t", "#575757", "#3b3b3b")
         # An opaque ring in the window's grey hides the glow of the highlighted twin beneath.
-        tile = (f'<rect x="0" y="0" width="72" height="72" rx="18" fill="{WINDOW}"/>'
+        tile = (f'<rect x="0" y="0" width="72" height="72" fill="{WINDOW}"/>'
                 '<rect x="4" y="4" width="64" height="64" rx="15" fill="url(#t)" '
                 'stroke="#626262" stroke-width="1"/>')
         stroke, fill = "#cfcfcf", "#cfcfcf"
