@@ -70,5 +70,6 @@ click 250 585
 sleep 3
 shot monitor
 click 250 585
+hover 150 300
 shot back-from-monitor
 echo "screenshots in $out"
