@@ -2,6 +2,7 @@
 
 #include "app/qt_event_pump.h"
 #include "app/start_up.h"
+#include "app/window_fonts.h"
 #include "tuning/window_model.h"
 
 int main(int argc, char* argv[]) {
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QApplication::setOrganizationName(QStringLiteral("Quorvex"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorvex.Quorvex"));
+
+    quorvex::registerTahomaFallback();
 
     quorvex::QtEventPump pump;
     quorvex::WindowModel model;
