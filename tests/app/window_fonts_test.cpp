@@ -12,7 +12,9 @@ namespace {
 TEST(WindowFontsTest, TahomaOrACloseFallbackIsUsed) {
     registerTahomaFallback();
     const bool wineTahoma = QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
-    if (wineTahoma) EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("Tahoma")));
+    if (wineTahoma) {
+        EXPECT_TRUE(QFontDatabase::families().contains(QStringLiteral("Tahoma")));
+    }
     const QFont font = windowFont();
     EXPECT_EQ(font.pointSizeF(), 9.0);
     EXPECT_FALSE(font.bold());
