@@ -39,8 +39,16 @@ void frmSplash::start() {
         move(frame.topLeft());
     }
     show();
-    timer2_.start();
-    timer1_.start();
+}
+
+void frmSplash::showEvent(QShowEvent* event) {
+    // Both timers run from the moment the splash is shown until it closes.
+    if (!started_) {
+        started_ = true;
+        timer2_.start();
+        timer1_.start();
+    }
+    QWidget::showEvent(event);
 }
 
 void frmSplash::paintEvent(QPaintEvent*) {

@@ -31,13 +31,14 @@ public:
     frmSplash(std::function<Form1&()> mainWindow, EventPump& pump, SplashTimings timings = {},
               QWidget* parent = nullptr);
 
-    // Shows the splash centred and starts both timers.
+    // Shows the splash centred; showing starts both timers.
     void start();
 
     QTimer& timer1() { return timer1_; }
     QTimer& timer2() { return timer2_; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -51,6 +52,7 @@ private:
     QTimer timer1_;
     QTimer timer2_;
     QPixmap picture_;
+    bool started_ = false;
 };
 
 }  // namespace quorvex
