@@ -108,8 +108,8 @@ def icon(kind, highlighted):
 
 
 def splash():
-    defs = lin("a", ACCENT_LIGHT, ACCENT_DARK, 0, 0, 1, 0) + lin("s", "#ffffff", "#eef3f7")
-    body = ('<rect width="502" height="271" fill="url(#s)"/>'
+    defs = lin("a", ACCENT_LIGHT, ACCENT_DARK, 0, 0, 1, 0)
+    body = ('<rect width="502" height="271" fill="#ffffff"/>'
             '<rect x="0" y="0" width="502" height="6" fill="url(#a)"/>'
             + logo(ACCENT, ACCENT_DARK, 1.3, 40, 58, 8) +
             f'<text x="190" y="132" font-family="{FONT}" font-size="52" font-weight="bold" '

@@ -444,6 +444,23 @@ TEST_F(Form1Test, ClickablePicturesNameThemselvesAndShowTheLinkCursor) {
         EXPECT_FALSE(at(resting)->testAttribute(Qt::WA_SetCursor)) << resting;
 }
 
+TEST_F(Form1Test, RenderedWindowShowsTheStackingAndTheHover) {
+    const QColor grey(66, 66, 66);
+    auto pixel = [this](QPoint at) { return form().grab().toImage().pixelColor(at); };
+    EXPECT_EQ(pixel({250, 604}), grey) << "the window's own background below the picture";
+    EXPECT_EQ(pixel({250, 300}), grey) << "the home page between its icons";
+    // Icon centre (home page 8,144 + icon 360,32 + glyph-free spot): resting is grey, the
+    // highlighted picture shows the accent blue once the pointer has moved over it.
+    const QPoint tile(8 + 360 + 10, 144 + 32 + 36);
+    EXPECT_LT(pixel(tile).saturation(), 40);
+    movePointer(at("Image15"));
+    EXPECT_GT(pixel(tile).saturation(), 120);
+    EXPECT_GT(pixel(tile).blue(), pixel(tile).red());
+    // A settings page lies above its header and shows the system's window colour.
+    form().showLocalAreaNetwork();
+    EXPECT_EQ(pixel({24 + 440, 240 + 200}), form().palette().color(QPalette::Base));
+}
+
 TEST_F(Form1Test, ClosingTheWindowClosesTheSplashAndSavesNothing) {
     QWidget splash;
     splash.show();

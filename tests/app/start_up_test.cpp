@@ -37,6 +37,11 @@ TEST(StartUpTest, MainWindowLoadsHiddenThenShowsWithFlatGraphsAndTheSplashGone) 
     EXPECT_EQ(splash.size(), QSize(502, 271));
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(run.startUp->mainWindow(), nullptr) << "nothing is created before the first tick";
+    const QImage picture = splash.grab().toImage();
+    EXPECT_EQ(picture.pixelColor(20, 100).lightness(), 255) << "white splash";
+    int dark = 0;
+    for (int x = 180; x < 480; ++x) dark += picture.pixelColor(x, 115).lightness() < 80;
+    EXPECT_GT(dark, 20) << "the product name is drawn";
 
     QTRY_VERIFY_WITH_TIMEOUT(run.startUp->mainWindow() && run.startUp->mainWindow()->isVisible(),
                              5000);
