@@ -8,7 +8,9 @@
 
 // The artwork is compiled into the GUI library, which is static: registering it by hand keeps the
 // linker from dropping it.
-static void registerArtwork() { Q_INIT_RESOURCE(quorvex); }
+static void registerArtwork() {
+    Q_INIT_RESOURCE(quorvex);
+}
 
 namespace quorvex {
 
@@ -72,7 +74,8 @@ void ArtPicture::mousePressEvent(QMouseEvent* event) {
 }
 
 void ArtPicture::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
     pressed_ = false;
     event->accept();
     if (click) Q_EMIT clicked();

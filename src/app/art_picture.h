@@ -12,22 +12,22 @@ namespace quorvex {
 // (the hover rules) and clicks (the navigation commands).
 class ArtPicture : public QWidget {
     Q_OBJECT
-public:
+  public:
     ArtPicture(const QString& name, const QString& resource, QWidget* parent);
 
     QString resource() const { return resource_; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void hovered();
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString resource_;
     QPixmap cache_;
     bool pressed_ = false;

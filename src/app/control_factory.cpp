@@ -13,7 +13,7 @@ namespace {
 
 // Stand-in for the histogram control: a dark box with the recent samples as a line.
 class PlainHistogram : public QWidget, public SampleSink {
-public:
+  public:
     explicit PlainHistogram(QWidget* parent) : QWidget(parent) {}
     void NextPoint(std::int32_t value) override {
         samples_.push_back(value);
@@ -21,7 +21,7 @@ public:
         update();
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::black);
@@ -38,14 +38,14 @@ protected:
         }
     }
 
-private:
+  private:
     static constexpr std::size_t kPoints = 100;
     std::deque<std::int32_t> samples_;
 };
 
 // Stand-in for the progress bar control: a flat fill of the value's share.
 class PlainBar : public QWidget, public BarSink {
-public:
+  public:
     PlainBar(QWidget* parent, BarLook look) : QWidget(parent), look_(look) {}
     bool setValue(std::int32_t value) override {
         if (value < 0 || value > 100) return false;
@@ -54,7 +54,7 @@ public:
         return true;
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(40, 40, 40));
@@ -67,7 +67,7 @@ protected:
         }
     }
 
-private:
+  private:
     BarLook look_;
     int value_ = 0;
 };
@@ -90,10 +90,9 @@ ControlFactory defaultControlFactory() {
                             std::function<void()> onClick) -> QWidget* {
         auto* button = new QPushButton(caption, parent);
         button->setObjectName(name);
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [onClick = std::move(onClick)] {
-                             if (onClick) onClick();
-                         });
+        QObject::connect(button, &QPushButton::clicked, button, [onClick = std::move(onClick)] {
+            if (onClick) onClick();
+        });
         return button;
     };
     return factory;

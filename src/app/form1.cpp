@@ -76,9 +76,13 @@ Form1::Form1(WindowModel& model, EventPump& pump, Form1Actions actions,
     wireHoverRules();
 }
 
-Form1::~Form1() { unload(); }
+Form1::~Form1() {
+    unload();
+}
 
-void Form1::remember(QWidget* widget) { elements_.insert(widget->objectName(), widget); }
+void Form1::remember(QWidget* widget) {
+    elements_.insert(widget->objectName(), widget);
+}
 
 ArtPicture* Form1::picture(const QString& name, const QString& artPath, const QRect& rect,
                            QWidget* parent) {
@@ -197,7 +201,8 @@ void Form1::showHomeRestingIcons() {
 }
 
 void Form1::showPage(const QString& panel) {
-    for (const char* name : kPages) setElementVisible(QLatin1String(name), panel == QLatin1String(name));
+    for (const char* name : kPages)
+        setElementVisible(QLatin1String(name), panel == QLatin1String(name));
 }
 
 void Form1::showHeader(const QString& header) {
@@ -247,7 +252,9 @@ void Form1::synchroniseFirefoxTexts() {
     if (controls.visible("Label25", false)) controls.setVisible("Text4", true);
 }
 
-void Form1::showHome() { showPage(QStringLiteral("Picture2")); }
+void Form1::showHome() {
+    showPage(QStringLiteral("Picture2"));
+}
 
 void Form1::openMonitor() {
     showPage(QStringLiteral("Picture3"));

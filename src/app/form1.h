@@ -36,7 +36,7 @@ struct Form1Actions {
 // forwards every choice to it.
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kClientWidth = 498;
     static constexpr int kClientHeight = 607;
     // Zero samples fed to both graphs when leaving the monitor.
@@ -74,11 +74,11 @@ public:
     void openMonitor();
     void backFromMonitor();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildWindowLevel();
     void buildHomePage();
     void buildPages();

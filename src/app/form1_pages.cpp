@@ -31,7 +31,9 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString art(const QString& name) { return QStringLiteral(":/artwork/") + name + QStringLiteral(".svg"); }
+QString art(const QString& name) {
+    return QStringLiteral(":/artwork/") + name + QStringLiteral(".svg");
+}
 
 QLabel* label(const QString& text, QWidget* parent, bool bold = false) {
     auto* l = new QLabel(text, parent);
@@ -74,18 +76,48 @@ void Form1::buildHomePage() {
         void (Form1::*command)();
     };
     const std::array<Icon, 6> icons{{
-        {{32, 32}, "Image13", "Image6", "internet", "Internet Settings", {16, 112, 113, 17},
+        {{32, 32},
+         "Image13",
+         "Image6",
+         "internet",
+         "Internet Settings",
+         {16, 112, 113, 17},
          &Form1::showInternetSettings},
-        {{200, 32}, "Image14", "Image3", "advanced", "Advanced Settings", {160, 112, 145, 17},
+        {{200, 32},
+         "Image14",
+         "Image3",
+         "advanced",
+         "Advanced Settings",
+         {160, 112, 145, 17},
          &Form1::showAdvancedSettings},
-        {{360, 32}, "Image15", "Image2", "lan", "Local Area Network", {312, 112, 169, 17},
+        {{360, 32},
+         "Image15",
+         "Image2",
+         "lan",
+         "Local Area Network",
+         {312, 112, 169, 17},
          &Form1::showLocalAreaNetwork},
-        {{32, 168}, "Image16", "Image5", "firefox", "Mozilla Firefox", {8, 248, 129, 17},
+        {{32, 168},
+         "Image16",
+         "Image5",
+         "firefox",
+         "Mozilla Firefox",
+         {8, 248, 129, 17},
          &Form1::showMozillaFirefox},
-        {{192, 168}, "Image17", "Image4", "explorer", "Internet Explorer", {168, 248, 129, 17},
+        {{192, 168},
+         "Image17",
+         "Image4",
+         "explorer",
+         "Internet Explorer",
+         {168, 248, 129, 17},
          &Form1::showInternetExplorer},
-        {{360, 168}, "Image18", "Image20", "automatic", "Everything Automatically",
-         {304, 248, 185, 17}, nullptr},
+        {{360, 168},
+         "Image18",
+         "Image20",
+         "automatic",
+         "Everything Automatically",
+         {304, 248, 185, 17},
+         nullptr},
     }};
     QPalette captionPalette = home->palette();
     captionPalette.setColor(QPalette::WindowText, kCaptionGrey);
@@ -332,7 +364,8 @@ void Form1::buildMonitorPage() {
         qreal points;
         Qt::Alignment align;
     };
-    const QColor light(224, 224, 224), value(192, 192, 192), dim(128, 128, 128), white(255, 255, 255);
+    const QColor light(224, 224, 224), value(192, 192, 192), dim(128, 128, 128),
+        white(255, 255, 255);
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment centre = Qt::AlignCenter;
     // Value labels reach further right than their designed width, so that longer figures stay

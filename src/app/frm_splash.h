@@ -23,7 +23,7 @@ struct SplashTimings {
 // window and closes itself.
 class frmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 502;
     static constexpr int kHeight = 271;
 
@@ -37,12 +37,12 @@ public:
     QTimer& timer1() { return timer1_; }
     QTimer& timer2() { return timer2_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void onTimer2();
     void onTimer1();
 

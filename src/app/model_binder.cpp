@@ -14,7 +14,9 @@ ModelBinder::ModelBinder(ControlModel& model, QObject* parent) : QObject(parent)
     token_ = model_.subscribe([this](const std::string& element) { changed(element); });
 }
 
-ModelBinder::~ModelBinder() { model_.unsubscribe(token_); }
+ModelBinder::~ModelBinder() {
+    model_.unsubscribe(token_);
+}
 
 void ModelBinder::add(const std::string& element, std::function<void()> refresh,
                       bool onRefreshAll) {
@@ -44,7 +46,8 @@ QComboBox* ModelBinder::list(const std::string& name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromStdString(name));
     combo->setEditable(false);
-    for (const auto& entry : model_.listEntries(name)) combo->addItem(QString::fromStdString(entry));
+    for (const auto& entry : model_.listEntries(name))
+        combo->addItem(QString::fromStdString(entry));
     QPointer<QComboBox> guard(combo);
     auto sync = [this, guard, name] {
         if (guard) guard->setCurrentIndex(model_.listIndex(name));
@@ -61,12 +64,12 @@ QComboBox* ModelBinder::list(const std::string& name, QWidget* parent) {
 void ModelBinder::bindText(const std::string& element, QLabel* label) {
     QPointer<QLabel> guard(label);
     // Only announced texts are shown: until then the label keeps the text it was made with.
-    bindings_.emplace(element, Binding{[this, guard, element] {
-                                           if (guard)
-                                               guard->setText(
-                                                   QString::fromStdString(model_.text(element)));
-                                       },
-                                       false});
+    bindings_.emplace(element,
+                      Binding{[this, guard, element] {
+                                  if (guard)
+                                      guard->setText(QString::fromStdString(model_.text(element)));
+                              },
+                              false});
 }
 
 void ModelBinder::bindText(const std::string& element, QPlainTextEdit* text) {

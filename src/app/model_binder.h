@@ -23,7 +23,7 @@ class ControlModel;
 // shown by the widgets bound to that element.
 class ModelBinder : public QObject {
     Q_OBJECT
-public:
+  public:
     ModelBinder(ControlModel& model, QObject* parent = nullptr);
     ~ModelBinder() override;
 
@@ -45,7 +45,7 @@ public:
     // Brings every bound widget in line with the model (after changes the model did not announce).
     void refreshAll();
 
-private:
+  private:
     void changed(const std::string& element);
     void add(const std::string& element, std::function<void()> refresh, bool onRefreshAll = true);
 

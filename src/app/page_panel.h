@@ -9,14 +9,14 @@ namespace quorvex {
 // over its own surface; movement over a control inside it is the control's and reports nothing.
 class PagePanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     // An invalid colour leaves the panel transparent.
     PagePanel(const QString& name, const QColor& background, QWidget* parent);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void hovered();
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 

@@ -8,7 +8,7 @@ namespace quorvex {
 
 // Lets the Qt event loop deliver every pending event (timers, clicks, painting).
 class QtEventPump : public EventPump {
-public:
+  public:
     void processEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 };
 

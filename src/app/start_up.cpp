@@ -2,11 +2,11 @@
 
 namespace quorvex {
 
-StartUp::StartUp(WindowModel& model, EventPump& pump, Form1Actions actions,
-                 ControlFactory factory, SplashTimings timings)
+StartUp::StartUp(WindowModel& model, EventPump& pump, Form1Actions actions, ControlFactory factory,
+                 SplashTimings timings)
     : model_(model), pump_(pump), actions_(std::move(actions)), factory_(std::move(factory)) {
-    splash_ = std::make_unique<frmSplash>([this]() -> Form1& { return createdMainWindow(); },
-                                          pump_, timings);
+    splash_ = std::make_unique<frmSplash>([this]() -> Form1& { return createdMainWindow(); }, pump_,
+                                          timings);
 }
 
 // The splash goes first: the main window's unload closes it if it is still open.

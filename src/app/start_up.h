@@ -14,7 +14,7 @@ class WindowModel;
 // The program's two windows: the splash shown first, and the main window that the splash
 // creates and loads hidden at its first tick. main() fills in the actions with the real parts.
 class StartUp {
-public:
+  public:
     StartUp(WindowModel& model, EventPump& pump, Form1Actions actions,
             ControlFactory factory = defaultControlFactory(), SplashTimings timings = {});
     ~StartUp();
@@ -26,7 +26,7 @@ public:
     // The main window, or nullptr before the splash has created it.
     Form1* mainWindow() { return form_.get(); }
 
-private:
+  private:
     Form1& createdMainWindow();
 
     WindowModel& model_;

@@ -21,7 +21,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QSize size = renderer.defaultSize();
-    if (args.size() > 3) size = QSize(args.at(3).toInt(), args.size() > 4 ? args.at(4).toInt() : args.at(3).toInt());
+    if (args.size() > 3)
+        size = QSize(args.at(3).toInt(), args.size() > 4 ? args.at(4).toInt() : args.at(3).toInt());
     if (size.isEmpty()) return 1;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

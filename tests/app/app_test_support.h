@@ -18,14 +18,14 @@ namespace quorvex::test {
 
 // A graph that records every sample it is fed.
 class RecordingGraph : public QWidget, public SampleSink {
-public:
+  public:
     using QWidget::QWidget;
     void NextPoint(std::int32_t value) override { samples.push_back(value); }
     std::vector<std::int32_t> samples;
 };
 
 class RecordingBar : public QWidget, public BarSink {
-public:
+  public:
     using QWidget::QWidget;
     bool setValue(std::int32_t value) override {
         values.push_back(value);
@@ -65,7 +65,7 @@ struct RecordingControls {
 
 // Counts the event pumps and runs a hook at each, so a test can act "during" a loop.
 class ScriptedPump : public EventPump {
-public:
+  public:
     void processEvents() override {
         ++calls;
         if (onPump) onPump(calls);
@@ -76,7 +76,7 @@ public:
 
 // Lets Qt deliver events for real (timers, painting).
 class QtPump : public EventPump {
-public:
+  public:
     void processEvents() override { QCoreApplication::processEvents(); }
 };
 
@@ -99,9 +99,10 @@ inline void click(QWidget* widget, QPoint at = QPoint(2, 2)) {
 
 // A throwaway home for the duration of a test, so nothing can reach the user's files.
 class ScratchHome {
-public:
+  public:
     ScratchHome() {
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "APPDATA"}) {
+        for (const char* name :
+             {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "APPDATA"}) {
             saved_.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
             qputenv(name, dir_.path().toUtf8() + '/' + name);
         }
@@ -115,7 +116,7 @@ public:
         }
     }
 
-private:
+  private:
     QTemporaryDir dir_;
     std::vector<std::tuple<const char*, bool, QByteArray>> saved_;
 };

@@ -24,7 +24,7 @@ using test::click;
 using test::movePointer;
 
 class Form1Test : public ::testing::Test {
-protected:
+  protected:
     Form1Test() {
         actions.startMeter = [this] { calls.push_back("startMeter"); };
         actions.stopMeter = [this] { calls.push_back("stopMeter"); };
@@ -97,23 +97,40 @@ TEST_F(Form1Test, ElementsHaveTheirRectanglesAndLoadVisibility) {
         bool visible;
     };
     const Row rows[] = {
-        {"Label53", {0, 592, 497, 17}, true},     {"Image12", {440, 168, 30, 30}, true},
-        {"Image9", {16, 152, 470, 325}, false},   {"Image8", {16, 152, 470, 325}, false},
-        {"Image7", {16, 152, 470, 325}, false},   {"Image11", {16, 152, 470, 325}, false},
-        {"Image10", {16, 152, 470, 325}, false},  {"Image19", {13, 480, 478, 65}, true},
-        {"Image21", {13, 480, 478, 65}, true},    {"Image26", {13, 536, 478, 65}, false},
-        {"Image25", {13, 536, 478, 65}, false},   {"Image24", {13, 536, 478, 65}, true},
-        {"Image23", {13, 536, 478, 65}, true},    {"Image1", {0, 0, 500, 600}, true},
-        {"Picture2", {8, 144, 481, 337}, true},   {"Picture16", {24, 240, 449, 227}, false},
-        {"Picture11", {24, 232, 449, 233}, false}, {"Picture9", {24, 240, 449, 225}, false},
-        {"Picture1", {24, 232, 449, 233}, false}, {"Picture15", {24, 232, 449, 233}, false},
-        {"Picture3", {8, 112, 481, 433}, false},  {"Image13", {32, 32, 72, 72}, true},
-        {"Image6", {32, 32, 72, 72}, true},       {"Image14", {200, 32, 72, 72}, true},
-        {"Image15", {360, 32, 72, 72}, true},     {"Image16", {32, 168, 72, 72}, true},
-        {"Image17", {192, 168, 72, 72}, true},    {"Image18", {360, 168, 72, 72}, true},
-        {"Image20", {360, 168, 72, 72}, true},    {"ucHistogram1", {8, 24, 191, 201}, true},
-        {"ucHistogram2", {240, 24, 191, 201}, true}, {"XP_ProgressBar2", {207, 40, 17, 161}, true},
-        {"XP_ProgressBar3", {448, 40, 17, 161}, true}, {"XP_ProgressBar1", {296, 338, 137, 9}, true},
+        {"Label53", {0, 592, 497, 17}, true},
+        {"Image12", {440, 168, 30, 30}, true},
+        {"Image9", {16, 152, 470, 325}, false},
+        {"Image8", {16, 152, 470, 325}, false},
+        {"Image7", {16, 152, 470, 325}, false},
+        {"Image11", {16, 152, 470, 325}, false},
+        {"Image10", {16, 152, 470, 325}, false},
+        {"Image19", {13, 480, 478, 65}, true},
+        {"Image21", {13, 480, 478, 65}, true},
+        {"Image26", {13, 536, 478, 65}, false},
+        {"Image25", {13, 536, 478, 65}, false},
+        {"Image24", {13, 536, 478, 65}, true},
+        {"Image23", {13, 536, 478, 65}, true},
+        {"Image1", {0, 0, 500, 600}, true},
+        {"Picture2", {8, 144, 481, 337}, true},
+        {"Picture16", {24, 240, 449, 227}, false},
+        {"Picture11", {24, 232, 449, 233}, false},
+        {"Picture9", {24, 240, 449, 225}, false},
+        {"Picture1", {24, 232, 449, 233}, false},
+        {"Picture15", {24, 232, 449, 233}, false},
+        {"Picture3", {8, 112, 481, 433}, false},
+        {"Image13", {32, 32, 72, 72}, true},
+        {"Image6", {32, 32, 72, 72}, true},
+        {"Image14", {200, 32, 72, 72}, true},
+        {"Image15", {360, 32, 72, 72}, true},
+        {"Image16", {32, 168, 72, 72}, true},
+        {"Image17", {192, 168, 72, 72}, true},
+        {"Image18", {360, 168, 72, 72}, true},
+        {"Image20", {360, 168, 72, 72}, true},
+        {"ucHistogram1", {8, 24, 191, 201}, true},
+        {"ucHistogram2", {240, 24, 191, 201}, true},
+        {"XP_ProgressBar2", {207, 40, 17, 161}, true},
+        {"XP_ProgressBar3", {448, 40, 17, 161}, true},
+        {"XP_ProgressBar1", {296, 338, 137, 9}, true},
         {"XP_ProgressBar4", {296, 355, 137, 9}, true},
     };
     for (const Row& row : rows) {
@@ -132,11 +149,12 @@ TEST_F(Form1Test, StackingFollowsTheTablesAndPagesLieAboveEverything) {
     for (std::size_t i = 1; i < std::size(topmostFirst); ++i)
         EXPECT_GT(children.indexOf(at(topmostFirst[i - 1])), children.indexOf(at(topmostFirst[i])))
             << topmostFirst[i - 1] << " above " << topmostFirst[i];
-    for (const char* page : {"Picture2", "Picture16", "Picture11", "Picture9", "Picture1",
-                             "Picture15", "Picture3"})
+    for (const char* page :
+         {"Picture2", "Picture16", "Picture11", "Picture9", "Picture1", "Picture15", "Picture3"})
         EXPECT_GT(children.indexOf(at(page)), children.indexOf(at("Label53"))) << page;
     const QObjectList& home = at("Picture2")->children();
-    for (auto [resting, highlighted] : {std::pair{"Image13", "Image6"}, std::pair{"Image18", "Image20"}})
+    for (auto [resting, highlighted] :
+         {std::pair{"Image13", "Image6"}, std::pair{"Image18", "Image20"}})
         EXPECT_GT(home.indexOf(at(resting)), home.indexOf(at(highlighted)));
 }
 
@@ -148,8 +166,8 @@ TEST_F(Form1Test, NavigationCommandsShowTheirPageAndHeader) {
         const char* header;
     };
     const Row rows[] = {
-        {"Image13", "Image6", "Picture16", "Image9"}, {"Image14", "Image3", "Picture11", "Image8"},
-        {"Image15", "Image2", "Picture9", "Image7"},  {"Image17", "Image4", "Picture1", "Image10"},
+        {"Image13", "Image6", "Picture16", "Image9"},  {"Image14", "Image3", "Picture11", "Image8"},
+        {"Image15", "Image2", "Picture9", "Image7"},   {"Image17", "Image4", "Picture1", "Image10"},
         {"Image16", "Image5", "Picture15", "Image11"},
     };
     for (const Row& row : rows) {
@@ -233,8 +251,8 @@ TEST_F(Form1Test, HoverRulesOfTheBottomButtons) {
     // The home page restores every resting picture.
     movePointer(at("Image13"));
     movePointer(at("Picture2"), QPoint(150, 150));
-    for (const char* resting : {"Image13", "Image14", "Image15", "Image16", "Image17", "Image18",
-                                "Image19", "Image24"})
+    for (const char* resting :
+         {"Image13", "Image14", "Image15", "Image16", "Image17", "Image18", "Image19", "Image24"})
         EXPECT_TRUE(shown(resting)) << resting;
 }
 
@@ -336,8 +354,7 @@ TEST_F(Form1Test, OptionButtonsAndListsAreBoundBothWays) {
 
     option13->click();
     EXPECT_TRUE(model.controls().option("Option13"));
-    EXPECT_EQ(combo3->currentText().toStdString(),
-              connectionType(ConnectionKind::Dsl16M).fullName);
+    EXPECT_EQ(combo3->currentText().toStdString(), connectionType(ConnectionKind::Dsl16M).fullName);
     EXPECT_FALSE(static_cast<QRadioButton*>(at("Option30"))->isChecked());
     EXPECT_EQ(model.state().Mtu, 1492);
 
@@ -375,23 +392,43 @@ TEST_F(Form1Test, PagesCarryTheirCaptionsAndMarks) {
     EXPECT_EQ(captionOf("Option43"), "Disabled (Recommended)");
     EXPECT_EQ(captionOf("Option30"), "Default Windows Settings ");
     std::vector<std::string> texts;
-    for (const QLabel* label : form().findChildren<QLabel*>()) texts.push_back(label->text().toStdString());
-    for (const char* expected :
-         {"Please Choose Your Internet / Network Connection Type:", "DSL Or Cable Modem:",
-          "Wireless Connection:", "Satellite:", "Dail Up Over Fixed Line:", "Closed Networks:",
-          "Bandwidth Reserved For QoS:", "%", "(Recommended: 0%) (Default: 20%)",
-          "Optimize Fast Copy Receive Threshold:", "Selective Acknowledgements:",
-          "Optimize Duplicate Acknowledgments:", "Optimize Datagram Size:",
-          "TCP Large Window Support:", "Time To Live:", "RWIN:", "My Network Places Shares",
-          "Optimize Request Buffer Size", "Optimize Network Redirector Buffers",
-          "Maximum HTTP 1.0 Server Connections:", "Maximum HTTP 1.1 Server Connections:",
-          "Simultaneous Connections:", "(Recommended: 10) (Default: 4)",
-          "(Recommended: 10) (Default: 2)", "Current Configuration: ", "Optimized Configuration",
-          "Default Configuration", "Internet Settings", "Everything Automatically",
-          "Download Capacity Utilization:", "Best Connection Achieved:"})
+    for (const QLabel* label : form().findChildren<QLabel*>())
+        texts.push_back(label->text().toStdString());
+    for (const char* expected : {"Please Choose Your Internet / Network Connection Type:",
+                                 "DSL Or Cable Modem:",
+                                 "Wireless Connection:",
+                                 "Satellite:",
+                                 "Dail Up Over Fixed Line:",
+                                 "Closed Networks:",
+                                 "Bandwidth Reserved For QoS:",
+                                 "%",
+                                 "(Recommended: 0%) (Default: 20%)",
+                                 "Optimize Fast Copy Receive Threshold:",
+                                 "Selective Acknowledgements:",
+                                 "Optimize Duplicate Acknowledgments:",
+                                 "Optimize Datagram Size:",
+                                 "TCP Large Window Support:",
+                                 "Time To Live:",
+                                 "RWIN:",
+                                 "My Network Places Shares",
+                                 "Optimize Request Buffer Size",
+                                 "Optimize Network Redirector Buffers",
+                                 "Maximum HTTP 1.0 Server Connections:",
+                                 "Maximum HTTP 1.1 Server Connections:",
+                                 "Simultaneous Connections:",
+                                 "(Recommended: 10) (Default: 4)",
+                                 "(Recommended: 10) (Default: 2)",
+                                 "Current Configuration: ",
+                                 "Optimized Configuration",
+                                 "Default Configuration",
+                                 "Internet Settings",
+                                 "Everything Automatically",
+                                 "Download Capacity Utilization:",
+                                 "Best Connection Achieved:"})
         EXPECT_THAT(texts, ::testing::Contains(std::string(expected)));
     // Every control of every page lies inside its panel.
-    for (const char* page : {"Picture16", "Picture11", "Picture9", "Picture1", "Picture15", "Picture3"}) {
+    for (const char* page :
+         {"Picture16", "Picture11", "Picture9", "Picture1", "Picture15", "Picture3"}) {
         QWidget* panel = at(page);
         panel->ensurePolished();
         if (panel->layout()) panel->layout()->activate();

@@ -13,7 +13,8 @@ namespace {
 struct StartUpRun {
     explicit StartUpRun(SplashTimings timings) {
         actions.restoreSettings = [this] {
-            restoredWhileHidden = startUp && startUp->mainWindow() && !startUp->mainWindow()->isVisible();
+            restoredWhileHidden =
+                startUp && startUp->mainWindow() && !startUp->mainWindow()->isVisible();
             splashShownAtLoad = startUp && startUp->splash().isVisible();
         };
         startUp = std::make_unique<StartUp>(model, pump, actions, controls.factory(), timings);
