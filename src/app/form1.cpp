@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <array>
 
 #include "app/art_picture.h"
@@ -64,7 +65,6 @@ Form1::Form1(WindowModel& model, EventPump& pump, Form1Actions actions,
     palette.setColor(QPalette::Window, kWindowGrey);
     setPalette(palette);
     setAutoFillBackground(true);
-    setMouseTracking(true);
 
     binder_ = new ModelBinder(model_.controls(), this);
     // Later siblings lie above earlier ones: the window-level pictures go in bottom first, the

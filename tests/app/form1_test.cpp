@@ -7,7 +7,7 @@
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QSvgRenderer>
+#include <QFile>
 
 #include <stdexcept>
 #include <string>
