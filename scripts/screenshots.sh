@@ -10,7 +10,6 @@ program=$(realpath "${QUORVEX_BUILD_DIR:-build}/src/app/quorvex")
 mkdir -p "$out"
 
 home=$(mktemp -d)
-display=":$((90 + RANDOM % 400))"
 cleanup() {
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
@@ -18,8 +17,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and reports it, so parallel runs never share one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.05; done
+display=":$(tr -d '\n' <"$home/display")"
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 

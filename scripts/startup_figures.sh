@@ -8,10 +8,12 @@ cd "$(dirname "$0")/.."
 build=${QUORVEX_BUILD_DIR:-build}
 runs=${RUNS:-5}
 home=$(mktemp -d)
-display=":$((90 + RANDOM % 400))"
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$home"' EXIT
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and reports it, so parallel runs never share one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.05; done
+display=":$(tr -d '\n' <"$home/display")"
 export DISPLAY=$display QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
 export XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/runtime APPDATA=$home/appdata
