@@ -1,0 +1,84 @@
+#include "app/art_picture.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+
+// The artwork is compiled into the GUI library, which is static: registering it by hand keeps the
+// linker from dropping it.
+static void registerArtwork() {
+    Q_INIT_RESOURCE(quorvex);
+}
+
+namespace quorvex {
+
+void ensureArtwork() {
+    static const bool registered = (registerArtwork(), true);
+    (void)registered;
+}
+
+namespace {
+constexpr int kCursorSize = 32;
+constexpr int kCursorHotX = 13;
+constexpr int kCursorHotY = 5;
+}  // namespace
+
+QPixmap renderArt(const QString& resource, QSize size, qreal ratio) {
+    ensureArtwork();
+    if (size.isEmpty()) return {};
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    painter.end();
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QCursor linkCursor() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    return QCursor(renderArt(QStringLiteral(":/artwork/link_cursor.svg"),
+                             QSize(kCursorSize, kCursorSize), ratio),
+                   kCursorHotX, kCursorHotY);
+}
+
+ArtPicture::ArtPicture(const QString& name, const QString& resource, QWidget* parent)
+    : QWidget(parent), resource_(resource) {
+    setObjectName(name);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ArtPicture::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (cache_.size() != size() * ratio || !qFuzzyCompare(cache_.devicePixelRatio(), ratio))
+        cache_ = renderArt(resource_, size(), ratio);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, cache_);
+}
+
+void ArtPicture::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT hovered();
+    event->accept();
+}
+
+void ArtPicture::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ArtPicture::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    pressed_ = false;
+    event->accept();
+    if (click) Q_EMIT clicked();
+}
+
+}  // namespace quorvex

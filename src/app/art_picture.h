@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QCursor>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace quorvex {
+
+// One picture of the window: an SVG of the resource file drawn into the widget's rectangle,
+// re-rendered only when the size or the screen's scale changes. It reports pointer movement
+// (the hover rules) and clicks (the navigation commands).
+class ArtPicture : public QWidget {
+    Q_OBJECT
+  public:
+    ArtPicture(const QString& name, const QString& resource, QWidget* parent);
+
+    QString resource() const { return resource_; }
+
+  Q_SIGNALS:
+    void hovered();
+    void clicked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QString resource_;
+    QPixmap cache_;
+    bool pressed_ = false;
+};
+
+// Makes the artwork resources available; every function here calls it first.
+void ensureArtwork();
+
+// Renders an SVG resource at `size` logical pixels for a screen scale of `ratio`.
+QPixmap renderArt(const QString& resource, QSize size, qreal ratio);
+
+// The pointer shown over every clickable picture: 32 x 32, hot spot at column 13, row 5.
+QCursor linkCursor();
+
+}  // namespace quorvex

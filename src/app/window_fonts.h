@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+
+namespace quorvex {
+
+// Where Tahoma is not installed but Wine's metric-compatible Tahoma is, makes it available to
+// this process under the name Tahoma. Call once after the application object exists.
+void registerTahomaFallback();
+
+// Tahoma at `points`; where Tahoma is absent, a font of close metrics stands in.
+QFont tahoma(qreal points, bool bold = false);
+// The window's default font: Tahoma 9 pt.
+inline QFont windowFont() {
+    return tahoma(9.0);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,130 @@
+#include <gmock/gmock.h>
+
+#include <QFile>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QWidget>
+
+#include "app/art_picture.h"
+#include "app/window_icon.h"
+
+namespace quorvex {
+namespace {
+
+TEST(ArtworkTest, EveryPictureIsValidSvgOfItsSize) {
+    ensureArtwork();
+    struct Row {
+        const char* name;
+        QSize size;
+    };
+    const Row rows[] = {
+        {"splash", {502, 271}},
+        {"background", {500, 600}},
+        {"icon_internet", {72, 72}},
+        {"icon_internet_hover", {72, 72}},
+        {"icon_advanced", {72, 72}},
+        {"icon_advanced_hover", {72, 72}},
+        {"icon_lan", {72, 72}},
+        {"icon_lan_hover", {72, 72}},
+        {"icon_firefox", {72, 72}},
+        {"icon_firefox_hover", {72, 72}},
+        {"icon_explorer", {72, 72}},
+        {"icon_explorer_hover", {72, 72}},
+        {"icon_automatic", {72, 72}},
+        {"icon_automatic_hover", {72, 72}},
+        {"header_internet", {470, 325}},
+        {"header_advanced", {470, 325}},
+        {"header_lan", {470, 325}},
+        {"header_firefox", {470, 325}},
+        {"header_explorer", {470, 325}},
+        {"button_apply", {478, 65}},
+        {"button_apply_hover", {478, 65}},
+        {"button_monitor", {478, 65}},
+        {"button_monitor_hover", {478, 65}},
+        {"button_back", {478, 65}},
+        {"button_back_hover", {478, 65}},
+        {"home", {30, 30}},
+        {"link_cursor", {32, 32}},
+    };
+    for (const Row& row : rows) {
+        QSvgRenderer renderer(QStringLiteral(":/artwork/") + QLatin1String(row.name) +
+                              QStringLiteral(".svg"));
+        EXPECT_TRUE(renderer.isValid()) << row.name;
+        EXPECT_EQ(renderer.defaultSize(), row.size) << row.name;
+    }
+}
+
+TEST(ArtworkTest, HeadersCarryTheirPageTitles) {
+    ensureArtwork();
+    for (auto [file, title] :
+         {std::pair{"header_internet", "Internet Settings"},
+          std::pair{"header_advanced", "Advanced Settings"},
+          std::pair{"header_lan", "Local Area Network"},
+          std::pair{"header_firefox", "Mozilla Firefox"},
+          std::pair{"header_explorer", "Internet Explorer"}, std::pair{"splash", "Quorvex"}}) {
+        QFile svg(QStringLiteral(":/artwork/") + QLatin1String(file) + QStringLiteral(".svg"));
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << file;
+        EXPECT_TRUE(svg.readAll().contains(title)) << file;
+    }
+}
+
+TEST(ArtworkTest, LinkCursorPointsWithItsHotSpot) {
+    const QImage image =
+        renderArt(QStringLiteral(":/artwork/link_cursor.svg"), {32, 32}, 1.0).toImage();
+    // The fingertip reaches the hot spot; the corner stays clear.
+    EXPECT_GT(qAlpha(image.pixel(13, 5)), 128);
+    EXPECT_EQ(qAlpha(image.pixel(13, 2)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+}
+
+TEST(ArtworkTest, SplashIsWhiteAndRestingPicturesHideTheirHighlightedTwin) {
+    const QImage splash =
+        renderArt(QStringLiteral(":/artwork/splash.svg"), {502, 271}, 1.0).toImage();
+    const QColor corner = splash.pixelColor(20, 100);
+    EXPECT_GE(corner.lightness(), 235);
+    // A resting picture is opaque wherever its highlighted twin draws, so none of it shows.
+    for (auto [resting, highlighted] :
+         {std::pair{"icon_lan", "icon_lan_hover"}, std::pair{"button_apply", "button_apply_hover"},
+          std::pair{"button_monitor", "button_monitor_hover"},
+          std::pair{"button_back", "button_back_hover"}}) {
+        const QString base = QStringLiteral(":/artwork/");
+        QSvgRenderer probe(base + QLatin1String(resting) + QStringLiteral(".svg"));
+        const QSize size = probe.defaultSize();
+        const QImage top =
+            renderArt(base + QLatin1String(resting) + QStringLiteral(".svg"), size, 2.0).toImage();
+        const QImage under =
+            renderArt(base + QLatin1String(highlighted) + QStringLiteral(".svg"), size, 2.0)
+                .toImage();
+        int leaks = 0;
+        for (int y = 0; y < top.height(); ++y)
+            for (int x = 0; x < top.width(); ++x)
+                if (qAlpha(under.pixel(x, y)) > 0 && qAlpha(top.pixel(x, y)) < 250) ++leaks;
+        EXPECT_EQ(leaks, 0) << resting;
+    }
+}
+
+TEST(WindowIconTest, OwnerChainReceivesTheIconOnlyWithTheFlag) {
+    QWidget owner;
+    QWidget window(&owner, Qt::Window);
+    ApplyWindowIcon(&window, QStringLiteral("AAA"), false);
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_TRUE(owner.windowIcon().cacheKey() != window.windowIcon().cacheKey());
+
+    ApplyWindowIcon(&window, QStringLiteral("AAA"), true);
+    EXPECT_EQ(owner.windowIcon().cacheKey(), window.windowIcon().cacheKey());
+    const QList<QSize> sizes = window.windowIcon().availableSizes();
+    for (int size : {16, 24, 32, 48, 128}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+
+    // A window without owner is its own topmost owner: twice the same icon, no harm.
+    QWidget alone;
+    ApplyWindowIcon(&alone, QStringLiteral("AAA"), true);
+    EXPECT_FALSE(alone.windowIcon().isNull());
+
+    // A missing icon gives no custom icon and no failure.
+    QWidget other;
+    ApplyWindowIcon(&other, QStringLiteral("missing"), true);
+    EXPECT_TRUE(applicationIcon(QStringLiteral("missing")).isNull());
+}
+
+}  // namespace
+}  // namespace quorvex
