@@ -28,9 +28,9 @@ int main(int argc, char* argv[]) {
     quorvex::SystemClock clock;
     const auto interfaces = quorvex::MakeSystemInterfaceTableSource();
 
-    quorvex::Program program(
-        {registry, settings, prompts, events, locations, clock, *interfaces});
-    program.setMainWindowCreated([&prompts](quorvex::Form1& window) { prompts.setParent(&window); });
+    quorvex::Program program({registry, settings, prompts, events, locations, clock, *interfaces});
+    program.setMainWindowCreated(
+        [&prompts](quorvex::Form1& window) { prompts.setParent(&window); });
     program.start();
     return QApplication::exec();
 }

@@ -30,14 +30,14 @@ std::string pageText(std::string_view preferences) {
 
 Program::Program(ProgramParts parts, ControlFactory factory, SplashTimings timings)
     : parts_(parts),
-      commands_(CommandContext{model_, parts.registry, parts.settings, parts.prompts,
-                               parts.events, parts.locations, parts.clock}),
+      commands_(CommandContext{model_, parts.registry, parts.settings, parts.prompts, parts.events,
+                               parts.locations, parts.clock}),
       locale_(NumberLocaleFrom()) {
     // The Firefox page shows the full text of each preference set.
     model_.controls().setText("Text4", pageText(kOptimizedPreferences));
     model_.controls().setText("Text5", pageText(kDefaultPreferences));
-    startUp_ = std::make_unique<StartUp>(model_, parts_.events, actions(), std::move(factory),
-                                         timings);
+    startUp_ =
+        std::make_unique<StartUp>(model_, parts_.events, actions(), std::move(factory), timings);
 }
 
 Program::~Program() {

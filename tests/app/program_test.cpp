@@ -61,18 +61,17 @@ struct ProgramRun {
 
     // Starts the program and waits until the splash has shown the main window.
     Form1& startAndWaitForTheWindow() {
-        program = std::make_unique<Program>(ProgramParts{registry, *settings, prompts, pump,
-                                                         locations, clock, interfaces},
-                                            defaultControlFactory(),
-                                            SplashTimings{/*zeroFeedIntervalMs=*/5,
-                                                          /*showMainWindowMs=*/150,
-                                                          /*zeroLoop=*/200});
+        program = std::make_unique<Program>(
+            ProgramParts{registry, *settings, prompts, pump, locations, clock, interfaces},
+            defaultControlFactory(),
+            SplashTimings{/*zeroFeedIntervalMs=*/5,
+                          /*showMainWindowMs=*/150,
+                          /*zeroLoop=*/200});
         program->setNumberLocale({".", ","});
         program->setMainWindowCreated([this](Form1& window) { created = &window; });
         program->start();
         EXPECT_TRUE(QTest::qWaitFor(
-            [this] { return program->mainWindow() && program->mainWindow()->isVisible(); },
-            5000));
+            [this] { return program->mainWindow() && program->mainWindow()->isVisible(); }, 5000));
         return *program->mainWindow();
     }
     QWidget* at(const char* name) {
@@ -122,13 +121,14 @@ TEST(ProgramTest, FreshStartLoadsHiddenThenShowsTheRealControlsWithFlatGraphs) {
     } watch;
     watch.onShow = [&] {
         loadedWhenShown = run.created->isLoaded();
-        listWhenShown = static_cast<QComboBox*>(run.created->element(QStringLiteral("Combo3")))->currentText();
+        listWhenShown =
+            static_cast<QComboBox*>(run.created->element(QStringLiteral("Combo3")))->currentText();
     };
     run.prompts.onMessage = [](const MessageRequest& r) { ADD_FAILURE() << r.text; };
-    run.program = std::make_unique<Program>(
-        ProgramParts{run.registry, *run.settings, run.prompts, run.pump, run.locations, run.clock,
-                     run.interfaces},
-        defaultControlFactory(), SplashTimings{5, 150, 200});
+    run.program =
+        std::make_unique<Program>(ProgramParts{run.registry, *run.settings, run.prompts, run.pump,
+                                               run.locations, run.clock, run.interfaces},
+                                  defaultControlFactory(), SplashTimings{5, 150, 200});
     Program* program = run.program.get();
     // The hook sees the window while it loads hidden, and watches for its first showing.
     program->setMainWindowCreated([&](Form1& window) {
@@ -157,8 +157,8 @@ TEST(ProgramTest, FreshStartLoadsHiddenThenShowsTheRealControlsWithFlatGraphs) {
         EXPECT_EQ(g->GridColour(), colour::rgb(28, 28, 28));
     }
     EXPECT_EQ(run.at("ucHistogram2")->geometry(), QRect(240, 24, 191, 201));
-    for (const char* name : {"XP_ProgressBar1", "XP_ProgressBar2", "XP_ProgressBar3",
-                             "XP_ProgressBar4"})
+    for (const char* name :
+         {"XP_ProgressBar1", "XP_ProgressBar2", "XP_ProgressBar3", "XP_ProgressBar4"})
         EXPECT_NE(qobject_cast<XP_ProgressBar*>(run.at(name)), nullptr) << name;
     EXPECT_EQ(qobject_cast<XP_ProgressBar*>(run.at("XP_ProgressBar2"))->Orientation(), 1);
     auto* enable = qobject_cast<chameleonButton*>(run.at("chameleonButton2"));
