@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream
-  xvfb xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine
+  xvfb xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
 )
 

@@ -2,7 +2,8 @@
 # Starts the built program under Xvfb in a throwaway home, clicks through every page with
 # xdotool and saves a screenshot of each into the folder given (default build/screenshots).
 # It never clicks "Everything Automatically" or the apply button: those write settings and
-# offer a restart.
+# offer a restart. The system bus is pointed at nothing, so no restart could be asked for anyway.
+# For the monitor it sends a few kilobytes a second over 127.0.0.1 (scripts/loopback_traffic.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-${QUORVEX_BUILD_DIR:-build}/screenshots}")
@@ -12,6 +13,7 @@ mkdir -p "$out"
 home=$(mktemp -d)
 cleanup() {
   [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "${traffic_pid:-}" ] && kill "$traffic_pid" 2>/dev/null || true
   [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$home"
 }
@@ -28,6 +30,7 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
 export XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/runtime APPDATA=$home/appdata
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$home/no-system-bus
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 "$program" >"$home/quorvex.log" 2>&1 &
 app_pid=$!
@@ -68,8 +71,10 @@ for page in "76 212 internet-settings" "244 212 advanced-settings" "404 212 loca
 done
 hover 404 348
 shot everything-automatically-hover
+python3 scripts/loopback_traffic.py 30 &
+traffic_pid=$!
 click 250 585
-sleep 3
+sleep 26
 shot monitor
 click 250 585
 hover 150 300

@@ -21,22 +21,19 @@ struct BarControl {
     BarSink* sink = nullptr;
 };
 
-// The two looks of the monitor page's bars.
-enum class BarLook {
-    Share,        // horizontal, RGB (192, 192, 192), scrolling style 6
-    Utilisation,  // vertical, RGB (64, 64, 64), scrolling style 1
-};
-
+// The real controls take their design-time settings from their names: "ucHistogram1" and
+// "ucHistogram2", "XP_ProgressBar1" to "XP_ProgressBar4", "chameleonButton2" and
+// "chameleonButton3".
 struct ControlFactory {
     std::function<HistogramControl(QWidget* parent, const QString& name)> histogram;
-    std::function<BarControl(QWidget* parent, const QString& name, BarLook look)> progressBar;
+    std::function<BarControl(QWidget* parent, const QString& name)> progressBar;
     // A push button with the caption as its text; `onClick` runs on each click.
     std::function<QWidget*(QWidget* parent, const QString& name, const QString& caption,
                            std::function<void()> onClick)>
         pushButton;
 };
 
-// The controls the program uses.
+// The program's owner-drawn controls: the histogram, the progress bar and the push button.
 ControlFactory defaultControlFactory();
 
 }  // namespace quorvex

@@ -17,7 +17,8 @@ class ModelBinder;
 class PagePanel;
 class WindowModel;
 
-// What the window's commands do beyond the pages; main() fills them in, each may stay empty.
+// What the window's commands do beyond the pages; the Program fills them in, each may stay
+// empty.
 struct Form1Actions {
     // Load step 3: creates the traffic monitor's statistics source for the window's life.
     std::function<void()> createTrafficSource;

@@ -443,17 +443,16 @@ void Form1::buildMonitorPage() {
     histogram2_.widget->setGeometry(240, 24, 191, 201);
     struct BarPlace {
         const char* name;
-        BarLook look;
         QRect rect;
     };
     const BarPlace bars[4] = {
-        {"XP_ProgressBar1", BarLook::Share, {296, 338, 137, 9}},
-        {"XP_ProgressBar2", BarLook::Utilisation, {207, 40, 17, 161}},
-        {"XP_ProgressBar3", BarLook::Utilisation, {448, 40, 17, 161}},
-        {"XP_ProgressBar4", BarLook::Share, {296, 355, 137, 9}},
+        {"XP_ProgressBar1", {296, 338, 137, 9}},
+        {"XP_ProgressBar2", {207, 40, 17, 161}},
+        {"XP_ProgressBar3", {448, 40, 17, 161}},
+        {"XP_ProgressBar4", {296, 355, 137, 9}},
     };
     for (int i = 0; i < 4; ++i) {
-        bars_[i] = factory_.progressBar(panel, QLatin1String(bars[i].name), bars[i].look);
+        bars_[i] = factory_.progressBar(panel, QLatin1String(bars[i].name));
         bars_[i].widget->setGeometry(bars[i].rect);
         remember(bars_[i].widget);
     }

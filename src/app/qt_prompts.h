@@ -24,6 +24,9 @@ class QtPrompts : public Prompts {
 
     QtPrompts(QWidget* parent, RestartAction restart);
 
+    // The window the boxes belong to (made after the prompts, so it comes later).
+    void setParent(QWidget* parent) { parent_ = parent; }
+
     MessageAnswer showMessage(const MessageRequest& request) override;
     void offerRestart() override;
 

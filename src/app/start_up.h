@@ -12,7 +12,7 @@ class EventPump;
 class WindowModel;
 
 // The program's two windows: the splash shown first, and the main window that the splash
-// creates and loads hidden at its first tick. main() fills in the actions with the real parts.
+// creates and loads hidden at its first tick. The Program hands in the actions.
 class StartUp {
   public:
     StartUp(WindowModel& model, EventPump& pump, Form1Actions actions,

@@ -97,9 +97,10 @@ void TrafficMeter::Start() {
     if (timerSwitch_) timerSwitch_(true);
 }
 
-void TrafficMeter::Stop() {
+void TrafficMeter::Stop(bool flattenGraphs) {
     running_ = false;
     if (timerSwitch_) timerSwitch_(false);
+    if (!flattenGraphs) return;
     for (int i = 0; i < kFlattenSamples; ++i) {
         displays_.downloadGraph.NextPoint(0);
         pump_.processEvents();

@@ -47,8 +47,9 @@ public:
     // Opens a fresh run: resets the speed, best and volume labels and the average counters, and
     // lets the next update take new bases.
     void Start();
-    // Stops the pace and flattens both graphs; the figures stay on the page.
-    void Stop();
+    // Stops the pace and flattens both graphs; the figures stay on the page. A window whose
+    // Back command flattens the graphs itself passes false.
+    void Stop(bool flattenGraphs = true);
     bool Running() const { return running_; }
 
     // One update: a new snapshot, then every figure of the page. A trigger that arrives while an

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/control_factory.h"
+#include "app/qt_event_pump.h"
 #include "platform/event_pump.h"
 
 namespace quorvex::test {
@@ -47,7 +48,7 @@ struct RecordingControls {
             (graph1 ? graph2 : graph1) = graph;
             return HistogramControl{graph, graph};
         };
-        f.progressBar = [](QWidget* parent, const QString& name, BarLook) {
+        f.progressBar = [](QWidget* parent, const QString& name) {
             auto* bar = new RecordingBar(parent);
             bar->setObjectName(name);
             return BarControl{bar, bar};
@@ -74,11 +75,8 @@ class ScriptedPump : public EventPump {
     std::function<void(int)> onPump;
 };
 
-// Lets Qt deliver events for real (timers, painting).
-class QtPump : public EventPump {
-  public:
-    void processEvents() override { QCoreApplication::processEvents(); }
-};
+// Lets Qt deliver events for real (timers, painting): the program's own pump.
+using QtPump = QtEventPump;
 
 // Pointer movement and a left click, delivered straight to the widget.
 inline void movePointer(QWidget* widget, QPoint at = QPoint(2, 2)) {

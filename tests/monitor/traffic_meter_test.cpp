@@ -309,6 +309,17 @@ TEST_F(TrafficMeterTest, StopFlattensTheGraphsAndLeavesTheFigures) {
     EXPECT_EQ(visibleTexts(), before);
 }
 
+TEST_F(TrafficMeterTest, StopWithoutFlatteningLeavesTheGraphsToTheWindow) {
+    startRun();
+    second(1000, 0);
+    const auto samples = graph1.samples.size();
+    meter.Stop(/*flattenGraphs=*/false);
+    EXPECT_FALSE(timerOn);
+    EXPECT_FALSE(meter.Running());
+    EXPECT_EQ(graph1.samples.size(), samples);
+    EXPECT_EQ(pump.calls, 0);
+}
+
 TEST_F(TrafficMeterTest, CommaDecimalLocale) {
     meter.SetLocale({",", "."});
     startRun();

@@ -1,0 +1,319 @@
+#include "app/program.h"
+
+#include <gmock/gmock.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+
+#include "app/start_up.h"
+#include "app_test_support.h"
+#include "controls/chameleon_button.h"
+#include "controls/xp_progress_bar.h"
+#include "monitor/meter_timer.h"
+#include "monitor/monitor_fakes.h"
+#include "monitor/traffic_meter.h"
+#include "monitor/uc_histogram.h"
+#include "settings/qt_settings_storage.h"
+#include "support/command_world.h"
+#include "tuning/file_registry_backend.h"
+
+namespace quorvex {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::Each;
+using testing::kInternet;
+using testing::kMstcp;
+using testing::kNetTrans;
+using testing::kPsched;
+using testing::readFile;
+using testing::regText;
+using testing::writeFile;
+
+constexpr const char* kDsl16M = "DSL Or Cable Modem (16 Megabit And Up)";
+
+// The whole program with the real window and controls, and every outside part a fake or a
+// store inside a temporary folder: a registry file, a settings file, a program folder with the
+// two preference files and an application-data folder with one Firefox profile.
+struct ProgramRun {
+    ProgramRun() {
+        locations.program = temp.path() / "program";
+        writeFile(locations.program / "pipeline.js", kOptimizedPreferences);
+        writeFile(locations.program / "unpipeline.js", kDefaultPreferences);
+        locations.variables = {{"APPDATA", (temp.path() / "appdata").string()}};
+        std::filesystem::create_directories(profile());
+        // Just before a second boundary: each step of the fake clock lets the pace fire soon.
+        clock.time = std::chrono::system_clock::time_point(1'700'000'000'990ms);
+        interfaces.set(50'000, 20'000);
+    }
+
+    std::filesystem::path profile() const {
+        return temp.path() / "appdata" / "Mozilla" / "Firefox" / "Profiles" / "x1y2.default";
+    }
+    std::string iniFile() const { return (temp.path() / "config" / "Quorvex.ini").string(); }
+    std::string registryFile() const { return (temp.path() / "data" / "registry.reg").string(); }
+
+    // Starts the program and waits until the splash has shown the main window.
+    Form1& startAndWaitForTheWindow() {
+        program = std::make_unique<Program>(
+            ProgramParts{registry, *settings, prompts, pump, locations, clock, interfaces},
+            defaultControlFactory(),
+            SplashTimings{/*zeroFeedIntervalMs=*/5,
+                          /*showMainWindowMs=*/150,
+                          /*zeroLoop=*/200});
+        program->setNumberLocale({".", ","});
+        program->setMainWindowCreated([this](Form1& window) { created = &window; });
+        program->start();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [this] { return program->mainWindow() && program->mainWindow()->isVisible(); }, 5000));
+        return *program->mainWindow();
+    }
+    QWidget* at(const char* name) {
+        QWidget* widget = program->mainWindow()->element(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    // Pointer over the resting picture, then a click on the highlighted one it reveals.
+    void press(const char* resting, const char* highlighted) {
+        test::movePointer(at(resting));
+        ASSERT_FALSE(at(highlighted)->isHidden()) << highlighted;
+        test::click(at(highlighted));
+    }
+    ucHistogram* graph(const char* name) { return qobject_cast<ucHistogram*>(at(name)); }
+    QString label(const char* name) { return static_cast<QLabel*>(at(name))->text(); }
+    // One more second of the fake clock, and the meter's update for it.
+    void nextSecond() {
+        const int before = interfaces.reads;
+        clock.advance(1000ms);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return interfaces.reads > before; }, 3000));
+    }
+
+    test::ScratchHome home;
+    testing::TempDir temp;
+    FileRegistryBackend registry{registryFile()};
+    std::unique_ptr<QtSettingsStorage> settings =
+        std::make_unique<QtSettingsStorage>(QString::fromStdString(iniFile()));
+    testing::FakePrompts prompts;
+    QtEventPump pump;
+    testing::FakeLocations locations;
+    monitor_testing::FakeClock clock;
+    monitor_testing::FakeTableSource interfaces;
+    std::unique_ptr<Program> program;
+    Form1* created = nullptr;
+};
+
+TEST(ProgramTest, FreshStartLoadsHiddenThenShowsTheRealControlsWithFlatGraphs) {
+    ProgramRun run;
+    bool loadedWhenShown = false;
+    QString listWhenShown;
+    struct ShowWatch : QObject {
+        std::function<void()> onShow;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Show && onShow) onShow();
+            return false;
+        }
+    } watch;
+    watch.onShow = [&] {
+        loadedWhenShown = run.created->isLoaded();
+        listWhenShown =
+            static_cast<QComboBox*>(run.created->element(QStringLiteral("Combo3")))->currentText();
+    };
+    run.prompts.onMessage = [](const MessageRequest& r) { ADD_FAILURE() << r.text; };
+    run.program =
+        std::make_unique<Program>(ProgramParts{run.registry, *run.settings, run.prompts, run.pump,
+                                               run.locations, run.clock, run.interfaces},
+                                  defaultControlFactory(), SplashTimings{5, 150, 200});
+    Program* program = run.program.get();
+    // The hook sees the window while it loads hidden, and watches for its first showing.
+    program->setMainWindowCreated([&](Form1& window) {
+        run.created = &window;
+        EXPECT_FALSE(window.isVisible());
+        window.installEventFilter(&watch);
+    });
+    program->start();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return program->mainWindow() && program->mainWindow()->isVisible(); }, 5000));
+    Form1& form = *program->mainWindow();
+
+    EXPECT_EQ(&form, run.created);
+    EXPECT_TRUE(loadedWhenShown) << "the load handler runs before the window shows";
+    EXPECT_EQ(listWhenShown, QStringLiteral("Restore Windows Default Settings"));
+    EXPECT_FALSE(program->splash().isVisible());
+    ASSERT_NE(program->meter(), nullptr);
+    ASSERT_NE(program->ipHelper(), nullptr);
+    EXPECT_FALSE(program->meterTimer()->isActive());
+
+    // The real owner-drawn controls, at their places; both graphs hold only zeros.
+    for (const char* name : {"ucHistogram1", "ucHistogram2"}) {
+        ucHistogram* g = run.graph(name);
+        ASSERT_NE(g, nullptr) << name;
+        EXPECT_THAT(g->PointBuffer(), Each(0)) << name;
+        EXPECT_EQ(g->GridColour(), colour::rgb(28, 28, 28));
+    }
+    EXPECT_EQ(run.at("ucHistogram2")->geometry(), QRect(240, 24, 191, 201));
+    for (const char* name :
+         {"XP_ProgressBar1", "XP_ProgressBar2", "XP_ProgressBar3", "XP_ProgressBar4"})
+        EXPECT_NE(qobject_cast<XP_ProgressBar*>(run.at(name)), nullptr) << name;
+    EXPECT_EQ(qobject_cast<XP_ProgressBar*>(run.at("XP_ProgressBar2"))->Orientation(), 1);
+    auto* enable = qobject_cast<chameleonButton*>(run.at("chameleonButton2"));
+    auto* disable = qobject_cast<chameleonButton*>(run.at("chameleonButton3"));
+    ASSERT_TRUE(enable && disable);
+    EXPECT_EQ(enable->Caption(), QStringLiteral("Enable Optimized Configuration"));
+    EXPECT_TRUE(enable->isEnabled());
+    EXPECT_FALSE(disable->isEnabled());
+
+    // The Firefox page shows the default set's text, line by line.
+    run.press("Image16", "Image5");
+    auto* text5 = static_cast<QPlainTextEdit*>(run.at("Text5"));
+    EXPECT_FALSE(text5->isHidden());
+    EXPECT_TRUE(run.at("Text4")->isHidden());
+    EXPECT_TRUE(text5->toPlainText().startsWith(
+        QStringLiteral("user_pref(\"network.http.max-connections\", 24);\n")));
+    EXPECT_FALSE(text5->toPlainText().contains(QLatin1Char('\r')));
+    // Nothing was written by starting.
+    EXPECT_FALSE(std::filesystem::exists(run.registryFile()));
+    EXPECT_FALSE(std::filesystem::exists(run.profile() / "user.js"));
+}
+
+TEST(ProgramTest, RestoredFirefoxStateDrivesTheButtonsAndTheyRunThePageCommands) {
+    ProgramRun run;
+    for (const auto& [key, value] : {std::pair{"3", "True"}, std::pair{"4", "False"},
+                                     std::pair{"5", "False"}, std::pair{"6", "True"}})
+        run.settings->write("Firefox", key, value);
+    run.settings->write("Values", "Connection", kDsl16M);
+    run.settings->flush();
+    run.startAndWaitForTheWindow();
+    EXPECT_EQ(static_cast<QComboBox*>(run.at("Combo3"))->currentText(), QLatin1String(kDsl16M));
+    EXPECT_EQ(run.program->model().state().Rwin, 374616);
+
+    auto* enable = qobject_cast<chameleonButton*>(run.at("chameleonButton2"));
+    auto* disable = qobject_cast<chameleonButton*>(run.at("chameleonButton3"));
+    ASSERT_TRUE(enable && disable);
+    EXPECT_FALSE(enable->isEnabled());
+    EXPECT_TRUE(disable->isEnabled());
+    run.press("Image16", "Image5");
+    EXPECT_FALSE(run.at("Text4")->isHidden());
+    EXPECT_TRUE(run.at("Text5")->isHidden());
+
+    // "Disable Optimized Configuration": the default set lands in the profile, the page and
+    // the buttons switch, and the flags are saved.
+    test::click(disable, QPoint(20, 10));
+    EXPECT_EQ(readFile(run.profile() / "user.js"), kDefaultPreferences);
+    EXPECT_TRUE(enable->isEnabled());
+    EXPECT_FALSE(disable->isEnabled());
+    EXPECT_FALSE(run.at("Text5")->isHidden());
+    EXPECT_TRUE(run.at("Label25")->isHidden());
+    QtSettingsStorage reread(QString::fromStdString(run.iniFile()));
+    EXPECT_EQ(reread.read("Firefox", "3"), "False");
+    EXPECT_EQ(reread.read("Firefox", "6"), "False");
+    // A click on the disabled button does nothing.
+    std::filesystem::remove(run.profile() / "user.js");
+    test::click(disable, QPoint(20, 10));
+    EXPECT_FALSE(std::filesystem::exists(run.profile() / "user.js"));
+
+    test::click(enable, QPoint(20, 10));
+    EXPECT_EQ(readFile(run.profile() / "user.js"), kOptimizedPreferences);
+    EXPECT_FALSE(enable->isEnabled());
+    EXPECT_TRUE(disable->isEnabled());
+}
+
+TEST(ProgramTest, EverythingAutomaticallyWritesTheRegistryFileTheSettingsAndUserJs) {
+    ProgramRun run;
+    run.startAndWaitForTheWindow();
+    auto* combo3 = static_cast<QComboBox*>(run.at("Combo3"));
+    // As a person picks it: the list's activation carries the choice to the window.
+    const int entry = combo3->findText(QLatin1String(kDsl16M));
+    ASSERT_GE(entry, 0);
+    combo3->setCurrentIndex(entry);
+    Q_EMIT combo3->activated(entry);
+    EXPECT_TRUE(run.program->model().controls().option("Option13"));
+
+    run.press("Image18", "Image20");
+    ASSERT_FALSE(run.prompts.shown.empty());
+    EXPECT_EQ(run.prompts.shown[0].text,
+              "Are you sure you want to proceed with Automatic Optimization?");
+    EXPECT_EQ(run.prompts.restarts, 1);
+    EXPECT_EQ(run.program->mainWindow()->currentPage(), QStringLiteral("Picture2"));
+
+    // The registry file holds the eighteen values of the entry.
+    ASSERT_TRUE(std::filesystem::exists(run.registryFile()));
+    const RegistryData data = run.registry.load();
+    EXPECT_EQ(regText(data, Hive::LocalMachine, kNetTrans, "MaxMTU"), "1492");
+    EXPECT_EQ(regText(data, Hive::LocalMachine, kMstcp, "DefaultRcvWindow"), "374616");
+    EXPECT_EQ(regText(data, Hive::LocalMachine, kPsched, "NonBestEffortLimit"), "#0");
+    EXPECT_EQ(regText(data, Hive::CurrentUser, kInternet, "MaxConnectionsPerServer"), "#10");
+
+    // The settings file, read afresh as at the next start.
+    QtSettingsStorage reread(QString::fromStdString(run.iniFile()));
+    EXPECT_EQ(reread.read("Values", "Connection"), kDsl16M);
+    EXPECT_EQ(reread.read("Connection", "18"), "True");
+    EXPECT_EQ(reread.read("Firefox", "3"), "True");
+    EXPECT_EQ(reread.read("Advanced", "QOS"), "0");
+
+    EXPECT_EQ(readFile(run.profile() / "user.js"), kOptimizedPreferences);
+    EXPECT_FALSE(qobject_cast<chameleonButton*>(run.at("chameleonButton2"))->isEnabled());
+    EXPECT_EQ(static_cast<QComboBox*>(run.at("QOS"))->currentText(), QStringLiteral("0"));
+
+    // The next start comes back to the same choices.
+    run.program.reset();
+    run.settings = std::make_unique<QtSettingsStorage>(QString::fromStdString(run.iniFile()));
+    run.startAndWaitForTheWindow();
+    EXPECT_EQ(static_cast<QComboBox*>(run.at("Combo3"))->currentText(), QLatin1String(kDsl16M));
+    EXPECT_EQ(run.program->model().state().Mtu, 1492);
+    EXPECT_EQ(run.program->model().state().Ttl, 64);
+}
+
+TEST(ProgramTest, MonitorCountsAFewSecondsThenBackStopsTheMeterAndFlattensTheGraphs) {
+    ProgramRun run;
+    Form1& form = run.startAndWaitForTheWindow();
+    run.press("Image24", "Image23");
+    EXPECT_EQ(form.currentPage(), QStringLiteral("Picture3"));
+    ASSERT_TRUE(run.program->meterTimer()->isActive());
+    // The first update takes the bases.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return run.interfaces.reads >= 1; }, 3000));
+
+    // 10 KB down and 2 KB up in each of three seconds.
+    for (int second = 0; second < 3; ++second) {
+        run.interfaces.add(10 * 1024, 2 * 1024);
+        run.nextSecond();
+    }
+    EXPECT_EQ(run.label("lblDownloadSpeedTop"), QStringLiteral("10.0 KB/s"));
+    EXPECT_EQ(run.label("lblUploadSpeedTop"), QStringLiteral("2.0 KB/s"));
+    EXPECT_EQ(run.label("Label79"), QStringLiteral("245760"));
+    EXPECT_EQ(run.label("Label83"), QStringLiteral("83.3%"));
+    EXPECT_EQ(run.label("MaximumDownload"), QStringLiteral("10.0 KB/s"));
+    ucHistogram* download = run.graph("ucHistogram1");
+    ASSERT_NE(download, nullptr);
+    EXPECT_THAT(download->PointBuffer(), ::testing::Contains(100));
+    EXPECT_EQ(qobject_cast<XP_ProgressBar*>(run.at("XP_ProgressBar2"))->Value(), 100);
+
+    run.press("Image26", "Image25");
+    EXPECT_EQ(form.currentPage(), QStringLiteral("Picture2"));
+    EXPECT_FALSE(run.program->meter()->Running());
+    EXPECT_FALSE(run.program->meterTimer()->isActive());
+    for (const char* name : {"ucHistogram1", "ucHistogram2"})
+        EXPECT_THAT(run.graph(name)->PointBuffer(), Each(0)) << name;
+    // No update runs any more, whatever the clock does.
+    const int reads = run.interfaces.reads;
+    run.clock.advance(1000ms);
+    QTest::qWait(60);
+    EXPECT_EQ(run.interfaces.reads, reads);
+    EXPECT_EQ(run.label("lblDownloadSpeedTop"), QStringLiteral("10.0 KB/s"))
+        << "the figures stay on the page";
+}
+
+TEST(ProgramTest, RegistryStoreLivesInTheUsersDataFolder) {
+    test::ScratchHome home;
+    EXPECT_EQ(defaultRegistryStorePath(),
+              qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/") +
+                  QCoreApplication::applicationName() + QStringLiteral("/registry.reg"));
+}
+
+}  // namespace
+}  // namespace quorvex
