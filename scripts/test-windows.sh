@@ -2,8 +2,10 @@
 # Cross-builds the core and its test suite as Windows executables (mingw-w64) into
 # build-windows/ (or $QUORVEX_WINDOWS_BUILD_DIR) and runs them under Wine, headless, in a
 # throwaway Wine prefix and home folder that are removed afterwards. Extra arguments go to
-# CMake. Fails on any build or test failure.
+# CMake. Fails on any build or test failure. The icon resource needs the native build's
+# quorvex_svg2png (build/ or $QUORVEX_BUILD_DIR; or name it in $QUORVEX_SVG2PNG).
 set -euo pipefail
+[ -z "${QUORVEX_SVG2PNG:-}" ] || QUORVEX_SVG2PNG=$(realpath -m "$QUORVEX_SVG2PNG")
 cd "$(dirname "$0")/.."
 build=${QUORVEX_WINDOWS_BUILD_DIR:-build-windows}
 
@@ -16,9 +18,19 @@ if ! command -v x86_64-w64-mingw32-g++-posix >/dev/null || [ -z "$wine_server" ]
     exit 2
 fi
 
+# The icon resource is rendered by the native build's SVG renderer (scripts/test.sh builds
+# it first).
+renderer=${QUORVEX_SVG2PNG:-$PWD/${QUORVEX_BUILD_DIR:-build}/src/app/quorvex_svg2png}
+if [ ! -x "$renderer" ]; then
+    echo "test-windows: the icon renderer $renderer is missing: build the native program first" \
+        "(bash scripts/build.sh) or name the renderer in QUORVEX_SVG2PNG" >&2
+    exit 2
+fi
+
 started=$SECONDS
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake -DQUORVEX_WERROR=ON "$@" >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake -DQUORVEX_WERROR=ON \
+    -DQUORVEX_SVG2PNG="$renderer" "$@" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 built=$SECONDS
 

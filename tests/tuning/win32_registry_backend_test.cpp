@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -9,11 +10,14 @@
 #include <vector>
 
 #include "platform/win32_registry_sandbox.h"
+#include "support/command_world.h"
+#include "tuning/connection_catalogue.h"
 #include "tuning/memory_registry_backend.h"
 #include "tuning/mod_registry.h"
 #include "tuning/optimization_profile.h"
 #include "tuning/reg_file_format.h"
 #include "tuning/registry_write_plan.h"
+#include "tuning/tuning_commands.h"
 #include "tuning/window_model.h"
 
 namespace quorvex {
@@ -46,6 +50,52 @@ StoredValue dword(std::uint32_t n) {
     return {REG_DWORD,
             Bytes{static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
                   static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)}};
+}
+
+// The eighteen values of the automatic optimization, by value name, as the registry holds them.
+std::map<std::string, StoredValue> dsl100mValues() {
+    return {{"DefaultRcvWindow", sz("2337720")},
+            {"DefaultTTL", sz("64")},
+            {"Tcp1323Opts", sz("1")},
+            {"MaxMTU", sz("1492")},
+            {"IPMTU", sz("1492")},
+            {"(Default)", sz("1492")},
+            {"MaxMSS", sz("1452")},
+            {"SackOpts", sz("1")},
+            {"TcpMaxDupAcks", dword(2)},
+            {"FastCopyReceiveThreshold", sz("1500")},
+            {"FastSendDatagramThreshold", sz("1500")},
+            {"SizReqBuf", dword(16384)},
+            {"MaxCmds", dword(64)},
+            {"MaxThreads", dword(64)},
+            {"NoRecentDocsNetHood", dword(1)},
+            {"NonBestEffortLimit", dword(0)},
+            {"MaxConnectionsPerServer", dword(10)},
+            {"MaxConnectionsPer1_0Server", dword(10)}};
+}
+
+std::map<std::string, StoredValue> restoreDefaultsValues() {
+    const auto http = [](std::string_view text) {
+        return dword(static_cast<std::uint32_t>(*modRegistry::parseDecimal32(std::string(text))));
+    };
+    return {{"DefaultRcvWindow", sz("8760")},
+            {"DefaultTTL", sz("32")},
+            {"Tcp1323Opts", sz("3")},
+            {"MaxMTU", sz("1480")},
+            {"IPMTU", sz("1480")},
+            {"(Default)", sz("1480")},
+            {"MaxMSS", sz("1440")},
+            {"SackOpts", sz("0")},
+            {"TcpMaxDupAcks", dword(1)},
+            {"FastCopyReceiveThreshold", sz("1025")},
+            {"FastSendDatagramThreshold", sz("1024")},
+            {"SizReqBuf", dword(4356)},
+            {"MaxCmds", dword(15)},
+            {"MaxThreads", dword(15)},
+            {"NoRecentDocsNetHood", dword(0)},
+            {"NonBestEffortLimit", dword(20)},
+            {"MaxConnectionsPerServer", http(defaultSet().http11)},
+            {"MaxConnectionsPer1_0Server", http(defaultSet().http10)}};
 }
 
 // Every test writes through the real registry functions into its own throwaway hives.
@@ -215,8 +265,22 @@ class Win32RegistryPlanTest : public Win32RegistryBackendTest {
     HKEY hiveKey(Hive hive) const { return hive == HKCU ? cu() : lm(); }
     HKEY otherHiveKey(Hive hive) const { return hive == HKCU ? lm() : cu(); }
 
-    // Every row's value as the registry holds it, checked against `expected` by value name.
+    // Every row's value as the registry holds it, checked against `expected` by value name,
+    // and against what the same plan left in the in-memory store.
     void expectPlanValues(const std::map<std::string, StoredValue>& expected) {
+        expectStoredValues(expected);
+        for (const auto& row : optimizationWritePlan()) {
+            const std::string path(row.keyPath), name(row.valueName);
+            SCOPED_TRACE("row " + std::to_string(row.number) + " " + name);
+            const RegValue* inMemory = memory.data().value(row.hive, path, name);
+            ASSERT_NE(inMemory, nullptr);
+            EXPECT_EQ(queryValue(hiveKey(row.hive), path, name),
+                      (StoredValue{inMemory->type, inMemory->data}));
+        }
+    }
+
+    // Every row's value read back with RegQueryValueExA: type and bytes, in its own hive only.
+    void expectStoredValues(const std::map<std::string, StoredValue>& expected) {
         ASSERT_EQ(expected.size(), 18u);
         for (const auto& row : optimizationWritePlan()) {
             const std::string path(row.keyPath), name(row.valueName);
@@ -226,9 +290,6 @@ class Win32RegistryPlanTest : public Win32RegistryBackendTest {
             EXPECT_EQ(stored->type, row.type);
             EXPECT_EQ(*stored, expected.at(name));
             EXPECT_FALSE(queryValue(otherHiveKey(row.hive), path, name).has_value());
-            const RegValue* inMemory = memory.data().value(row.hive, path, name);
-            ASSERT_NE(inMemory, nullptr);
-            EXPECT_EQ(*stored, (StoredValue{inMemory->type, inMemory->data}));
         }
         EXPECT_EQ(test::valueCount(lm(), kMstcp), 4);
     }
@@ -239,24 +300,7 @@ class Win32RegistryPlanTest : public Win32RegistryBackendTest {
 
 TEST_F(Win32RegistryPlanTest, Dsl100MReadsBackAsWritten) {
     runProfile(ConnectionKind::Dsl100M);
-    expectPlanValues({{"DefaultRcvWindow", sz("2337720")},
-                      {"DefaultTTL", sz("64")},
-                      {"Tcp1323Opts", sz("1")},
-                      {"MaxMTU", sz("1492")},
-                      {"IPMTU", sz("1492")},
-                      {"(Default)", sz("1492")},
-                      {"MaxMSS", sz("1452")},
-                      {"SackOpts", sz("1")},
-                      {"TcpMaxDupAcks", dword(2)},
-                      {"FastCopyReceiveThreshold", sz("1500")},
-                      {"FastSendDatagramThreshold", sz("1500")},
-                      {"SizReqBuf", dword(16384)},
-                      {"MaxCmds", dword(64)},
-                      {"MaxThreads", dword(64)},
-                      {"NoRecentDocsNetHood", dword(1)},
-                      {"NonBestEffortLimit", dword(0)},
-                      {"MaxConnectionsPerServer", dword(10)},
-                      {"MaxConnectionsPer1_0Server", dword(10)}});
+    expectPlanValues(dsl100mValues());
 }
 
 TEST_F(Win32RegistryPlanTest, Dsl100MMatchesTheRegistryEditorFileOfOtherSystems) {
@@ -280,27 +324,7 @@ TEST_F(Win32RegistryPlanTest, Dsl100MMatchesTheRegistryEditorFileOfOtherSystems)
 
 TEST_F(Win32RegistryPlanTest, RestoreDefaultsReadsBackAsWritten) {
     runProfile(ConnectionKind::RestoreDefaults);
-    const auto http = [](std::string_view text) {
-        return dword(static_cast<std::uint32_t>(*modRegistry::parseDecimal32(std::string(text))));
-    };
-    expectPlanValues({{"DefaultRcvWindow", sz("8760")},
-                      {"DefaultTTL", sz("32")},
-                      {"Tcp1323Opts", sz("3")},
-                      {"MaxMTU", sz("1480")},
-                      {"IPMTU", sz("1480")},
-                      {"(Default)", sz("1480")},
-                      {"MaxMSS", sz("1440")},
-                      {"SackOpts", sz("0")},
-                      {"TcpMaxDupAcks", dword(1)},
-                      {"FastCopyReceiveThreshold", sz("1025")},
-                      {"FastSendDatagramThreshold", sz("1024")},
-                      {"SizReqBuf", dword(4356)},
-                      {"MaxCmds", dword(15)},
-                      {"MaxThreads", dword(15)},
-                      {"NoRecentDocsNetHood", dword(0)},
-                      {"NonBestEffortLimit", dword(20)},
-                      {"MaxConnectionsPerServer", http(defaultSet().http11)},
-                      {"MaxConnectionsPer1_0Server", http(defaultSet().http10)}});
+    expectPlanValues(restoreDefaultsValues());
 }
 
 TEST_F(Win32RegistryPlanTest, WithoutAdministratorRightsOnlyTheCurrentUserValuesArrive) {
@@ -334,6 +358,65 @@ TEST_F(Win32RegistryPlanTest, ASecondRunLeavesTheSameValues) {
                                "Software\\Microsoft\\Windows\\CurrentVersion\\Internet "
                                "Settings"),
               2);
+}
+
+// "Everything Automatically" as the window runs it: the real command with its confirmation,
+// Firefox step, saved settings and restart offer (all fakes), writing through the real
+// registry into the sandbox.
+class Win32AutomaticOptimizationTest : public Win32RegistryPlanTest {
+  protected:
+    void SetUp() override {
+        Win32RegistryPlanTest::SetUp();
+        locations.program = temp.path() / "program";
+        quorvex::testing::writeFile(locations.program / "pipeline.js", kOptimizedPreferences);
+        quorvex::testing::writeFile(locations.program / "unpipeline.js", kDefaultPreferences);
+        locations.variables = {{"APPDATA", (temp.path() / "appdata").string()}};
+        std::filesystem::create_directories(profile());
+        restoreWindowState(window, storage);
+    }
+
+    std::filesystem::path profile() const {
+        return temp.path() / "appdata" / "Mozilla" / "Firefox" / "Profiles" / "a.default";
+    }
+
+    void runCommand(ConnectionKind kind) {
+        const std::string fullName(connectionType(kind).fullName);
+        window.controls().setListText("Combo3", fullName);
+        ASSERT_TRUE(commands.automaticOptimization());
+        ASSERT_EQ(prompts.shown.size(), 1u);  // the confirmation only: no error box
+        EXPECT_EQ(prompts.shown[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(prompts.restarts, 1);
+        EXPECT_EQ(storage.value("Values", "Connection"), fullName);
+        EXPECT_EQ(window.controls().listText("Combo3"), fullName);
+    }
+
+    quorvex::testing::TempDir temp;
+    quorvex::testing::FakePrompts prompts;  // answers Yes; the restart offer is only counted
+    quorvex::testing::FakeEventPump events;
+    quorvex::testing::FakeLocations locations;
+    quorvex::testing::FixedClock clock;
+    quorvex::testing::RecordingSettingsStorage storage;
+    TuningCommands commands{
+        CommandContext{window, backend, storage, prompts, events, locations, clock}};
+};
+
+TEST_F(Win32AutomaticOptimizationTest, Dsl100MThroughTheCommand) {
+    runCommand(ConnectionKind::Dsl100M);
+    expectStoredValues(dsl100mValues());
+    EXPECT_EQ(storage.value("Connection",
+                            std::string(connectionType(ConnectionKind::Dsl100M).settingsKey)),
+              "True");
+    EXPECT_EQ(quorvex::testing::readFile(profile() / "user.js"), kOptimizedPreferences);
+}
+
+TEST_F(Win32AutomaticOptimizationTest, RestoreDefaultsThroughTheCommandAfterAnotherProfile) {
+    runCommand(ConnectionKind::Dsl100M);
+    prompts.shown.clear();
+    prompts.restarts = 0;
+    runCommand(ConnectionKind::RestoreDefaults);
+    expectStoredValues(restoreDefaultsValues());
+    EXPECT_EQ(storage.value("Connection", "35"), "True");
+    EXPECT_EQ(quorvex::testing::readFile(profile() / "user.js"), kDefaultPreferences);
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "settings/settings_storage.h"
+
+namespace quorvex {
+
+// The settings store in the current user's registry: one key per section under
+// HKEY_CURRENT_USER\Software\Quorvex, one REG_SZ value per setting. Texts are UTF-8 here and
+// stored through the registry's wide functions, so any text comes back exactly as written.
+// Every write reaches the registry at once; the registry itself makes it last.
+class Win32RegistrySettingsStorage : public SettingsStorage {
+  public:
+    static constexpr const char* kUserRoot = "Software\\Quorvex";
+
+    // The user's own store. `root` is the key under HKEY_CURRENT_USER that holds the sections.
+    explicit Win32RegistrySettingsStorage(std::string root = kUserRoot);
+
+    // Nothing for a missing key, a value that is not REG_SZ, or a section or key that cannot
+    // name one registry value (empty section, a backslash in it).
+    std::optional<std::string> read(const std::string& section,
+                                    const std::string& key) const override;
+    // False, with nothing written, when the registry refuses the write or the text is no
+    // valid UTF-8.
+    bool write(const std::string& section, const std::string& key,
+               const std::string& value) override;
+    // Writes are immediate: true unless a write since the last flush was refused.
+    bool flush() override;
+
+  private:
+    std::string root_;
+    bool refused_ = false;
+};
+
+}  // namespace quorvex
