@@ -158,8 +158,8 @@ def main(argv):
         print(__doc__.strip(), file=sys.stderr)
         return 2
     images = []
-    for spec in argv[2:]:
-        bits, _, path = spec.partition(":")
+    for item in argv[2:]:
+        bits, _, path = item.partition(":")
         width, height, rows = read_png(path)
         if width != height or not 1 <= width <= 256:
             raise PackError(f"{path}: icons are square, 1 to 256 pixels ({width}x{height})")
