@@ -42,15 +42,6 @@ Condition conditionOf(const Look& l) {
     return Condition::Normal;
 }
 
-// One-pixel ring: top row and left column in one colour, bottom row and right column in another.
-void ring(GdiCanvas& c, long long l, long long t, long long r, long long b, ColorRef topLeft,
-          ColorRef bottomRight) {
-    if (r - l < 1 || b - t < 1) return;
-    c.fillRect(l, b - 1, r, b, bottomRight);
-    c.fillRect(r - 1, t, r, b, bottomRight);
-    c.fillRect(l, t, r - 1, t + 1, topLeft);
-    c.fillRect(l, t, l + 1, b - 1, topLeft);
-}
 
 void shadeRows(GdiCanvas& c, int w, int h, ColorRef top, ColorRef bottom) {
     for (int y = 0; y < h; ++y) {
@@ -143,9 +134,9 @@ void drawFrame(GdiCanvas& c, QImage& img, int w, int h, const Look& l, Condition
         case 1:
             c.frameRect(0, 0, w, h, disabled ? k.shadow : k.darkShadow);
             if (pressed)
-                ring(c, 1, 1, w - 1, h - 1, k.shadow, k.highlight);
+                c.edgeRing(1, 1, w - 1, h - 1, k.shadow, k.highlight);
             else
-                ring(c, 1, 1, w - 1, h - 1, k.highlight, k.shadow);
+                c.edgeRing(1, 1, w - 1, h - 1, k.highlight, k.shadow);
             break;
         case 2: {
             const bool extra = l.showFocusRect && (l.focus || l.isDefault) && !disabled;
@@ -154,8 +145,8 @@ void drawFrame(GdiCanvas& c, QImage& img, int w, int h, const Look& l, Condition
             if (pressed) {
                 c.frameRect(o, o, w - o, h - o, k.shadow);
             } else {
-                ring(c, o, o, w - o, h - o, k.highlight, k.darkShadow);
-                ring(c, o + 1, o + 1, w - o - 1, h - o - 1, k.light, k.shadow);
+                c.edgeRing(o, o, w - o, h - o, k.highlight, k.darkShadow);
+                c.edgeRing(o + 1, o + 1, w - o - 1, h - o - 1, k.light, k.shadow);
             }
             break;
         }
@@ -172,19 +163,19 @@ void drawFrame(GdiCanvas& c, QImage& img, int w, int h, const Look& l, Condition
             const ColorRef a = hover ? k.highlight : k.light;
             const ColorRef b = shiftColor(k.light, -64, false);
             if (pressed)
-                ring(c, 0, 0, w, h, b, a);
+                c.edgeRing(0, 0, w, h, b, a);
             else
-                ring(c, 0, 0, w, h, a, b);
+                c.edgeRing(0, 0, w, h, a, b);
             break;
         }
         case 7:
         case 8:
         case 12:
             if (pressed) {
-                ring(c, 0, 0, w, h, k.shadow, k.highlight);
-                if (l.buttonType == 12) ring(c, 1, 1, w - 1, h - 1, k.darkShadow, k.light);
+                c.edgeRing(0, 0, w, h, k.shadow, k.highlight);
+                if (l.buttonType == 12) c.edgeRing(1, 1, w - 1, h - 1, k.darkShadow, k.light);
             } else if (hover) {
-                ring(c, 0, 0, w, h, k.highlight, k.shadow);
+                c.edgeRing(0, 0, w, h, k.highlight, k.shadow);
             }
             break;
         case 9:

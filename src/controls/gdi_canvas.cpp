@@ -207,6 +207,15 @@ void GdiCanvas::fillRect(long long left, long long top, long long right, long lo
     }
 }
 
+void GdiCanvas::edgeRing(long long l, long long t, long long r, long long b, ColorRef topLeft,
+                         ColorRef bottomRight) {
+    if (r - l < 1 || b - t < 1) return;
+    fillRect(l, b - 1, r, b, bottomRight);
+    fillRect(r - 1, t, r, b, bottomRight);
+    fillRect(l, t, r - 1, t + 1, topLeft);
+    fillRect(l, t, l + 1, b - 1, topLeft);
+}
+
 void GdiCanvas::frameRect(long long left, long long top, long long right, long long bottom,
                           ColorRef c) {
     if (right <= left || bottom <= top) return;

@@ -49,6 +49,9 @@ class GdiCanvas {
     void fillRect(long long left, long long top, long long right, long long bottom, ColorRef c);
     // The outline of the rectangle's pixels: columns left and right - 1, rows top and bottom - 1.
     void frameRect(long long left, long long top, long long right, long long bottom, ColorRef c);
+    // A 3-D edge: top row and left column in one colour, bottom row and right column in another.
+    void edgeRing(long long left, long long top, long long right, long long bottom,
+                  ColorRef topLeft, ColorRef bottomRight);
     // Every other pixel of the outline, starting at the top-left corner.
     void dottedRect(long long left, long long top, long long right, long long bottom, ColorRef c);
     // Pattern fill anchored at the image origin, 8 x 8 cells as the classic hatch brushes.

@@ -131,9 +131,7 @@ void XP_ProgressBar::resizeEvent(QResizeEvent* event) {
     DrawProgressBar();
 }
 
-void XP_ProgressBar::DrawProgressBar() {
-    // A hidden control gets its resize event only when shown; its size is current already.
-    reevaluateBuffer();
+progressbar::BarState XP_ProgressBar::barState() const {
     progressbar::BarState state;
     state.Color = color_;
     state.Percent = percent_;
@@ -143,6 +141,13 @@ void XP_ProgressBar::DrawProgressBar() {
     state.BrushStyle = brushStyle_;
     state.Image = image_;
     state.Font = font_;
+    return state;
+}
+
+void XP_ProgressBar::DrawProgressBar() {
+    // A hidden control gets its resize event only when shown; its size is current already.
+    reevaluateBuffer();
+    progressbar::BarState state = barState();
     progressbar::DrawProgressBar(buffer_, width(), height(), state);
     percent_ = state.Percent;
     update();
@@ -161,15 +166,7 @@ void XP_ProgressBar::paintEvent(QPaintEvent* /*event*/) {
     if (buffer_.width() < width() || buffer_.height() < height()) {
         // No buffer could be made for this size: paint straight onto the surface.
         QImage direct(size(), QImage::Format_RGB32);
-        progressbar::BarState state;
-        state.Color = color_;
-        state.Percent = percent_;
-        state.ShowText = showText_;
-        state.Scrolling = scrolling_;
-        state.Orientation = orientation_;
-        state.BrushStyle = brushStyle_;
-        state.Image = image_;
-        state.Font = font_;
+        progressbar::BarState state = barState();
         progressbar::DrawProgressBar(direct, width(), height(), state);
         p.drawImage(0, 0, direct);
         return;

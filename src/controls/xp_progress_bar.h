@@ -75,6 +75,8 @@ class XP_ProgressBar : public QWidget, public BarSink {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    progressbar::BarState barState() const;
+
     QImage buffer_;
     ColorRef color_ = 0;
     std::int32_t min_ = 0;

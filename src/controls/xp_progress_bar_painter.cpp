@@ -30,16 +30,6 @@ ColorRef sys(int index) {
     return resolveColour(colour::system(index));
 }
 
-// Two-colour 3-D edge lines as the classic edge drawing makes them: the top-left colour on the
-// top row and left column, the bottom-right colour on the bottom row and right column.
-void edgeRing(GdiCanvas& c, long long l, long long t, long long r, long long b, ColorRef topLeft,
-              ColorRef bottomRight) {
-    if (r - l < 1 || b - t < 1) return;
-    c.fillRect(l, b - 1, r, b, bottomRight);
-    c.fillRect(r - 1, t, r, b, bottomRight);
-    c.fillRect(l, t, r - 1, t + 1, topLeft);
-    c.fillRect(l, t, l + 1, b - 1, topLeft);
-}
 
 enum class Edge { Etched, Bump, Sunken };
 
@@ -48,16 +38,16 @@ void drawEdge(GdiCanvas& c, int w, int h, Edge edge) {
     const ColorRef light = sys(colour::kLight3D), shadow = sys(colour::kButtonShadow);
     switch (edge) {
         case Edge::Etched:  // sunken outer, raised inner
-            edgeRing(c, 0, 0, w, h, shadow, hi);
-            edgeRing(c, 1, 1, w - 1, h - 1, hi, shadow);
+            c.edgeRing(0, 0, w, h, shadow, hi);
+            c.edgeRing(1, 1, w - 1, h - 1, hi, shadow);
             break;
         case Edge::Bump:  // raised outer, sunken inner
-            edgeRing(c, 0, 0, w, h, hi, dark);
-            edgeRing(c, 1, 1, w - 1, h - 1, shadow, light);
+            c.edgeRing(0, 0, w, h, hi, dark);
+            c.edgeRing(1, 1, w - 1, h - 1, shadow, light);
             break;
         case Edge::Sunken:
-            edgeRing(c, 0, 0, w, h, shadow, hi);
-            edgeRing(c, 1, 1, w - 1, h - 1, dark, light);
+            c.edgeRing(0, 0, w, h, shadow, hi);
+            c.edgeRing(1, 1, w - 1, h - 1, dark, light);
             break;
     }
 }
