@@ -245,7 +245,7 @@ TEST_F(CIpHelperTest, SumsEveryRowLoopbackIncluded) {
     EXPECT_EQ(helper.BytesReceived(), 350u);
     EXPECT_EQ(helper.BytesSent(), 105u);
     EXPECT_EQ(source.calls, 2);  // the size query, then the filling call
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(CIpHelperTest, LargeCountersNeverTurnTheSumsNegative) {
@@ -290,10 +290,10 @@ TEST_F(CIpHelperTest, NoInterfaceTableServiceIsToldOnEveryAttempt) {
     source.sizeResult = RawInterfaceTableSource::kNotSupported;
     helper.Interfaces();
     const auto list = helper.Interfaces();
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[0].text, "IP Helper is not supported by this system.");
-    EXPECT_EQ(prompts.messages[0].title, "Quorvex");
-    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::Ok);
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text, "IP Helper is not supported by this system.");
+    EXPECT_EQ(prompts.shown[0].title, "Quorvex");
+    EXPECT_EQ(prompts.shown[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(list->Count(), 0);
     EXPECT_EQ(source.calls, 2);  // the filling call is never made
 }
@@ -312,7 +312,7 @@ TEST_F(CIpHelperTest, OtherFailuresAreSilentAndEmptyTheSnapshot) {
     source.fillResult = RawInterfaceTableSource::kNoError;
     source.table.clear();  // a size of 0
     EXPECT_EQ(helper.Interfaces()->Count(), 0);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 }  // namespace

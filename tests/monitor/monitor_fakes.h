@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/prompts.h"
+#include "support/command_fakes.h"
 
 namespace quorvex::monitor_testing {
 
@@ -49,29 +50,9 @@ public:
     int reads = 0;
 };
 
-class FakePrompts : public Prompts {
-public:
-    MessageAnswer showMessage(const MessageRequest& request) override {
-        messages.push_back(request);
-        if (whileShown) whileShown();
-        return MessageAnswer::Ok;
-    }
-    void offerRestart() override { ++restarts; }
-
-    std::vector<MessageRequest> messages;
-    std::function<void()> whileShown;
-    int restarts = 0;
-};
-
-class FakePump : public EventPump {
-public:
-    void processEvents() override {
-        ++calls;
-        if (onEvents) onEvents();
-    }
-    int calls = 0;
-    std::function<void()> onEvents;
-};
+// The shared command fakes serve the meter too.
+using FakePrompts = testing::FakePrompts;
+using FakePump = testing::FakeEventPump;
 
 class RecordingSink : public SampleSink {
 public:

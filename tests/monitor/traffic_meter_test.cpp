@@ -184,14 +184,14 @@ TEST_F(TrafficMeterTest, NoInterfaceChangesNothing) {
     EXPECT_EQ(visibleTexts(), before);
     EXPECT_TRUE(graph1.samples.empty());
     EXPECT_TRUE(bar2.values.empty());
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(TrafficMeterTest, NoInterfaceTableShowsTheMessageAndNoFigures) {
     source.result = TableResult::NotSupported;
     startRun();
     meter.UpdateTrafficMeter();
-    EXPECT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.shown.size(), 2u);
     EXPECT_TRUE(graph1.samples.empty());
     EXPECT_EQ(text("Label79"), "0.00");
 }
@@ -200,11 +200,11 @@ TEST_F(TrafficMeterTest, SumBelowItsBaseRebasesWithoutNegativeFigures) {
     startRun();
     second(4096, 2048);
     second(2048, 2048);
-    EXPECT_EQ(pump.calls, 0);
+    EXPECT_EQ(pump.runs, 0);
     const std::string volume = text("Text6");
     source.set(10, 999'999'999);  // the download sum falls below its base (a reset)
     meter.UpdateTrafficMeter();
-    EXPECT_EQ(pump.calls, 1);
+    EXPECT_EQ(pump.runs, 1);
     EXPECT_EQ(text("lblRecv"), "00.00000");
     EXPECT_EQ(text("Text8"), "00.0000");
     EXPECT_EQ(text("lblDownloadSpeedTop"), "0.0 KB/s");
@@ -226,7 +226,7 @@ TEST_F(TrafficMeterTest, SumFallingButStillAboveItsBaseCountsNoNegativeSpeed) {
     meter.UpdateTrafficMeter();
     source.table[1].received = 5120;  // eth1 was reset; the sum stays above the base
     meter.UpdateTrafficMeter();
-    EXPECT_EQ(pump.calls, 1);
+    EXPECT_EQ(pump.runs, 1);
     EXPECT_EQ(text("lblDownloadSpeedTop"), "0.0 KB/s");
     EXPECT_EQ(text("Text6"), "20");
     for (int v : graph1.samples) EXPECT_GE(v, 0);
@@ -236,12 +236,12 @@ TEST_F(TrafficMeterTest, CountersCrossingTwoToThe31And32NeverRebase) {
     source.set((1ull << 31) - 1000, (1ull << 32) - 500);
     startRun();
     second(2048, 1024);
-    EXPECT_EQ(pump.calls, 0);
+    EXPECT_EQ(pump.runs, 0);
     EXPECT_EQ(text("lblRecv"), "02.00000");
     EXPECT_EQ(text("lblSent"), "01.00000");
     source.set((1ull << 32) + 5000, (1ull << 33));
     meter.UpdateTrafficMeter();
-    EXPECT_EQ(pump.calls, 0);
+    EXPECT_EQ(pump.runs, 0);
     const double expected = (double((1ull << 32) + 5000) - double((1ull << 31) - 1000)) / 1024;
     EXPECT_EQ(monitor::ParseNumber(text("lblRecv"), {}),
               *monitor::ParseNumber(
@@ -281,16 +281,16 @@ TEST_F(TrafficMeterTest, FailingControlEndsTheUpdateAndKeepsWhatWasWritten) {
 TEST_F(TrafficMeterTest, TriggersDuringAnUpdateAreDropped) {
     startRun();
     const int reads = source.reads;
-    pump.onEvents = [this] { meter.UpdateTrafficMeter(); };
+    pump.onProcess = [this] { meter.UpdateTrafficMeter(); };
     source.set(0, 0);  // re-base: events run inside the update
     meter.UpdateTrafficMeter();
-    EXPECT_EQ(pump.calls, 2);
+    EXPECT_EQ(pump.runs, 2);
     EXPECT_EQ(source.reads, reads + 1);
 
     source.result = TableResult::NotSupported;
-    prompts.whileShown = [this] { meter.UpdateTrafficMeter(); };
+    prompts.onMessage = [this](const MessageRequest&) { meter.UpdateTrafficMeter(); };
     meter.UpdateTrafficMeter();
-    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(source.reads, reads + 2);
 }
 
@@ -305,7 +305,7 @@ TEST_F(TrafficMeterTest, StopFlattensTheGraphsAndLeavesTheFigures) {
     EXPECT_EQ(graph1.samples.size(), 200u);
     EXPECT_EQ(graph2.samples.size(), 200u + 2u);
     EXPECT_THAT(graph1.samples, Each(0));
-    EXPECT_EQ(pump.calls, 200);
+    EXPECT_EQ(pump.runs, 200);
     EXPECT_EQ(visibleTexts(), before);
 }
 
@@ -317,7 +317,7 @@ TEST_F(TrafficMeterTest, StopWithoutFlatteningLeavesTheGraphsToTheWindow) {
     EXPECT_FALSE(timerOn);
     EXPECT_FALSE(meter.Running());
     EXPECT_EQ(graph1.samples.size(), samples);
-    EXPECT_EQ(pump.calls, 0);
+    EXPECT_EQ(pump.runs, 0);
 }
 
 TEST_F(TrafficMeterTest, CommaDecimalLocale) {

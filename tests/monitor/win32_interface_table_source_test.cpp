@@ -92,7 +92,7 @@ TEST(Win32InterfaceTableSourceTest, TheSnapshotHoldsEveryRowWithTheLoopbackAndIt
     CIpHelper helper(source, prompts);
     const auto rows = helper.Interfaces();
     ASSERT_NE(rows, nullptr);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(source.calls, 2);
     ASSERT_GE(source.rowCount(), 1u);
     ASSERT_EQ(static_cast<std::uint32_t>(rows->Count()), source.rowCount());
