@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine python3
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 wine
 )
 
 missing=()
