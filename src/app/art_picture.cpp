@@ -1,5 +1,8 @@
 #include "app/art_picture.h"
 
+#include <QKeyEvent>
+#include <QPen>
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -61,6 +64,39 @@ void ArtPicture::paintEvent(QPaintEvent*) {
         cache_ = renderArt(resource_, size(), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, cache_);
+    if (hasFocus()) {
+        // Keyboard focus shows as a ring in the artwork's accent colour.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(0x4f, 0xb3, 0xff), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+    }
+}
+
+void ArtPicture::setKeyboardTarget(ArtPicture* target) {
+    keyboardTarget_ = target;
+    setFocusPolicy(target ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ArtPicture::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (keyboardTarget_ && !event->isAutoRepeat() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        Q_EMIT keyboardTarget_->clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ArtPicture::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ArtPicture::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ArtPicture::mouseMoveEvent(QMouseEvent* event) {

@@ -17,6 +17,11 @@ class ArtPicture : public QWidget {
 
     QString resource() const { return resource_; }
 
+    // Makes the picture reachable with Tab; Enter, Return or Space then click `target`, the
+    // picture that takes the pointer's click (itself, or the highlighted twin a resting picture
+    // covers).
+    void setKeyboardTarget(ArtPicture* target);
+
   Q_SIGNALS:
     void hovered();
     void clicked();
@@ -26,11 +31,15 @@ class ArtPicture : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QString resource_;
     QPixmap cache_;
     bool pressed_ = false;
+    ArtPicture* keyboardTarget_ = nullptr;
 };
 
 // Makes the artwork resources available; every function here calls it first.

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "app/art_picture.h"
 #include "app/model_binder.h"
@@ -74,6 +76,7 @@ Form1::Form1(WindowModel& model, EventPump& pump, Form1Actions actions,
     buildPages();
     buildMonitorPage();
     wireHoverRules();
+    wireKeyboard();
 }
 
 Form1::~Form1() {
@@ -190,6 +193,27 @@ void Form1::wireHoverRules() {
         showBottomResting();
         if (monitorShown()) setElementVisible(QStringLiteral("Image26"), true);
     });
+}
+
+void Form1::wireKeyboard() {
+    // The pointer reaches a command through the highlighted picture that hovering the resting
+    // one reveals; the keyboard reaches it through whichever of the two is showing.
+    std::vector<std::pair<QString, QString>> pairs;
+    for (const auto& icon : kHomeIcons)
+        pairs.emplace_back(QLatin1String(icon.resting), QLatin1String(icon.highlighted));
+    pairs.emplace_back(QStringLiteral("Image19"), QStringLiteral("Image21"));
+    pairs.emplace_back(QStringLiteral("Image24"), QStringLiteral("Image23"));
+    pairs.emplace_back(QStringLiteral("Image26"), QStringLiteral("Image25"));
+    pairs.emplace_back(QStringLiteral("Image12"), QStringLiteral("Image12"));
+    for (const auto& [restingName, targetName] : pairs) {
+        auto* resting = qobject_cast<ArtPicture*>(element(restingName));
+        auto* target = qobject_cast<ArtPicture*>(element(targetName));
+        if (!resting || !target) continue;
+        resting->setKeyboardTarget(target);
+        target->setKeyboardTarget(target);
+        resting->setAccessibleName(target->accessibleName());
+        resting->setToolTip(target->toolTip());
+    }
 }
 
 void Form1::setElementVisible(const QString& name, bool visible) {

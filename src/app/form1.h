@@ -85,6 +85,7 @@ class Form1 : public QWidget {
     void buildPages();
     void buildMonitorPage();
     void wireHoverRules();
+    void wireKeyboard();
 
     ArtPicture* picture(const QString& name, const QString& art, const QRect& rect,
                         QWidget* parent);

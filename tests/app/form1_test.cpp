@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <QFile>
 
 #include <stdexcept>
@@ -189,6 +190,26 @@ TEST_F(Form1Test, CommandsWithoutPageChange) {
     EXPECT_THAT(calls, ::testing::ElementsAre("createTrafficSource", "restoreSettings",
                                               "automaticOptimization", "advancedApply"));
     EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
+}
+
+TEST_F(Form1Test, KeyboardReachesEveryPictureCommand) {
+    form().show();
+    auto activate = [this](const char* name, Qt::Key key) {
+        QWidget* picture = at(name);
+        EXPECT_EQ(picture->focusPolicy(), Qt::TabFocus) << name;
+        QTest::keyClick(picture, key);
+    };
+    activate("Image18", Qt::Key_Return);  // resting "Everything Automatically"
+    activate("Image19", Qt::Key_Space);   // resting "Apply Settings"
+    EXPECT_THAT(calls, ::testing::ElementsAre("createTrafficSource", "restoreSettings",
+                                              "automaticOptimization", "advancedApply"));
+    activate("Image13", Qt::Key_Enter);  // resting "Internet Settings"
+    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture16"));
+    activate("Image12", Qt::Key_Space);  // home
+    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
+    QTest::keyClick(at("Image24"), Qt::Key_A);  // other keys do nothing
+    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
+    EXPECT_EQ(at("Image13")->accessibleName(), QStringLiteral("Internet Settings"));
 }
 
 TEST_F(Form1Test, OpenMonitorAndBackFeedZerosAndStopTheMeter) {
