@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -63,6 +65,18 @@ struct CommandWorld {
     TuningCommands commands{
         CommandContext{window, registry, storage, prompts, events, locations, clock}};
 };
+
+// The box a tuning command shows instead of the restart prompt when values were refused.
+inline void expectRefusedValuesBox(const FakePrompts& prompts, int refused) {
+    EXPECT_EQ(prompts.restarts, 0);
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[1].text,
+              std::to_string(refused) +
+                  " of the 18 registry values could not be written. Run Quorvex as "
+                  "administrator and try again.");
+    EXPECT_EQ(prompts.shown[1].icon, MessageIcon::Error);
+    EXPECT_EQ(prompts.shown[1].buttons, MessageButtons::Ok);
+}
 
 inline constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
 inline constexpr const char* kNetTrans =
