@@ -22,18 +22,18 @@ namespace {
 using namespace quorvex;
 
 class SilentPrompts : public Prompts {
-public:
+  public:
     MessageAnswer showMessage(const MessageRequest&) override { return MessageAnswer::Ok; }
     void offerRestart() override {}
 };
 
 class NullSink : public SampleSink {
-public:
+  public:
     void NextPoint(std::int32_t value) override { benchmark::DoNotOptimize(value); }
 };
 
 class NullBar : public BarSink {
-public:
+  public:
     bool setValue(std::int32_t value) override {
         benchmark::DoNotOptimize(value);
         return true;

@@ -42,7 +42,6 @@ Condition conditionOf(const Look& l) {
     return Condition::Normal;
 }
 
-
 void shadeRows(GdiCanvas& c, int w, int h, ColorRef top, ColorRef bottom) {
     for (int y = 0; y < h; ++y) {
         const double t = h > 1 ? static_cast<double>(y) / (h - 1) : 0.0;

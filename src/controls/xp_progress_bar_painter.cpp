@@ -30,7 +30,6 @@ ColorRef sys(int index) {
     return resolveColour(colour::system(index));
 }
 
-
 enum class Edge { Etched, Bump, Sunken };
 
 void drawEdge(GdiCanvas& c, int w, int h, Edge edge) {

@@ -11,7 +11,7 @@ namespace quorvex {
 // system keeps them so); codes are stored as the platform gives them and never interpreted.
 // `LastChange` is a date-time counted in days since 30 December 1899, 0 when unknown.
 class CInterface {
-public:
+  public:
     const std::string& InterfaceDescription() const { return interfaceDescription_; }
     void SetInterfaceDescription(std::string value) { interfaceDescription_ = std::move(value); }
     std::uint64_t OutputQueueLength() const { return outputQueueLength_; }
@@ -57,7 +57,7 @@ public:
     const std::string& InterfaceName() const { return interfaceName_; }
     void SetInterfaceName(std::string value) { interfaceName_ = std::move(value); }
 
-private:
+  private:
     std::string interfaceName_;
     std::int32_t interfaceIndex_ = 0;
     std::int32_t interfaceType_ = 0;

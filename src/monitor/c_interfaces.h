@@ -11,7 +11,7 @@ namespace quorvex {
 
 // An ordered collection of shared interface rows, positions counted from 1.
 class CInterfaces {
-public:
+  public:
     using Entries = std::vector<std::shared_ptr<CInterface>>;
 
     // Appends the object and returns it; the caller's reference is cleared, so every append needs
@@ -28,7 +28,7 @@ public:
     Entries::const_iterator begin() const { return entries_.begin(); }
     Entries::const_iterator end() const { return entries_.end(); }
 
-private:
+  private:
     Entries entries_;
 };
 

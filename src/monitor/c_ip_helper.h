@@ -11,7 +11,7 @@ namespace quorvex {
 
 // The interface-table snapshot and its two byte sums. The window keeps one for its whole life.
 class CIpHelper {
-public:
+  public:
     static constexpr const char* kNotSupportedMessage =
         "IP Helper is not supported by this system.";
 
@@ -28,7 +28,7 @@ public:
     std::uint64_t BytesReceived() const { return bytesReceived_; }
     std::uint64_t BytesSent() const { return bytesSent_; }
 
-private:
+  private:
     void LoadInterfaceTable();
 
     InterfaceTableSource& source_;

@@ -18,7 +18,7 @@ enum class TableResult {
 // Where the interface table comes from. One implementation per platform, picked by
 // MakeSystemInterfaceTableSource(); tests use their own.
 class InterfaceTableSource {
-public:
+  public:
     virtual ~InterfaceTableSource() = default;
     // Appends one new row per interface to `rows`, in the order the system gives, every
     // interface included (loopback and inactive ones too).
@@ -29,7 +29,7 @@ public:
 // in a caller buffer (see if_table_decoder.h). A platform only supplies GetTable; the size query,
 // the buffer and the decoding are done here.
 class RawInterfaceTableSource : public InterfaceTableSource {
-public:
+  public:
     static constexpr std::uint32_t kNoError = 0;
     static constexpr std::uint32_t kNotSupported = 50;
     static constexpr std::uint32_t kInsufficientBuffer = 122;

@@ -15,7 +15,7 @@ namespace quorvex {
 // netlink lacks, comes from sysfs and is read again only when an interface appears or changes
 // state, not every second.
 class LinuxInterfaceTableSource : public InterfaceTableSource {
-public:
+  public:
     explicit LinuxInterfaceTableSource(std::string procNetDev = "/proc/net/dev",
                                        std::string sysClassNet = "/sys/class/net");
     ~LinuxInterfaceTableSource() override;
@@ -27,7 +27,7 @@ public:
     // Switches netlink off, so that only the /proc/net/dev text is read (tests, benchmarks).
     void setNetlinkEnabled(bool enabled) { netlinkEnabled_ = enabled; }
 
-private:
+  private:
     enum class Outcome { Ok, Failed, Unavailable };
     Outcome ReadNetlink(CInterfaces& rows);
     Outcome ReadProcNetDev(CInterfaces& rows);

@@ -14,7 +14,7 @@ namespace quorvex {
 // for just after the next second boundary: the process wakes about once a second.
 class MeterTimer : public QObject {
     Q_OBJECT
-public:
+  public:
     MeterTimer(const Clock& clock, std::function<void()> onSecond, QObject* parent = nullptr);
 
     // The first callback comes as soon as the event loop runs, then one per second.
@@ -22,7 +22,7 @@ public:
     void stop();
     bool isActive() const { return active_; }
 
-private:
+  private:
     void onTimeout();
 
     QTimer timer_;

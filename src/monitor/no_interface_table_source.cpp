@@ -6,7 +6,7 @@ namespace {
 
 // For systems without a known interface table: every snapshot reports it as not supported.
 class NoInterfaceTableSource : public InterfaceTableSource {
-public:
+  public:
     TableResult ReadTable(CInterfaces&) override { return TableResult::NotSupported; }
 };
 

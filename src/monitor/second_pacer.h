@@ -12,7 +12,7 @@ namespace quorvex {
 // is armed for just after the next second boundary, and each expiry asks whether the second
 // really changed (timers may fire early, late or twice).
 class SecondPacer {
-public:
+  public:
     // How far past the boundary the timer is aimed, so that an expiry a little early still
     // lands in the new second.
     static constexpr std::chrono::milliseconds kMargin{5};
@@ -26,7 +26,7 @@ public:
     // Delay from now to kMargin past the next second boundary; at least 1 ms.
     std::chrono::milliseconds DelayToNextSecond() const;
 
-private:
+  private:
     const Clock& clock_;
     std::optional<std::int64_t> lastSecond_;
 };

@@ -56,13 +56,13 @@ double Difference(std::uint64_t sum, std::uint64_t base) {
 
 // Clears a flag when an update leaves, however it leaves.
 class UpdateGuard {
-public:
+  public:
     explicit UpdateGuard(bool& flag) : flag_(flag) { flag_ = true; }
     ~UpdateGuard() { flag_ = false; }
     UpdateGuard(const UpdateGuard&) = delete;
     UpdateGuard& operator=(const UpdateGuard&) = delete;
 
-private:
+  private:
     bool& flag_;
 };
 

@@ -28,7 +28,7 @@ struct MeterDisplays {
 // written and read with the user's number separators; what the page shows is written to its labels.
 // Counts run from the byte sums at Start. An update ends silently at its first failure.
 class TrafficMeter {
-public:
+  public:
     // Zero samples fed to each graph when the meter stops, enough to flatten it.
     static constexpr int kFlattenSamples = 200;
 
@@ -59,7 +59,7 @@ public:
     double ReceiveRate() const { return receiveRate_; }
     double SendRate() const { return sendRate_; }
 
-private:
+  private:
     void RunUpdate();
     std::optional<double> Number(const char* element) const;
     std::string Text(const char* element) const { return controls_.text(element); }

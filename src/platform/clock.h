@@ -6,13 +6,13 @@ namespace quorvex {
 
 // Wall-clock time, injectable so that time-driven code is tested with a fake that steps.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::chrono::system_clock::time_point now() const = 0;
 };
 
 class SystemClock : public Clock {
-public:
+  public:
     std::chrono::system_clock::time_point now() const override {
         return std::chrono::system_clock::now();
     }

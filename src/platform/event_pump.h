@@ -4,14 +4,14 @@ namespace quorvex {
 
 // Lets waiting window events run (timer ticks, clicks, painting) inside a handler.
 class EventPump {
-public:
+  public:
     virtual ~EventPump() = default;
     virtual void processEvents() = 0;
 };
 
 // For code that runs without a window.
 class NullEventPump : public EventPump {
-public:
+  public:
     void processEvents() override {}
 };
 

@@ -21,7 +21,7 @@ struct MessageRequest {
 // The program's modal boxes and the system's restart prompt. The real implementation lives in
 // the GUI (or the Win32 shell); tests use a fake, so no test can reach a real restart.
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
     // Offers to restart the computer; what happens next is the system's (or the user's) choice.

@@ -51,21 +51,22 @@ constexpr std::array<AdvancedChoice, 2> kSack{{
 const std::array<AdvancedGroup, 9> kGroups{{
     {"Ttl", "Time To Live:", TuningField::Ttl, kTtl},
     {"MaxDupAcks", "Optimize Duplicate Acknowledgments:", TuningField::MaxDupAcks, kDupAcks},
-    {"FastCopyReceiveThreshold", "Optimize Fast Copy Receive Threshold:",
-     TuningField::FastCopyReceiveThreshold, kFastCopy},
-    {"FastSendDatagramThreshold", "Optimize Datagram Size:",
-     TuningField::FastSendDatagramThreshold, kDatagram},
+    {"FastCopyReceiveThreshold",
+     "Optimize Fast Copy Receive Threshold:", TuningField::FastCopyReceiveThreshold, kFastCopy},
+    {"FastSendDatagramThreshold", "Optimize Datagram Size:", TuningField::FastSendDatagramThreshold,
+     kDatagram},
     {"SizReqBuf", "Optimize Request Buffer Size", TuningField::SizReqBuf, kReqBuf},
     {"MaxCmds", "Optimize Network Redirector Buffers", TuningField::MaxCmds, kRedirector},
-    {"NoRecentDocsNetHood", "My Network Places Shares", TuningField::NoRecentDocsNetHood,
-     kNetHood},
+    {"NoRecentDocsNetHood", "My Network Places Shares", TuningField::NoRecentDocsNetHood, kNetHood},
     {"Tcp1323Opts", "TCP Large Window Support:", TuningField::Tcp1323Opts, kTcp1323},
     {"SackOpts", "Selective Acknowledgements:", TuningField::SackOpts, kSack},
 }};
 
 }  // namespace
 
-std::span<const AdvancedGroup> advancedGroups() { return kGroups; }
+std::span<const AdvancedGroup> advancedGroups() {
+    return kGroups;
+}
 
 const AdvancedGroup* findAdvancedGroupOf(std::string_view control) {
     for (const auto& group : kGroups)
@@ -89,9 +90,12 @@ const AdvancedChoice& markedChoice(const AdvancedGroup& group, ChoiceMark mark) 
 
 std::string_view markText(ChoiceMark mark) {
     switch (mark) {
-        case M::Recommended: return "(Recommended)";
-        case M::Default: return "(Default)";
-        case M::None: return {};
+        case M::Recommended:
+            return "(Recommended)";
+        case M::Default:
+            return "(Default)";
+        case M::None:
+            return {};
     }
     return {};
 }

@@ -74,7 +74,9 @@ const ConnectionType* findIf(Pred pred) {
 
 }  // namespace
 
-const std::array<ConnectionType, kConnectionCount>& connectionCatalogue() { return kCatalogue; }
+const std::array<ConnectionType, kConnectionCount>& connectionCatalogue() {
+    return kCatalogue;
+}
 
 const ConnectionType& connectionType(ConnectionKind kind) {
     return kCatalogue[static_cast<std::size_t>(kind)];
@@ -94,12 +96,18 @@ const ConnectionType* findConnectionBySettingsKey(std::string_view key) {
 
 std::string_view groupHeading(ConnectionGroup group) {
     switch (group) {
-        case G::DslOrCable: return "DSL Or Cable Modem:";
-        case G::Wireless: return "Wireless Connection:";
-        case G::DialUp: return "Dail Up Over Fixed Line:";
-        case G::Satellite: return "Satellite:";
-        case G::ClosedNetworks: return "Closed Networks:";
-        case G::Defaults: return {};
+        case G::DslOrCable:
+            return "DSL Or Cable Modem:";
+        case G::Wireless:
+            return "Wireless Connection:";
+        case G::DialUp:
+            return "Dail Up Over Fixed Line:";
+        case G::Satellite:
+            return "Satellite:";
+        case G::ClosedNetworks:
+            return "Closed Networks:";
+        case G::Defaults:
+            return {};
     }
     return {};
 }

@@ -10,7 +10,9 @@ void ControlModel::addOption(const std::string& name, const std::string& group,
     groups_[group].push_back(name);
 }
 
-bool ControlModel::hasOption(const std::string& name) const { return options_.contains(name); }
+bool ControlModel::hasOption(const std::string& name) const {
+    return options_.contains(name);
+}
 
 bool ControlModel::setOption(const std::string& name, bool selected) {
     auto it = options_.find(name);
@@ -72,7 +74,9 @@ void ControlModel::addList(const std::string& name, std::vector<std::string> ent
     lists_[name] = List{std::move(entries), -1, std::move(onChanged)};
 }
 
-bool ControlModel::hasList(const std::string& name) const { return lists_.contains(name); }
+bool ControlModel::hasList(const std::string& name) const {
+    return lists_.contains(name);
+}
 
 bool ControlModel::setListText(const std::string& name, const std::string& text) {
     auto it = lists_.find(name);
@@ -147,7 +151,9 @@ int ControlModel::subscribe(Observer observer) {
     return nextToken_++;
 }
 
-void ControlModel::unsubscribe(int token) { observers_.erase(token); }
+void ControlModel::unsubscribe(int token) {
+    observers_.erase(token);
+}
 
 void ControlModel::notify(const std::string& element) {
     for (auto& [token, observer] : observers_) observer(element);

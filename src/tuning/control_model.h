@@ -15,7 +15,7 @@ namespace quorvex {
 // - any element may carry a text, a visible and an enabled flag.
 // Widgets render this model and forward clicks to it; every change is announced to observers.
 class ControlModel {
-public:
+  public:
     using Handler = std::function<void()>;
     using Observer = std::function<void(const std::string& element)>;
 
@@ -52,7 +52,7 @@ public:
     int subscribe(Observer observer);
     void unsubscribe(int token);
 
-private:
+  private:
     struct Option {
         std::string group;
         std::string caption;

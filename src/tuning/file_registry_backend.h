@@ -16,7 +16,7 @@ namespace quorvex {
 // disk never leaves a half-written store. A store that cannot be parsed is moved aside
 // ("<name>.corrupt-<time>") and never overwritten.
 class FileRegistryBackend : public RegistryBackend {
-public:
+  public:
     explicit FileRegistryBackend(std::string storePath);
 
     long createKey(Hive hive, const std::string& path, RegKey& key) override;
@@ -29,7 +29,7 @@ public:
     // The store as it is on disk now (empty when missing or unreadable).
     RegistryData load() const;
 
-private:
+  private:
     // Runs `change` on the loaded store under the lock and saves it when it reports a change.
     // Returns the status `change` produced, or a write failure.
     long transact(const std::function<long(RegistryData&, bool& changed)>& change);

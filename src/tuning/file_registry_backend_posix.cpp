@@ -67,7 +67,7 @@ bool replaceAtomically(const std::string& path, const std::string& text) {
 void moveAside(const std::string& path) {
     char stamp[32];
     const std::time_t now = std::time(nullptr);
-    std::tm tm {};
+    std::tm tm{};
     ::localtime_r(&now, &tm);
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
     std::string target = path + ".corrupt-" + stamp;
@@ -77,7 +77,7 @@ void moveAside(const std::string& path) {
 }
 
 class LockFile {
-public:
+  public:
     explicit LockFile(const std::string& path)
         : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
         if (fd_ >= 0)
@@ -91,13 +91,14 @@ public:
     LockFile& operator=(const LockFile&) = delete;
     bool held() const { return fd_ >= 0; }
 
-private:
+  private:
     int fd_;
 };
 
 }  // namespace
 
-FileRegistryBackend::FileRegistryBackend(std::string storePath) : storePath_(std::move(storePath)) {}
+FileRegistryBackend::FileRegistryBackend(std::string storePath)
+    : storePath_(std::move(storePath)) {}
 
 RegistryData FileRegistryBackend::load() const {
     std::string text;
@@ -144,9 +145,8 @@ long FileRegistryBackend::createKey(Hive hive, const std::string& path, RegKey& 
 }
 
 long FileRegistryBackend::openKey(Hive hive, const std::string& path, RegKey& key) {
-    const long status = transact([&](RegistryData& data, bool&) {
-        return data.hasKey(hive, path) ? kRegOk : kRegNotFound;
-    });
+    const long status = transact(
+        [&](RegistryData& data, bool&) { return data.hasKey(hive, path) ? kRegOk : kRegNotFound; });
     if (status == kRegOk) key = open(hive, path);
     return status;
 }
@@ -163,6 +163,8 @@ long FileRegistryBackend::setValue(RegKey key, const std::string& name, std::uin
     });
 }
 
-void FileRegistryBackend::closeKey(RegKey key) { handles_.erase(key); }
+void FileRegistryBackend::closeKey(RegKey key) {
+    handles_.erase(key);
+}
 
 }  // namespace quorvex

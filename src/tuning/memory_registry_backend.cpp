@@ -37,6 +37,8 @@ long MemoryRegistryBackend::setValue(RegKey key, const std::string& name, std::u
     return kRegOk;
 }
 
-void MemoryRegistryBackend::closeKey(RegKey key) { handles_.erase(key); }
+void MemoryRegistryBackend::closeKey(RegKey key) {
+    handles_.erase(key);
+}
 
 }  // namespace quorvex

@@ -11,7 +11,7 @@ namespace quorvex {
 // A registry held in memory, for tests and benchmarks. A hive can be made to refuse every
 // create and write, as HKEY_LOCAL_MACHINE does for a user without administrator rights.
 class MemoryRegistryBackend : public RegistryBackend {
-public:
+  public:
     long createKey(Hive hive, const std::string& path, RegKey& key) override;
     long openKey(Hive hive, const std::string& path, RegKey& key) override;
     long setValue(RegKey key, const std::string& name, std::uint32_t type,
@@ -23,7 +23,7 @@ public:
     RegistryData& data() { return data_; }
     std::size_t openHandles() const { return handles_.size(); }
 
-private:
+  private:
     RegKey open(Hive hive, const std::string& path);
     bool refused(Hive hive) const;
 

@@ -40,9 +40,9 @@ std::optional<std::vector<std::uint8_t>> encodeValue(std::uint32_t type, const R
             number = *parsed;
         }
         const auto u = static_cast<std::uint32_t>(number);
-        return std::vector<std::uint8_t>{static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                                         static_cast<std::uint8_t>(u >> 16),
-                                         static_cast<std::uint8_t>(u >> 24)};
+        return std::vector<std::uint8_t>{
+            static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+            static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
     }
     return std::nullopt;
 }

@@ -48,8 +48,12 @@ const ProfileChoice& ProfileSet::choice(TuningField field) const {
     return choices.front();
 }
 
-const ProfileSet& recommendedSet() { return kRecommended; }
-const ProfileSet& defaultSet() { return kDefault; }
+const ProfileSet& recommendedSet() {
+    return kRecommended;
+}
+const ProfileSet& defaultSet() {
+    return kDefault;
+}
 
 OptimizationProfile optimizationProfile(ConnectionKind kind) {
     const ConnectionType& entry = connectionType(kind);

@@ -20,9 +20,9 @@ struct ProfileChoice {
 // The values a profile puts in place besides the entry's own MTU, MSS and receive window.
 struct ProfileSet {
     std::array<ProfileChoice, 9> choices;  // Ttl, Tcp1323Opts, SackOpts, MaxDupAcks, ...
-    std::string_view qos;     // text of list QOS (percent)
-    std::string_view http11;  // text of list Combo2
-    std::string_view http10;  // text of list Combo1
+    std::string_view qos;                  // text of list QOS (percent)
+    std::string_view http11;               // text of list Combo2
+    std::string_view http10;               // text of list Combo1
     const ProfileChoice& choice(TuningField field) const;
 };
 

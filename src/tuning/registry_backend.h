@@ -14,7 +14,7 @@ using RegKey = std::uintptr_t;
 // Windows registry's semantics: case-insensitive key paths and value names, creation of
 // missing parents, opening that fails for a missing key, values replaced whole.
 class RegistryBackend {
-public:
+  public:
     virtual ~RegistryBackend() = default;
     // Creates the key and every missing parent, or opens it when it exists.
     virtual long createKey(Hive hive, const std::string& path, RegKey& key) = 0;

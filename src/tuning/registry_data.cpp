@@ -79,8 +79,12 @@ const RegValue* RegistryData::value(Hive h, const std::string& path,
     return nullptr;
 }
 
-const std::vector<RegKeyData>& RegistryData::keys(Hive h) const { return hive(h).keys; }
+const std::vector<RegKeyData>& RegistryData::keys(Hive h) const {
+    return hive(h).keys;
+}
 
-bool RegistryData::empty() const { return localMachine_.keys.empty() && currentUser_.keys.empty(); }
+bool RegistryData::empty() const {
+    return localMachine_.keys.empty() && currentUser_.keys.empty();
+}
 
 }  // namespace quorvex

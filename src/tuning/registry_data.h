@@ -27,7 +27,7 @@ struct RegKeyData {
 // to case and keep the spelling first created. Keys and values keep creation order, so that a
 // saved store reads in the order the program wrote it.
 class RegistryData {
-public:
+  public:
     // Creates the key and its missing parents; returns whether anything was added.
     bool createKey(Hive hive, const std::string& path);
     bool hasKey(Hive hive, const std::string& path) const;
@@ -44,7 +44,7 @@ public:
     // Lower-case ASCII fold used for every comparison; path separators are normalised.
     static std::string fold(const std::string& text);
 
-private:
+  private:
     struct HiveData {
         std::vector<RegKeyData> keys;
         std::map<std::string, std::size_t> index;  // folded path -> position in keys

@@ -40,8 +40,7 @@ constexpr std::array<PlanRow, 18> kOptimizationPlan{{
     {8, HKLM, kMstcp, "SackOpts", kRegSz, S::ofField(F::SackOpts)},
     {9, HKLM, kTcpip, "TcpMaxDupAcks", kRegDword, S::ofField(F::MaxDupAcks)},
     {10, HKLM, kAfd, "FastCopyReceiveThreshold", kRegSz, S::ofField(F::FastCopyReceiveThreshold)},
-    {11, HKLM, kAfd, "FastSendDatagramThreshold", kRegSz,
-     S::ofField(F::FastSendDatagramThreshold)},
+    {11, HKLM, kAfd, "FastSendDatagramThreshold", kRegSz, S::ofField(F::FastSendDatagramThreshold)},
     {12, HKLM, kLanman, "SizReqBuf", kRegDword, S::ofField(F::SizReqBuf)},
     {13, HKLM, kLanman, "MaxCmds", kRegDword, S::ofField(F::MaxCmds)},
     {14, HKLM, kLanman, "MaxThreads", kRegDword, S::ofField(F::MaxCmds)},
@@ -53,7 +52,9 @@ constexpr std::array<PlanRow, 18> kOptimizationPlan{{
 
 }  // namespace
 
-std::span<const PlanRow> optimizationWritePlan() { return kOptimizationPlan; }
+std::span<const PlanRow> optimizationWritePlan() {
+    return kOptimizationPlan;
+}
 
 RegData planRowData(const PlanRow& row, const TuningState& state, const ControlModel& controls) {
     if (row.source.kind == PlanSource::Kind::List)

@@ -41,12 +41,18 @@ enum class TuningField {
 };
 
 inline constexpr std::array<TuningField, 12> kTuningFields{
-    TuningField::Mtu,        TuningField::Mss,
-    TuningField::Ttl,        TuningField::Rwin,
-    TuningField::MaxDupAcks, TuningField::FastCopyReceiveThreshold,
-    TuningField::FastSendDatagramThreshold, TuningField::SizReqBuf,
-    TuningField::MaxCmds,    TuningField::NoRecentDocsNetHood,
-    TuningField::Tcp1323Opts, TuningField::SackOpts,
+    TuningField::Mtu,
+    TuningField::Mss,
+    TuningField::Ttl,
+    TuningField::Rwin,
+    TuningField::MaxDupAcks,
+    TuningField::FastCopyReceiveThreshold,
+    TuningField::FastSendDatagramThreshold,
+    TuningField::SizReqBuf,
+    TuningField::MaxCmds,
+    TuningField::NoRecentDocsNetHood,
+    TuningField::Tcp1323Opts,
+    TuningField::SackOpts,
 };
 
 std::string_view tuningFieldName(TuningField field);

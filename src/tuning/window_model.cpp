@@ -25,7 +25,9 @@ std::vector<std::string> numberTexts(int from, int to) {
 
 }  // namespace
 
-WindowModel::WindowModel() { build(); }
+WindowModel::WindowModel() {
+    build();
+}
 
 void WindowModel::build() {
     std::vector<std::string> fullNames;

@@ -22,7 +22,7 @@ inline constexpr const char* kConnectionGroup = "Connection";
 // The main window's controls and TuningState, with the choice handlers that keep the
 // connection list and the connection option controls showing the same entry.
 class WindowModel {
-public:
+  public:
     WindowModel();
     WindowModel(const WindowModel&) = delete;
     WindowModel& operator=(const WindowModel&) = delete;
@@ -38,7 +38,7 @@ public:
     // The entry whose full name the connection list shows, or nullptr.
     const ConnectionType* selectedConnection() const;
 
-private:
+  private:
     void build();
     void onConnectionOption(const ConnectionType& entry);
     void onConnectionList();

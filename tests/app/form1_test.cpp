@@ -3,12 +3,12 @@
 #include <gmock/gmock.h>
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QFile>
 
 #include <stdexcept>
 #include <string>

@@ -17,7 +17,7 @@ namespace ifrow = monitor::ifrow;
 
 // Builds interface tables byte by byte, as the IP Helper lays them out.
 class TableBuilder {
-public:
+  public:
     struct Row {
         std::u16string name = u"eth";
         std::uint32_t index = 1;
@@ -65,7 +65,7 @@ public:
     }
     const std::vector<std::byte>& bytes() const { return bytes_; }
 
-private:
+  private:
     void put16(std::size_t at, char16_t v) {
         bytes_[at] = std::byte(v & 0xFF);
         bytes_[at + 1] = std::byte(v >> 8);
@@ -79,7 +79,7 @@ private:
 
 // A raw source that hands over a prepared table, answering like GetIfTable.
 class BufferSource : public RawInterfaceTableSource {
-public:
+  public:
     std::uint32_t GetTable(std::span<std::byte> buffer, std::uint32_t& size) override {
         ++calls;
         if (sizeResult) return *sizeResult;
@@ -222,7 +222,7 @@ TEST(CInterfaces, AddClearsTheCallersReferenceAndCountsFromOne) {
 }
 
 class CIpHelperTest : public ::testing::Test {
-protected:
+  protected:
     BufferSource source;
     monitor_testing::FakePrompts prompts;
     CIpHelper helper{source, prompts};

@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class LinuxSourceTest : public ::testing::Test {
-protected:
+  protected:
     LinuxSourceTest() {
         dir =
             fs::temp_directory_path() /

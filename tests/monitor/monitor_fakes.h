@@ -19,7 +19,7 @@ namespace quorvex::monitor_testing {
 
 // Interface counters per row; each read hands over fresh rows with these sums.
 class FakeTableSource : public InterfaceTableSource {
-public:
+  public:
     struct Row {
         std::string name;
         std::uint64_t received = 0;
@@ -55,13 +55,13 @@ using FakePrompts = testing::FakePrompts;
 using FakePump = testing::FakeEventPump;
 
 class RecordingSink : public SampleSink {
-public:
+  public:
     void NextPoint(std::int32_t value) override { samples.push_back(value); }
     std::vector<std::int32_t> samples;
 };
 
 class RecordingBar : public BarSink {
-public:
+  public:
     bool setValue(std::int32_t v) override {
         values.push_back(v);
         return !fails;
@@ -71,7 +71,7 @@ public:
 };
 
 class FakeClock : public Clock {
-public:
+  public:
     std::chrono::system_clock::time_point now() const override { return time; }
     void advance(std::chrono::milliseconds d) { time += d; }
     std::chrono::system_clock::time_point time{std::chrono::seconds(1'700'000'000)};

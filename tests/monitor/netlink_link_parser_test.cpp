@@ -16,7 +16,7 @@ namespace {
 
 // Builds the datagrams of an RTM_GETLINK dump as the kernel sends them.
 class DumpBuilder {
-public:
+  public:
     explicit DumpBuilder(std::uint32_t seq) : seq_(seq) {}
 
     DumpBuilder& link(int index, const char* name, std::vector<std::uint8_t> address,
@@ -60,7 +60,7 @@ public:
     }
     std::vector<std::byte>& bytes() { return bytes_; }
 
-private:
+  private:
     std::size_t begin(std::uint16_t type, std::uint16_t flags) {
         const std::size_t start = bytes_.size();
         nlmsghdr h{};

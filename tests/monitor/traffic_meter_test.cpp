@@ -16,7 +16,7 @@ using ::testing::Each;
 using ::testing::ElementsAre;
 
 class TrafficMeterTest : public ::testing::Test {
-protected:
+  protected:
     TrafficMeterTest() {
         source.set(1'000'000, 500'000);
         meter.SetTimerSwitch([this](bool on) { timerOn = on; });

@@ -25,7 +25,7 @@ std::string readAll(const fs::path& path) {
 }
 
 class FileRegistryBackendTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
               ("quorvex-reg-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
@@ -49,16 +49,16 @@ TEST_F(FileRegistryBackendTest, ValuesSurviveAReload) {
     {
         FileRegistryBackend backend(store.string());
         modRegistry::CreateKey(backend, "Software\\Quorvex Test", Hive::CurrentUser);
-        ASSERT_TRUE(modRegistry::SetValue(backend, Hive::CurrentUser, "Software\\Quorvex Test",
-                                          "n", std::string("20"), kRegDword));
+        ASSERT_TRUE(modRegistry::SetValue(backend, Hive::CurrentUser, "Software\\Quorvex Test", "n",
+                                          std::string("20"), kRegDword));
     }
     FileRegistryBackend reopened(store.string());
     const RegistryData loaded = reopened.load();
     const RegValue* v = loaded.value(Hive::CurrentUser, "SOFTWARE\\quorvex test", "N");
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(v->data, (std::vector<std::uint8_t>{20, 0, 0, 0}));
-    EXPECT_FALSE(modRegistry::SetValue(reopened, Hive::CurrentUser, "Software\\Missing", "n", 1,
-                                       kRegDword));
+    EXPECT_FALSE(
+        modRegistry::SetValue(reopened, Hive::CurrentUser, "Software\\Missing", "n", 1, kRegDword));
 }
 
 TEST_F(FileRegistryBackendTest, Dsl100MPlanMatchesTheGoldenFile) {

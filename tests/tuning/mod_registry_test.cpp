@@ -15,7 +15,7 @@ constexpr Hive HKLM = Hive::LocalMachine;
 const std::string kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
 
 class ModRegistryTest : public ::testing::Test {
-protected:
+  protected:
     const RegValue* value(const std::string& path, const std::string& name, Hive h = HKLM) {
         return backend.data().value(h, path, name);
     }
@@ -60,22 +60,24 @@ TEST_P(WriteValueEncoding, StoresTheExpectedBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, WriteValueEncoding,
-    ::testing::Values(
-        EncodeCase{"SzRwinEightBytes", kRegSz, std::int32_t{2337720},
-                   Bytes{'2', '3', '3', '7', '7', '2', '0', 0}},
-        EncodeCase{"SzNegative", kRegSz, std::int32_t{-5}, Bytes{'-', '5', 0}},
-        EncodeCase{"SzText", kRegSz, std::string("10"), Bytes{'1', '0', 0}},
-        EncodeCase{"SzEmptyText", kRegSz, std::string(), Bytes{0}},
-        EncodeCase{"DwordFromText", kRegDword, std::string("20"), Bytes{20, 0, 0, 0}},
-        EncodeCase{"DwordFromNumber", kRegDword, std::int32_t{16384}, Bytes{0, 0x40, 0, 0}},
-        EncodeCase{"DwordNegativeText", kRegDword, std::string("-1"), Bytes{0xff, 0xff, 0xff, 0xff}},
-        EncodeCase{"DwordMax", kRegDword, std::string("2147483647"), Bytes{0xff, 0xff, 0xff, 0x7f}}),
+    ::testing::Values(EncodeCase{"SzRwinEightBytes", kRegSz, std::int32_t{2337720},
+                                 Bytes{'2', '3', '3', '7', '7', '2', '0', 0}},
+                      EncodeCase{"SzNegative", kRegSz, std::int32_t{-5}, Bytes{'-', '5', 0}},
+                      EncodeCase{"SzText", kRegSz, std::string("10"), Bytes{'1', '0', 0}},
+                      EncodeCase{"SzEmptyText", kRegSz, std::string(), Bytes{0}},
+                      EncodeCase{"DwordFromText", kRegDword, std::string("20"), Bytes{20, 0, 0, 0}},
+                      EncodeCase{"DwordFromNumber", kRegDword, std::int32_t{16384},
+                                 Bytes{0, 0x40, 0, 0}},
+                      EncodeCase{"DwordNegativeText", kRegDword, std::string("-1"),
+                                 Bytes{0xff, 0xff, 0xff, 0xff}},
+                      EncodeCase{"DwordMax", kRegDword, std::string("2147483647"),
+                                 Bytes{0xff, 0xff, 0xff, 0x7f}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ModRegistryTest, DwordTextThatIsNoNumberFailsBeforeWriting) {
     modRegistry::CreateKey(backend, "K", HKLM);
-    for (const char* text : {"", "abc", "20 ", " 20", "+20", "2147483648", "-2147483649", "1e3",
-                             "0x10", "12abc"}) {
+    for (const char* text :
+         {"", "abc", "20 ", " 20", "+20", "2147483648", "-2147483649", "1e3", "0x10", "12abc"}) {
         EXPECT_FALSE(modRegistry::SetValue(backend, HKLM, "K", "v", std::string(text), kRegDword))
             << text;
         RegKey key = 0;

@@ -35,12 +35,11 @@ MemoryRegistryBackend runProfile(ConnectionKind kind) {
 Expected readBack(const MemoryRegistryBackend& backend) {
     Expected out;
     for (const auto& row : optimizationWritePlan()) {
-        const RegValue* v = backend.data().value(row.hive, std::string(row.keyPath),
-                                                 std::string(row.valueName));
+        const RegValue* v =
+            backend.data().value(row.hive, std::string(row.keyPath), std::string(row.valueName));
         if (!v) continue;
         if (v->type == kRegSz)
-            out[std::string(row.valueName)] =
-                std::string(v->data.begin(), v->data.end() - 1);
+            out[std::string(row.valueName)] = std::string(v->data.begin(), v->data.end() - 1);
         else
             out[std::string(row.valueName)] =
                 static_cast<std::uint32_t>(v->data[0] | v->data[1] << 8 | v->data[2] << 16 |
@@ -51,15 +50,24 @@ Expected readBack(const MemoryRegistryBackend& backend) {
 
 Expected recommendedWith(const char* rwin, const char* mtu, const char* mss) {
     using S = std::string;
-    return {{"DefaultRcvWindow", S(rwin)},   {"MaxMTU", S(mtu)},
-            {"IPMTU", S(mtu)},               {"(Default)", S(mtu)},
-            {"MaxMSS", S(mss)},              {"DefaultTTL", S("64")},
-            {"Tcp1323Opts", S("1")},         {"SackOpts", S("1")},
-            {"TcpMaxDupAcks", 2u},           {"FastCopyReceiveThreshold", S("1500")},
-            {"FastSendDatagramThreshold", S("1500")}, {"SizReqBuf", 16384u},
-            {"MaxCmds", 64u},                {"MaxThreads", 64u},
-            {"NoRecentDocsNetHood", 1u},     {"NonBestEffortLimit", 0u},
-            {"MaxConnectionsPerServer", 10u}, {"MaxConnectionsPer1_0Server", 10u}};
+    return {{"DefaultRcvWindow", S(rwin)},
+            {"MaxMTU", S(mtu)},
+            {"IPMTU", S(mtu)},
+            {"(Default)", S(mtu)},
+            {"MaxMSS", S(mss)},
+            {"DefaultTTL", S("64")},
+            {"Tcp1323Opts", S("1")},
+            {"SackOpts", S("1")},
+            {"TcpMaxDupAcks", 2u},
+            {"FastCopyReceiveThreshold", S("1500")},
+            {"FastSendDatagramThreshold", S("1500")},
+            {"SizReqBuf", 16384u},
+            {"MaxCmds", 64u},
+            {"MaxThreads", 64u},
+            {"NoRecentDocsNetHood", 1u},
+            {"NonBestEffortLimit", 0u},
+            {"MaxConnectionsPerServer", 10u},
+            {"MaxConnectionsPer1_0Server", 10u}};
 }
 
 TEST(OptimizationProfileTest, Dsl100MWritesTheRecommendedSet) {
@@ -74,17 +82,25 @@ TEST(OptimizationProfileTest, DialUp56KDiffersOnlyInItsOwnValues) {
 
 TEST(OptimizationProfileTest, RestoreDefaultsWritesWindowsDefaults) {
     using S = std::string;
-    const Expected expected{
-        {"DefaultRcvWindow", S("8760")},  {"MaxMTU", S("1480")},
-        {"IPMTU", S("1480")},             {"(Default)", S("1480")},
-        {"MaxMSS", S("1440")},            {"DefaultTTL", S("32")},
-        {"Tcp1323Opts", S("3")},          {"SackOpts", S("0")},
-        {"TcpMaxDupAcks", 1u},            {"FastCopyReceiveThreshold", S("1025")},
-        {"FastSendDatagramThreshold", S("1024")}, {"SizReqBuf", 4356u},
-        {"MaxCmds", 15u},                 {"MaxThreads", 15u},
-        {"NoRecentDocsNetHood", 0u},      {"NonBestEffortLimit", 20u},
-        // Windows' own defaults: 2 per HTTP/1.1 server, 4 per HTTP/1.0 server.
-        {"MaxConnectionsPerServer", 2u},  {"MaxConnectionsPer1_0Server", 4u}};
+    const Expected expected{{"DefaultRcvWindow", S("8760")},
+                            {"MaxMTU", S("1480")},
+                            {"IPMTU", S("1480")},
+                            {"(Default)", S("1480")},
+                            {"MaxMSS", S("1440")},
+                            {"DefaultTTL", S("32")},
+                            {"Tcp1323Opts", S("3")},
+                            {"SackOpts", S("0")},
+                            {"TcpMaxDupAcks", 1u},
+                            {"FastCopyReceiveThreshold", S("1025")},
+                            {"FastSendDatagramThreshold", S("1024")},
+                            {"SizReqBuf", 4356u},
+                            {"MaxCmds", 15u},
+                            {"MaxThreads", 15u},
+                            {"NoRecentDocsNetHood", 0u},
+                            {"NonBestEffortLimit", 20u},
+                            // Windows' own defaults: 2 per HTTP/1.1 server, 4 per HTTP/1.0 server.
+                            {"MaxConnectionsPerServer", 2u},
+                            {"MaxConnectionsPer1_0Server", 4u}};
     EXPECT_EQ(readBack(runProfile(ConnectionKind::RestoreDefaults)), expected);
 }
 

@@ -43,12 +43,13 @@ TEST(RegFileFormatTest, ReadsLfEndingsCommentsAndContinuedHex) {
 }
 
 TEST(RegFileFormatTest, RejectsWhatItCannotRead) {
-    for (const char* text : {"", "garbage", "REGEDIT4\n\"v\"=\"no key\"\n",
-                             "REGEDIT4\n[HKEY_CLASSES_ROOT\\K]\n", "REGEDIT4\n[HKEY_CURRENT_USER\\K\n",
-                             "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=dword:123\n",
-                             "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=\"open\n",
-                             "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=hex:zz\n",
-                             "REGEDIT4\n[HKEY_CURRENT_USER\\K]\nv=1\n"})
+    for (const char* text :
+         {"", "garbage", "REGEDIT4\n\"v\"=\"no key\"\n", "REGEDIT4\n[HKEY_CLASSES_ROOT\\K]\n",
+          "REGEDIT4\n[HKEY_CURRENT_USER\\K\n",
+          "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=dword:123\n",
+          "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=\"open\n",
+          "REGEDIT4\n[HKEY_CURRENT_USER\\K]\n\"v\"=hex:zz\n",
+          "REGEDIT4\n[HKEY_CURRENT_USER\\K]\nv=1\n"})
         EXPECT_FALSE(parseRegFile(text).has_value()) << text;
 }
 

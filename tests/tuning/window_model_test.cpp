@@ -14,7 +14,7 @@ namespace {
 using ::testing::ElementsAre;
 
 class WindowModelTest : public ::testing::Test {
-protected:
+  protected:
     WindowModelTest() {
         window.setHandlerTrace([this](std::string_view h) { trace.emplace_back(h); });
     }
@@ -71,15 +71,15 @@ TEST_P(MirroringTest, ListAndOptionShowTheSameEntry) {
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, MirroringTest,
-    ::testing::Values(
-        MirrorCase{"SatelliteNotDsl", true, "Satellite (1 Megabit And Up)", "Option19",
-                   "Satellite (1 Megabit And Up)", 1500, 1460, 93440},
-        MirrorCase{"Option4", false, "Option4", "Option4",
-                   "DSL Or Cable Modem (4 Megabit And Up)", 1492, 1452, 92504},
-        MirrorCase{"Option30", false, "Option30", "Option30", "Restore Windows Default Settings",
-                   1480, 1440, 8760},
-        MirrorCase{"Dsl100MWide", true, "DSL Or Cable Modem (100 Megabit And Up)", "Option16",
-                   "DSL Or Cable Modem (100 Megabit And Up)", 1492, 1452, 2337720}),
+    ::testing::Values(MirrorCase{"SatelliteNotDsl", true, "Satellite (1 Megabit And Up)",
+                                 "Option19", "Satellite (1 Megabit And Up)", 1500, 1460, 93440},
+                      MirrorCase{"Option4", false, "Option4", "Option4",
+                                 "DSL Or Cable Modem (4 Megabit And Up)", 1492, 1452, 92504},
+                      MirrorCase{"Option30", false, "Option30", "Option30",
+                                 "Restore Windows Default Settings", 1480, 1440, 8760},
+                      MirrorCase{"Dsl100MWide", true, "DSL Or Cable Modem (100 Megabit And Up)",
+                                 "Option16", "DSL Or Cable Modem (100 Megabit And Up)", 1492, 1452,
+                                 2337720}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WindowModelTest, ChoosingTheShownEntryAgainRepeatsOnlyTheOptionHandler) {
