@@ -9,7 +9,8 @@
 #include "browser/locations.h"
 #include "monitor/interface_table_source.h"
 #include "platform/clock.h"
-#include "settings/qt_settings_storage.h"
+#include "platform/user_folders.h"
+#include "settings/ini_file_settings_storage.h"
 #include "tuning/file_registry_backend.h"
 
 // The real parts of the outside world are made here and nowhere else.
@@ -20,8 +21,10 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorvex.Quorvex"));
     quorvex::registerTahomaFallback();
 
-    quorvex::FileRegistryBackend registry(quorvex::defaultRegistryStorePath().toStdString());
-    quorvex::QtSettingsStorage settings;
+    // Both files in the user's own folders, never the root or the working folder.
+    const quorvex::UserFolders folders = quorvex::systemUserFolders();
+    quorvex::FileRegistryBackend registry(quorvex::registryStorePath(folders).string());
+    quorvex::IniFileSettingsStorage settings(quorvex::settingsFilePath(folders));
     quorvex::QtPrompts prompts(nullptr, [] { return quorvex::requestSystemReboot(); });
     quorvex::QtEventPump events;
     quorvex::SystemLocations locations;
