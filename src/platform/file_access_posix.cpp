@@ -24,6 +24,12 @@ std::string folderOf(const std::filesystem::path& path) {
     return folder.empty() ? std::string(".") : folder.string();
 }
 
+std::string tooLarge(std::uint64_t maxBytes) {
+    if (maxBytes >= (1u << 20) && maxBytes % (1u << 20) == 0)
+        return "larger than " + std::to_string(maxBytes >> 20) + " MiB";
+    return "larger than " + std::to_string(maxBytes) + " bytes";
+}
+
 class Descriptor {
   public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -75,7 +81,7 @@ FileResult readRegularFile(const std::filesystem::path& path, std::uint64_t maxB
     if (::fstat(fd.get(), &st) != 0) return FileResult::failure(systemError(errno));
     if (!S_ISREG(st.st_mode)) return FileResult::failure("not a regular file");
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
-        return FileResult::failure("larger than " + std::to_string(maxBytes) + " bytes");
+        return FileResult::failure(tooLarge(maxBytes));
     text.resize(static_cast<std::size_t>(st.st_size));
     std::size_t done = 0;
     // The file may shrink or grow while it is read: stop at its end, refuse it past the limit.
@@ -84,9 +90,10 @@ FileResult readRegularFile(const std::filesystem::path& path, std::uint64_t maxB
             if (text.size() >= maxBytes) {
                 char probe;
                 const ssize_t n = ::read(fd.get(), &probe, 1);
-                if (n > 0)
-                    return FileResult::failure("larger than " + std::to_string(maxBytes) +
-                                               " bytes");
+                if (n > 0) {
+                    text.clear();
+                    return FileResult::failure(tooLarge(maxBytes));
+                }
                 if (n < 0 && errno == EINTR) continue;
                 break;
             }

@@ -78,7 +78,9 @@ FileResult readRegularFile(const std::filesystem::path& path, std::uint64_t maxB
     const std::uint64_t size =
         (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     if (size > maxBytes)
-        return FileResult::failure("larger than " + std::to_string(maxBytes) + " bytes");
+        return FileResult::failure(maxBytes >= (1u << 20) && maxBytes % (1u << 20) == 0
+                                       ? "larger than " + std::to_string(maxBytes >> 20) + " MiB"
+                                       : "larger than " + std::to_string(maxBytes) + " bytes");
     text.resize(static_cast<std::size_t>(size));
     std::size_t done = 0;
     while (done < text.size()) {
