@@ -6,6 +6,7 @@
 #include <map>
 #include <random>
 
+#include "model/window_model.h"
 #include "monitor/second_pacer.h"
 #include "monitor_fakes.h"
 
@@ -42,7 +43,8 @@ class TrafficMeterTest : public ::testing::Test {
         return texts;
     }
 
-    ControlModel controls;
+    WindowModel window;
+    ControlModel& controls = window.controls();
     monitor_testing::FakeTableSource source;
     monitor_testing::FakePrompts prompts;
     CIpHelper helper{source, prompts};

@@ -1,0 +1,63 @@
+#include "commands/advanced_apply.h"
+
+#include <array>
+#include <string>
+
+#include "commands/window_settings.h"
+
+namespace quorvex {
+
+namespace {
+
+std::array<PlanRow, 18> makeAdvancedPlan() {
+    std::array<PlanRow, 18> plan{};
+    const auto base = optimizationWritePlan();
+    for (std::size_t i = 0; i < plan.size() && i < base.size(); ++i) plan[i] = base[i];
+    plan[8] = {9,
+               Hive::LocalMachine,
+               "System\\CurrentControlSet\\Services\\VXD\\MSTCP\\Parameters",
+               "MaxDupAcks",
+               kRegSz,
+               PlanSource::ofField(TuningField::MaxDupAcks)};
+    return plan;
+}
+
+const std::array<PlanRow, 18> kAdvancedPlan = makeAdvancedPlan();
+
+}  // namespace
+
+std::span<const PlanRow> advancedWritePlan() {
+    return kAdvancedPlan;
+}
+
+void runAdvancedApply(CommandContext& context) {
+    try {
+        if (context.prompts.showMessage({kConfirmAdvancedMessage, MessageButtons::YesNo,
+                                         MessageIcon::None}) != MessageAnswer::Yes)
+            return;
+
+        const WindowModel& window = context.window;
+        runStep([&] { saveOptionStates(context.settings, window.controls()); });
+        runStep([&] { saveNumberLists(context.settings, window.controls()); });
+        // Also the connection list's text, so that after a restart the pages show the entry
+        // applied last, by whichever command ran later.
+        runStep([&] { saveConnectionText(context.settings, window.controls()); });
+        runStep([&] { saveTuningValues(context.settings, window.state()); });
+        runStep([&] { context.settings.flush(); });
+
+        int failed = 0;
+        for (const auto& row : advancedWritePlan()) {
+            bool written = false;
+            runStep([&] {
+                written = runPlanRow(context.registry, row, window.state(), window.controls());
+            });
+            if (!written) ++failed;
+        }
+
+        finishTuningCommand(context.prompts, failed);
+    } catch (...) {
+        // A command never lets a failure escape into the window's event loop.
+    }
+}
+
+}  // namespace quorvex

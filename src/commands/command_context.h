@@ -1,0 +1,40 @@
+#pragma once
+
+#include "browser/locations.h"
+#include "model/window_model.h"
+#include "platform/clock.h"
+#include "platform/event_pump.h"
+#include "platform/prompts.h"
+#include "settings/settings_storage.h"
+#include "tuning/registry_backend.h"
+
+namespace quorvex {
+
+// Everything a tuning command reaches: the window it reads and changes, and the seams to the
+// outside world (real ones made in main(), fakes in tests).
+struct CommandContext {
+    WindowModel& window;
+    RegistryBackend& registry;
+    SettingsStorage& settings;
+    Prompts& prompts;
+    EventPump& events;
+    const Locations& locations;
+    const Clock& clock;
+};
+
+// Runs one step of a command: a step that fails is skipped and the next one runs.
+template <typename Step>
+void runStep(Step&& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+// The last step of both tuning commands. With every registry value written, the restart
+// prompt; otherwise no restart is offered (it would apply nothing) and an error box says how
+// many of the eighteen values were refused.
+void finishTuningCommand(Prompts& prompts, int failedRows);
+std::string failedRowsMessage(int failedRows);
+
+}  // namespace quorvex

@@ -1,0 +1,40 @@
+#include "commands/tuning_commands.h"
+
+#include "commands/advanced_apply.h"
+#include "commands/automatic_optimization.h"
+#include "commands/firefox_page.h"
+
+namespace quorvex {
+
+template <typename Command>
+bool TuningCommands::guarded(Command command) {
+    if (running_) return false;
+    running_ = true;
+    command(context_);
+    running_ = false;
+    return true;
+}
+
+bool TuningCommands::automaticOptimization() {
+    return guarded(runAutomaticOptimization);
+}
+
+bool TuningCommands::advancedApply() {
+    return guarded(runAdvancedApply);
+}
+
+void TuningCommands::enableOptimizedFirefox() {
+    runStep([&] {
+        enableOptimizedConfiguration(context_.window.controls(), context_.settings,
+                                     context_.locations, context_.clock);
+    });
+}
+
+void TuningCommands::disableOptimizedFirefox() {
+    runStep([&] {
+        disableOptimizedConfiguration(context_.window.controls(), context_.settings,
+                                      context_.locations, context_.clock);
+    });
+}
+
+}  // namespace quorvex
