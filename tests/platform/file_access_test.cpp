@@ -58,13 +58,14 @@ TEST(FileAccessTest, ReadingKeepsToTheSizeLimitAndTellsAMissingFile) {
 TEST(FileAccessTest, OnlyOldFilesOfTheGivenPrefixAreStale) {
     TempDir temp;
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(2);
-    for (const char* name : {"a.tmp.old1", "a.tmp.old2", "a.tmp.new", "a.tmp.", "b.tmp.old"}) {
+    for (const char* name : {"a.tmp.old1", "a.tmp.old2", "a.tmp.new", "a.tmp-old", "b.tmp.old"}) {
         writeFile(temp.path() / name, "x");
         if (std::string(name).find("old") != std::string::npos)
             fs::last_write_time(temp.path() / name, old);
     }
     EXPECT_EQ(removeStaleTemporaryFiles(temp.path(), "a.tmp.", 3600), 2);
-    EXPECT_EQ(namesIn(temp.path()), (std::vector<std::string>{"a.tmp.", "a.tmp.new", "b.tmp.old"}));
+    EXPECT_EQ(namesIn(temp.path()),
+              (std::vector<std::string>{"a.tmp-old", "a.tmp.new", "b.tmp.old"}));
     EXPECT_EQ(removeStaleTemporaryFiles(temp.path(), "a.tmp.", 0), 1);
 }
 
