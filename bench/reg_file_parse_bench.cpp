@@ -8,7 +8,7 @@
 #include "tuning/optimization_profile.h"
 #include "tuning/reg_file_format.h"
 #include "tuning/registry_write_plan.h"
-#include "tuning/window_model.h"
+#include "model/window_model.h"
 
 namespace {
 
