@@ -18,7 +18,7 @@
 #include "monitor/meter_timer.h"
 #include "monitor/monitor_fakes.h"
 #include "monitor/traffic_meter.h"
-#include "monitor/uc_histogram.h"
+#include "controls/uc_histogram.h"
 #include "settings/qt_settings_storage.h"
 #include "support/command_world.h"
 #include "tuning/file_registry_backend.h"

@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "controls/uc_histogram.h"
+
+using namespace quorvex;
+
+TEST(UcHistogram, ShowsTheGraphsPixelsAtItsOwnSize) {
+    ucHistogram h(monitorHistogramDesignBag());
+    h.resize(191, 201);
+    for (int v : {10, 90, 30, 70}) h.NextPoint(v);
+    EXPECT_EQ(h.surface().size(), QSize(191, 201));
+    EXPECT_EQ(h.picHist().size(), QSize(199, 201));
+    EXPECT_EQ(h.PointBuffer()[2], 90);
+    const QImage shown = h.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, h.surface());
+}
+
+TEST(UcHistogram, MonitorInstancesTakeTheirDesignValues) {
+    QWidget page;
+    ucHistogram* first = makeUcHistogram1(&page);
+    ucHistogram* second = makeUcHistogram2(&page);
+    EXPECT_EQ(first->geometry(), QRect(8, 24, 191, 201));
+    EXPECT_EQ(second->geometry(), QRect(240, 24, 191, 201));
+    EXPECT_EQ(first->BorderStyle(), 0);
+    EXPECT_EQ(first->GridTickHorizontal(), 3);
+    EXPECT_EQ(first->GridTickVertical(), 4);
+    EXPECT_EQ(first->GridColour(), colour::rgb(28, 28, 28));
+    EXPECT_EQ(first->ForeColor(), colour::rgb(192, 192, 192));
+    EXPECT_EQ(first->Max(), 100);
+    EXPECT_EQ(first->NumberOfPoints(), 100);
+}
