@@ -7,7 +7,6 @@
 #include <QShortcutEvent>
 
 #include "controls/qt_surface.h"
-#include "controls/qt_system_colours.h"
 #include "controls/xp_progress_bar.h"
 #include "platform/event_pump.h"
 
@@ -76,7 +75,7 @@ chameleonButton::chameleonButton(QWidget* parent, const QString& name) : QWidget
     caption_ = objectName();
     font_ = parent != nullptr ? parent->font() : QWidget::font();
     button::SchemeInput defaults;
-    defaults.system = applicationSystemColours();
+    defaults.system = platformSystemColours();
     const button::Colours scheme = button::deriveColours(defaults);
     backColor_ = backOver_ = scheme.face;
     foreColor_ = foreOver_ = scheme.text;
@@ -328,7 +327,7 @@ void chameleonButton::deriveColours() {
     };
     in.containerBack = rgbOf(pal.color(backRole));
     in.containerText = rgbOf(pal.color(textRole));
-    in.system = applicationSystemColours();
+    in.system = platformSystemColours();
     in.softBevel = softBevel_;
     in.hovering = lastHoverLook_;
     colours_ = button::deriveColours(in);

@@ -4,7 +4,6 @@
 #include <QPainter>
 
 #include "controls/qt_surface.h"
-#include "controls/qt_system_colours.h"
 
 namespace quorvex {
 
@@ -18,7 +17,7 @@ constexpr int kHintHeight = 201;
 ucHistogram::ucHistogram(QWidget* parent) : ucHistogram(PropertyBag{}, parent) {}
 
 ucHistogram::ucHistogram(const PropertyBag& saved, QWidget* parent)
-    : QWidget(parent), graph_(saved, applicationSystemColours()) {
+    : QWidget(parent), graph_(saved, platformSystemColours()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     applyBorder();
     graph_.setControlSize(width(), height());

@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "controls/qt_surface.h"
-#include "controls/qt_system_colours.h"
 #include "controls/xp_progress_bar_value.h"
 
 namespace quorvex {
@@ -56,7 +55,7 @@ QFont decodeFont(const std::string& text, const QFont& fallback) {
 XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
-    color_ = applicationSystemColours().resolve(kDefaultColor);
+    color_ = platformSystemColours().resolve(kDefaultColor);
     reevaluateBuffer();
     DrawProgressBar();
 }
@@ -96,7 +95,7 @@ void XP_ProgressBar::setFont(const QFont& v) {
 }
 
 void XP_ProgressBar::setColor(ColorRef v) {
-    color_ = applicationSystemColours().resolve(v);
+    color_ = platformSystemColours().resolve(v);
     DrawProgressBar();
 }
 
@@ -150,7 +149,7 @@ progressbar::BarState XP_ProgressBar::barState() const {
     state.BrushStyle = brushStyle_;
     state.Image = pattern_.isNull() ? nullptr : &pattern_;
     state.Font = toFontSpec(font_);
-    state.system = applicationSystemColours();
+    state.system = platformSystemColours();
     return state;
 }
 

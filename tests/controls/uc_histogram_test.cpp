@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "controls/chameleon_button.h"
 #include "controls/uc_histogram.h"
 
 using namespace quorvex;
@@ -31,4 +33,30 @@ TEST(UcHistogram, MonitorInstancesTakeTheirDesignValues) {
     EXPECT_EQ(first->ForeColor(), colour::rgb(192, 192, 192));
     EXPECT_EQ(first->Max(), 100);
     EXPECT_EQ(first->NumberOfPoints(), 100);
+}
+
+TEST(UcHistogram, SystemColoursComeFromTheClassicPaletteNotTheDesktopTheme) {
+    // A dark desktop theme: light text on dark buttons.
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Button, QColor(40, 40, 40));
+    dark.setColor(QPalette::Dark, QColor(20, 20, 20));
+    QApplication::setPalette(dark);
+    ucHistogram graph(monitorHistogramDesignBag());
+    graph.resize(191, 201);
+    graph.Refresh();
+    chameleonButton button;
+    button.resize(80, 24);
+    QApplication::setPalette(saved);
+
+    // The graph's background is the system button-text colour: black in the classic palette.
+    const QImage shown = graph.surface();
+    int black = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) black += shown.pixel(x, y) == qRgb(0, 0, 0);
+    EXPECT_GT(black, shown.width() * shown.height() / 2);
+    const SystemColours classic = classicSystemColours();
+    EXPECT_EQ(button.colours().face, classic[colour::kButtonFace]);
+    EXPECT_EQ(button.colours().text, classic[colour::kButtonText]);
 }

@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include "controls/qt_surface.h"
-#include "controls/qt_system_colours.h"
 #include "controls/qt_text_renderer.h"
 #include "controls/xp_progress_bar.h"
 
@@ -20,7 +19,7 @@ QImage paint(int w, int h, int style, std::int32_t percent) {
     s.Percent = percent;
     s.Scrolling = style;
     s.BrushStyle = 4;
-    s.system = applicationSystemColours();
+    s.system = platformSystemColours();
     PixelSurface img(w, h);
     QtTextRenderer text;
     progressbar::DrawProgressBar(img, w, h, s, text);

@@ -11,7 +11,6 @@
 
 #include "controls/chameleon_button_painter.h"
 #include "controls/qt_surface.h"
-#include "controls/qt_system_colours.h"
 #include "controls/qt_text_renderer.h"
 #include "controls/uc_histogram.h"
 #include "controls/xp_progress_bar.h"
@@ -81,7 +80,7 @@ QImage buttons() {
             in.containerBack = colour::rgb(212, 208, 200);
             in.containerText = colour::kBlack;
             in.hovering = l.hover;
-            in.system = applicationSystemColours();
+            in.system = platformSystemColours();
             l.colours = button::deriveColours(in);
             if (look == 11) l.background = &background;
             const PixelSurface face = button::paintButton(bw, bh, l, text);
@@ -125,7 +124,7 @@ QImage bars() {
         s.BrushStyle = 4;
         s.Image = &patternPixels;
         s.Font = toFontSpec(QFont());
-        s.system = applicationSystemColours();
+        s.system = platformSystemColours();
         PixelSurface buffer(w, h);
         progressbar::DrawProgressBar(buffer, w, h, s, text);
         p.drawImage(x, y, wrapSurface(buffer));
