@@ -1,6 +1,5 @@
 #include "controls/qt_text_renderer.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 #include "controls/qt_surface.h"
@@ -33,15 +32,16 @@ const QFont& QtTextRenderer::fontFor(const FontSpec& spec) {
     if (!lastSpec_ || !(*lastSpec_ == spec)) {
         lastFont_ = toQFont(spec);
         lastFont_.setStyleStrategy(QFont::NoAntialias);
+        lastMetrics_ = QFontMetrics(lastFont_);
         lastSpec_ = spec;
     }
     return lastFont_;
 }
 
 TextExtent QtTextRenderer::measure(const FontSpec& font, std::string_view utf8) {
-    const QFontMetrics fm(fontFor(font));
+    fontFor(font);
     const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    return {fm.horizontalAdvance(text), fm.height()};
+    return {lastMetrics_.horizontalAdvance(text), lastMetrics_.height()};
 }
 
 void QtTextRenderer::draw(PixelSurface& surface, const FontSpec& font, std::string_view utf8,

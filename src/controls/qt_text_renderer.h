@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 
 #include <optional>
 
@@ -21,6 +22,7 @@ class QtTextRenderer : public TextRenderer {
 
     std::optional<FontSpec> lastSpec_;
     QFont lastFont_;
+    QFontMetrics lastMetrics_{QFont()};
 };
 
 }  // namespace quorvex

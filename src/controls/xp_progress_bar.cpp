@@ -56,6 +56,7 @@ XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
     color_ = platformSystemColours().resolve(kDefaultColor);
+    fontSpec_ = toFontSpec(font_);
     reevaluateBuffer();
     DrawProgressBar();
 }
@@ -92,6 +93,7 @@ void XP_ProgressBar::setBrushStyle(std::int32_t v) {
 
 void XP_ProgressBar::setFont(const QFont& v) {
     font_ = v;
+    fontSpec_ = toFontSpec(v);
 }
 
 void XP_ProgressBar::setColor(ColorRef v) {
@@ -148,7 +150,7 @@ progressbar::BarState XP_ProgressBar::barState() const {
     state.Orientation = orientation_;
     state.BrushStyle = brushStyle_;
     state.Image = pattern_.isNull() ? nullptr : &pattern_;
-    state.Font = toFontSpec(font_);
+    state.Font = fontSpec_;
     state.system = platformSystemColours();
     return state;
 }
@@ -189,7 +191,7 @@ void XP_ProgressBar::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void XP_ProgressBar::readProperties(const PropertyBag& s) {
-    font_ = decodeFont(s.readText("Font", {}), font_);
+    setFont(decodeFont(s.readText("Font", {}), font_));
     setBrushStyle(clamp32(s.readInt("BrushStyle", kDefaultBrushStyle)));
     setColor(static_cast<ColorRef>(s.readInt("Color", kDefaultColor)));
     image_ = decodePicture(s.readText("Image", {}));

@@ -82,6 +82,7 @@ class XP_ProgressBar : public QWidget, public BarSink {
     PixelSurface buffer_;
     PixelSurface pattern_;  // Image as the painter reads it
     QtTextRenderer text_;
+    FontSpec fontSpec_;  // Font as the painter reads it
     ColorRef color_ = 0;
     std::int32_t min_ = 0;
     std::int32_t max_ = 100;
