@@ -8,9 +8,8 @@ set(QUORVEX_FOLDER_ORDER
   browser
   model
   commands
-  # The owner-drawn controls and the meter still include each other; split them once the
-  # histogram lives with the controls.
-  "monitor|controls"
+  controls
+  monitor
   shell
   "app|win32"
 )

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "monitor/meter_sinks.h"
+#include "controls/meter_sinks.h"
 
 namespace quorvex {
 

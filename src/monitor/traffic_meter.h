@@ -7,7 +7,7 @@
 
 #include "model/control_model.h"
 #include "monitor/c_ip_helper.h"
-#include "monitor/meter_sinks.h"
+#include "controls/meter_sinks.h"
 #include "monitor/number_format.h"
 #include "monitor/zero_feed.h"
 #include "platform/event_pump.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "monitor/meter_sinks.h"
+#include "controls/meter_sinks.h"
 #include "shell/timer.h"
 
 namespace quorvex {

@@ -19,7 +19,7 @@
 #include "model/monitor_elements.h"
 #include "monitor/monitor_fakes.h"
 #include "monitor/traffic_meter.h"
-#include "monitor/uc_histogram.h"
+#include "controls/uc_histogram.h"
 #include "platform/user_folders.h"
 #include "settings/ini_file_settings_storage.h"
 #include "shell/meter_pace.h"

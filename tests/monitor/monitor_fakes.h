@@ -9,7 +9,7 @@
 
 #include "monitor/c_interfaces.h"
 #include "monitor/interface_table_source.h"
-#include "monitor/meter_sinks.h"
+#include "controls/meter_sinks.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/prompts.h"
