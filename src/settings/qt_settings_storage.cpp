@@ -45,4 +45,10 @@ bool QtSettingsStorage::flush() {
     return settings_->status() == QSettings::NoError && settings_->isWritable();
 }
 
+bool QtSettingsStorage::remove(const std::string& section, const std::string& key) {
+    if (!settings_->isWritable()) return false;
+    settings_->remove(address(section, key));
+    return true;
+}
+
 }  // namespace quorvex

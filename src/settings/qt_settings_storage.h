@@ -23,6 +23,7 @@ class QtSettingsStorage : public SettingsStorage {
     bool write(const std::string& section, const std::string& key,
                const std::string& value) override;
     bool flush() override;
+    bool remove(const std::string& section, const std::string& key) override;
 
     QString fileName() const { return settings_->fileName(); }
 

@@ -69,6 +69,18 @@ bool RegistryData::setValue(Hive h, const std::string& path, const std::string& 
     return true;
 }
 
+bool RegistryData::removeValue(Hive h, const std::string& path, const std::string& name) {
+    RegKeyData* key = findKey(h, path);
+    if (!key) return false;
+    const std::string folded = fold(name);
+    for (auto it = key->values.begin(); it != key->values.end(); ++it) {
+        if (fold(it->name) != folded) continue;
+        key->values.erase(it);
+        return true;
+    }
+    return false;
+}
+
 const RegValue* RegistryData::value(Hive h, const std::string& path,
                                     const std::string& name) const {
     const RegKeyData* k = key(h, path);
