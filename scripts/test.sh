@@ -7,6 +7,9 @@ build=${QUORVEX_BUILD_DIR:-build}
 bash scripts/build.sh -DQUORVEX_WERROR=ON
 ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 120
 
+# The core suite again built with clang and the sanitizers, then every parser fuzzed briefly.
+bash scripts/test-clang.sh 20
+
 # The same core suite and the Win32 backends, as Windows executables under Wine.
 if command -v x86_64-w64-mingw32-g++-posix >/dev/null &&
     { command -v wine64 >/dev/null || [ -x /usr/lib/wine/wine64 ]; }; then

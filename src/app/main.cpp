@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDesktopServices>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include "app/form1.h"
@@ -13,7 +12,8 @@
 #include "browser/locations.h"
 #include "monitor/interface_table_source.h"
 #include "platform/clock.h"
-#include "settings/qt_settings_storage.h"
+#include "platform/user_folders.h"
+#include "settings/ini_file_settings_storage.h"
 #include "tuning/file_registry_backend.h"
 #include "undo/undo_commands.h"
 #include "undo/undo_recorder.h"
@@ -26,8 +26,10 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorvex.Quorvex"));
     quorvex::registerTahomaFallback();
 
-    quorvex::FileRegistryBackend registry(quorvex::defaultRegistryStorePath().toStdString());
-    quorvex::QtSettingsStorage settings;
+    // Both files in the user's own folders, never the root or the working folder.
+    const quorvex::UserFolders folders = quorvex::systemUserFolders();
+    quorvex::FileRegistryBackend registry(quorvex::registryStorePath(folders).string());
+    quorvex::IniFileSettingsStorage settings(quorvex::settingsFilePath(folders));
     quorvex::QtPrompts prompts(nullptr, [] { return quorvex::requestSystemReboot(); });
     quorvex::QtEventPump events;
     quorvex::SystemLocations locations;
@@ -37,8 +39,7 @@ int main(int argc, char* argv[]) {
     quorvex::Program program({registry, settings, prompts, events, locations, clock, *interfaces});
 
     // The undo records live beside the registry file, in the per-user data folder.
-    const quorvex::undo::RecordStore records(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const quorvex::undo::RecordStore records(quorvex::registryStorePath(folders).parent_path());
     quorvex::undo::UndoRecorder recorder(records);
     program.commands().context().recorder = &recorder;
     quorvex::undo::UndoCommands undo(program.commands(), records);

@@ -1,7 +1,5 @@
 #include "app/program.h"
 
-#include <QStandardPaths>
-
 #include <string>
 #include <string_view>
 
@@ -101,11 +99,6 @@ void Program::createTrafficSource() {
         else
             meterTimer_->stop();
     });
-}
-
-QString defaultRegistryStorePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/registry.reg");
 }
 
 }  // namespace quorvex

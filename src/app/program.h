@@ -81,8 +81,4 @@ class Program {
     std::unique_ptr<StartUp> startUp_;
 };
 
-// Where the per-user registry file lives: the application's data folder, "registry.reg"
-// (~/.local/share/Quorvex/registry.reg on Linux).
-QString defaultRegistryStorePath();
-
 }  // namespace quorvex

@@ -1,13 +1,12 @@
 #include "browser/firefox_profiles.h"
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <system_error>
 
 #include "browser/preference_sets.h"
+#include "platform/file_access.h"
 
 namespace quorvex {
 
@@ -15,27 +14,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::optional<std::string> readWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
+// A preference file or a user.js larger than this is not a preference file.
+constexpr std::uint64_t kMaxPreferenceFileBytes = 16ull << 20;
 
-bool writeWhole(const fs::path& path, std::string_view bytes) {
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(path, ec);
-            return false;
-        }
-    }
-    return true;
+// The whole file when it is a regular file of a sane size; never blocks on a FIFO or device.
+std::optional<std::string> readWhole(const fs::path& path) {
+    std::string bytes;
+    if (!readRegularFile(path, kMaxPreferenceFileBytes, bytes)) return std::nullopt;
+    return bytes;
 }
 
 bool taken(const fs::path& path) {
@@ -74,14 +60,14 @@ std::optional<fs::path> freeBackupName(const fs::path& destination, const Clock&
     return std::nullopt;
 }
 
-std::optional<fs::path> freeTemporaryName(const fs::path& destination) {
-    for (int n = 0; n < 1000; ++n) {
-        fs::path candidate = destination.parent_path() / ("." + destination.filename().string() +
-                                                          ".quorvex-" + std::to_string(n) + ".tmp");
-        if (!taken(candidate)) return candidate;
-    }
-    return std::nullopt;
+// Temporary files beside user.js start with this; the routine adds random characters. The
+// leading dot hides them, and the older fixed "-<n>.tmp" names start the same way.
+std::string temporaryPrefix(const fs::path& destination) {
+    return "." + destination.filename().string() + ".quorvex-";
 }
+
+// A temporary file younger than this may belong to another instance that is writing now.
+constexpr std::int64_t kStaleTemporarySeconds = 60;
 
 bool isShippedContent(const std::string& bytes, const std::string& source) {
     return bytes == source || bytes == kOptimizedPreferences || bytes == kDefaultPreferences;
@@ -95,12 +81,18 @@ bool keepUsersFile(const fs::path& destination, const std::string& source, const
         return true;  // nothing there (or a dangling link): nothing to keep
     const bool isLink = fs::is_symlink(status);
     if (!isLink && !fs::is_regular_file(status)) return false;  // a folder is never replaced
+    if (isLink) {
+        const auto target = fs::status(destination, ec);
+        if (ec || !fs::exists(target)) return true;  // dangling: nothing to keep
+        // A link to a device, FIFO or folder makes the profile unusable: it is skipped.
+        if (!fs::is_regular_file(target)) return false;
+    }
     const auto existing = readWhole(destination);
-    // Unreadable: a link may still be replaced (its target is never touched), a file may not.
-    if (!existing) return isLink;
+    // Unreadable or absurdly large: nothing of it could be kept, so nothing replaces it.
+    if (!existing) return false;
     if (isShippedContent(*existing, source)) return true;
     const auto backup = freeBackupName(destination, clock);
-    return backup && writeWhole(*backup, *existing);
+    return backup && replaceFileAtomically(*backup, *existing, temporaryPrefix(destination));
 }
 
 }  // namespace
@@ -158,8 +150,7 @@ namespace {
 bool alreadyInPlace(const fs::path& target, const std::string& bytes) {
     std::error_code ec;
     const auto status = fs::symlink_status(target, ec);
-    if (ec || !fs::is_regular_file(status) || fs::file_size(target, ec) != bytes.size() || ec)
-        return false;
+    if (ec || !fs::is_regular_file(status)) return false;
     const auto existing = readWhole(target);
     return existing && *existing == bytes;
 }
@@ -167,16 +158,11 @@ bool alreadyInPlace(const fs::path& target, const std::string& bytes) {
 bool copyBytes(const std::string& bytes, const fs::path& target, const Clock& clock) {
     // Rewriting identical bytes would change nothing but the file's time.
     if (alreadyInPlace(target, bytes)) return true;
+    // What an interrupted copy left behind would pile up in the profile.
+    removeStaleTemporaryFiles(target.parent_path(), temporaryPrefix(target),
+                              kStaleTemporarySeconds);
     if (!keepUsersFile(target, bytes, clock)) return false;
-    const auto temporary = freeTemporaryName(target);
-    if (!temporary || !writeWhole(*temporary, bytes)) return false;
-    std::error_code ec;
-    fs::rename(*temporary, target, ec);
-    if (ec) {
-        fs::remove(*temporary, ec);
-        return false;
-    }
-    return true;
+    return static_cast<bool>(replaceFileAtomically(target, bytes, temporaryPrefix(target)));
 }
 
 }  // namespace

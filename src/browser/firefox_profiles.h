@@ -36,12 +36,15 @@ std::vector<std::filesystem::path> firefoxProfiles(const Locations& locations);
 // it. The path beside the executable when neither exists (the copies then fail).
 std::filesystem::path preferenceSetSource(const Locations& locations, std::string_view fileName);
 
-// Copies `source` over `destination`, replacing it atomically (a temporary file in the same
-// folder, then a rename; a destination that is a link is replaced, never written through).
-// An existing destination that is not byte-identical to the source or to a shipped set holds
-// the user's own preferences: it is kept first as "<destination>.backup", or, when that name is
-// taken, with a date-and-time stamp; an earlier backup is never overwritten. Returns whether
-// the copy was made; nothing is thrown and nothing is reported to the user.
+// Copies `source` over `destination`, replacing it atomically (an exclusive temporary file in
+// the same folder, flushed, renamed, the folder flushed; a destination that is a link is
+// replaced, never written through), after removing temporary files that an interrupted copy
+// left there. An existing destination that is not byte-identical to the source or to a shipped
+// set holds the user's own preferences: it is kept first as "<destination>.backup", or, when
+// that name is taken, with a date-and-time stamp; an earlier backup is never overwritten. A
+// source or destination that is not a regular file of at most 16 MiB (a FIFO, a device, a link
+// to one) is unusable and the copy is not made. Returns whether the copy was made; nothing is
+// thrown and nothing is reported to the user.
 bool CopyFile(const std::string& source, const std::string& destination, const Clock& clock);
 
 // Copies one preference set over user.js in every profile; a failed copy does not stop the

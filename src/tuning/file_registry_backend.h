@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -14,9 +15,15 @@ namespace quorvex {
 // format. Every operation is one transaction: lock against another instance, load, change,
 // write a temporary file, flush it and rename it over the store, so that a crash or a full
 // disk never leaves a half-written store. A store that cannot be parsed is moved aside
-// ("<name>.corrupt-<time>") and never overwritten.
+// ("<name>.corrupt-<time>") and never overwritten. A store that is not a regular file of at most
+// 64 MiB (a FIFO, a device, a link to one, a huge file) is unusable: every write fails, the
+// reason is kept for the message, and the file is left as it is. Key paths and value names
+// the registry or the file format cannot hold are refused (kRegInvalidData).
 class FileRegistryBackend : public RegistryBackend {
   public:
+    // The largest store that is read or written.
+    static constexpr std::uint64_t kMaxStoreBytes = 64ull << 20;
+
     explicit FileRegistryBackend(std::string storePath);
 
     long createKey(Hive hive, const std::string& path, RegKey& key) override;
@@ -29,6 +36,9 @@ class FileRegistryBackend : public RegistryBackend {
     long deleteValue(RegKey key, const std::string& name) override;
 
     const std::string& storePath() const { return storePath_; }
+    // Why the last failed operation failed, naming the file ("<path>: No space left on
+    // device"); empty after a success.
+    const std::string& lastFailure() const { return lastFailure_; }
     // The store as it is on disk now (empty when missing or unreadable).
     RegistryData load() const;
 
@@ -38,7 +48,11 @@ class FileRegistryBackend : public RegistryBackend {
     long transact(const std::function<long(RegistryData&, bool& changed)>& change);
     RegKey open(Hive hive, const std::string& path);
 
+    long fail(long status, const std::string& path, const std::string& reason);
+
     std::string storePath_;
+    std::string lastFailure_;
+    bool cleanedUp_ = false;
     std::map<RegKey, std::pair<Hive, std::string>> handles_;
     RegKey next_ = 1;
 };

@@ -4,11 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <cstring>
 #include <ctime>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
+#include "platform/file_access.h"
 #include "tuning/file_registry_backend.h"
 #include "tuning/reg_file_format.h"
 
@@ -21,47 +21,17 @@ std::string parentOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
 }
 
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 bool makeDirectories(const std::string& dir) {
     if (dir.empty()) return true;
     struct stat st {};
     if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
     if (!makeDirectories(parentOf(dir)) && parentOf(dir) != dir) return false;
     return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-bool readFile(const std::string& path, std::string& text, bool& exists) {
-    std::ifstream in(path, std::ios::binary);
-    exists = static_cast<bool>(in);
-    if (!in) return errno == ENOENT;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return !in.bad();
-}
-
-bool writeAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool replaceAtomically(const std::string& path, const std::string& text) {
-    std::string tmpl = path + ".tmp.XXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) return false;
-    const bool ok = writeAll(fd, text) && ::fdatasync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(tmpl.c_str(), path.c_str()) != 0) {
-        ::unlink(tmpl.c_str());
-        return false;
-    }
-    return true;
 }
 
 void moveAside(const std::string& path) {
@@ -78,11 +48,22 @@ void moveAside(const std::string& path) {
 
 class LockFile {
   public:
+    // Never through a link (it would create a file at the link's target), never a FIFO or device.
     explicit LockFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (fd_ >= 0)
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-            }
+        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600)) {
+        if (fd_ < 0) {
+            error_ = std::strerror(errno);
+            return;
+        }
+        struct stat st {};
+        if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+            error_ = "not a regular file";
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
     }
     ~LockFile() {
         if (fd_ >= 0) ::close(fd_);  // closing releases the lock
@@ -90,9 +71,11 @@ class LockFile {
     LockFile(const LockFile&) = delete;
     LockFile& operator=(const LockFile&) = delete;
     bool held() const { return fd_ >= 0; }
+    const std::string& error() const { return error_; }
 
   private:
     int fd_;
+    std::string error_;
 };
 
 }  // namespace
@@ -100,23 +83,41 @@ class LockFile {
 FileRegistryBackend::FileRegistryBackend(std::string storePath)
     : storePath_(std::move(storePath)) {}
 
+long FileRegistryBackend::fail(long status, const std::string& path, const std::string& reason) {
+    lastFailure_ = path + ": " + reason;
+    return status;
+}
+
 RegistryData FileRegistryBackend::load() const {
     std::string text;
-    bool exists = false;
-    if (!readFile(storePath_, text, exists) || !exists) return {};
+    if (!readRegularFile(storePath_, kMaxStoreBytes, text)) return {};
     return parseRegFile(text).value_or(RegistryData{});
 }
 
 long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&)>& change) {
-    if (!makeDirectories(parentOf(storePath_))) return kRegAccessDenied;
-    LockFile lock(storePath_ + ".lock");
-    if (!lock.held()) return kRegAccessDenied;
+    lastFailure_.clear();
+    const std::string folder = parentOf(storePath_);
+    // Only an absolute path below the root: never the working folder, never "/" itself.
+    if (storePath_.empty() || storePath_[0] != '/' || folder == "/")
+        return fail(kRegAccessDenied, storePath_, "no usable data folder");
+    if (!makeDirectories(folder)) return fail(kRegAccessDenied, folder, std::strerror(errno));
+    const std::string lockPath = storePath_ + ".lock";
+    LockFile lock(lockPath);
+    if (!lock.held()) return fail(kRegAccessDenied, lockPath, lock.error());
+
+    // Only the lock holder writes temporary files: any found now were left by a crash.
+    const std::string temporaryPrefix = fileNameOf(storePath_) + ".tmp.";
+    if (!cleanedUp_) {
+        removeStaleTemporaryFiles(folder, temporaryPrefix, 0);
+        cleanedUp_ = true;
+    }
 
     std::string text;
-    bool exists = false;
-    if (!readFile(storePath_, text, exists)) return kRegAccessDenied;
+    bool missing = false;
+    const FileResult read = readRegularFile(storePath_, kMaxStoreBytes, text, &missing);
+    if (!read && !missing) return fail(kRegAccessDenied, storePath_, read.reason);
     RegistryData data;
-    if (exists) {
+    if (read) {
         if (auto parsed = parseRegFile(text)) {
             data = std::move(*parsed);
         } else {
@@ -126,7 +127,11 @@ long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&
     bool changed = false;
     const long status = change(data, changed);
     if (status != kRegOk || !changed) return status;
-    return replaceAtomically(storePath_, formatRegFile(data)) ? kRegOk : kRegWriteFault;
+    const auto formatted = formatRegFile(data, kMaxStoreBytes);
+    if (!formatted) return fail(kRegWriteFault, storePath_, "the store would exceed 64 MiB");
+    const FileResult written = replaceFileAtomically(storePath_, *formatted, temporaryPrefix);
+    if (!written) return fail(kRegWriteFault, storePath_, written.reason);
+    return kRegOk;
 }
 
 RegKey FileRegistryBackend::open(Hive hive, const std::string& path) {
@@ -136,6 +141,7 @@ RegKey FileRegistryBackend::open(Hive hive, const std::string& path) {
 }
 
 long FileRegistryBackend::createKey(Hive hive, const std::string& path, RegKey& key) {
+    if (!validKeyPath(path)) return fail(kRegInvalidData, path, "not a valid key path");
     const long status = transact([&](RegistryData& data, bool& changed) {
         changed = data.createKey(hive, path);
         return kRegOk;
@@ -145,6 +151,7 @@ long FileRegistryBackend::createKey(Hive hive, const std::string& path, RegKey& 
 }
 
 long FileRegistryBackend::openKey(Hive hive, const std::string& path, RegKey& key) {
+    if (!validKeyPath(path)) return fail(kRegInvalidData, path, "not a valid key path");
     const long status = transact(
         [&](RegistryData& data, bool&) { return data.hasKey(hive, path) ? kRegOk : kRegNotFound; });
     if (status == kRegOk) key = open(hive, path);
@@ -155,7 +162,10 @@ long FileRegistryBackend::setValue(RegKey key, const std::string& name, std::uin
                                    const std::vector<std::uint8_t>& bytes) {
     auto it = handles_.find(key);
     if (it == handles_.end()) return kRegInvalidData;
-    const auto [hive, path] = it->second;
+    if (!validValueName(name)) return fail(kRegInvalidData, name, "not a valid value name");
+    // Named copies: clang 14 cannot capture a structured binding in a lambda.
+    const Hive hive = it->second.first;
+    const std::string path = it->second.second;
     return transact([&](RegistryData& data, bool& changed) {
         if (!data.hasKey(hive, path)) return kRegNotFound;  // deleted since it was opened
         changed = data.setValue(hive, path, name, type, bytes);

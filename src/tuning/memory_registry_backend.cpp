@@ -15,6 +15,7 @@ bool MemoryRegistryBackend::refused(Hive hive) const {
 
 long MemoryRegistryBackend::createKey(Hive hive, const std::string& path, RegKey& key) {
     if (refused(hive)) return kRegAccessDenied;
+    if (!validKeyPath(path)) return kRegInvalidData;
     data_.createKey(hive, path);
     key = open(hive, path);
     return kRegOk;
@@ -32,6 +33,7 @@ long MemoryRegistryBackend::setValue(RegKey key, const std::string& name, std::u
     if (it == handles_.end()) return kRegInvalidData;
     const auto& [hive, path] = it->second;
     if (refused(hive)) return kRegAccessDenied;
+    if (!validValueName(name)) return kRegInvalidData;
     if (!data_.hasKey(hive, path)) return kRegNotFound;
     data_.setValue(hive, path, name, type, data);
     return kRegOk;

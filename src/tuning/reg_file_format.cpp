@@ -153,64 +153,65 @@ bool parseData(std::string_view text, RegValue& value) {
     return false;
 }
 
-std::vector<std::string> logicalLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string current;
+// The lines of the text without their ends (LF or CR LF).
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
     std::size_t pos = 0;
     while (pos <= text.size()) {
         std::size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        // A hex list may continue on the next line after a trailing backslash.
-        if (!line.empty() && line.back() == '\\' && line.find("=hex") != std::string::npos) {
-            line.pop_back();
-            current += line;
-        } else if (!current.empty()) {
-            std::size_t start = line.find_first_not_of(" \t");
-            current += start == std::string::npos ? std::string{} : line.substr(start);
-            lines.push_back(std::move(current));
-            current.clear();
-        } else {
-            lines.push_back(std::move(line));
-        }
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
         pos = end + 1;
     }
-    if (!current.empty()) lines.push_back(std::move(current));
     return lines;
+}
+
+std::string_view trimLeft(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    return start == std::string_view::npos ? std::string_view{} : text.substr(start);
 }
 
 }  // namespace
 
-std::string formatRegFile(const RegistryData& data) {
+std::optional<std::string> formatRegFile(const RegistryData& data, std::size_t maxBytes) {
     std::string out(kHeader);
     out += kEol;
+    bool fits = true;
     for (Hive hive : {Hive::LocalMachine, Hive::CurrentUser}) {
-        for (const auto& key : data.keys(hive)) {
+        data.forEachKey(hive, [&](std::string_view path, const std::vector<RegValue>& values) {
+            if (!fits) return;
             out += kEol;
             out += '[';
             out += hiveName(hive);
             out += '\\';
-            out += key.path;
+            out += path;
             out += ']';
             out += kEol;
-            for (const auto& value : key.values) {
+            for (const auto& value : values) {
                 out += value.name.empty() ? std::string("@") : quoted(value.name);
                 out += '=';
                 out += dataText(value);
                 out += kEol;
             }
-        }
+            fits = out.size() <= maxBytes;
+        });
     }
+    if (!fits) return std::nullopt;
     return out;
 }
 
-std::optional<RegistryData> parseRegFile(const std::string& text) {
-    const auto lines = logicalLines(text);
+std::string formatRegFile(const RegistryData& data) {
+    return *formatRegFile(data, std::string().max_size());
+}
+
+std::optional<RegistryData> parseRegFile(std::string_view text) {
+    const auto lines = splitLines(text);
     std::size_t i = 0;
     while (i < lines.size() && lines[i].empty()) ++i;
-    std::string first = i < lines.size() ? lines[i] : std::string{};
-    if (first.size() >= 3 && first.compare(0, 3, "\xEF\xBB\xBF") == 0) first.erase(0, 3);
+    std::string_view first = i < lines.size() ? lines[i] : std::string_view{};
+    if (first.starts_with("\xEF\xBB\xBF")) first.remove_prefix(3);
     if (first != kHeader) return std::nullopt;
 
     RegistryData data;
@@ -218,16 +219,17 @@ std::optional<RegistryData> parseRegFile(const std::string& text) {
     Hive hive = Hive::LocalMachine;
     std::string path;
     for (++i; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
+        const std::string_view line = lines[i];
         if (line.empty() || line[0] == ';') continue;
         if (line[0] == '[') {
             if (line.back() != ']') return std::nullopt;
-            const std::string inner = line.substr(1, line.size() - 2);
+            const std::string_view inner = line.substr(1, line.size() - 2);
             const std::size_t slash = inner.find('\\');
-            if (slash == std::string::npos || slash + 1 >= inner.size()) return std::nullopt;
-            if (!parseHive(std::string_view(inner).substr(0, slash), hive)) return std::nullopt;
-            path = inner.substr(slash + 1);
-            if (path.back() == '\\' || path.find("\\\\") != std::string::npos) return std::nullopt;
+            if (slash == std::string_view::npos) return std::nullopt;
+            if (!parseHive(inner.substr(0, slash), hive)) return std::nullopt;
+            path = std::string(inner.substr(slash + 1));
+            // A path the registry could not hold makes the whole file unusable.
+            if (!validKeyPath(path)) return std::nullopt;
             data.createKey(hive, path);
             inKey = true;
             continue;
@@ -237,11 +239,22 @@ std::optional<RegistryData> parseRegFile(const std::string& text) {
         std::size_t pos = 0;
         if (line[0] == '@') {
             pos = 1;
-        } else if (!parseQuoted(line, pos, value.name)) {
+        } else if (!parseQuoted(line, pos, value.name) || !validValueName(value.name)) {
             return std::nullopt;
         }
         if (pos >= line.size() || line[pos] != '=') return std::nullopt;
-        if (!parseData(std::string_view(line).substr(pos + 1), value)) return std::nullopt;
+        std::string_view dataPart = line.substr(pos + 1);
+        std::string joined;
+        // A hex list may go on over any number of lines, each but the last ending in a backslash.
+        if (dataPart.starts_with("hex") && dataPart.ends_with('\\')) {
+            joined = std::string(dataPart);
+            while (!joined.empty() && joined.back() == '\\' && i + 1 < lines.size()) {
+                joined.pop_back();
+                joined += trimLeft(lines[++i]);
+            }
+            dataPart = joined;
+        }
+        if (!parseData(dataPart, value)) return std::nullopt;
         data.setValue(hive, path, value.name, value.type, value.data);
     }
     return data;

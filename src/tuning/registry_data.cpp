@@ -1,6 +1,44 @@
 #include "tuning/registry_data.h"
 
+#include <algorithm>
+
 namespace quorvex {
+
+namespace {
+
+// Calls `part` for every component of a valid path, in order.
+template <typename Part>
+void forEachComponent(std::string_view path, Part&& part) {
+    std::size_t pos = 0;
+    while (true) {
+        const std::size_t next = path.find('\\', pos);
+        part(
+            path.substr(pos, next == std::string_view::npos ? std::string_view::npos : next - pos));
+        if (next == std::string_view::npos) return;
+        pos = next + 1;
+    }
+}
+
+}  // namespace
+
+bool validKeyPath(std::string_view path) {
+    std::size_t depth = 1;
+    std::size_t length = 0;
+    for (const char c : path) {
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+        if (c != '\\') {
+            if (++length > kMaxKeyNameLength) return false;
+            continue;
+        }
+        if (length == 0 || ++depth > kMaxKeyDepth) return false;
+        length = 0;
+    }
+    return length > 0;
+}
+
+bool validValueName(std::string_view name) {
+    return name.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
 
 std::string RegistryData::fold(const std::string& text) {
     std::string out = text;
@@ -9,94 +47,128 @@ std::string RegistryData::fold(const std::string& text) {
     return out;
 }
 
+std::string RegistryData::childKey(std::size_t parent, std::string_view component) {
+    std::string key = std::to_string(parent);
+    key += '\\';
+    key += fold(std::string(component));
+    return key;
+}
+
+std::optional<std::size_t> RegistryData::find(Hive h, const std::string& path) const {
+    if (!validKeyPath(path)) return std::nullopt;
+    const auto& data = hive(h);
+    std::size_t node = kTopLevel;
+    bool found = true;
+    forEachComponent(path, [&](std::string_view component) {
+        if (!found) return;
+        const auto it = data.children.find(childKey(node, component));
+        if (it == data.children.end()) {
+            found = false;
+        } else {
+            node = it->second;
+        }
+    });
+    if (!found) return std::nullopt;
+    return node;
+}
+
+void RegistryData::spelledPath(Hive h, std::size_t node, std::string& out) const {
+    const auto& nodes = hive(h).nodes;
+    std::vector<std::size_t> chain;
+    for (std::size_t n = node; n != kTopLevel; n = nodes[n].parent) chain.push_back(n);
+    out.clear();
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (!out.empty()) out += '\\';
+        out += nodes[*it].name;
+    }
+}
+
 bool RegistryData::createKey(Hive h, const std::string& path) {
+    if (!validKeyPath(path)) return false;
     auto& data = hive(h);
     bool added = false;
-    // Every prefix ending before a backslash is a parent; the path itself is the last one.
-    std::size_t pos = 0;
-    while (true) {
-        const std::size_t next = path.find('\\', pos);
-        const std::string prefix = next == std::string::npos ? path : path.substr(0, next);
-        if (!prefix.empty()) {
-            const std::string folded = fold(prefix);
-            if (!data.index.contains(folded)) {
-                // Keep the spelling of parents already present in front of the new part.
-                std::string spelled = prefix;
-                const std::size_t cut = prefix.rfind('\\');
-                if (cut != std::string::npos) {
-                    const auto parent = data.index.find(fold(prefix.substr(0, cut)));
-                    if (parent != data.index.end())
-                        spelled = data.keys[parent->second].path + prefix.substr(cut);
-                }
-                data.index.emplace(folded, data.keys.size());
-                data.keys.push_back(RegKeyData{spelled, {}});
-                added = true;
-            }
+    std::size_t node = kTopLevel;
+    forEachComponent(path, [&](std::string_view component) {
+        auto [it, inserted] =
+            data.children.try_emplace(childKey(node, component), data.nodes.size());
+        if (inserted) {
+            data.nodes.push_back(Node{std::string(component), node, {}, {}});
+            added = true;
         }
-        if (next == std::string::npos) break;
-        pos = next + 1;
-    }
+        node = it->second;
+    });
     return added;
 }
 
 bool RegistryData::hasKey(Hive h, const std::string& path) const {
-    return hive(h).index.contains(fold(path));
-}
-
-RegKeyData* RegistryData::findKey(Hive h, const std::string& path) {
-    auto& data = hive(h);
-    auto it = data.index.find(fold(path));
-    return it == data.index.end() ? nullptr : &data.keys[it->second];
-}
-
-const RegKeyData* RegistryData::key(Hive h, const std::string& path) const {
-    return const_cast<RegistryData*>(this)->findKey(h, path);
+    return find(h, path).has_value();
 }
 
 bool RegistryData::setValue(Hive h, const std::string& path, const std::string& name,
                             std::uint32_t type, const std::vector<std::uint8_t>& bytes) {
-    RegKeyData* key = findKey(h, path);
-    if (!key) return false;
-    const std::string folded = fold(name);
-    for (auto& value : key->values) {
-        if (fold(value.name) != folded) continue;
-        if (value.type == type && value.data == bytes) return false;
-        value.type = type;
-        value.data = bytes;
+    const auto node = find(h, path);
+    if (!node) return false;
+    Node& key = hive(h).nodes[*node];
+    auto [it, inserted] = key.valueIndex.try_emplace(fold(name), key.values.size());
+    if (inserted) {
+        key.values.push_back(RegValue{name, type, bytes});
         return true;
     }
-    key->values.push_back(RegValue{name, type, bytes});
+    RegValue& value = key.values[it->second];
+    if (value.type == type && value.data == bytes) return false;
+    value.type = type;
+    value.data = bytes;
     return true;
 }
 
 bool RegistryData::removeValue(Hive h, const std::string& path, const std::string& name) {
-    RegKeyData* key = findKey(h, path);
-    if (!key) return false;
-    const std::string folded = fold(name);
-    for (auto it = key->values.begin(); it != key->values.end(); ++it) {
-        if (fold(it->name) != folded) continue;
-        key->values.erase(it);
-        return true;
-    }
-    return false;
+    const auto node = find(h, path);
+    if (!node) return false;
+    Node& key = hive(h).nodes[*node];
+    const auto it = key.valueIndex.find(fold(name));
+    if (it == key.valueIndex.end()) return false;
+    const std::size_t removed = it->second;
+    key.values.erase(key.values.begin() + static_cast<std::ptrdiff_t>(removed));
+    key.valueIndex.erase(it);
+    // The values after it moved up by one.
+    for (auto& [folded, position] : key.valueIndex)
+        if (position > removed) --position;
+    return true;
 }
 
 const RegValue* RegistryData::value(Hive h, const std::string& path,
                                     const std::string& name) const {
-    const RegKeyData* k = key(h, path);
-    if (!k) return nullptr;
-    const std::string folded = fold(name);
-    for (const auto& value : k->values)
-        if (fold(value.name) == folded) return &value;
-    return nullptr;
+    const auto node = find(h, path);
+    if (!node) return nullptr;
+    const Node& key = hive(h).nodes[*node];
+    const auto it = key.valueIndex.find(fold(name));
+    return it == key.valueIndex.end() ? nullptr : &key.values[it->second];
 }
 
-const std::vector<RegKeyData>& RegistryData::keys(Hive h) const {
-    return hive(h).keys;
+std::optional<RegKeyData> RegistryData::key(Hive h, const std::string& path) const {
+    const auto node = find(h, path);
+    if (!node) return std::nullopt;
+    RegKeyData key;
+    spelledPath(h, *node, key.path);
+    key.values = hive(h).nodes[*node].values;
+    return key;
+}
+
+std::vector<RegKeyData> RegistryData::keys(Hive h) const {
+    std::vector<RegKeyData> keys;
+    keys.reserve(hive(h).nodes.size());
+    forEachKey(h, [&](std::string_view path, const std::vector<RegValue>& values) {
+        keys.push_back(RegKeyData{std::string(path), values});
+    });
+    return keys;
+}
+
+std::size_t RegistryData::keyCount(Hive h) const {
+    return hive(h).nodes.size();
 }
 
 bool RegistryData::empty() const {
-    return localMachine_.keys.empty() && currentUser_.keys.empty();
+    return localMachine_.nodes.empty() && currentUser_.nodes.empty();
 }
 
 }  // namespace quorvex

@@ -218,11 +218,11 @@ std::optional<ChangeRecord> parseRecordFile(const std::string& text) {
     const auto data = parseRegFile(extras.plain);
     if (!data) return std::nullopt;
 
-    std::map<Folded, const RegValue*> present;
+    std::map<Folded, RegValue> present;
     for (Hive hive : {Hive::LocalMachine, Hive::CurrentUser})
         for (const auto& key : data->keys(hive))
             for (const auto& value : key.values)
-                present.emplace(folded(hive, key.path, value.name), &value);
+                present.emplace(folded(hive, key.path, value.name), value);
 
     // Each tracked entry must be in the file exactly once: as a value or marked absent.
     std::size_t matched = 0;
@@ -231,7 +231,7 @@ std::optional<ChangeRecord> parseRecordFile(const std::string& text) {
         const bool absent = extras.absent.contains(address);
         if ((it != present.end()) == absent) return std::nullopt;
         ++matched;
-        return absent ? nullptr : it->second;
+        return absent ? nullptr : &it->second;
     };
 
     ChangeRecord record;

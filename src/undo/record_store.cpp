@@ -1,15 +1,18 @@
 #include "undo/record_store.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
+#include "platform/file_access.h"
 #include "undo/record_file.h"
-#include "undo/record_files.h"
 
 namespace quorvex::undo {
+
+namespace {
+
+// A record is some 4 KB; anything far larger is no record of ours.
+constexpr std::uint64_t kMaxRecordBytes = 1u << 20;
+
+}  // namespace
 
 std::filesystem::path RecordStore::path(RecordKind kind) const {
     return folder_ / (kind == RecordKind::Original ? "original.reg" : "previous.reg");
@@ -25,30 +28,16 @@ bool RecordStore::exists(RecordKind kind) const {
 
 RecordLoad RecordStore::load(RecordKind kind) const {
     RecordLoad result;
-    const auto file = path(kind);
-    std::error_code ec;
-    const auto status = std::filesystem::status(file, ec);
-    if (!std::filesystem::exists(status) && (!ec || ec == std::errc::no_such_file_or_directory)) {
+    std::string text;
+    bool missing = false;
+    const FileResult read = readRegularFile(path(kind), kMaxRecordBytes, text, &missing);
+    if (missing) {
         result.status = RecordLoad::Status::Missing;
         return result;
     }
-    result.status = RecordLoad::Status::Unreadable;
-    if (ec) {
-        result.reason = ec.message();
-        return result;
-    }
-    if (!std::filesystem::is_regular_file(status)) {
-        result.reason = "it is not a file";
-        return result;
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        result.reason = std::strerror(errno);
-        return result;
-    }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        result.reason = "the file could not be read to its end";
+    if (!read) {
+        result.status = RecordLoad::Status::Unreadable;
+        result.reason = read.reason;
         return result;
     }
     auto record = parseRecordFile(text);
@@ -66,7 +55,17 @@ bool RecordStore::save(RecordKind kind, const ChangeRecord& record, std::string&
         reason = "there is no per-user data folder";
         return false;
     }
-    return replaceFileAtomically(path(kind), formatRecordFile(record), reason);
+    std::error_code ec;
+    std::filesystem::create_directories(folder_, ec);
+    if (ec) {
+        reason = ec.message();
+        return false;
+    }
+    const auto file = path(kind);
+    const FileResult written = replaceFileAtomically(file, formatRecordFile(record),
+                                                     "." + file.filename().string() + ".tmp.");
+    reason = written.reason;
+    return written.ok;
 }
 
 }  // namespace quorvex::undo

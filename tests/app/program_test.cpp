@@ -19,7 +19,8 @@
 #include "monitor/monitor_fakes.h"
 #include "monitor/traffic_meter.h"
 #include "monitor/uc_histogram.h"
-#include "settings/qt_settings_storage.h"
+#include "platform/user_folders.h"
+#include "settings/ini_file_settings_storage.h"
 #include "support/command_world.h"
 #include "tuning/file_registry_backend.h"
 
@@ -97,8 +98,8 @@ struct ProgramRun {
     test::ScratchHome home;
     testing::TempDir temp;
     FileRegistryBackend registry{registryFile()};
-    std::unique_ptr<QtSettingsStorage> settings =
-        std::make_unique<QtSettingsStorage>(QString::fromStdString(iniFile()));
+    std::unique_ptr<IniFileSettingsStorage> settings =
+        std::make_unique<IniFileSettingsStorage>(iniFile());
     testing::FakePrompts prompts;
     QtEventPump pump;
     testing::FakeLocations locations;
@@ -209,7 +210,7 @@ TEST(ProgramTest, RestoredFirefoxStateDrivesTheButtonsAndTheyRunThePageCommands)
     EXPECT_FALSE(disable->isEnabled());
     EXPECT_FALSE(run.at("Text5")->isHidden());
     EXPECT_TRUE(run.at("Label25")->isHidden());
-    QtSettingsStorage reread(QString::fromStdString(run.iniFile()));
+    IniFileSettingsStorage reread(run.iniFile());
     EXPECT_EQ(reread.read("Firefox", "3"), "False");
     EXPECT_EQ(reread.read("Firefox", "6"), "False");
     // A click on the disabled button does nothing.
@@ -250,7 +251,7 @@ TEST(ProgramTest, EverythingAutomaticallyWritesTheRegistryFileTheSettingsAndUser
     EXPECT_EQ(regText(data, Hive::CurrentUser, kInternet, "MaxConnectionsPerServer"), "#10");
 
     // The settings file, read afresh as at the next start.
-    QtSettingsStorage reread(QString::fromStdString(run.iniFile()));
+    IniFileSettingsStorage reread(run.iniFile());
     EXPECT_EQ(reread.read("Values", "Connection"), kDsl16M);
     EXPECT_EQ(reread.read("Connection", "18"), "True");
     EXPECT_EQ(reread.read("Firefox", "3"), "True");
@@ -262,7 +263,7 @@ TEST(ProgramTest, EverythingAutomaticallyWritesTheRegistryFileTheSettingsAndUser
 
     // The next start comes back to the same choices.
     run.program.reset();
-    run.settings = std::make_unique<QtSettingsStorage>(QString::fromStdString(run.iniFile()));
+    run.settings = std::make_unique<IniFileSettingsStorage>(run.iniFile());
     run.startAndWaitForTheWindow();
     EXPECT_EQ(static_cast<QComboBox*>(run.at("Combo3"))->currentText(), QLatin1String(kDsl16M));
     EXPECT_EQ(run.program->model().state().Mtu, 1492);
@@ -308,11 +309,13 @@ TEST(ProgramTest, MonitorCountsAFewSecondsThenBackStopsTheMeterAndFlattensTheGra
         << "the figures stay on the page";
 }
 
-TEST(ProgramTest, RegistryStoreLivesInTheUsersDataFolder) {
+TEST(ProgramTest, TheStoresLiveInTheUsersFolders) {
     test::ScratchHome home;
-    EXPECT_EQ(defaultRegistryStorePath(),
-              qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/") +
-                  QCoreApplication::applicationName() + QStringLiteral("/registry.reg"));
+    const UserFolders folders = systemUserFolders();
+    EXPECT_EQ(QString::fromStdString(registryStorePath(folders).string()),
+              qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quorvex/registry.reg"));
+    EXPECT_EQ(QString::fromStdString(settingsFilePath(folders).string()),
+              qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quorvex/Quorvex.ini"));
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "tuning/mod_registry.h"
@@ -110,6 +112,120 @@ TEST_F(FileRegistryBackendTest, UnchangedWritesDoNotRewriteTheStore) {
     EXPECT_TRUE(modRegistry::SetValue(backend, Hive::LocalMachine, "K", "v", 2, kRegSz));
     ASSERT_EQ(::stat(store.c_str(), &after), 0);
     EXPECT_NE(after.st_ino, before.st_ino);
+}
+
+}  // namespace
+}  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+// Stores a hostile or unlucky environment leaves on disk. Each runs under a ctest timeout; a
+// FIFO is never opened here in a way that could block.
+class HostileRegistryStoreTest : public FileRegistryBackendTest {
+  protected:
+    long writeOne(FileRegistryBackend& backend) {
+        RegKey key = 0;
+        const long status = backend.createKey(Hive::CurrentUser, "K", key);
+        if (status != kRegOk) return status;
+        const long set = backend.setValue(key, "v", kRegSz, {'1', 0});
+        backend.closeKey(key);
+        return set;
+    }
+    bool movedAside() const {
+        for (const auto& file : filesInStoreFolder())
+            if (file.filename().string().rfind("registry.reg.corrupt-", 0) == 0) return true;
+        return false;
+    }
+};
+
+TEST_F(HostileRegistryStoreTest, SpecialFilesAndHugeFilesAreUnusableAndLeftAlone) {
+    fs::create_directories(store.parent_path());
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::function<bool()> untouched;
+    };
+    const Case cases[] = {
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(store.c_str(), 0600), 0); },
+         [&] { return fs::is_fifo(fs::symlink_status(store)); }},
+        {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", store); },
+         [&] { return fs::read_symlink(store) == "/dev/zero"; }},
+        {"a folder", [&] { fs::create_directory(store); },
+         [&] { return fs::is_directory(fs::symlink_status(store)); }},
+        {"a sparse file past 64 MiB",
+         [&] {
+             std::ofstream(store, std::ios::binary) << "REGEDIT4\r\n";
+             fs::resize_file(store, FileRegistryBackend::kMaxStoreBytes + 1);
+         },
+         [&] { return fs::file_size(store) == FileRegistryBackend::kMaxStoreBytes + 1; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(store);
+        c.make();
+        FileRegistryBackend backend(store.string());
+        EXPECT_NE(writeOne(backend), kRegOk);
+        EXPECT_EQ(backend.lastFailure().rfind(store.string() + ": ", 0), 0u)
+            << backend.lastFailure();
+        EXPECT_GT(backend.lastFailure().size(), store.string().size() + 2);
+        EXPECT_TRUE(c.untouched());
+        EXPECT_FALSE(movedAside());
+        EXPECT_TRUE(backend.load().empty());
+    }
+}
+
+TEST_F(HostileRegistryStoreTest, AKeyBeyondTheRegistrysDepthMovesTheStoreAside) {
+    fs::create_directories(store.parent_path());
+    std::string deep = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER";
+    for (int i = 0; i < 10000; ++i) deep += "\\k";
+    deep += "]\r\n";
+    std::ofstream(store, std::ios::binary) << deep;
+    FileRegistryBackend backend(store.string());
+    EXPECT_EQ(writeOne(backend), kRegOk);
+    EXPECT_TRUE(movedAside());
+    EXPECT_LT(fs::file_size(store), 100u);
+    EXPECT_NE(backend.load().value(Hive::CurrentUser, "K", "v"), nullptr);
+}
+
+TEST_F(HostileRegistryStoreTest, TheLockIsNeverOpenedThroughALink) {
+    fs::create_directories(store.parent_path());
+    const fs::path target = dir / "elsewhere";
+    fs::create_symlink(target, store.string() + ".lock");
+    FileRegistryBackend backend(store.string());
+    EXPECT_NE(writeOne(backend), kRegOk);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(target)));
+    EXPECT_EQ(backend.lastFailure().rfind(store.string() + ".lock: ", 0), 0u);
+}
+
+TEST_F(HostileRegistryStoreTest, TemporaryFilesLeftByACrashAreRemovedUnderTheLock) {
+    fs::create_directories(store.parent_path());
+    for (const char* name : {"registry.reg.tmp.a1b2c3", "registry.reg.tmp.zzzzzz"})
+        std::ofstream(store.parent_path() / name) << "REGEDIT4\r\n";
+    std::ofstream(store.parent_path() / "notes.txt") << "mine";
+    FileRegistryBackend backend(store.string());
+    ASSERT_EQ(writeOne(backend), kRegOk);
+    std::vector<std::string> names;
+    for (const auto& file : filesInStoreFolder()) names.push_back(file.filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"notes.txt", "registry.reg", "registry.reg.lock"}));
+}
+
+TEST_F(HostileRegistryStoreTest, NamesTheFormatCannotHoldAreRefusedAndTheStoreStaysWhole) {
+    FileRegistryBackend backend(store.string());
+    ASSERT_EQ(writeOne(backend), kRegOk);
+    RegKey key = 0;
+    for (const char* path : {"A\nB", "A\\\\B", "A\\", "\\A", ""}) {
+        EXPECT_EQ(backend.createKey(Hive::CurrentUser, path, key), kRegInvalidData) << path;
+        EXPECT_EQ(backend.openKey(Hive::CurrentUser, path, key), kRegInvalidData) << path;
+    }
+    ASSERT_EQ(backend.createKey(Hive::CurrentUser, "K", key), kRegOk);
+    EXPECT_EQ(backend.setValue(key, "two\nlines", kRegSz, {'x', 0}), kRegInvalidData);
+    EXPECT_EQ(backend.setValue(key, "w", kRegSz, {'2', 0}), kRegOk);
+    EXPECT_FALSE(movedAside());
+    const RegistryData loaded = backend.load();
+    EXPECT_NE(loaded.value(Hive::CurrentUser, "K", "v"), nullptr);
+    EXPECT_NE(loaded.value(Hive::CurrentUser, "K", "w"), nullptr);
 }
 
 }  // namespace

@@ -107,8 +107,8 @@ TEST_F(ModRegistryTest, PathsAndNamesIgnoreCaseAndKeepFirstSpelling) {
     modRegistry::CreateKey(backend, kMstcp, HKLM);
     modRegistry::SetValue(backend, HKLM, kMstcp, "SackOpts", 1, kRegSz);
     modRegistry::SetValue(backend, HKLM, kMstcp, "SACKOPTS", 0, kRegSz);
-    const RegKeyData* key = backend.data().key(HKLM, kMstcp);
-    ASSERT_NE(key, nullptr);
+    const std::optional<RegKeyData> key = backend.data().key(HKLM, kMstcp);
+    ASSERT_TRUE(key.has_value());
     EXPECT_EQ(key->path, "System\\CurrentControlSet\\Services\\VXD\\MSTCP");
     ASSERT_EQ(key->values.size(), 2u);
     EXPECT_EQ(key->values[1].name, "SackOpts");

@@ -135,9 +135,9 @@ TEST(OptimizationProfileTest, PlanShape) {
     EXPECT_EQ(plan[2].keyPath, "System\\CurrentControlSet\\Services\\VXD\\MSTCP");
     MemoryRegistryBackend backend = runProfile(ConnectionKind::Dsl1M);
     // Rows 1-3 and 8 reach one key although spelled "VxD" and "VXD".
-    const RegKeyData* mstcp =
+    const std::optional<RegKeyData> mstcp =
         backend.data().key(Hive::LocalMachine, "SYSTEM\\CURRENTCONTROLSET\\SERVICES\\VXD\\MSTCP");
-    ASSERT_NE(mstcp, nullptr);
+    ASSERT_TRUE(mstcp.has_value());
     EXPECT_EQ(mstcp->values.size(), 4u);
 }
 

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The clang stage: the core and its tests built with clang, AddressSanitizer, UBSan and the
+# fuzzer's coverage, the core suite run, then every fuzz target for a short while.
+#   bash scripts/test-clang.sh [seconds per fuzz target, default 20]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+start=$SECONDS
+build=${QUORVEX_CLANG_BUILD_DIR:-build-clang}
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUORVEX_BUILD_GUI=OFF -DQUORVEX_BUILD_BENCH=OFF -DQUORVEX_FUZZ=ON -DQUORVEX_WERROR=ON >/dev/null
+cmake --build "$build" --target quorvex_core_tests quorvex_fuzzers
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 120
+bash scripts/fuzz.sh "${1:-20}"
+echo "Clang, sanitizer and fuzz stage: $((SECONDS - start)) s"
