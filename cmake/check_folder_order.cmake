@@ -8,6 +8,7 @@ set(QUORVEX_FOLDER_ORDER
   browser
   model
   commands
+  undo
   controls
   monitor
   shell

@@ -1,10 +1,13 @@
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 
 #include "app/form1.h"
 #include "app/logind_reboot.h"
 #include "app/program.h"
 #include "app/qt_event_pump.h"
 #include "app/qt_prompts.h"
+#include "app/undo_menu.h"
 #include "app/window_fonts.h"
 #include "browser/locations.h"
 #include "monitor/interface_table_source.h"
@@ -12,6 +15,8 @@
 #include "platform/user_folders.h"
 #include "settings/ini_file_settings_storage.h"
 #include "tuning/file_registry_backend.h"
+#include "undo/undo_commands.h"
+#include "undo/undo_recorder.h"
 
 // The real parts of the outside world are made here and nowhere else.
 int main(int argc, char* argv[]) {
@@ -32,8 +37,23 @@ int main(int argc, char* argv[]) {
     const auto interfaces = quorvex::MakeSystemInterfaceTableSource();
 
     quorvex::Program program({registry, settings, prompts, events, locations, clock, *interfaces});
-    program.setMainWindowCreated(
-        [&prompts](quorvex::Form1& window) { prompts.setParent(&window); });
+
+    // The undo records live beside the registry file, in the per-user data folder.
+    const quorvex::undo::RecordStore records(quorvex::registryStorePath(folders).parent_path());
+    quorvex::undo::UndoRecorder recorder(records);
+    program.commands().context().recorder = &recorder;
+    quorvex::undo::UndoCommands undo(program.commands(), records);
+
+    program.setMainWindowCreated([&prompts, &undo](quorvex::Form1& window) {
+        prompts.setParent(&window);
+        quorvex::installUndoMenu(
+            window,
+            {[&undo] { undo.undoLastChange(); }, [&undo] { undo.restoreOriginalSettings(); },
+             [&undo] {
+                 QDesktopServices::openUrl(
+                     QUrl::fromLocalFile(QString::fromStdString(undo.recordsFolder().string())));
+             }});
+    });
     program.start();
     return QApplication::exec();
 }

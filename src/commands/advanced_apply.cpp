@@ -35,6 +35,7 @@ void runAdvancedApply(CommandContext& context) {
         if (context.prompts.showMessage({kConfirmAdvancedMessage, MessageButtons::YesNo,
                                          MessageIcon::None}) != MessageAnswer::Yes)
             return;
+        if (!recordBeforeFirstWrite(context)) return;
 
         const WindowModel& window = context.window;
         runStep([&] { saveOptionStates(context.settings, window.controls()); });

@@ -108,6 +108,7 @@ void runAutomaticOptimization(CommandContext& context) {
         if (context.prompts.showMessage({kConfirmAutomaticMessage, MessageButtons::YesNo,
                                          MessageIcon::None}) != MessageAnswer::Yes)
             return;
+        if (!recordBeforeFirstWrite(context)) return;
 
         const ConnectionType& restore = connectionType(ConnectionKind::RestoreDefaults);
         int failed = 0;

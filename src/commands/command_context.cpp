@@ -10,6 +10,14 @@ std::string failedRowsMessage(int failedRows) {
            "try again.";
 }
 
+bool recordBeforeFirstWrite(const CommandContext& context) {
+    if (!context.recorder) return true;
+    const auto failure = context.recorder->recordBeforeFirstWrite(context);
+    if (!failure) return true;
+    context.prompts.showMessage({*failure, MessageButtons::Ok, MessageIcon::Error});
+    return false;
+}
+
 void finishTuningCommand(Prompts& prompts, int failedRows) {
     if (failedRows == 0) {
         prompts.offerRestart();

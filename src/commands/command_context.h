@@ -6,6 +6,7 @@
 #include "platform/event_pump.h"
 #include "platform/prompts.h"
 #include "settings/settings_storage.h"
+#include "tuning/change_recorder.h"
 #include "tuning/registry_backend.h"
 
 namespace quorvex {
@@ -20,6 +21,8 @@ struct CommandContext {
     EventPump& events;
     const Locations& locations;
     const Clock& clock;
+    // Takes the undo records; none in a program or test that keeps no records.
+    ChangeRecorder* recorder = nullptr;
 };
 
 // Runs one step of a command: a step that fails is skipped and the next one runs.
@@ -30,6 +33,10 @@ void runStep(Step&& step) noexcept {
     } catch (...) {
     }
 }
+
+// The step of both tuning commands between the confirmation and the first write: the records
+// are kept, or a box titled "Quorvex" says why not and the command must stop (false).
+bool recordBeforeFirstWrite(const CommandContext& context);
 
 // The last step of both tuning commands. With every registry value written, the restart
 // prompt; otherwise no restart is offered (it would apply nothing) and an error box says how

@@ -1,5 +1,6 @@
 #include "settings/ini_file_settings_storage.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <system_error>
@@ -37,6 +38,13 @@ bool moveAside(const fs::path& file, std::string& reason) {
     fs::rename(file, target, ec);
     if (ec) reason = ec.message();
     return !ec;
+}
+
+void eraseIniValue(IniSections& sections, const std::string& section, const std::string& key) {
+    for (auto& group : sections) {
+        if (group.name != section) continue;
+        std::erase_if(group.entries, [&](const auto& entry) { return entry.first == key; });
+    }
 }
 
 }  // namespace
@@ -78,12 +86,23 @@ bool IniFileSettingsStorage::write(const std::string& section, const std::string
     if (file_.empty()) return false;
     setIniValue(values_, section, key, value);
     setIniValue(pending_, section, key, value);
+    std::erase(removed_, std::make_pair(section, key));
+    return true;
+}
+
+bool IniFileSettingsStorage::remove(const std::string& section, const std::string& key) {
+    if (file_.empty()) return false;
+    eraseIniValue(values_, section, key);
+    eraseIniValue(pending_, section, key);
+    const auto address = std::make_pair(section, key);
+    if (std::find(removed_.begin(), removed_.end(), address) == removed_.end())
+        removed_.push_back(address);
     return true;
 }
 
 bool IniFileSettingsStorage::flush() {
     lastFailure_.clear();
-    if (pending_.empty()) return true;  // nothing to make last
+    if (pending_.empty() && removed_.empty()) return true;  // nothing to make last
     const auto fail = [this](const std::string& reason) {
         lastFailure_ =
             (file_.empty() ? std::string("Quorvex.ini") : file_.string()) + ": " + reason;
@@ -106,6 +125,7 @@ bool IniFileSettingsStorage::flush() {
     for (const auto& section : pending_)
         for (const auto& [key, value] : section.entries)
             setIniValue(current, section.name, key, value);
+    for (const auto& [section, key] : removed_) eraseIniValue(current, section, key);
     std::error_code ec;
     fs::create_directories(file_.parent_path(), ec);
     if (ec) return fail(ec.message());
@@ -114,6 +134,7 @@ bool IniFileSettingsStorage::flush() {
     if (!written) return fail(written.reason);
     values_ = std::move(current);
     pending_.clear();
+    removed_.clear();
     return true;
 }
 

@@ -31,6 +31,8 @@ class IniFileSettingsStorage : public SettingsStorage {
                const std::string& value) override;
     // True only when the file now holds every write.
     bool flush() override;
+    // Takes effect in the file at the next flush, like a write.
+    bool remove(const std::string& section, const std::string& key) override;
 
     const std::filesystem::path& fileName() const { return file_; }
     // Why the last save failed, naming the file; empty after a success.
@@ -42,7 +44,8 @@ class IniFileSettingsStorage : public SettingsStorage {
 
     std::filesystem::path file_;
     IniSections values_;
-    IniSections pending_;  // writes since the last save
+    IniSections pending_;                                       // writes since the last save
+    std::vector<std::pair<std::string, std::string>> removed_;  // section, key; since then too
     std::string lastFailure_;
 };
 

@@ -22,6 +22,9 @@ class SettingsStorage {
                        const std::string& value) = 0;
     // Makes every write so far last; false when the store could not be saved.
     virtual bool flush() = 0;
+    // Removes the key; true also when there was none. Only putting back an undo record
+    // removes keys (to bring back a store in which they were missing).
+    virtual bool remove(const std::string& section, const std::string& key) = 0;
 };
 
 // A store held in memory, for tests and benchmarks; it can be made to refuse writes.
@@ -45,6 +48,11 @@ class MemorySettingsStorage : public SettingsStorage {
     bool flush() override {
         ++flushes_;
         return !refuse_;
+    }
+    bool remove(const std::string& section, const std::string& key) override {
+        if (refuse_) return false;
+        values_.erase({section, key});
+        return true;
     }
 
     void refuseWrites(bool refuse = true) { refuse_ = refuse; }

@@ -112,4 +112,21 @@ bool Win32RegistrySettingsStorage::flush() {
     return !std::exchange(refused_, false);
 }
 
+bool Win32RegistrySettingsStorage::remove(const std::string& section, const std::string& key) {
+    const auto path = widen(root_ + "\\" + section);
+    const auto name = widen(key);
+    if (!usableSection(section) || !path || !name) {
+        refused_ = true;
+        return false;
+    }
+    OpenKey opened;
+    LSTATUS status =
+        RegOpenKeyExW(HKEY_CURRENT_USER, path->c_str(), 0, KEY_SET_VALUE, opened.out());
+    if (status == ERROR_FILE_NOT_FOUND) return true;
+    if (status == ERROR_SUCCESS) status = RegDeleteValueW(opened.get(), name->c_str());
+    if (status == ERROR_FILE_NOT_FOUND) return true;
+    if (status != ERROR_SUCCESS) refused_ = true;
+    return status == ERROR_SUCCESS;
+}
+
 }  // namespace quorvex

@@ -28,6 +28,8 @@ class Win32RegistrySettingsStorage : public SettingsStorage {
                const std::string& value) override;
     // Writes are immediate: true unless a write since the last flush was refused.
     bool flush() override;
+    // True also when the key or its section does not exist.
+    bool remove(const std::string& section, const std::string& key) override;
 
   private:
     std::string root_;

@@ -31,6 +31,9 @@ class FileRegistryBackend : public RegistryBackend {
     long setValue(RegKey key, const std::string& name, std::uint32_t type,
                   const std::vector<std::uint8_t>& data) override;
     void closeKey(RegKey key) override;
+    long queryValue(Hive hive, const std::string& path, const std::string& name,
+                    std::uint32_t& type, std::vector<std::uint8_t>& data) override;
+    long deleteValue(RegKey key, const std::string& name) override;
 
     const std::string& storePath() const { return storePath_; }
     // Why the last failed operation failed, naming the file ("<path>: No space left on

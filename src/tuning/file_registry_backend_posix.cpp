@@ -177,4 +177,26 @@ void FileRegistryBackend::closeKey(RegKey key) {
     handles_.erase(key);
 }
 
+// Reading goes through the same lock as writing, so it never sees a store half replaced.
+long FileRegistryBackend::queryValue(Hive hive, const std::string& path, const std::string& name,
+                                     std::uint32_t& type, std::vector<std::uint8_t>& bytes) {
+    return transact([&](RegistryData& data, bool&) {
+        const RegValue* value = data.value(hive, path, name);
+        if (!value) return kRegNotFound;
+        type = value->type;
+        bytes = value->data;
+        return kRegOk;
+    });
+}
+
+long FileRegistryBackend::deleteValue(RegKey key, const std::string& name) {
+    auto it = handles_.find(key);
+    if (it == handles_.end()) return kRegInvalidData;
+    const auto [hive, path] = it->second;
+    return transact([&](RegistryData& data, bool& changed) {
+        changed = data.removeValue(hive, path, name);
+        return changed ? kRegOk : kRegNotFound;
+    });
+}
+
 }  // namespace quorvex

@@ -43,4 +43,23 @@ void MemoryRegistryBackend::closeKey(RegKey key) {
     handles_.erase(key);
 }
 
+long MemoryRegistryBackend::queryValue(Hive hive, const std::string& path, const std::string& name,
+                                       std::uint32_t& type, std::vector<std::uint8_t>& data) {
+    if (auto it = unreadable_.find(hive); it != unreadable_.end() && it->second)
+        return kRegAccessDenied;
+    const RegValue* value = data_.value(hive, path, name);
+    if (!value) return kRegNotFound;
+    type = value->type;
+    data = value->data;
+    return kRegOk;
+}
+
+long MemoryRegistryBackend::deleteValue(RegKey key, const std::string& name) {
+    auto it = handles_.find(key);
+    if (it == handles_.end()) return kRegInvalidData;
+    const auto& [hive, path] = it->second;
+    if (refused(hive)) return kRegAccessDenied;
+    return data_.removeValue(hive, path, name) ? kRegOk : kRegNotFound;
+}
+
 }  // namespace quorvex

@@ -23,6 +23,14 @@ class RegistryBackend {
     virtual long setValue(RegKey key, const std::string& name, std::uint32_t type,
                           const std::vector<std::uint8_t>& data) = 0;
     virtual void closeKey(RegKey key) = 0;
+
+    // Reads one value without opening its key for writing: kRegOk with its type and data,
+    // kRegNotFound when the key or the value does not exist, another status when it cannot
+    // be read. Only the undo records read the registry.
+    virtual long queryValue(Hive hive, const std::string& path, const std::string& name,
+                            std::uint32_t& type, std::vector<std::uint8_t>& data) = 0;
+    // Deletes one value of an open key: kRegOk, or kRegNotFound when it does not exist.
+    virtual long deleteValue(RegKey key, const std::string& name) = 0;
 };
 
 }  // namespace quorvex

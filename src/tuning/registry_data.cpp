@@ -121,6 +121,21 @@ bool RegistryData::setValue(Hive h, const std::string& path, const std::string& 
     return true;
 }
 
+bool RegistryData::removeValue(Hive h, const std::string& path, const std::string& name) {
+    const auto node = find(h, path);
+    if (!node) return false;
+    Node& key = hive(h).nodes[*node];
+    const auto it = key.valueIndex.find(fold(name));
+    if (it == key.valueIndex.end()) return false;
+    const std::size_t removed = it->second;
+    key.values.erase(key.values.begin() + static_cast<std::ptrdiff_t>(removed));
+    key.valueIndex.erase(it);
+    // The values after it moved up by one.
+    for (auto& [folded, position] : key.valueIndex)
+        if (position > removed) --position;
+    return true;
+}
+
 const RegValue* RegistryData::value(Hive h, const std::string& path,
                                     const std::string& name) const {
     const auto node = find(h, path);

@@ -49,6 +49,8 @@ class RegistryData {
     // Creates or replaces the value; returns whether anything changed. The key must exist.
     bool setValue(Hive hive, const std::string& path, const std::string& name, std::uint32_t type,
                   const std::vector<std::uint8_t>& data);
+    // Removes the value; returns whether there was one.
+    bool removeValue(Hive hive, const std::string& path, const std::string& name);
     const RegValue* value(Hive hive, const std::string& path, const std::string& name) const;
     // The key with its full path as first spelled, or nothing when it does not exist.
     std::optional<RegKeyData> key(Hive hive, const std::string& path) const;

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 namespace quorvex {
 namespace {
 
@@ -42,6 +45,37 @@ long Win32RegistryBackend::setValue(RegKey key, const std::string& name, std::ui
 
 void Win32RegistryBackend::closeKey(RegKey key) {
     RegCloseKey(handleOf(key));
+}
+
+// Opened for reading only, so that values under HKEY_LOCAL_MACHINE can be read without the
+// administrator rights that writing them needs.
+long Win32RegistryBackend::queryValue(Hive hive, const std::string& path, const std::string& name,
+                                      std::uint32_t& type, std::vector<std::uint8_t>& data) {
+    HKEY opened = nullptr;
+    LSTATUS status = RegOpenKeyExA(rootOf(hive), path.c_str(), 0, KEY_QUERY_VALUE, &opened);
+    if (status != ERROR_SUCCESS) return status;
+    std::vector<std::uint8_t> buffer(64);
+    for (;;) {
+        DWORD size = static_cast<DWORD>(buffer.size());
+        DWORD found = 0;
+        status = RegQueryValueExA(opened, name.c_str(), nullptr, &found, buffer.data(), &size);
+        if (status == ERROR_MORE_DATA) {  // grown since the last try: ask with its size now
+            buffer.resize(size > buffer.size() ? size : buffer.size() * 2);
+            continue;
+        }
+        if (status == ERROR_SUCCESS) {
+            buffer.resize(size);
+            type = found;
+            data = std::move(buffer);
+        }
+        break;
+    }
+    RegCloseKey(opened);
+    return status;
+}
+
+long Win32RegistryBackend::deleteValue(RegKey key, const std::string& name) {
+    return RegDeleteValueA(handleOf(key), name.c_str());
 }
 
 }  // namespace quorvex

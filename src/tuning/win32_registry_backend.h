@@ -13,6 +13,9 @@ class Win32RegistryBackend : public RegistryBackend {
     long setValue(RegKey key, const std::string& name, std::uint32_t type,
                   const std::vector<std::uint8_t>& data) override;
     void closeKey(RegKey key) override;
+    long queryValue(Hive hive, const std::string& path, const std::string& name,
+                    std::uint32_t& type, std::vector<std::uint8_t>& data) override;
+    long deleteValue(RegKey key, const std::string& name) override;
 };
 
 }  // namespace quorvex

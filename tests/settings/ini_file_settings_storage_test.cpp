@@ -152,3 +152,30 @@ TEST_F(IniFileSettingsStorageTest, AStoreThatCannotBeSavedReportsItAndIsLeftAlon
 
 }  // namespace
 }  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+// Putting back an undo record removes keys that did not exist then; a later write wins.
+TEST_F(IniFileSettingsStorageTest, RemovedKeysLeaveTheFileAtTheNextSave) {
+    {
+        IniFileSettingsStorage storage(iniFile());
+        storage.write("Values", "1", "1492");
+        storage.write("Values", "2", "1452");
+        storage.write("Advanced", "QOS", "0");
+        ASSERT_TRUE(storage.flush());
+        EXPECT_TRUE(storage.remove("Values", "1"));
+        EXPECT_TRUE(storage.remove("Values", "2"));
+        EXPECT_TRUE(storage.remove("Values", "never there"));
+        EXPECT_TRUE(storage.write("Values", "2", "1460"));
+        EXPECT_FALSE(storage.read("Values", "1").has_value());
+        ASSERT_TRUE(storage.flush());
+    }
+    IniFileSettingsStorage storage(iniFile());
+    EXPECT_FALSE(storage.read("Values", "1").has_value());
+    EXPECT_EQ(storage.read("Values", "2"), "1460");
+    EXPECT_EQ(storage.read("Advanced", "QOS"), "0");
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -1,0 +1,71 @@
+#include "undo/record_store.h"
+
+#include <system_error>
+
+#include "platform/file_access.h"
+#include "undo/record_file.h"
+
+namespace quorvex::undo {
+
+namespace {
+
+// A record is some 4 KB; anything far larger is no record of ours.
+constexpr std::uint64_t kMaxRecordBytes = 1u << 20;
+
+}  // namespace
+
+std::filesystem::path RecordStore::path(RecordKind kind) const {
+    return folder_ / (kind == RecordKind::Original ? "original.reg" : "previous.reg");
+}
+
+bool RecordStore::exists(RecordKind kind) const {
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(path(kind), ec);
+    // A path that cannot even be looked at is treated as there: never overwrite the unknown.
+    if (ec && ec != std::errc::no_such_file_or_directory) return true;
+    return std::filesystem::exists(status);
+}
+
+RecordLoad RecordStore::load(RecordKind kind) const {
+    RecordLoad result;
+    std::string text;
+    bool missing = false;
+    const FileResult read = readRegularFile(path(kind), kMaxRecordBytes, text, &missing);
+    if (missing) {
+        result.status = RecordLoad::Status::Missing;
+        return result;
+    }
+    if (!read) {
+        result.status = RecordLoad::Status::Unreadable;
+        result.reason = read.reason;
+        return result;
+    }
+    auto record = parseRecordFile(text);
+    if (!record) {
+        result.status = RecordLoad::Status::Damaged;
+        return result;
+    }
+    result.status = RecordLoad::Status::Ok;
+    result.record = std::move(*record);
+    return result;
+}
+
+bool RecordStore::save(RecordKind kind, const ChangeRecord& record, std::string& reason) const {
+    if (folder_.empty()) {
+        reason = "there is no per-user data folder";
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(folder_, ec);
+    if (ec) {
+        reason = ec.message();
+        return false;
+    }
+    const auto file = path(kind);
+    const FileResult written = replaceFileAtomically(file, formatRecordFile(record),
+                                                     "." + file.filename().string() + ".tmp.");
+    reason = written.reason;
+    return written.ok;
+}
+
+}  // namespace quorvex::undo

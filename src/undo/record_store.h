@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "undo/change_record.h"
+
+namespace quorvex::undo {
+
+enum class RecordKind {
+    Original,  // before the first tuning command on this machine for this user; never replaced
+    Previous,  // before the latest tuning command
+};
+
+struct RecordLoad {
+    enum class Status { Ok, Missing, Unreadable, Damaged };
+    Status status = Status::Missing;
+    ChangeRecord record;  // when Ok
+    std::string reason;   // the system's words when Unreadable
+};
+
+// The two record files in the per-user data folder: "original.reg" and "previous.reg".
+class RecordStore {
+  public:
+    explicit RecordStore(std::filesystem::path folder) : folder_(std::move(folder)) {}
+
+    const std::filesystem::path& folder() const { return folder_; }
+    std::filesystem::path path(RecordKind kind) const;
+    // Whether anything is at the record's path (a damaged record counts: it is not replaced).
+    bool exists(RecordKind kind) const;
+    RecordLoad load(RecordKind kind) const;
+    // Replaces the record atomically; false, with the reason, when it could not be written.
+    bool save(RecordKind kind, const ChangeRecord& record, std::string& reason) const;
+
+  private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace quorvex::undo

@@ -1,0 +1,131 @@
+#include "undo/undo_commands.h"
+
+#include <ctime>
+#include <system_error>
+
+#include "settings/settings_keys.h"
+#include "commands/window_settings.h"
+#include "undo/registry_values.h"
+
+namespace quorvex::undo {
+
+namespace {
+
+std::string noRecordMessage(RecordKind kind) {
+    return kind == RecordKind::Previous
+               ? "There is no change to undo: Quorvex has not changed any tuning value yet."
+               : "There is no record of the original settings yet: Quorvex keeps one the first "
+                 "time it changes the tuning values.";
+}
+
+std::string unusableRecordMessage(const std::filesystem::path& path, const RecordLoad& load) {
+    if (load.status == RecordLoad::Status::Damaged)
+        return "The record " + path.string() +
+               " is damaged and cannot be put back. Nothing was changed.";
+    return "The record " + path.string() + " cannot be read: " + load.reason +
+           ". Nothing was changed.";
+}
+
+std::string failedValuesMessage(int failed, std::size_t total) {
+    return std::to_string(failed) + " of the " + std::to_string(total) +
+           " tuning values could not be put back. Run Quorvex as administrator and try again.";
+}
+
+// Writes every recorded setting back and removes those that did not exist then.
+void putSettingsBack(SettingsStorage& settings, const ChangeRecord& record) {
+    for (const auto& setting : record.settings) {
+        const auto& [section, key] = setting.address;
+        runStep([&] {
+            if (setting.text)
+                settings.write(section, key, *setting.text);
+            else
+                settings.remove(section, key);
+        });
+    }
+    runStep([&] { settings.flush(); });
+}
+
+}  // namespace
+
+std::string localDateTimeText(std::chrono::system_clock::time_point when) {
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(when);
+    // The one user-interface thread is the only caller.
+    const std::tm* local = std::localtime(&seconds);
+    if (!local) return "an unknown date";
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M", local);
+    return buffer;
+}
+
+std::string putBackQuestion(std::size_t values, std::chrono::system_clock::time_point recorded) {
+    return "Put back the " + std::to_string(values) + " tuning values as they were on " +
+           localDateTimeText(recorded) + "?";
+}
+
+void resetToCreationState(WindowModel& window) {
+    const WindowModel created;
+    for (const OptionKey& option : optionKeys()) {
+        const std::string control(option.control);
+        if (created.controls().option(control)) window.controls().setOption(control, true);
+    }
+    window.state() = created.state();
+}
+
+std::filesystem::path UndoCommands::recordsFolder() const {
+    std::error_code ec;
+    if (!records_.folder().empty()) std::filesystem::create_directories(records_.folder(), ec);
+    return records_.folder();
+}
+
+bool UndoCommands::putBack(RecordKind kind) {
+    if (running_ || commands_.running()) return false;
+    running_ = true;
+    try {
+        run(kind);
+    } catch (...) {
+        // A command never lets a failure escape into the window's event loop.
+    }
+    running_ = false;
+    return true;
+}
+
+void UndoCommands::run(RecordKind kind) {
+    CommandContext& context = commands_.context();
+    const RecordLoad load = records_.load(kind);
+    if (load.status == RecordLoad::Status::Missing) {
+        context.prompts.showMessage(
+            {noRecordMessage(kind), MessageButtons::Ok, MessageIcon::Information});
+        return;
+    }
+    if (load.status != RecordLoad::Status::Ok) {
+        context.prompts.showMessage({unusableRecordMessage(records_.path(kind), load),
+                                     MessageButtons::Ok, MessageIcon::Error});
+        return;
+    }
+    const ChangeRecord& record = load.record;
+    if (context.prompts.showMessage({putBackQuestion(record.values.size(), record.recorded),
+                                     MessageButtons::YesNo, MessageIcon::None}) !=
+        MessageAnswer::Yes)
+        return;
+
+    int failed = 0;
+    for (const auto& value : record.values) {
+        bool done = false;
+        runStep([&] { done = putValueBack(context.registry, value.address, value.value); });
+        if (!done) ++failed;
+    }
+    putSettingsBack(context.settings, record);
+    runStep([&] {
+        resetToCreationState(context.window);
+        restoreWindowState(context.window, context.settings);
+    });
+
+    if (failed == 0) {
+        context.prompts.offerRestart();
+        return;
+    }
+    context.prompts.showMessage({failedValuesMessage(failed, record.values.size()),
+                                 MessageButtons::Ok, MessageIcon::Error});
+}
+
+}  // namespace quorvex::undo

@@ -1,0 +1,47 @@
+#include "undo/undo_recorder.h"
+
+#include "commands/command_context.h"
+#include "undo/registry_values.h"
+
+namespace quorvex::undo {
+
+std::optional<ChangeRecord> takeRecord(RegistryBackend& registry, const SettingsStorage& settings,
+                                       const Clock& clock, std::string& failure) {
+    ChangeRecord record;
+    record.recorded = clock.now();
+    for (const auto& address : trackedValues()) {
+        std::optional<RegValue> value;
+        const long status = readValue(registry, address, value);
+        if (status != kRegOk) {
+            failure = "Quorvex could not read the value \"" + address.valueName + "\" under " +
+                      hiveName(address.hive) + "\\" + address.keyPath +
+                      " to keep a record of it (error " + std::to_string(status) +
+                      "). Nothing was changed.";
+            return std::nullopt;
+        }
+        record.values.push_back({address, std::move(value)});
+    }
+    for (const auto& address : trackedSettings())
+        record.settings.push_back({address, settings.read(address.section, address.key)});
+    return record;
+}
+
+std::string recordNotWrittenMessage(const std::filesystem::path& path, const std::string& reason) {
+    return "Quorvex could not write its record of the tuning values to " + path.string() + ": " +
+           reason + ". Nothing was changed.";
+}
+
+std::optional<std::string> UndoRecorder::recordBeforeFirstWrite(const CommandContext& context) {
+    std::string failure;
+    const auto record = takeRecord(context.registry, context.settings, context.clock, failure);
+    if (!record) return failure;
+    std::string reason;
+    if (!records_.exists(RecordKind::Original) &&
+        !records_.save(RecordKind::Original, *record, reason))
+        return recordNotWrittenMessage(records_.path(RecordKind::Original), reason);
+    if (!records_.save(RecordKind::Previous, *record, reason))
+        return recordNotWrittenMessage(records_.path(RecordKind::Previous), reason);
+    return std::nullopt;
+}
+
+}  // namespace quorvex::undo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/clock.h"
+#include "settings/settings_storage.h"
+#include "tuning/change_recorder.h"
+#include "tuning/registry_backend.h"
+#include "undo/change_record.h"
+#include "undo/record_store.h"
+
+namespace quorvex::undo {
+
+// Every tracked value and setting as it is now. Nothing, with the box text in `failure`, when a
+// value cannot be read: a record with a gap could not put back what was there.
+std::optional<ChangeRecord> takeRecord(RegistryBackend& registry, const SettingsStorage& settings,
+                                       const Clock& clock, std::string& failure);
+
+// The tuning commands' records: the previous record before every command, and the original
+// record before the first one (never replaced afterwards).
+class UndoRecorder : public ChangeRecorder {
+  public:
+    explicit UndoRecorder(const RecordStore& records) : records_(records) {}
+    std::optional<std::string> recordBeforeFirstWrite(const CommandContext& context) override;
+
+  private:
+    const RecordStore& records_;
+};
+
+// The box text when a record cannot be written.
+std::string recordNotWrittenMessage(const std::filesystem::path& path, const std::string& reason);
+
+}  // namespace quorvex::undo
