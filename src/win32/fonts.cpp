@@ -14,7 +14,7 @@ FontCache::~FontCache() {
     for (auto& [key, font] : fonts_) DeleteObject(font);
 }
 
-HFONT FontCache::get(const FontSpec& spec, int dpi) {
+HFONT FontCache::get(const WindowFont& spec, int dpi) {
     const auto key = std::make_tuple(spec.face, static_cast<int>(std::lround(spec.points * 100)),
                                      spec.bold, dpi);
     if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;

@@ -8,7 +8,7 @@
 
 namespace quorvex::win32 {
 
-struct FontSpec {
+struct WindowFont {
     std::string face = "Tahoma";
     double points = 9.0;
     bool bold = false;
@@ -23,7 +23,7 @@ class FontCache {
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
-    HFONT get(const FontSpec& spec, int dpi);
+    HFONT get(const WindowFont& spec, int dpi);
 
   private:
     std::map<std::tuple<std::string, int, bool, int>, HFONT> fonts_;

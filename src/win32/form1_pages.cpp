@@ -21,10 +21,10 @@ namespace quorvex::win32 {
 namespace {
 
 constexpr COLORREF kCaptionGrey = RGB(224, 224, 224);
-const FontSpec kPageFont{"Tahoma", 8.25, false};
-const FontSpec kPageBold{"Tahoma", 8.25, true};
-const FontSpec kSmallFont{"Tahoma", 7.5, false};
-const FontSpec kSmallBold{"Tahoma", 7.5, true};
+const WindowFont kPageFont{"Tahoma", 8.25, false};
+const WindowFont kPageBold{"Tahoma", 8.25, true};
+const WindowFont kSmallFont{"Tahoma", 7.5, false};
+const WindowFont kSmallBold{"Tahoma", 7.5, true};
 
 std::string markedCaption(const AdvancedChoice& choice) {
     const std::string_view mark = markText(choice.mark);
@@ -49,7 +49,7 @@ COLORREF textColour() {
 }  // namespace
 
 RadioCtrl& Form1Window::option(HWND parent, const std::string& name, const std::string& caption,
-                               const Bounds& bounds, const FontSpec& font, bool firstOfGroup) {
+                               const Bounds& bounds, const WindowFont& font, bool firstOfGroup) {
     auto control = std::make_unique<RadioCtrl>();
     control->create({parent, caption, firstOfGroup, windowColour()});
     control->setBounds(bounds);
@@ -93,7 +93,7 @@ void Form1Window::buildHomePage(PageCtrl& home) {
          "Everything Automatically",
          {304, 248, 185, 17}},
     }};
-    const FontSpec captionFont{"Tahoma", 9.75, true};
+    const WindowFont captionFont{"Tahoma", 9.75, true};
     for (const auto& icon : icons) {
         const Bounds rect{icon.x, icon.y, 72, 72};
         const std::string art = std::string("icon_") + icon.art;
@@ -111,7 +111,7 @@ void Form1Window::buildHomePage(PageCtrl& home) {
               true);
     }
     label(home.hwnd(), "Please Choose Your Internet / Network Connection Type:", {24, 282, 433, 18},
-          FontSpec{"Tahoma", 9.0, false}, kCaptionGrey, home.background());
+          WindowFont{"Tahoma", 9.0, false}, kCaptionGrey, home.background());
     list(home.hwnd(), names::kConnectionList, {24, 302, 433, 24});
 }
 
@@ -329,7 +329,7 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
         {"Label30", "0.00 Kbits/s", {192, 400, 200, 16}, value, false, 9.75, false},
     };
     for (const Text& t : texts) {
-        const FontSpec font{t.points == 6.75 ? "Verdana" : "Tahoma", t.points, t.bold};
+        const WindowFont font{t.points == 6.75 ? "Verdana" : "Tahoma", t.points, t.bold};
         LabelCtrl& l =
             label(panel.hwnd(), t.text, t.bounds, font, t.colour, panel.background(), t.centred);
         if (*t.name) {

@@ -9,6 +9,7 @@
 #include "win32/page_ctrl.h"
 #include "win32/picture_ctrl.h"
 #include "win32/push_button_ctrl.h"
+#include "win32/window_icon.h"
 
 namespace quorvex::win32 {
 
@@ -61,11 +62,10 @@ bool Form1Window::create() {
     args.className = L"QuorvexForm1";
     args.title = "Quorvex";
     args.style = kStyle;
-    args.icon = LoadIconW(GetModuleHandleW(nullptr), L"AAA");
     if (!createCustom(args)) return false;
     const SIZE frame = frameSizeFor(kClientWidth, kClientHeight, kStyle, 0, dpi());
     SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER);
-    setFontOf(*this, FontSpec{"Tahoma", 9.0, false});
+    setFontOf(*this, WindowFont{"Tahoma", 9.0, false});
     binder_ = std::make_unique<ModelBinder>(model_.controls());
     // Pages first, so that they lie above every window-level picture.
     buildPages();
@@ -104,15 +104,27 @@ std::string Form1Window::currentPage() const {
     return {};
 }
 
-ProgressBarCtrl& Form1Window::progressBar(int number) {
+ProgressBarCtrl& Form1Window::bar(int number) {
     return *bars_[std::clamp(number, 1, 4) - 1];
+}
+
+BarSink& Form1Window::progressBar(int number) {
+    return bar(number);
+}
+
+SampleSink& Form1Window::histogram(int number) {
+    return number >= 2 ? *histogram2_ : *histogram1_;
+}
+
+void Form1Window::applyIcon() {
+    ApplyWindowIcon(hwnd(), L"AAA", true);
 }
 
 void Form1Window::refresh() {
     binder_->refreshAll();
 }
 
-void Form1Window::setFontOf(Wnd& control, const FontSpec& font) {
+void Form1Window::setFontOf(Wnd& control, const WindowFont& font) {
     control.setFont(fonts_.get(font, dpi()));
     fontsInUse_.emplace_back(&control, font);
 }
@@ -150,7 +162,7 @@ PictureCtrl& Form1Window::picture(HWND parent, const std::string& name, const st
 }
 
 LabelCtrl& Form1Window::label(HWND parent, const std::string& text, const Bounds& bounds,
-                              const FontSpec& font, COLORREF colour, COLORREF background,
+                              const WindowFont& font, COLORREF colour, COLORREF background,
                               bool centred) {
     auto control = std::make_unique<LabelCtrl>();
     control->create({parent, text, colour, background,

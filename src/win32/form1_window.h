@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/windows.h"
 #include "win32/fonts.h"
 #include "win32/histogram_ctrl.h"
 #include "win32/model_binder.h"
@@ -39,7 +40,7 @@ struct Form1Events {
 // The main window: a fixed 498 × 607 surface of pictures holding the home page, five settings
 // pages and the traffic monitor. It shows the window model (texts, choices, visible and enabled
 // flags) and reports every click and hover; it holds no rule of its own.
-class Form1Window : public Wnd {
+class Form1Window : public Wnd, public MainWindow {
   public:
     static constexpr int kClientWidth = 498;
     static constexpr int kClientHeight = 607;
@@ -50,7 +51,11 @@ class Form1Window : public Wnd {
     // Creates the window and every control, hidden.
     bool create();
     // Shows the window, centred on its screen the first time.
-    void show();
+    void show() override;
+    // The icon resource "AAA" on the window and its topmost owner.
+    void applyIcon() override;
+    SampleSink& histogram(int number) override;
+    BarSink& progressBar(int number) override;
 
     // Any element by its name ("Image23", "Picture3", "Combo3", "Label54"...), or null.
     Wnd* element(const std::string& name) const;
@@ -59,10 +64,10 @@ class Form1Window : public Wnd {
     HistogramCtrl& histogram1() { return *histogram1_; }
     HistogramCtrl& histogram2() { return *histogram2_; }
     // XP_ProgressBar1 to XP_ProgressBar4.
-    ProgressBarCtrl& progressBar(int number);
+    ProgressBarCtrl& bar(int number);
     ModelBinder& binder() { return *binder_; }
     // Brings every control in line with the model.
-    void refresh();
+    void refresh() override;
 
   protected:
     LRESULT wndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -77,15 +82,15 @@ class Form1Window : public Wnd {
         return static_cast<Control&>(adopt(std::move(control), name));
     }
     RadioCtrl& option(HWND parent, const std::string& name, const std::string& caption,
-                      const Bounds& bounds, const FontSpec& font, bool firstOfGroup);
+                      const Bounds& bounds, const WindowFont& font, bool firstOfGroup);
     DropDownCtrl& list(HWND parent, const std::string& name, const Bounds& bounds);
     PageCtrl& page(const std::string& name, COLORREF background, const Bounds& bounds);
     PictureCtrl& picture(HWND parent, const std::string& name, const std::string& art,
                          const Bounds& bounds, const std::string& caption = {});
     LabelCtrl& label(HWND parent, const std::string& text, const Bounds& bounds,
-                     const FontSpec& font, COLORREF colour, COLORREF background,
+                     const WindowFont& font, COLORREF colour, COLORREF background,
                      bool centred = false);
-    void setFontOf(Wnd& control, const FontSpec& font);
+    void setFontOf(Wnd& control, const WindowFont& font);
 
     void buildPages();
     void buildHomePage(PageCtrl& home);
@@ -107,7 +112,7 @@ class Form1Window : public Wnd {
     std::vector<std::unique_ptr<Wnd>> owned_;
     std::map<std::string, Wnd*> elements_;
     // Controls with the font they were given, to remake it at another DPI.
-    std::vector<std::pair<Wnd*, FontSpec>> fontsInUse_;
+    std::vector<std::pair<Wnd*, WindowFont>> fontsInUse_;
     HistogramCtrl* histogram1_ = nullptr;
     HistogramCtrl* histogram2_ = nullptr;
     ProgressBarCtrl* bars_[4] = {};

@@ -38,7 +38,7 @@ Program::~Program() {
 void Program::start() {
     splash_.create();
     splash_.show();
-    showTimer_.start(std::chrono::milliseconds(4000), true);
+    showTimer_.start(std::chrono::milliseconds(4000), false);
 }
 
 Form1Window& Program::createdMainWindow() {

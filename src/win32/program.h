@@ -50,7 +50,7 @@ class Program {
 
     WindowModel& model() { return model_; }
     TuningCommands& commands() { return commands_; }
-    SplashWindow& splash() { return splash_; }
+    SplashWnd& splash() { return splash_; }
     // Null until the splash has created it.
     Form1Window* mainWindow() { return form_.get(); }
     // Creates and loads the main window, hidden, unless it exists.
@@ -66,7 +66,7 @@ class Program {
     TuningCommands commands_;
     std::function<void(Form1Window&)> mainWindowCreated_;
     std::function<void()> finished_;
-    SplashWindow splash_;
+    SplashWnd splash_;
     std::unique_ptr<Form1Window> form_;
     WindowTimer showTimer_;
 };

@@ -4,7 +4,7 @@
 
 namespace quorvex::win32 {
 
-bool SplashWindow::create() {
+bool SplashWnd::create() {
     CustomArgs args;
     args.className = L"QuorvexSplash";
     args.title = "Quorvex";
@@ -13,7 +13,7 @@ bool SplashWindow::create() {
     return createCustom(args);
 }
 
-void SplashWindow::show() {
+void SplashWnd::show() {
     const int dpi = dpiOf(hwnd());
     const int width = scaled(kWidth, dpi);
     const int height = scaled(kHeight, dpi);
@@ -26,11 +26,11 @@ void SplashWindow::show() {
     UpdateWindow(hwnd());
 }
 
-void SplashWindow::close() {
+void SplashWnd::close() {
     if (hwnd()) DestroyWindow(hwnd());
 }
 
-void SplashWindow::onPaint(HDC dc, const RECT& client) {
+void SplashWnd::onPaint(HDC dc, const RECT& client) {
     artwork_.load("splash", dpi());
     if (!artwork_.draw(dc, client))
         FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -40,7 +40,7 @@ void SplashWindow::onPaint(HDC dc, const RECT& client) {
     }
 }
 
-void SplashWindow::onDestroy() {
+void SplashWnd::onDestroy() {
     if (onClosed) onClosed();
 }
 

@@ -1,21 +1,22 @@
 #pragma once
 
+#include "shell/windows.h"
 #include "win32/artwork.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
 
 // The start-up window: borderless, white, 502 × 271, centred, showing the splash artwork.
-class SplashWindow : public Wnd {
+class SplashWnd : public Wnd, public SplashWindow {
   public:
     static constexpr int kWidth = 502;
     static constexpr int kHeight = 271;
 
     bool create();
     // Shows the splash centred on the primary screen.
-    void show();
+    void show() override;
     // Closes it (unloads it): it cannot be shown again.
-    void close();
+    void close() override;
     bool isOpen() const { return hwnd() != nullptr; }
 
     Event onClosed;

@@ -1,5 +1,6 @@
 #include "win32/window_timer.h"
 
+#include <algorithm>
 #include <map>
 
 namespace quorvex::win32 {
@@ -18,9 +19,9 @@ WindowTimer::~WindowTimer() {
     stop();
 }
 
-void WindowTimer::start(std::chrono::milliseconds interval, bool singleShot) {
+void WindowTimer::start(std::chrono::milliseconds interval, bool repeating) {
     stop();
-    singleShot_ = singleShot;
+    singleShot_ = !repeating;
     const auto ms = static_cast<UINT>(std::max<long long>(interval.count(), USER_TIMER_MINIMUM));
     id_ = SetTimer(nullptr, 0, ms, timerProc);
     if (id_) running()[id_] = this;

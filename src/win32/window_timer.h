@@ -5,20 +5,23 @@
 #include <chrono>
 #include <functional>
 
+#include "shell/timer.h"
+
 namespace quorvex::win32 {
 
 // A timer through SetTimer: repeating or single-shot, calling back on the UI thread from the
-// message loop. Stopped when it goes.
-class WindowTimer {
+// message loop (or an event pump). Stopped when it goes.
+class WindowTimer : public Timer {
   public:
     explicit WindowTimer(std::function<void()> onTimeout) : onTimeout_(std::move(onTimeout)) {}
-    ~WindowTimer();
+    ~WindowTimer() override;
     WindowTimer(const WindowTimer&) = delete;
     WindowTimer& operator=(const WindowTimer&) = delete;
 
-    void start(std::chrono::milliseconds interval, bool singleShot);
-    void stop();
-    bool isActive() const { return id_ != 0; }
+    void start(std::chrono::milliseconds interval, bool repeating) override;
+    // A tick already posted for a stopped timer is dropped.
+    void stop() override;
+    bool isActive() const override { return id_ != 0; }
 
   private:
     static void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD);
