@@ -142,6 +142,17 @@ LRESULT Wnd::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             onTimer(wParam);
             return 0;
+        case WM_SETFONT:
+            // Windows of our own classes keep their font here; the system's controls keep theirs.
+            if (!subclassed_) {
+                font_ = reinterpret_cast<HFONT>(wParam);
+                if (LOWORD(lParam)) invalidate();
+                return 0;
+            }
+            break;
+        case WM_GETFONT:
+            if (!subclassed_) return reinterpret_cast<LRESULT>(font_);
+            break;
         case WM_MOUSEMOVE:
             onMouseMove(x, y);
             break;

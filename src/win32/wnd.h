@@ -106,6 +106,7 @@ class Wnd {
     bool subclassed_ = false;
     Bounds bounds_;
     bool hasBounds_ = false;
+    HFONT font_ = nullptr;
 };
 
 // A small event, SumatraPDF style: whoever owns the control sets it.
