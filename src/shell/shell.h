@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "monitor/number_format.h"
+#include "monitor/zero_feed.h"
 #include "shell/main_window_commands.h"
 #include "shell/windows.h"
-#include "shell/zero_feed.h"
 #include "tuning/tuning_commands.h"
 #include "tuning/window_model.h"
 
@@ -36,7 +36,7 @@ struct ShellParts {
 struct ShellTimings {
     std::chrono::milliseconds zeroFeedInterval{100};  // Timer2
     std::chrono::milliseconds showMainWindow{4000};   // Timer1
-    int zeroLoop = shell::kZeroLoop;                  // samples per Timer2 tick and graph
+    int zeroLoop = monitor::kZeroLoop;                // samples per Timer2 tick and graph
 };
 
 // The program without its toolkit: the window model and commands, the splash sequence (Timer2
@@ -64,8 +64,9 @@ class Shell {
     WindowModel& model() { return model_; }
     TuningCommands& commands() { return commands_; }
     MainWindowCommands& window() { return window_; }
-    // Null before start() and after the splash has unloaded.
+    // Null before start(); kept after it has unloaded, until the shell goes.
     SplashWindow* splash() { return splash_.get(); }
+    bool splashLoaded() const { return splashLoaded_; }
     // Null until the splash has created the main window.
     MainWindow* mainWindow() { return mainWindow_.get(); }
     bool mainWindowLoaded() const { return loaded_; }
@@ -104,6 +105,7 @@ class Shell {
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<SplashWindow> splash_;
     bool loaded_ = false;
+    bool splashLoaded_ = false;
 };
 
 }  // namespace quorvex

@@ -7,9 +7,9 @@ namespace quorvex {
 class EventPump;
 class SampleSink;
 
-namespace shell {
+namespace monitor {
 
-// Samples fed to each graph by the splash's Timer2 tick and by Back from monitor.
+// Samples fed to each graph to flatten it: the splash's Timer2 tick, Back from monitor.
 inline constexpr int kZeroLoop = 200;
 
 // Flattens two graphs: `count` times, a zero sample to `first`, waiting events run, a zero
@@ -18,5 +18,5 @@ inline constexpr int kZeroLoop = 200;
 void feedZeros(SampleSink& first, SampleSink& second, EventPump& pump, int count = kZeroLoop,
                const std::function<bool()>& keepGoing = {});
 
-}  // namespace shell
+}  // namespace monitor
 }  // namespace quorvex
