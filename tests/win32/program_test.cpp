@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "model/frame_elements.h"
 #include "monitor/monitor_fakes.h"
 #include "platform/win32_registry_sandbox.h"
 #include "settings/win32_registry_settings_storage.h"
@@ -117,25 +118,25 @@ TEST_F(Win32ProgramTest, TheSplashLoadsTheMainWindowHiddenThenShowsItWithFlatGra
     EXPECT_FALSE(static_cast<SplashWnd*>(shell->splash())->isOpen());
     EXPECT_GE(form.histogram1().sampleCount(), 200u);
     EXPECT_GE(form.histogram2().sampleCount(), 200u);
-    EXPECT_EQ(form.currentPage(), "Picture2");
-    EXPECT_TRUE(shown("Image1"));
+    EXPECT_EQ(form.currentPage(), frame::kHomePage);
+    EXPECT_TRUE(shown(frame::kBackground));
 }
 
 TEST_F(Win32ProgramTest, PointerMovementFollowsTheHoverRules) {
     ASSERT_TRUE(sandbox.ready());
     started();
-    hover("Image13");
-    EXPECT_FALSE(shown("Image13"));
-    EXPECT_TRUE(shown("Image6"));
-    hover("Image19");
-    EXPECT_FALSE(shown("Image19"));
-    EXPECT_TRUE(shown("Image24"));
-    hover("Image24");
-    EXPECT_FALSE(shown("Image24"));
-    EXPECT_TRUE(shown("Image19"));
-    hover("Picture2");
-    EXPECT_TRUE(shown("Image13"));
-    EXPECT_TRUE(shown("Image24"));
+    hover(frame::kInternetIconResting);
+    EXPECT_FALSE(shown(frame::kInternetIconResting));
+    EXPECT_TRUE(shown(frame::kInternetIcon));
+    hover(frame::kApplyResting);
+    EXPECT_FALSE(shown(frame::kApplyResting));
+    EXPECT_TRUE(shown(frame::kMonitorResting));
+    hover(frame::kMonitorResting);
+    EXPECT_FALSE(shown(frame::kMonitorResting));
+    EXPECT_TRUE(shown(frame::kApplyResting));
+    hover(frame::kHomePage);
+    EXPECT_TRUE(shown(frame::kInternetIconResting));
+    EXPECT_TRUE(shown(frame::kMonitorResting));
 }
 
 TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
@@ -147,17 +148,21 @@ TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
         const char* header;  // shown, or empty
     };
     for (const Step& step :
-         {Step{"Image6", "Picture16", "Image9"}, Step{"Image12", "Picture2", ""},
-          Step{"Image3", "Picture11", "Image8"}, Step{"Image2", "Picture9", "Image7"},
-          Step{"Image4", "Picture1", "Image10"}, Step{"Image5", "Picture15", "Image11"},
-          Step{"Image23", "Picture3", ""}, Step{"Image25", "Picture2", ""}}) {
+         {Step{frame::kInternetIcon, frame::kInternetPage, frame::kInternetHeader},
+          Step{frame::kHomeButton, frame::kHomePage, ""},
+          Step{frame::kAdvancedIcon, frame::kAdvancedPage, frame::kAdvancedHeader},
+          Step{frame::kLanIcon, frame::kLanPage, frame::kLanHeader},
+          Step{frame::kExplorerIcon, frame::kExplorerPage, frame::kExplorerHeader},
+          Step{frame::kFirefoxIcon, frame::kFirefoxPage, frame::kFirefoxHeader},
+          Step{frame::kMonitorButton, frame::kMonitorPage, ""},
+          Step{frame::kBackButton, frame::kHomePage, ""}}) {
         click(step.click);
         EXPECT_EQ(form.currentPage(), step.page) << step.click;
         if (*step.header) {
             EXPECT_TRUE(shown(step.header)) << step.click;
         }
     }
-    EXPECT_FALSE(shown("Image25"));
+    EXPECT_FALSE(shown(frame::kBackButton));
 }
 
 TEST_F(Win32ProgramTest, EverythingAutomaticallyWritesTheRegistryAndOffersTheRestart) {
@@ -165,9 +170,9 @@ TEST_F(Win32ProgramTest, EverythingAutomaticallyWritesTheRegistryAndOffersTheRes
     started();
     const ConnectionType& dsl = connectionType(ConnectionKind::Dsl100M);
     pick("Combo3", dsl.fullName);
-    hover("Image18");
-    ASSERT_TRUE(shown("Image20"));
-    click("Image20");
+    hover(frame::kAutomaticIconResting);
+    ASSERT_TRUE(shown(frame::kAutomaticIcon));
+    click(frame::kAutomaticIcon);
 
     ASSERT_FALSE(prompts.shown.empty());
     EXPECT_EQ(prompts.shown.front().text,
@@ -197,8 +202,8 @@ TEST_F(Win32ProgramTest, RefusedValuesAreCountedAndNoRestartIsOffered) {
     ASSERT_TRUE(sandbox.refuseLocalMachineWrites());
     started();
     pick("Combo3", connectionType(ConnectionKind::Dsl100M).fullName);
-    hover("Image18");
-    click("Image20");
+    hover(frame::kAutomaticIconResting);
+    click(frame::kAutomaticIcon);
     EXPECT_EQ(prompts.restarts, 0);
     ASSERT_GE(prompts.shown.size(), 2u);
     EXPECT_NE(prompts.shown.back().text.find("of the 18"), std::string::npos)
