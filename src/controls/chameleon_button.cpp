@@ -577,7 +577,6 @@ PropertyBag chameleonButtonDesignBag(int number) {
 chameleonButton* makeChameleonButton(int number, QWidget* parent) {
     auto* b = new chameleonButton(chameleonButtonDesignBag(number), parent);
     b->setObjectName(QStringLiteral("chameleonButton%1").arg(number));
-    b->setGeometry(16, number == 3 ? 152 : 192, 417, 33);
     return b;
 }
 

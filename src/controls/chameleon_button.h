@@ -190,7 +190,7 @@ class chameleonButton : public QWidget {
 
 // Design-time settings of the Firefox page's buttons, number 2 or 3 (chameleonButtonN).
 PropertyBag chameleonButtonDesignBag(int number);
-// The Firefox page's buttons at their design-time places (pixels within the page).
+// A Firefox page button with its design-time settings; the page places it.
 chameleonButton* makeChameleonButton(int number, QWidget* parent);
 
 }  // namespace quorvex
