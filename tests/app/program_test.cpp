@@ -19,7 +19,7 @@
 #include "model/monitor_elements.h"
 #include "monitor/monitor_fakes.h"
 #include "monitor/traffic_meter.h"
-#include "monitor/uc_histogram.h"
+#include "controls/uc_histogram.h"
 #include "settings/qt_settings_storage.h"
 #include "shell/meter_pace.h"
 #include "support/command_world.h"
