@@ -1,10 +1,13 @@
 #include "monitor/win32_interface_table_source.h"
 
-#include <windows.h>
+// The 64-bit table of iphlpapi.h needs the socket and IP definitions first, in this order.
 #include <winsock2.h>
-// After windows.h: the 64-bit table needs the IP definitions of ws2ipdef.h first.
-#include <iphlpapi.h>
+// After winsock2.h.
+#include <windows.h>
+// After windows.h.
 #include <ws2ipdef.h>
+// After ws2ipdef.h.
+#include <iphlpapi.h>
 
 #include <gtest/gtest.h>
 
