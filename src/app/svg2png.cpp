@@ -1,5 +1,6 @@
-// Renders an SVG file into a PNG of the given size: svg2png <in.svg> <out.png> [width [height]].
-// Used at build time for the icon theme's bitmap sizes.
+// Renders an SVG file into a PNG: svg2png <in.svg> <out.png> [width [height] | <scale>x].
+// Without a size the drawing's own size; "2x" is twice it. Used at build time for the icon
+// theme's bitmap sizes and the artwork every front end loads.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: svg2png in.svg out.png [width [height]]\n");
+        std::fprintf(stderr, "usage: svg2png in.svg out.png [width [height] | <scale>x]\n");
         return 2;
     }
     QSvgRenderer renderer(args.at(1));
@@ -21,7 +22,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QSize size = renderer.defaultSize();
-    if (args.size() > 3)
+    if (args.size() > 3 && args.at(3).endsWith(QLatin1Char('x')))
+        size *= QStringView(args.at(3)).chopped(1).toInt();
+    else if (args.size() > 3)
         size = QSize(args.at(3).toInt(), args.size() > 4 ? args.at(4).toInt() : args.at(3).toInt());
     if (size.isEmpty()) return 1;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
