@@ -1,7 +1,7 @@
 # The artwork as bitmaps, rendered once at build time from resources/artwork/*.svg, so that no
-# front end parses SVG while it starts: <name>.png at the drawing's own size and <name>@2x.png
-# at twice it, for displays at 200 %. The Qt program loads them from its resource file, the
-# Windows program from its resources.
+# front end parses SVG while it starts: <name>.<ext> at the drawing's own size and
+# <name>@2x.<ext> at twice it, for displays at 200 %. The Qt program loads PNGs from its resource
+# file, the Windows program QOI pictures (src/artwork/qoi_codec.h) from its resources.
 
 # Every picture of the two windows and the link cursor (the application icon has its own sizes).
 set(QUORVEX_ARTWORK_NAMES
@@ -32,18 +32,19 @@ function(quorvex_svg_renderer out_command out_depends)
   set(${out_depends} ${QUORVEX_SVG2PNG} PARENT_SCOPE)
 endfunction()
 
-# Adds the rules that render every artwork picture at 1x and 2x into <dir>; <out_pngs> receives
-# the files. Rules belong to the calling directory: depend on the files from a target there.
-function(quorvex_render_artwork dir out_pngs)
+# Adds the rules that render every artwork picture at 1x and 2x into <dir> as <format> (png or
+# qoi); <out_files> receives the files. Rules belong to the calling directory: depend on the
+# files from a target there.
+function(quorvex_render_artwork dir format out_files)
   quorvex_svg_renderer(renderer renderer_depends)
   set(pngs)
   foreach(name IN LISTS QUORVEX_ARTWORK_NAMES)
     set(svg ${PROJECT_SOURCE_DIR}/resources/artwork/${name}.svg)
     foreach(scale 1 2)
       if(scale EQUAL 1)
-        set(png ${dir}/${name}.png)
+        set(png ${dir}/${name}.${format})
       else()
-        set(png ${dir}/${name}@${scale}x.png)
+        set(png ${dir}/${name}@${scale}x.${format})
       endif()
       add_custom_command(
         OUTPUT ${png}
@@ -56,5 +57,5 @@ function(quorvex_render_artwork dir out_pngs)
       list(APPEND pngs ${png})
     endforeach()
   endforeach()
-  set(${out_pngs} ${pngs} PARENT_SCOPE)
+  set(${out_files} ${pngs} PARENT_SCOPE)
 endfunction()

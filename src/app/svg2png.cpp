@@ -1,12 +1,36 @@
-// Renders an SVG file into a PNG: svg2png <in.svg> <out.png> [width [height] | <scale>x].
-// Without a size the drawing's own size; "2x" is twice it. Used at build time for the icon
-// theme's bitmap sizes and the artwork every front end loads.
+// Renders an SVG file into a bitmap: svg2png <in.svg> <out.png|out.qoi> [width [height] |
+// <scale>x]. Without a size the drawing's own size; "2x" is twice it. Used at build time for the
+// icon theme's bitmap sizes and the artwork every front end loads (QOI for the Windows resources).
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <cstdio>
+#include <vector>
+
+#include "artwork/qoi_codec.h"
+
+namespace {
+
+bool writeQoi(const QImage& rendered, const QString& path) {
+    const QImage image = rendered.convertToFormat(QImage::Format_ARGB32);
+    quorvex::artwork::ArtworkImage art;
+    art.width = static_cast<std::uint32_t>(image.width());
+    art.height = static_cast<std::uint32_t>(image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        art.pixels.insert(art.pixels.end(), row, row + image.width());
+    }
+    const std::vector<std::byte> bytes = quorvex::artwork::EncodeQoi(art);
+    QFile file(path);
+    return !bytes.empty() && file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -33,5 +57,6 @@ int main(int argc, char* argv[]) {
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);
     painter.end();
-    return image.save(args.at(2)) ? 0 : 1;
+    if (!args.at(2).endsWith(QLatin1String(".qoi"))) return image.save(args.at(2)) ? 0 : 1;
+    return writeQoi(image, args.at(2)) ? 0 : 1;
 }
