@@ -6,7 +6,7 @@
 
 namespace quorvex::win32 {
 
-// One picture of the window's artwork, loaded from the executable's bitmap resources by its
+// One picture of the window's artwork, loaded from the executable's QOI picture resources by its
 // name ("background", "icon_internet_hover"...): the double-size rendering at 150 % scale and
 // above, so that pictures stay crisp. Null when the resource is missing.
 class Artwork {
