@@ -1,5 +1,8 @@
 #include "win32/dib_surface.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace quorvex::win32 {
 
 DibSurface::~DibSurface() {
@@ -38,6 +41,20 @@ bool DibSurface::resize(int width, int height) {
     width_ = width;
     height_ = height;
     return true;
+}
+
+PixelSurface DibSurface::borrowed() {
+    return PixelSurface::borrow(pixels_, width_, height_,
+                                static_cast<std::ptrdiff_t>(width_) * sizeof(std::uint32_t));
+}
+
+void DibSurface::copyFrom(const PixelSurface& source) {
+    if (!pixels_ || source.isNull()) return;
+    const int width = std::min(width_, source.width());
+    const int height = std::min(height_, source.height());
+    for (int y = 0; y < height; ++y)
+        std::memcpy(pixels_ + static_cast<std::ptrdiff_t>(y) * width_, source.row(y),
+                    static_cast<std::size_t>(width) * sizeof(std::uint32_t));
 }
 
 void DibSurface::copyTo(HDC target) const {

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "controls/pixel_surface.h"
+
 namespace quorvex::win32 {
 
 // A top-down 32-bit DIB section with its own memory DC: owner-drawn controls paint their pixels
@@ -22,6 +24,10 @@ class DibSurface {
     // Pixels as 0x00RRGGBB, row after row, `width()` to a row.
     std::uint32_t* pixels() { return pixels_; }
     HDC dc() const { return dc_; }
+    // The DIB's memory as a surface for the shared painters (null before resize()).
+    PixelSurface borrowed();
+    // Copies `source` into the top-left corner, clipped to both.
+    void copyFrom(const PixelSurface& source);
     // Copies the whole surface to `target` at its origin.
     void copyTo(HDC target) const;
 

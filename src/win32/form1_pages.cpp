@@ -305,7 +305,7 @@ void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
          {Button{firefox::kDisableButton, "Disable Optimized Configuration", {8, 162, 433, 30}},
           Button{firefox::kEnableButton, "Enable Optimized Configuration", {8, 196, 433, 30}}}) {
         auto control = std::make_unique<PushButtonCtrl>();
-        control->create({panel.hwnd(), b.name, b.caption});
+        control->create({panel.hwnd(), b.name, b.caption, panel.background()});
         control->setBounds(b.bounds);
         setFontOf(*control, kPageFont);
         PushButtonCtrl& button = add(std::move(control), b.name);
@@ -397,6 +397,7 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
     };
     histogram1_ = histogram(monitor_page::kDownloadGraph, {8, 24, 191, 201});
     histogram2_ = histogram(monitor_page::kUploadGraph, {240, 24, 191, 201});
+    // The bars as designed: thin grey share bars (style 6) and dark utilisation columns.
     struct BarPlace {
         const char* name;
         Bounds bounds;
@@ -410,7 +411,10 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
     };
     for (int i = 0; i < 4; ++i) {
         auto control = std::make_unique<ProgressBarCtrl>();
-        control->create({panel.hwnd(), bars[i].name, bars[i].vertical});
+        const bool vertical = bars[i].vertical;
+        control->create({panel.hwnd(), bars[i].name, vertical,
+                         vertical ? colour::rgb(64, 64, 64) : colour::rgb(192, 192, 192),
+                         vertical ? 1 : 6});
         control->setBounds(bars[i].bounds);
         bars_[i] = &add(std::move(control), bars[i].name);
     }

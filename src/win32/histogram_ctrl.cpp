@@ -1,12 +1,6 @@
 #include "win32/histogram_ctrl.h"
 
-#include <algorithm>
-
 namespace quorvex::win32 {
-
-namespace {
-constexpr std::size_t kMaxSamples = 1024;
-}
 
 bool HistogramCtrl::create(const CreateArgs& args) {
     CustomArgs custom;
@@ -18,26 +12,19 @@ bool HistogramCtrl::create(const CreateArgs& args) {
 }
 
 void HistogramCtrl::NextPoint(std::int32_t value) {
-    samples_.push_back(value);
-    if (samples_.size() > kMaxSamples) samples_.pop_front();
+    ++samples_;
+    graph_.nextPoint(value);
     invalidate();
 }
 
-void HistogramCtrl::render(int width, int height) {
-    if (!surface_.resize(width, height)) return;
-    std::fill_n(surface_.pixels(), static_cast<std::size_t>(width) * height, 0x000000u);
-    // One column per sample, newest at the right, in percent of the height.
-    int x = width - 1;
-    for (auto it = samples_.rbegin(); it != samples_.rend() && x >= 0; ++it, --x) {
-        const int value = std::clamp<int>(*it, 0, 100);
-        const int top = height - value * height / 100;
-        for (int y = std::max(top, 0); y < height; ++y)
-            surface_.pixels()[static_cast<std::size_t>(y) * width + x] = 0x00FF00u;
-    }
+void HistogramCtrl::onSize(int width, int height) {
+    graph_.setControlSize(width, height);
 }
 
 void HistogramCtrl::onPaint(HDC dc, const RECT& client) {
-    render(client.right, client.bottom);
+    if (!surface_.resize(client.right, client.bottom)) return;
+    PixelSurface out = surface_.borrowed();
+    graph_.paint(out);
     surface_.copyTo(dc);
 }
 

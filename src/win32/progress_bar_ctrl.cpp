@@ -1,11 +1,20 @@
 #include "win32/progress_bar_ctrl.h"
 
-#include <algorithm>
+#include "controls/xp_progress_bar_value.h"
 
 namespace quorvex::win32 {
 
+namespace {
+constexpr std::int32_t kMin = 0;
+constexpr std::int32_t kMax = 100;
+}  // namespace
+
 bool ProgressBarCtrl::create(const CreateArgs& args) {
-    vertical_ = args.vertical;
+    state_.Color = args.colour;
+    state_.Orientation = args.vertical ? 1 : 0;
+    state_.Scrolling = args.style;
+    state_.BrushStyle = 0;
+    state_.Font = FontSpec{"MS Sans Serif", 8.25};
     CustomArgs custom;
     custom.parent = args.parent;
     custom.className = L"QuorvexProgressBar";
@@ -15,24 +24,18 @@ bool ProgressBarCtrl::create(const CreateArgs& args) {
 }
 
 bool ProgressBarCtrl::setValue(std::int32_t value) {
-    if (value < 0 || value > 100) return false;
-    value_ = value;
+    if (!progressbar::percentForValue(value, kMin, kMax, percent_)) return false;
     invalidate();
     return true;
 }
 
 void ProgressBarCtrl::onPaint(HDC dc, const RECT& client) {
-    const int width = client.right;
-    const int height = client.bottom;
-    if (!surface_.resize(width, height)) return;
-    std::uint32_t* pixels = surface_.pixels();
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const bool filled =
-                vertical_ ? (height - y) * 100 <= value_ * height : x * 100 < value_ * width;
-            pixels[static_cast<std::size_t>(y) * width + x] = filled ? 0x3CB43Cu : 0xFFFFFFu;
-        }
-    }
+    if (!surface_.resize(client.right, client.bottom)) return;
+    text_.setDpi(dpi());
+    PixelSurface out = surface_.borrowed();
+    progressbar::BarState state = state_;
+    state.Percent = percent_;
+    progressbar::DrawProgressBar(out, client.right, client.bottom, state, text_);
     surface_.copyTo(dc);
 }
 

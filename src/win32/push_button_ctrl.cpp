@@ -6,6 +6,7 @@ namespace quorvex::win32 {
 
 bool PushButtonCtrl::create(const CreateArgs& args) {
     name_ = args.name;
+    containerBack_ = args.containerBack;
     CustomArgs custom;
     custom.parent = args.parent;
     custom.className = L"QuorvexPushButton";
@@ -81,28 +82,34 @@ bool PushButtonCtrl::onKeyDown(WPARAM key) {
     return true;
 }
 
+button::Look PushButtonCtrl::look() const {
+    // The page's two buttons as they were designed: look 3 on a beige face, black text, Tahoma.
+    const ColorRef face = colour::rgb(236, 233, 216);
+    button::SchemeInput scheme;
+    scheme.scheme = 1;
+    scheme.look = 3;
+    scheme.backColor = scheme.backOver = face;
+    scheme.foreColor = scheme.foreOver = colour::rgb(0, 0, 0);
+    scheme.maskColor = colour::rgb(192, 192, 192);
+    scheme.containerBack = colour::rgb(GetRValue(containerBack_), GetGValue(containerBack_),
+                                       GetBValue(containerBack_));
+    scheme.hovering = hovered_;
+    button::Look look;
+    look.buttonType = 3;
+    look.colours = button::deriveColours(scheme);
+    look.enabled = isEnabled();
+    look.pressed = pressed_ && hovered_;
+    look.hover = hovered_;
+    look.focus = GetFocus() == hwnd();
+    look.caption = text();
+    look.font = FontSpec{"Tahoma", 8.25};
+    return look;
+}
+
 void PushButtonCtrl::onPaint(HDC dc, const RECT& client) {
     if (!surface_.resize(client.right, client.bottom)) return;
-    const bool enabled = isEnabled();
-    const std::uint32_t face = pressed_ ? 0xC8C8C8u : hovered_ ? 0xF0F0F0u : 0xE0E0E0u;
-    std::fill_n(surface_.pixels(), static_cast<std::size_t>(client.right) * client.bottom, face);
-    HDC surface = surface_.dc();
-    RECT edge = client;
-    DrawEdge(surface, &edge, pressed_ ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    SetBkMode(surface, TRANSPARENT);
-    SetTextColor(surface, enabled ? RGB(0, 0, 0) : RGB(128, 128, 128));
-    HGDIOBJ oldFont =
-        SelectObject(surface, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
-    const std::wstring caption = wide(text());
-    RECT textRect = client;
-    DrawTextW(surface, caption.c_str(), static_cast<int>(caption.size()), &textRect,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(surface, oldFont);
-    if (GetFocus() == hwnd()) {
-        RECT focus = client;
-        InflateRect(&focus, -4, -4);
-        DrawFocusRect(surface, &focus);
-    }
+    text_.setDpi(dpi());
+    surface_.copyFrom(button::paintButton(client.right, client.bottom, look(), text_));
     surface_.copyTo(dc);
 }
 

@@ -2,12 +2,15 @@
 
 #include <string>
 
+#include "controls/chameleon_button_painter.h"
 #include "win32/dib_surface.h"
+#include "win32/gdi_text_renderer.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
 
-// The owner-drawn push button ("chameleonButton2", "chameleonButton3"): hover and press looks,
+// The owner-drawn push button ("chameleonButton2", "chameleonButton3"): the shared button
+// painter's look 3 drawn into a DIB section, caption through GDI; hover and press looks,
 // reached with Tab, run by a click, Enter or Space.
 class PushButtonCtrl : public Wnd {
   public:
@@ -15,6 +18,7 @@ class PushButtonCtrl : public Wnd {
         HWND parent = nullptr;
         std::string name;
         std::string caption;
+        COLORREF containerBack = RGB(255, 255, 255);
     };
     bool create(const CreateArgs& args);
 
@@ -35,11 +39,14 @@ class PushButtonCtrl : public Wnd {
 
   private:
     bool inside(int x, int y) const;
+    button::Look look() const;
 
     std::string name_;
     bool hovered_ = false;
     bool pressed_ = false;
+    COLORREF containerBack_ = 0;
     DibSurface surface_;
+    GdiTextRenderer text_;
 };
 
 }  // namespace quorvex::win32

@@ -127,6 +127,7 @@ TEST_F(Form1WindowTest, HoldsEveryNamedElementAndShowsTheHomePageAlone) {
 
 TEST_F(Form1WindowTest, StacksPagesAboveTheWindowAndRestingPicturesAboveCommands) {
     const HWND form = window->hwnd();
+    model.controls().setVisible(frame::kBackground, true);  // as the load does
     // A page over the background picture; the home button over the page headers.
     EXPECT_EQ(topmostAt(form, 100, 200), handle(frame::kHomePage));
     EXPECT_EQ(topmostAt(form, 5, 5), handle(frame::kBackground));
@@ -259,10 +260,12 @@ TEST_F(Form1WindowTest, GraphsAndBarsTakeTheMetersFigures) {
     graph.NextPoint(0);
     graph.NextPoint(50);
     EXPECT_EQ(graph.sampleCount(), 2u);
+    EXPECT_GT(graph.graph().drawCount(), 0u);
     EXPECT_EQ(&window->histogram(7), &window->histogram(2));
     EXPECT_TRUE(window->progressBar(1).setValue(40));
     EXPECT_EQ(window->bar(1).value(), 40);
-    EXPECT_FALSE(window->progressBar(1).setValue(101));
+    // A value whose hundredfold does not fit is refused; the bar keeps its figure.
+    EXPECT_FALSE(window->progressBar(1).setValue(INT32_MAX));
     EXPECT_EQ(window->bar(1).value(), 40);
     EXPECT_EQ(&window->progressBar(9), &window->progressBar(4));
 }
