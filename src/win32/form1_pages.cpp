@@ -1,5 +1,6 @@
 // The contents of the main window's pages: the home icons, the settings pages bound to the
 // window model, and the monitor page's labels, graphs and bars.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -136,10 +137,10 @@ void Form1Window::buildHomePage(PageCtrl& home) {
         binder_->bindVisible(icon.resting, *element(icon.resting));
         binder_->bindVisible(icon.highlighted, *element(icon.highlighted));
         Bounds caption = icon.captionBounds;
-        // Wider than designed, so that a caption in a wider fallback font stays whole.
-        caption.x -= 8;
-        caption.width += 16;
+        // Kept inside the page, whose edge would cut the last caption's end.
+        constexpr int kPageWidth = 481;
         caption.height += 2;
+        caption.x = std::max(0, std::min(caption.x, kPageWidth - caption.width));
         label(home.hwnd(), icon.caption, caption, captionFont, kCaptionGrey, home.background(),
               true);
     }
@@ -179,11 +180,11 @@ void Form1Window::buildInternetSettings(PageCtrl& panel) {
            {columns[2], y[2], widths[2], 13}, kSmallFont, false);
 
     const int qosY = 196;
-    label(panel.hwnd(), "Bandwidth Reserved For QoS:", {6, qosY + 3, 160, 14}, kPageBold,
+    label(panel.hwnd(), "Bandwidth Reserved For QoS:", {6, qosY + 3, 172, 14}, kPageBold,
           textColour(), windowColour());
-    list(panel.hwnd(), names::kQosList, {168, qosY, 52, 21});
-    label(panel.hwnd(), "%", {224, qosY + 3, 14, 14}, kPageFont, textColour(), windowColour());
-    label(panel.hwnd(), "(Recommended: 0%) (Default: 20%)", {240, qosY + 3, 200, 14}, kPageFont,
+    list(panel.hwnd(), names::kQosList, {180, qosY, 48, 21});
+    label(panel.hwnd(), "%", {231, qosY + 3, 12, 14}, kPageFont, textColour(), windowColour());
+    label(panel.hwnd(), "(Recommended: 0%) (Default: 20%)", {245, qosY + 3, 198, 14}, kPageFont,
           textColour(), windowColour());
 }
 
