@@ -6,12 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "model/window_model.h"
 #include "monitor/c_ip_helper.h"
 #include "monitor/interface_table_source.h"
 #include "monitor/traffic_meter.h"
 #include "platform/event_pump.h"
 #include "platform/prompts.h"
-#include "tuning/window_model.h"
 
 #if defined(__linux__)
 #include "monitor/linux_interface_table_source.h"

@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <string>
 
+#include "model/window_model.h"
 #include "tuning/file_registry_backend.h"
 #include "tuning/memory_registry_backend.h"
 #include "tuning/optimization_profile.h"
 #include "tuning/registry_write_plan.h"
-#include "tuning/window_model.h"
 
 namespace {
 

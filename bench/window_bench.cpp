@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "app/form1.h"
+#include "model/window_model.h"
 #include "shell/main_window_commands.h"
-#include "tuning/window_model.h"
 
 namespace {
 

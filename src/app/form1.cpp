@@ -15,8 +15,8 @@
 #include "app/window_fonts.h"
 #include "app/window_icon.h"
 #include "model/frame_elements.h"
+#include "model/window_model.h"
 #include "shell/main_window_commands.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 

@@ -19,10 +19,10 @@
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
 #include "model/monitor_elements.h"
+#include "model/window_model.h"
 #include "shell/main_window_commands.h"
 #include "tuning/advanced_choices.h"
 #include "tuning/connection_catalogue.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QRadioButton>
 
-#include "tuning/control_model.h"
+#include "model/control_model.h"
 
 namespace quorvex {
 

@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "model/control_model.h"
 #include "monitor/c_ip_helper.h"
 #include "monitor/meter_sinks.h"
 #include "monitor/number_format.h"
 #include "monitor/zero_feed.h"
 #include "platform/event_pump.h"
-#include "tuning/control_model.h"
 
 namespace quorvex {
 

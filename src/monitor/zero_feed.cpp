@@ -5,12 +5,10 @@
 
 namespace quorvex::monitor {
 
-void feedZeros(SampleSink& first, SampleSink& second, EventPump& pump, int count,
-               const std::function<bool()>& keepGoing) {
+void feedZeros(SampleSink& first, SampleSink& second, EventPump& pump, int count) {
     for (int i = 0; i < count; ++i) {
         first.NextPoint(0);
         pump.processEvents();
-        if (keepGoing && !keepGoing()) return;
         second.NextPoint(0);
     }
 }

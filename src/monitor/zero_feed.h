@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 namespace quorvex {
 
 class EventPump;
@@ -13,10 +11,8 @@ namespace monitor {
 inline constexpr int kZeroLoop = 200;
 
 // Flattens two graphs: `count` times, a zero sample to `first`, waiting events run, a zero
-// sample to `second`. Stops early when `keepGoing` (asked after each pump) says the graphs are
-// gone.
-void feedZeros(SampleSink& first, SampleSink& second, EventPump& pump, int count = kZeroLoop,
-               const std::function<bool()>& keepGoing = {});
+// sample to `second`. Both graphs must outlive the loop, events included.
+void feedZeros(SampleSink& first, SampleSink& second, EventPump& pump, int count = kZeroLoop);
 
 }  // namespace monitor
 }  // namespace quorvex

@@ -1,9 +1,9 @@
 #include "shell/main_window_commands.h"
 
+#include "commands/command_context.h"
+#include "model/control_model.h"
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
-#include "tuning/command_context.h"
-#include "tuning/control_model.h"
 
 namespace quorvex {
 

@@ -4,13 +4,13 @@
 #include <string_view>
 
 #include "browser/preference_sets.h"
+#include "commands/command_context.h"
+#include "commands/window_settings.h"
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
 #include "monitor/c_ip_helper.h"
 #include "monitor/traffic_meter.h"
-#include "settings/window_settings.h"
 #include "shell/meter_pace.h"
-#include "tuning/command_context.h"
 
 namespace quorvex {
 

@@ -4,12 +4,12 @@
 #include <functional>
 #include <memory>
 
+#include "commands/tuning_commands.h"
+#include "model/window_model.h"
 #include "monitor/number_format.h"
 #include "monitor/zero_feed.h"
 #include "shell/main_window_commands.h"
 #include "shell/windows.h"
-#include "tuning/tuning_commands.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 

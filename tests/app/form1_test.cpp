@@ -19,8 +19,8 @@
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
 #include "model/monitor_elements.h"
+#include "model/window_model.h"
 #include "shell/main_window_commands.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 namespace {

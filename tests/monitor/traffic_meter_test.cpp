@@ -6,9 +6,9 @@
 #include <map>
 #include <random>
 
+#include "model/window_model.h"
 #include "monitor/second_pacer.h"
 #include "monitor_fakes.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 namespace {

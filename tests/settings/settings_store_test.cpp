@@ -5,9 +5,9 @@
 #include <set>
 #include <string>
 
+#include "model/window_model.h"
 #include "settings/settings_keys.h"
 #include "tuning/connection_catalogue.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 namespace {

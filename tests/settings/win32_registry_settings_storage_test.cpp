@@ -6,10 +6,10 @@
 
 #include <string>
 
+#include "commands/window_settings.h"
+#include "model/window_model.h"
 #include "platform/win32_registry_sandbox.h"
 #include "settings/settings_store.h"
-#include "settings/window_settings.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 namespace {

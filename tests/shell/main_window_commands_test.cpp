@@ -9,7 +9,7 @@
 
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
-#include "tuning/window_model.h"
+#include "model/window_model.h"
 
 namespace quorvex {
 namespace {

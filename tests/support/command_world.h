@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "browser/preference_sets.h"
-#include "settings/window_settings.h"
+#include "commands/tuning_commands.h"
+#include "commands/window_settings.h"
 #include "support/command_fakes.h"
 #include "support/registry_reading.h"
-#include "tuning/tuning_commands.h"
 
 namespace quorvex::testing {
 

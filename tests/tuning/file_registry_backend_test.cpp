@@ -7,10 +7,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "model/window_model.h"
 #include "tuning/mod_registry.h"
 #include "tuning/optimization_profile.h"
 #include "tuning/registry_write_plan.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 namespace {

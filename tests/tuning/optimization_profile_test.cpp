@@ -6,9 +6,9 @@
 #include <string>
 #include <variant>
 
+#include "model/window_model.h"
 #include "tuning/memory_registry_backend.h"
 #include "tuning/registry_write_plan.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 namespace {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "commands/tuning_commands.h"
+#include "model/window_model.h"
 #include "platform/win32_registry_sandbox.h"
 #include "support/command_world.h"
 #include "tuning/connection_catalogue.h"
@@ -17,8 +19,6 @@
 #include "tuning/optimization_profile.h"
 #include "tuning/reg_file_format.h"
 #include "tuning/registry_write_plan.h"
-#include "tuning/tuning_commands.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 namespace {

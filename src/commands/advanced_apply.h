@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "tuning/command_context.h"
+#include "commands/command_context.h"
 #include "tuning/registry_write_plan.h"
 
 namespace quorvex {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "browser/locations.h"
+#include "model/control_model.h"
 #include "platform/clock.h"
 #include "settings/settings_storage.h"
-#include "tuning/control_model.h"
 
 namespace quorvex {
 

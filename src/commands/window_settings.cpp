@@ -1,8 +1,8 @@
-#include "settings/window_settings.h"
+#include "commands/window_settings.h"
 
 #include <string>
 
-#include "browser/firefox_page.h"
+#include "commands/firefox_page.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 

@@ -1,4 +1,4 @@
-#include "tuning/control_model.h"
+#include "model/control_model.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "tuning/window_model.h"
+#include "model/window_model.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "tuning/command_context.h"
+#include "commands/command_context.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
-#include "tuning/automatic_optimization.h"
+#include "commands/automatic_optimization.h"
 
 #include <array>
 #include <optional>
 #include <string>
 
-#include "browser/firefox_page.h"
 #include "browser/firefox_profiles.h"
-#include "settings/window_settings.h"
+#include "commands/firefox_page.h"
+#include "commands/window_settings.h"
 #include "tuning/optimization_profile.h"
 #include "tuning/registry_write_plan.h"
 

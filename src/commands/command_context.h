@@ -1,12 +1,12 @@
 #pragma once
 
 #include "browser/locations.h"
+#include "model/window_model.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/prompts.h"
 #include "settings/settings_storage.h"
 #include "tuning/registry_backend.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 

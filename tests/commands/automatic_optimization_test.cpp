@@ -1,4 +1,4 @@
-#include "tuning/automatic_optimization.h"
+#include "commands/automatic_optimization.h"
 #include "model/firefox_elements.h"
 
 #include <gmock/gmock.h>
@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "browser/firefox_page.h"
-#include "settings/advanced_apply.h"
+#include "commands/advanced_apply.h"
+#include "commands/firefox_page.h"
 #include "support/command_world.h"
 
 namespace quorvex {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/control_model.h"
+#include "model/window_model.h"
 #include "settings/settings_storage.h"
-#include "tuning/control_model.h"
 #include "tuning/tuning_state.h"
-#include "tuning/window_model.h"
 
 namespace quorvex {
 

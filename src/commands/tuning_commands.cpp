@@ -1,8 +1,8 @@
-#include "tuning/tuning_commands.h"
+#include "commands/tuning_commands.h"
 
-#include "browser/firefox_page.h"
-#include "settings/advanced_apply.h"
-#include "tuning/automatic_optimization.h"
+#include "commands/advanced_apply.h"
+#include "commands/automatic_optimization.h"
+#include "commands/firefox_page.h"
 
 namespace quorvex {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tuning/command_context.h"
+#include "commands/command_context.h"
 
 namespace quorvex {
 

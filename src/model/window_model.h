@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/control_model.h"
 #include "tuning/connection_catalogue.h"
-#include "tuning/control_model.h"
 #include "tuning/tuning_state.h"
 
 namespace quorvex {

@@ -1,4 +1,4 @@
-#include "tuning/window_model.h"
+#include "model/window_model.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
-#include "settings/advanced_apply.h"
+#include "commands/advanced_apply.h"
 
 #include <array>
 #include <string>
 
-#include "settings/window_settings.h"
+#include "commands/window_settings.h"
 
 namespace quorvex {
 

@@ -1,4 +1,4 @@
-#include "settings/advanced_apply.h"
+#include "commands/advanced_apply.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

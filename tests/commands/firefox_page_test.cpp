@@ -1,4 +1,4 @@
-#include "browser/firefox_page.h"
+#include "commands/firefox_page.h"
 
 #include <gtest/gtest.h>
 

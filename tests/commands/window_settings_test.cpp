@@ -1,4 +1,4 @@
-#include "settings/window_settings.h"
+#include "commands/window_settings.h"
 #include "model/firefox_elements.h"
 
 #include <gmock/gmock.h>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/firefox_page.h"
+#include "commands/firefox_page.h"
 #include "support/command_fakes.h"
 
 namespace quorvex {
