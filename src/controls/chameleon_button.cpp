@@ -321,12 +321,8 @@ void chameleonButton::deriveColours() {
         container != nullptr ? container->backgroundRole() : QPalette::Window;
     const QPalette::ColorRole textRole =
         container != nullptr ? container->foregroundRole() : QPalette::WindowText;
-    const auto rgbOf = [](const QColor& c) {
-        const QColor v = c.toRgb();
-        return colour::rgb(v.red(), v.green(), v.blue());
-    };
-    in.containerBack = rgbOf(pal.color(backRole));
-    in.containerText = rgbOf(pal.color(textRole));
+    in.containerBack = toColorRef(pal.color(backRole));
+    in.containerText = toColorRef(pal.color(textRole));
     in.system = platformSystemColours();
     in.softBevel = softBevel_;
     in.hovering = lastHoverLook_;

@@ -123,7 +123,8 @@ void drawXpLook(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
         if (cond == Condition::Disabled) shift = 0;
         c.fillRect(0, y, w, y + 1, shiftColor(xp, shift, true, l.softBevel));
     }
-    const ColorRef frame = cond == Condition::Disabled ? shiftColor(xp, -54, true) : kXpFrame;
+    const ColorRef frame =
+        cond == Condition::Disabled ? shiftColor(xp, -54, true, l.softBevel) : kXpFrame;
     c.line(2, 0, w - 2, 0, frame);
     c.line(2, h - 1, w - 2, h - 1, frame);
     c.line(0, 2, 0, h - 2, frame);
@@ -213,12 +214,12 @@ void drawFrame(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
             drawRoundedLook(c, w, h, k, pressed);
             break;
         case 5:
-            c.frameRect(0, 0, w, h, shiftColor(k.face, pressed ? -64 : -32, false));
+            c.frameRect(0, 0, w, h, shiftColor(k.face, pressed ? -64 : -32, false, l.softBevel));
             if (l.focus && !disabled) c.frameRect(1, 1, w - 1, h - 1, kFlatFocusMark);
             break;
         case 6: {
             const ColorRef a = hover ? k.highlight : k.light;
-            const ColorRef b = shiftColor(k.light, -64, false);
+            const ColorRef b = shiftColor(k.light, -64, false, l.softBevel);
             if (pressed)
                 c.edgeRing(0, 0, w, h, b, a);
             else
@@ -238,7 +239,8 @@ void drawFrame(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
         case 9:
             if (hover || pressed) {
                 c.fillRect(0, 0, w, h,
-                           pressed ? shiftColor(k.selectionLight, -24, false) : k.selectionLight);
+                           pressed ? shiftColor(k.selectionLight, -24, false, l.softBevel)
+                                   : k.selectionLight);
                 c.frameRect(0, 0, w, h, k.selection);
             }
             break;
@@ -471,6 +473,13 @@ PixelSurface paintButton(int w, int h, const Look& l, TextRenderer& text) {
         }
     }
 
+    // A picture behind the caption goes down first; any other sits beside it, drawn last.
+    const bool pictureBehind = l.picturePosition == 4;
+    const auto drawPicture = [&] {
+        if (!picture.isNull()) c.drawPicture(pictureX + shift, pictureY + shift, picture);
+    };
+    if (pictureBehind) drawPicture();
+
     constexpr unsigned kCaptionFlags = text::kCentre | text::kWordWrap | text::kAccessKey;
     const PixelRect textRect = captionRect.translated(shift, shift);
     const auto write = [&](const PixelRect& r, ColorRef colourValue) {
@@ -480,7 +489,7 @@ PixelSurface paintButton(int w, int h, const Look& l, TextRenderer& text) {
     const ColorRef effectFace = xpFaced ? k.xpFace : k.face;
     if (cond == Condition::Disabled) {
         if (l.buttonType == 3) {
-            write(textRect, shiftColor(k.xpFace, -104, true));
+            write(textRect, shiftColor(k.xpFace, -104, true, l.softBevel));
         } else {
             write(textRect.translated(1, 1), k.highlight);
             write(textRect, k.shadow);
@@ -488,22 +497,22 @@ PixelSurface paintButton(int w, int h, const Look& l, TextRenderer& text) {
     } else {
         switch (l.specialEffect) {
             case 1:
-                write(textRect.translated(1, 1), shiftColor(effectFace, -40, false));
-                write(textRect.translated(-1, -1), shiftColor(effectFace, 40, false));
+                write(textRect.translated(1, 1), shiftColor(effectFace, -40, false, l.softBevel));
+                write(textRect.translated(-1, -1), shiftColor(effectFace, 40, false, l.softBevel));
                 break;
             case 2:
-                write(textRect.translated(1, 1), shiftColor(effectFace, 40, false));
-                write(textRect.translated(-1, -1), shiftColor(effectFace, -40, false));
+                write(textRect.translated(1, 1), shiftColor(effectFace, 40, false, l.softBevel));
+                write(textRect.translated(-1, -1), shiftColor(effectFace, -40, false, l.softBevel));
                 break;
             case 3:
-                write(textRect.translated(1, 1), shiftColor(effectFace, -40, false));
+                write(textRect.translated(1, 1), shiftColor(effectFace, -40, false, l.softBevel));
                 break;
             default:
                 break;
         }
         write(textRect, hoverLook ? k.hoverText : k.text);
     }
-    if (!picture.isNull()) c.drawPicture(pictureX + shift, pictureY + shift, picture);
+    if (!pictureBehind) drawPicture();
 
     if (l.showFocusRect && l.focus && l.enabled)
         c.dottedRect(base.left, base.top, base.right, base.bottom,

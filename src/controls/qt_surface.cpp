@@ -49,6 +49,11 @@ QRegion toRegion(const PixelMask& mask) {
     return region;
 }
 
+ColorRef toColorRef(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return colour::rgb(rgb.red(), rgb.green(), rgb.blue());
+}
+
 FontSpec toFontSpec(const QFont& font) {
     FontSpec spec;
     spec.face = font.family().toStdString();

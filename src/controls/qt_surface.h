@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QPalette>
 #include <QRegion>
 
 #include "controls/pixel_mask.h"
 #include "controls/pixel_surface.h"
-#include "controls/system_colours.h"
 #include "controls/text_renderer.h"
 
 // Bridges between the core's pixels and Qt's: wrapping without copying where the memory allows.
@@ -25,6 +24,7 @@ PixelSurface copyImage(const QImage& image);
 // The shape's pixels as a region.
 QRegion toRegion(const PixelMask& mask);
 
+ColorRef toColorRef(const QColor& colour);
 FontSpec toFontSpec(const QFont& font);
 QFont toQFont(const FontSpec& spec);
 

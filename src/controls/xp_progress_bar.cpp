@@ -172,15 +172,19 @@ void XP_ProgressBar::pDraw(QPainter& device, int sourceX, int sourceY, int width
 }
 
 void XP_ProgressBar::paintEvent(QPaintEvent* /*event*/) {
+    // Every expose redraws, so settings stored without a repaint (BrushStyle, Font, Min, Max)
+    // show at the next one.
+    reevaluateBuffer();
     QPainter p(this);
+    progressbar::BarState state = barState();
     if (buffer_.width() < width() || buffer_.height() < height()) {
         // No buffer could be made for this size: paint straight onto the surface.
         PixelSurface direct(width(), height());
-        progressbar::BarState state = barState();
         progressbar::DrawProgressBar(direct, width(), height(), state, text_);
         p.drawImage(0, 0, wrapSurface(direct));
         return;
     }
+    progressbar::DrawProgressBar(buffer_, width(), height(), state, text_);
     pDraw(p, 0, 0, width(), height(), 0, 0);
 }
 

@@ -192,7 +192,8 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, T
     switch (style) {
         case 3:
             c.frameRect(0, 0, w, h, lighten(col, 100));
-            c.fillRect(1, 1, nearest(f * w), h - 1, lighten(col, 180));
+            // The fill stops inside the border, however full the bar.
+            c.fillRect(1, 1, std::min<long long>(nearest(f * w), w - 1), h - 1, lighten(col, 180));
             break;
         case 4: {
             drawEtchedEdge(c, client, s.system);
@@ -226,7 +227,10 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, T
         }
         case 8:
             drawSunkenEdge(c, client, s.system);
-            if (s.Image != nullptr) c.tileRect(2, 2, 2 + nearest(f101 * w), 2 + (h - 4), *s.Image);
+            // The pattern stops inside the sunken edge (at 99 % and more it would reach past it).
+            if (s.Image != nullptr)
+                c.tileRect(2, 2, std::min<long long>(2 + nearest(f101 * w), w - 2), 2 + (h - 4),
+                           *s.Image);
             break;
         case 9: {
             const long long half = h / 2;

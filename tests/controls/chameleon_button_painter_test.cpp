@@ -112,3 +112,79 @@ TEST(ChameleonButtonPainter, CaptionIsCentredWithItsAccessKeyAndShiftsWhenPresse
 
 }  // namespace
 }  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+TEST(ChameleonButtonPainter, TheOvalsRimFollowsItsMask) {
+    testing::BlockTextRenderer text;
+    for (const auto& [w, h] : {std::pair{130, 30}, {60, 24}, {31, 31}}) {
+        SCOPED_TRACE(::testing::Message() << w << " x " << h);
+        button::Look l;
+        l.buttonType = 13;
+        l.colours = button::deriveColours(scheme(1, 13));
+        const PixelSurface face = button::paintButton(w, h, l, text);
+        const PixelMask shape = button::buttonRegion(13, w, h);
+        int rim = 0, missed = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const bool edge = shape.contains(x, y) &&
+                                  (!shape.contains(x - 1, y) || !shape.contains(x + 1, y) ||
+                                   !shape.contains(x, y - 1) || !shape.contains(x, y + 1));
+                if (!edge) continue;
+                ++rim;
+                missed += toColorRef(face.pixel(x, y)) != l.colours.darkShadow;
+            }
+        EXPECT_GT(rim, w);
+        EXPECT_EQ(missed, 0) << "outline pixels that the window shape shows without the rim";
+    }
+}
+
+TEST(ChameleonButtonPainter, ACaptionIsWrittenOverAPictureBehindIt) {
+    testing::BlockTextRenderer text;
+    PixelSurface picture(60, 20);
+    picture.fill(toPixel(colour::rgb(0, 200, 0)));
+    button::Look l;
+    l.buttonType = 2;
+    l.colours = button::deriveColours(scheme(3, 2));
+    l.caption = "XXXX";
+    l.pictureNormal = &picture;
+    l.useMaskColor = false;
+    l.picturePosition = 4;
+    const PixelSurface face = button::paintButton(80, 30, l, text);
+    // The caption's blocks sit in the middle, where the picture lies too.
+    int captionPixels = 0;
+    for (int x = 20; x < 60; ++x) captionPixels += toColorRef(face.pixel(x, 15)) == colour::kBlack;
+    EXPECT_GT(captionPixels, 0);
+    EXPECT_EQ(toColorRef(face.pixel(12, 15)), colour::rgb(0, 200, 0));
+}
+
+TEST(ChameleonButtonPainter, SoftBevelHalvesEveryColourShiftOfALook) {
+    testing::BlockTextRenderer text;
+    const auto frameOf = [&](int look, bool soft, bool pressed, bool hover, int x, int y) {
+        button::SchemeInput in = scheme(3, look);
+        in.softBevel = soft;
+        button::Look l;
+        l.buttonType = look;
+        l.softBevel = soft;
+        l.pressed = pressed;
+        l.hover = hover;
+        l.colours = button::deriveColours(in);
+        return std::pair{toColorRef(button::paintButton(60, 24, l, text).pixel(x, y)), l.colours};
+    };
+    using colour::shiftColor;
+    // Look 5: its frame is the face shifted by -32, or -64 pressed.
+    const auto [flat, k5] = frameOf(5, true, false, false, 10, 0);
+    EXPECT_EQ(flat, shiftColor(k5.face, -32, false, true));
+    const auto [flatPressed, k5p] = frameOf(5, true, true, true, 10, 0);
+    EXPECT_EQ(flatPressed, shiftColor(k5p.face, -64, false, true));
+    // Look 6: the lower-right edge is the light colour shifted by -64.
+    const auto [edge, k6] = frameOf(6, true, false, false, 59, 10);
+    EXPECT_EQ(edge, shiftColor(k6.light, -64, false, true));
+    // Look 9 pressed: the selection face shifted by -24.
+    const auto [selected, k9] = frameOf(9, true, true, true, 10, 10);
+    EXPECT_EQ(selected, shiftColor(k9.selectionLight, -24, false, true));
+}
+
+}  // namespace
+}  // namespace quorvex

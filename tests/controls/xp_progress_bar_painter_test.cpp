@@ -203,3 +203,38 @@ TEST(XpProgressBarPainter, GradientToleratesZeroStepsAndEndsAtTheAbsoluteCoordin
 
 }  // namespace
 }  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+TEST(XpProgressBarPainter, FullBarsKeepTheirFrameClosed) {
+    const SystemColours k = classicSystemColours();
+    PixelSurface tile(3, 3);
+    tile.fill(toPixel(colour::rgb(1, 2, 3)));
+    for (int w : {137, 60, 17}) {
+        for (int percent : {99, 100}) {
+            SCOPED_TRACE(::testing::Message() << w << " px at " << percent << " %");
+            const int h = 20;
+            progressbar::BarState s;
+            s.Color = kColor;
+            s.Percent = percent;
+            s.Scrolling = 8;
+            s.Image = &tile;
+            s.system = k;
+            PixelSurface eight(w, h);
+            testing::BlockTextRenderer blocks;
+            progressbar::DrawProgressBar(eight, w, h, s, blocks);
+            // Style 8's sunken edge: light inside, highlight outside, on the right.
+            EXPECT_EQ(at(eight, w - 2, h / 2), k[colour::kLight3D]);
+            EXPECT_EQ(at(eight, w - 1, h / 2), k[colour::kButtonHighlight]);
+            EXPECT_EQ(at(eight, w - 3, h / 2), colour::rgb(1, 2, 3));
+
+            const PixelSurface three = paint(w, h, 3, percent);
+            EXPECT_EQ(at(three, w - 1, h / 2), colour::lighten(kColor, 100));
+            EXPECT_EQ(at(three, 0, h / 2), colour::lighten(kColor, 100));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -128,3 +128,18 @@ TEST(XpProgressBar, MonitorInstancesTakeTheirDesignValues) {
         EXPECT_EQ(bar->Font().family(), QStringLiteral("MS Sans Serif"));
     }
 }
+
+TEST(XpProgressBar, APaintRequestShowsSettingsChangedWithoutARepaint) {
+    QWidget host;
+    auto* bar = new XP_ProgressBar(&host);
+    bar->setGeometry(0, 0, 137, 20);
+    bar->setColor(kColor);
+    bar->setScrolling(7);
+    ASSERT_TRUE(bar->setValue(60));
+    host.show();
+    const QImage before = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    bar->setBrushStyle(1);  // stored without a repaint
+    const QImage after = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after, bar->hdc().copy(0, 0, 137, 20));
+}
