@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/frame_elements.h"
-#include "tuning/window_model.h"
+#include "model/window_model.h"
 #include "win32/dpi.h"
 #include "win32/label_ctrl.h"
 #include "win32/page_ctrl.h"

@@ -1,6 +1,6 @@
 #include "win32/model_binder.h"
 
-#include "tuning/control_model.h"
+#include "model/control_model.h"
 #include "win32/dropdown_ctrl.h"
 #include "win32/label_ctrl.h"
 #include "win32/radio_ctrl.h"
