@@ -2,6 +2,8 @@
 # below it, never one above. Folders in one entry (a|b) share a level.
 # This list is the one place where the order is written.
 set(QUORVEX_FOLDER_ORDER
+  # Pictures of the program (the QOI codec), needed by no rule.
+  artwork
   platform
   tuning
   settings

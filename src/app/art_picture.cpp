@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 
 // The artwork is compiled into the GUI library, which is static: registering it by hand keeps the
 // linker from dropping it.
@@ -28,17 +27,27 @@ constexpr int kCursorHotX = 13;
 constexpr int kCursorHotY = 5;
 }  // namespace
 
+QString artBitmap(const QString& resource, qreal ratio) {
+    QString base = resource;
+    if (base.endsWith(QLatin1String(".svg"))) base.chop(4);
+    return base + (ratio > 1.0 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+}
+
 QPixmap renderArt(const QString& resource, QSize size, qreal ratio) {
     ensureArtwork();
     if (size.isEmpty()) return {};
-    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    const QSize pixels = size * ratio;
+    QImage image(artBitmap(resource, ratio));
+    if (image.isNull()) {
+        // A missing picture draws nothing rather than failing.
+        image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+    } else if (image.size() != pixels) {
+        // Scales between the two rendered sizes (150 %) or to a picture of another size.
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap = QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                                        Qt::NoFormatConversion);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

@@ -7,9 +7,9 @@
 
 namespace quorvex {
 
-// One picture of the window: an SVG of the resource file drawn into the widget's rectangle,
-// re-rendered only when the size or the screen's scale changes. It reports pointer movement
-// (the hover rules) and clicks (the navigation commands).
+// One picture of the window: an artwork bitmap of the resource file drawn into the widget's
+// rectangle, made again only when the size or the screen's scale changes. It reports pointer
+// movement (the hover rules) and clicks (the navigation commands).
 class ArtPicture : public QWidget {
     Q_OBJECT
   public:
@@ -45,7 +45,12 @@ class ArtPicture : public QWidget {
 // Makes the artwork resources available; every function here calls it first.
 void ensureArtwork();
 
-// Renders an SVG resource at `size` logical pixels for a screen scale of `ratio`.
+// The bitmap rendered at build time from the drawing `resource` (":/artwork/<name>.svg" names
+// <name>.png, and <name>@2x.png for a screen scale above 1).
+QString artBitmap(const QString& resource, qreal ratio);
+
+// The artwork `resource` at `size` logical pixels for a screen scale of `ratio`: its 1x or 2x
+// bitmap, scaled only when neither has the size asked for. A missing picture is transparent.
 QPixmap renderArt(const QString& resource, QSize size, qreal ratio);
 
 // The pointer shown over every clickable picture: 32 x 32, hot spot at column 13, row 5.

@@ -9,11 +9,12 @@ namespace quorvex {
 
 QIcon applicationIcon(const QString& resourceName) {
     ensureArtwork();
-    const QString path = QStringLiteral(":/icons/") + resourceName + QStringLiteral(".svg");
-    if (!QFile::exists(path)) return {};
+    // The icon's bitmaps, rendered at build time at each size of the icon theme.
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(renderArt(path, QSize(size, size), 1.0));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral(":/icons/%1/%2.png").arg(resourceName).arg(size);
+        if (QFile::exists(path)) icon.addFile(path, QSize(size, size));
+    }
     return icon;
 }
 

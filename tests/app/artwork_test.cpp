@@ -11,7 +11,12 @@
 namespace quorvex {
 namespace {
 
-TEST(ArtworkTest, EveryPictureIsValidSvgOfItsSize) {
+QString drawing(const char* name) {
+    return QStringLiteral(QUORVEX_ARTWORK_SOURCE_DIR "/") + QLatin1String(name) +
+           QStringLiteral(".svg");
+}
+
+TEST(ArtworkTest, EveryPictureIsValidSvgOfItsSizeAndBuiltAsBitmapsAtOneAndTwoTimes) {
     ensureArtwork();
     struct Row {
         const char* name;
@@ -47,10 +52,13 @@ TEST(ArtworkTest, EveryPictureIsValidSvgOfItsSize) {
         {"link_cursor", {32, 32}},
     };
     for (const Row& row : rows) {
-        QSvgRenderer renderer(QStringLiteral(":/artwork/") + QLatin1String(row.name) +
-                              QStringLiteral(".svg"));
+        QSvgRenderer renderer(drawing(row.name));
         EXPECT_TRUE(renderer.isValid()) << row.name;
         EXPECT_EQ(renderer.defaultSize(), row.size) << row.name;
+        const QString resource =
+            QStringLiteral(":/artwork/") + QLatin1String(row.name) + QStringLiteral(".svg");
+        EXPECT_EQ(QImage(artBitmap(resource, 1.0)).size(), row.size) << row.name;
+        EXPECT_EQ(QImage(artBitmap(resource, 2.0)).size(), row.size * 2) << row.name;
     }
 }
 
@@ -62,7 +70,7 @@ TEST(ArtworkTest, HeadersCarryTheirPageTitles) {
           std::pair{"header_lan", "Local Area Network"},
           std::pair{"header_firefox", "Mozilla Firefox"},
           std::pair{"header_explorer", "Internet Explorer"}, std::pair{"splash", "Quorvex"}}) {
-        QFile svg(QStringLiteral(":/artwork/") + QLatin1String(file) + QStringLiteral(".svg"));
+        QFile svg(drawing(file));
         ASSERT_TRUE(svg.open(QIODevice::ReadOnly)) << file;
         EXPECT_TRUE(svg.readAll().contains(title)) << file;
     }
@@ -88,8 +96,7 @@ TEST(ArtworkTest, SplashIsWhiteAndRestingPicturesHideTheirHighlightedTwin) {
           std::pair{"button_monitor", "button_monitor_hover"},
           std::pair{"button_back", "button_back_hover"}}) {
         const QString base = QStringLiteral(":/artwork/");
-        QSvgRenderer probe(base + QLatin1String(resting) + QStringLiteral(".svg"));
-        const QSize size = probe.defaultSize();
+        const QSize size = QSvgRenderer(drawing(resting)).defaultSize();
         const QImage top =
             renderArt(base + QLatin1String(resting) + QStringLiteral(".svg"), size, 2.0).toImage();
         const QImage under =
@@ -101,6 +108,22 @@ TEST(ArtworkTest, SplashIsWhiteAndRestingPicturesHideTheirHighlightedTwin) {
                 if (qAlpha(under.pixel(x, y)) > 0 && qAlpha(top.pixel(x, y)) < 250) ++leaks;
         EXPECT_EQ(leaks, 0) << resting;
     }
+}
+
+TEST(ArtworkTest, EachScaleDrawsItsOwnBitmapAndOtherSizesAreScaled) {
+    const QString home = QStringLiteral(":/artwork/home.svg");
+    for (qreal ratio : {1.0, 2.0}) {
+        const QImage drawn = renderArt(home, {30, 30}, ratio).toImage();
+        const QImage bitmap =
+            QImage(artBitmap(home, ratio)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(drawn.size(), QSize(30, 30) * ratio);
+        EXPECT_EQ(drawn, bitmap) << ratio;
+    }
+    // 150 %: the 2x bitmap, scaled down; a missing picture is transparent, not a failure.
+    EXPECT_EQ(renderArt(home, {30, 30}, 1.5).toImage().size(), QSize(45, 45));
+    const QImage missing = renderArt(QStringLiteral(":/artwork/none.svg"), {8, 8}, 1.0).toImage();
+    EXPECT_EQ(missing.size(), QSize(8, 8));
+    EXPECT_EQ(qAlpha(missing.pixel(4, 4)), 0);
 }
 
 TEST(WindowIconTest, OwnerChainReceivesTheIconOnlyWithTheFlag) {

@@ -472,7 +472,7 @@ TEST_F(Form1Test, ClickablePicturesNameThemselvesAndShowTheLinkCursor) {
     struct Row {
         const char* name;
         const char* caption;
-        const char* art;  // artwork that must carry the caption, or null
+        const char* art;  // drawing that must carry the caption, or null
     };
     const Row rows[] = {
         {frame::kInternetIcon, "Internet Settings", nullptr},
@@ -482,9 +482,9 @@ TEST_F(Form1Test, ClickablePicturesNameThemselvesAndShowTheLinkCursor) {
         {frame::kExplorerIcon, "Internet Explorer", nullptr},
         {frame::kAutomaticIcon, "Everything Automatically", nullptr},
         {frame::kHomeButton, "Home", nullptr},
-        {frame::kApplyButton, "Apply Settings", ":/artwork/button_apply_hover.svg"},
-        {frame::kMonitorButton, "Open Traffic Monitor", ":/artwork/button_monitor_hover.svg"},
-        {frame::kBackButton, "Back To Main Menu", ":/artwork/button_back_hover.svg"},
+        {frame::kApplyButton, "Apply Settings", "button_apply_hover"},
+        {frame::kMonitorButton, "Open Traffic Monitor", "button_monitor_hover"},
+        {frame::kBackButton, "Back To Main Menu", "button_back_hover"},
     };
     for (const Row& row : rows) {
         QWidget* picture = at(row.name);
@@ -493,7 +493,9 @@ TEST_F(Form1Test, ClickablePicturesNameThemselvesAndShowTheLinkCursor) {
         EXPECT_EQ(picture->cursor().shape(), Qt::BitmapCursor) << row.name;
         EXPECT_EQ(picture->cursor().hotSpot(), QPoint(13, 5)) << row.name;
         if (row.art) {
-            QFile file(QLatin1String(row.art));
+            // The drawing the bitmaps are rendered from.
+            QFile file(QStringLiteral(QUORVEX_ARTWORK_SOURCE_DIR "/") + QLatin1String(row.art) +
+                       QStringLiteral(".svg"));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.art;
             EXPECT_TRUE(file.readAll().contains(row.caption)) << row.art;
         }

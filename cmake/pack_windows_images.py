@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Packs square PNG images into one Windows .ico file, each at the colour depth asked for.
+"""Packs square PNG images into one Windows .ico file, each at the colour depth asked for, or
+into a .cur cursor with its hot spot.
 
     pack_ico.py out.ico BITS:image.png [BITS:image.png ...]
+    pack_ico.py out.cur --hotspot X,Y BITS:image.png [BITS:image.png ...]
 
 BITS is 4 (the 16 standard Windows colours), 8 (a 256-colour palette made from the image) or
 32 (true colour with alpha). Every image is stored as a bitmap with its transparency mask, in
@@ -157,18 +159,30 @@ def main(argv):
     if len(argv) < 3:
         print(__doc__.strip(), file=sys.stderr)
         return 2
+    items, hotspot = argv[2:], None
+    if items and items[0] == "--hotspot":
+        if len(items) < 3:
+            raise PackError("--hotspot needs X,Y and at least one image")
+        x, _, y = items[1].partition(",")
+        hotspot = (int(x), int(y))
+        items = items[2:]
     images = []
-    for item in argv[2:]:
+    for item in items:
         bits, _, path = item.partition(":")
         width, height, rows = read_png(path)
         if width != height or not 1 <= width <= 256:
             raise PackError(f"{path}: icons are square, 1 to 256 pixels ({width}x{height})")
         images.append((width, int(bits), icon_bitmap(width, height, rows, int(bits))))
-    out = struct.pack("<HHH", 0, 1, len(images))
+    # Resource type 1 is an icon, 2 a cursor; a cursor's entries hold the hot spot where an
+    # icon's hold planes and bit count.
+    out = struct.pack("<HHH", 0, 1 if hotspot is None else 2, len(images))
     offset = 6 + 16 * len(images)
     for width, bits, data in images:
-        out += struct.pack("<BBBBHHII", width % 256, width % 256, 16 if bits == 4 else 0, 0, 1,
-                           bits, len(data), offset)
+        if hotspot is not None and not (0 <= hotspot[0] < width and 0 <= hotspot[1] < width):
+            raise PackError(f"hot spot {hotspot} lies outside the {width} pixel image")
+        planes, count = (1, bits) if hotspot is None else hotspot
+        out += struct.pack("<BBBBHHII", width % 256, width % 256, 16 if bits == 4 else 0, 0,
+                           planes, count, len(data), offset)
         offset += len(data)
     out += b"".join(data for _, _, data in images)
     with open(argv[1], "wb") as f:

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "controls/xp_progress_bar_painter.h"
+#include "monitor/meter_sinks.h"
+#include "win32/dib_surface.h"
+#include "win32/gdi_text_renderer.h"
+#include "win32/wnd.h"
+
+namespace quorvex::win32 {
+
+// A utilisation bar ("XP_ProgressBar1" to "XP_ProgressBar4"): the shared bar painter drawing
+// into a DIB section, its text through GDI. Min 0, Max 100; the program assigns Value only.
+class ProgressBarCtrl : public Wnd, public BarSink {
+  public:
+    struct CreateArgs {
+        HWND parent = nullptr;
+        std::string name;
+        bool vertical = false;
+        ColorRef colour = 0;
+        std::int32_t style = 0;  // Scrolling
+    };
+    bool create(const CreateArgs& args);
+
+    bool setValue(std::int32_t value) override;
+    std::int32_t value() const { return percent_; }
+
+  protected:
+    bool paints() const override { return true; }
+    void onPaint(HDC dc, const RECT& client) override;
+
+  private:
+    progressbar::BarState state_;
+    std::int32_t percent_ = 0;
+    DibSurface surface_;
+    GdiTextRenderer text_;
+};
+
+}  // namespace quorvex::win32

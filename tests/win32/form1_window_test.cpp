@@ -1,0 +1,274 @@
+// The main window as a view: created hidden and driven with window messages, it shows the window
+// model and reports clicks, pointer movement and keys by element name.
+#include "win32/form1_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/firefox_elements.h"
+#include "model/frame_elements.h"
+#include "model/monitor_elements.h"
+#include "model/window_model.h"
+#include "tuning/connection_catalogue.h"
+#include "win32/dpi.h"
+#include "win32/dropdown_ctrl.h"
+#include "win32/radio_ctrl.h"
+#include "win32/text_ctrl.h"
+
+namespace quorvex::win32 {
+namespace {
+
+class Form1WindowTest : public ::testing::Test {
+  protected:
+    Form1WindowTest() {
+        Form1Events events;
+        events.onCommand = [this](const std::string& name) { commands.push_back(name); };
+        events.onHover = [this](const std::string& name) { hovers.push_back(name); };
+        window = std::make_unique<Form1Window>(model, std::move(events));
+        created = window->create();
+    }
+
+    HWND handle(const std::string& name) const {
+        Wnd* control = window->element(name);
+        return control ? control->hwnd() : nullptr;
+    }
+    bool shown(const std::string& name) const {
+        Wnd* control = window->element(name);
+        return control && control->isVisible();
+    }
+    void click(const std::string& name) {
+        SendMessageW(handle(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageW(handle(name), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
+    void key(const std::string& name, WPARAM code) {
+        SendMessageW(handle(name), WM_KEYDOWN, code, 0);
+    }
+    // The topmost visible child of `parent` at a point of the main window's client area.
+    HWND topmostAt(HWND parent, int x, int y) const {
+        POINT at{scaled(x, window->dpi()), scaled(y, window->dpi())};
+        MapWindowPoints(window->hwnd(), parent, &at, 1);
+        return ChildWindowFromPointEx(parent, at, CWP_SKIPINVISIBLE);
+    }
+
+    WindowModel model;
+    std::vector<std::string> commands;
+    std::vector<std::string> hovers;
+    std::unique_ptr<Form1Window> window;
+    bool created = false;
+};
+
+TEST_F(Form1WindowTest, IsAFixedWindowCaptionedQuorvexWithAMinimiseButtonOnly) {
+    ASSERT_TRUE(created);
+    EXPECT_EQ(window->text(), "Quorvex");
+    const LONG_PTR style = GetWindowLongPtrW(window->hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_CAPTION);
+    RECT client;
+    GetClientRect(window->hwnd(), &client);
+    EXPECT_EQ(client.right, scaled(498, window->dpi()));
+    EXPECT_EQ(client.bottom, scaled(607, window->dpi()));
+    EXPECT_FALSE(IsWindowVisible(window->hwnd()));
+}
+
+TEST_F(Form1WindowTest, HoldsEveryNamedElementAndShowsTheHomePageAlone) {
+    for (const char* name : {frame::kBackground,
+                             frame::kHomeButton,
+                             frame::kApplyResting,
+                             frame::kApplyButton,
+                             frame::kMonitorButton,
+                             frame::kMonitorResting,
+                             frame::kBackButton,
+                             frame::kBackResting,
+                             frame::kLanHeader,
+                             frame::kAdvancedHeader,
+                             frame::kInternetHeader,
+                             frame::kExplorerHeader,
+                             frame::kFirefoxHeader,
+                             frame::kBottomStrip,
+                             frame::kHomePage,
+                             frame::kInternetPage,
+                             frame::kAdvancedPage,
+                             frame::kLanPage,
+                             frame::kExplorerPage,
+                             frame::kFirefoxPage,
+                             frame::kMonitorPage,
+                             "Combo3",
+                             "QOS",
+                             "Combo1",
+                             "Combo2",
+                             firefox::kOptimizedText,
+                             firefox::kDefaultText,
+                             firefox::kOptimizedLabel,
+                             firefox::kDefaultLabel,
+                             firefox::kEnableButton,
+                             firefox::kDisableButton,
+                             monitor_page::kDownloadGraph,
+                             monitor_page::kUploadGraph,
+                             monitor_page::kDownloadShareBar,
+                             monitor_page::kUploadShareBar,
+                             monitor_page::kDownloadedVolume,
+                             monitor_page::kBestConnection,
+                             monitor_page::kDownloadSpeed,
+                             monitor_page::kBestUpload})
+        EXPECT_NE(handle(name), nullptr) << name;
+    for (const auto& entry : connectionCatalogue())
+        EXPECT_NE(handle(std::string(entry.optionControl)), nullptr) << entry.optionControl;
+    EXPECT_EQ(window->currentPage(), frame::kHomePage);
+    for (const char* header : {frame::kLanHeader, frame::kAdvancedHeader, frame::kInternetHeader,
+                               frame::kExplorerHeader, frame::kFirefoxHeader})
+        EXPECT_FALSE(shown(header)) << header;
+    EXPECT_FALSE(shown(frame::kBackButton));
+    EXPECT_FALSE(shown(frame::kBackResting));
+}
+
+TEST_F(Form1WindowTest, StacksPagesAboveTheWindowAndRestingPicturesAboveCommands) {
+    const HWND form = window->hwnd();
+    model.controls().setVisible(frame::kBackground, true);  // as the load does
+    // A page over the background picture; the home button over the page headers.
+    EXPECT_EQ(topmostAt(form, 100, 200), handle(frame::kHomePage));
+    EXPECT_EQ(topmostAt(form, 5, 5), handle(frame::kBackground));
+    // The home button lies under the home page; a settings page leaves it free, over its header.
+    EXPECT_EQ(topmostAt(form, 450, 175), handle(frame::kHomePage));
+    model.controls().setVisible(frame::kHomePage, false);
+    model.controls().setVisible(frame::kInternetPage, true);
+    model.controls().setVisible(frame::kInternetHeader, true);
+    EXPECT_EQ(topmostAt(form, 450, 175), handle(frame::kHomeButton));
+    EXPECT_EQ(topmostAt(form, 100, 200), handle(frame::kInternetHeader));
+    EXPECT_EQ(topmostAt(form, 100, 300), handle(frame::kInternetPage));
+    // The resting pictures lie over the pictures that take the click.
+    EXPECT_EQ(topmostAt(handle(frame::kHomePage), 8 + 40, 144 + 40),
+              handle(frame::kInternetIconResting));
+    EXPECT_EQ(topmostAt(form, 100, 500), handle(frame::kApplyResting));
+    EXPECT_EQ(topmostAt(form, 100, 560), handle(frame::kMonitorResting));
+    model.controls().setVisible(frame::kBackResting, true);
+    EXPECT_EQ(topmostAt(form, 100, 560), handle(frame::kBackResting));
+    // The bottom strip over the background.
+    EXPECT_EQ(topmostAt(form, 100, 596), handle(frame::kBottomStrip));
+}
+
+TEST_F(Form1WindowTest, ReportsPointerMovementByElement) {
+    for (const char* name :
+         {frame::kInternetIconResting, frame::kAutomaticIconResting, frame::kApplyResting,
+          frame::kMonitorResting, frame::kBackResting, frame::kHomePage, frame::kInternetPage,
+          frame::kMonitorPage, frame::kBottomStrip, frame::kBackground})
+        SendMessageW(handle(name), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    EXPECT_EQ(hovers, (std::vector<std::string>{
+                          frame::kInternetIconResting, frame::kAutomaticIconResting,
+                          frame::kApplyResting, frame::kMonitorResting, frame::kBackResting,
+                          frame::kHomePage, frame::kInternetPage, frame::kMonitorPage,
+                          frame::kBottomStrip, frame::kBackground}));
+}
+
+TEST_F(Form1WindowTest, ClicksOnCommandPicturesAndButtonsAreReportedOthersAreNot) {
+    for (const char* name : {frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon,
+                             frame::kFirefoxIcon, frame::kExplorerIcon, frame::kAutomaticIcon,
+                             frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton,
+                             frame::kBackButton, firefox::kEnableButton, firefox::kDisableButton})
+        click(name);
+    click(frame::kInternetIconResting);  // a resting picture
+    click(frame::kInternetHeader);       // a page header
+    EXPECT_EQ(commands, (std::vector<std::string>{
+                            frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon,
+                            frame::kFirefoxIcon, frame::kExplorerIcon, frame::kAutomaticIcon,
+                            frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton,
+                            frame::kBackButton, firefox::kEnableButton, firefox::kDisableButton}));
+}
+
+TEST_F(Form1WindowTest, EnterOrSpaceRunsTheCommandOfTheFocusedPicture) {
+    key(frame::kAutomaticIconResting, VK_RETURN);  // resting: runs the picture under it
+    key(frame::kInternetIconResting, VK_SPACE);
+    key(frame::kApplyButton, VK_RETURN);
+    key(frame::kBackResting, VK_SPACE);
+    key(firefox::kEnableButton, VK_RETURN);
+    key(frame::kInternetIcon, 'A');  // other keys do nothing
+    EXPECT_EQ(commands, (std::vector<std::string>{frame::kAutomaticIcon, frame::kInternetIcon,
+                                                  frame::kApplyButton, frame::kBackButton,
+                                                  firefox::kEnableButton}));
+}
+
+TEST_F(Form1WindowTest, EveryCommandIsATabStopWithAnAccessibleName) {
+    struct Named {
+        const char* element;
+        const char* name;
+    };
+    for (const Named& n :
+         {Named{frame::kInternetIcon, "Internet Settings"},
+          Named{frame::kInternetIconResting, "Internet Settings"},
+          Named{frame::kAutomaticIcon, "Everything Automatically"},
+          Named{frame::kAutomaticIconResting, "Everything Automatically"},
+          Named{frame::kHomeButton, "Home"}, Named{frame::kApplyButton, "Apply Settings"},
+          Named{frame::kApplyResting, "Apply Settings"},
+          Named{frame::kMonitorButton, "Open Traffic Monitor"},
+          Named{frame::kBackButton, "Back To Main Menu"},
+          Named{firefox::kEnableButton, "Enable Optimized Configuration"},
+          Named{firefox::kDisableButton, "Disable Optimized Configuration"}}) {
+        EXPECT_TRUE(GetWindowLongPtrW(handle(n.element), GWL_STYLE) & WS_TABSTOP) << n.element;
+        EXPECT_EQ(window->element(n.element)->text(), n.name) << n.element;
+    }
+}
+
+TEST_F(Form1WindowTest, ListsAndOptionsFollowTheModelBothWays) {
+    auto& combo = static_cast<DropDownCtrl&>(*window->element("Combo3"));
+    ASSERT_EQ(combo.count(), static_cast<int>(model.controls().listEntries("Combo3").size()));
+    const ConnectionType& dsl = connectionType(ConnectionKind::Dsl16M);
+
+    // The model's change shows in the list and the option button.
+    model.controls().setListText("Combo3", std::string(dsl.fullName));
+    EXPECT_EQ(combo.itemText(combo.currentIndex()), dsl.fullName);
+    auto& option = static_cast<RadioCtrl&>(*window->element(std::string(dsl.optionControl)));
+    EXPECT_TRUE(option.isChecked());
+
+    // A pick in the list goes to the model.
+    const ConnectionType& gprs = connectionType(ConnectionKind::WirelessGprs);
+    const int index = static_cast<int>(
+        SendMessageW(combo.hwnd(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(wide(std::string(gprs.fullName)).c_str())));
+    ASSERT_GE(index, 0);
+    SendMessageW(combo.hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(GetParent(combo.hwnd()), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo.hwnd()));
+    EXPECT_EQ(model.controls().listText("Combo3"), gprs.fullName);
+    EXPECT_FALSE(option.isChecked());
+
+    // A click on an option button goes to the model, which updates the list.
+    auto& dslOption = static_cast<RadioCtrl&>(*window->element(std::string(dsl.optionControl)));
+    SendMessageW(dslOption.hwnd(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(model.controls().option(std::string(dsl.optionControl)));
+    EXPECT_EQ(model.controls().listText("Combo3"), dsl.fullName);
+    EXPECT_TRUE(dslOption.isChecked());
+}
+
+TEST_F(Form1WindowTest, VisibleEnabledAndTextFlagsOfTheModelAreShown) {
+    model.controls().setVisible(frame::kHomePage, false);
+    model.controls().setVisible(frame::kFirefoxPage, true);
+    EXPECT_EQ(window->currentPage(), frame::kFirefoxPage);
+    model.controls().setEnabled(firefox::kEnableButton, false);
+    EXPECT_FALSE(window->element(firefox::kEnableButton)->isEnabled());
+    model.controls().setText(monitor_page::kDownloadedVolume, "1.50 MBs");
+    EXPECT_EQ(window->element(monitor_page::kDownloadedVolume)->text(), "1.50 MBs");
+    model.controls().setText(firefox::kOptimizedText, "a\nb");
+    EXPECT_EQ(static_cast<TextCtrl&>(*window->element(firefox::kOptimizedText)).contents(),
+              "a\r\nb");
+}
+
+TEST_F(Form1WindowTest, GraphsAndBarsTakeTheMetersFigures) {
+    auto& graph = static_cast<HistogramCtrl&>(window->histogram(1));
+    graph.NextPoint(0);
+    graph.NextPoint(50);
+    EXPECT_EQ(graph.sampleCount(), 2u);
+    EXPECT_GT(graph.graph().drawCount(), 0u);
+    EXPECT_EQ(&window->histogram(7), &window->histogram(2));
+    EXPECT_TRUE(window->progressBar(1).setValue(40));
+    EXPECT_EQ(window->bar(1).value(), 40);
+    // A value whose hundredfold does not fit is refused; the bar keeps its figure.
+    EXPECT_FALSE(window->progressBar(1).setValue(INT32_MAX));
+    EXPECT_EQ(window->bar(1).value(), 40);
+    EXPECT_EQ(&window->progressBar(9), &window->progressBar(4));
+}
+
+}  // namespace
+}  // namespace quorvex::win32
