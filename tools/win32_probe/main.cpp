@@ -1,11 +1,13 @@
 // Lists the windows of the desktop that a script drives Quorvex.exe through under Wine: every
 // visible top-level window and its visible descendants, one line each, as
-//   <depth> <handle> <class> <left> <top> <right> <bottom> <text>
-// (screen coordinates, text in UTF-8). A window's own controls name themselves in their text,
+//   <depth> <handle> <class> <enabled> <left> <top> <right> <bottom> <text>
+// (screen coordinates, text in UTF-8), then the focused window of each; or, with "at X Y", the
+// window under a screen point. A window's own controls name themselves in their text,
 // so the end-to-end script finds the list, the icons and the message-box buttons by it.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -21,11 +23,16 @@ void Print(HWND window, int depth) {
     wchar_t className[128] = {};
     wchar_t text[512] = {};
     GetClassNameW(window, className, 128);
-    GetWindowTextW(window, text, 512);
+    // Asked of the window itself: GetWindowText would give another process's controls' captions
+    // only, not a list's chosen text.
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &copied);
     RECT r{};
     GetWindowRect(window, &r);
-    std::printf("%d %p %s %ld %ld %ld %ld %s\n", depth, static_cast<void*>(window),
-                Utf8(className).c_str(), r.left, r.top, r.right, r.bottom, Utf8(text).c_str());
+    std::printf("%d %p %s %d %ld %ld %ld %ld %s\n", depth, static_cast<void*>(window),
+                Utf8(className).c_str(), IsWindowEnabled(window) ? 1 : 0, r.left, r.top, r.right,
+                r.bottom, Utf8(text).c_str());
 }
 
 void Walk(HWND parent, int depth) {
@@ -40,12 +47,23 @@ BOOL CALLBACK EachTopLevel(HWND window, LPARAM) {
     if (!IsWindowVisible(window)) return TRUE;
     Print(window, 0);
     Walk(window, 1);
+    // The window with the keyboard focus in this window's thread.
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread) && thread.hwndFocus)
+        std::printf("focus %p\n", static_cast<void*>(thread.hwndFocus));
     return TRUE;
 }
 
 }  // namespace
 
-int main() {
+// "at X Y": the window that takes the pointer at that screen point, as a click would find it.
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "at") {
+        const POINT point{std::atol(argv[2]), std::atol(argv[3])};
+        if (HWND window = WindowFromPoint(point)) Print(window, 0);
+        return 0;
+    }
     EnumWindows(EachTopLevel, 0);
     return 0;
 }
