@@ -57,8 +57,47 @@ BOOL CALLBACK EachTopLevel(HWND window, LPARAM) {
 
 }  // namespace
 
+// The topmost visible picture command whose text is `caption`, in any visible window.
+HWND FindPicture(HWND parent, const std::wstring& caption) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        wchar_t className[64] = {};
+        wchar_t text[256] = {};
+        GetClassNameW(child, className, 64);
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(child, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text),
+                            SMTO_ABORTIFHUNG, 2000, &copied);
+        if (caption == text && std::wstring(className) == L"QuorvexPicture") return child;
+        if (HWND inner = FindPicture(child, caption)) return inner;
+    }
+    return nullptr;
+}
+
+std::wstring Wide(const char* text) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring out(size > 0 ? size - 1 : 0, L'\0');
+    if (size > 1) MultiByteToWideChar(CP_UTF8, 0, text, -1, out.data(), size);
+    return out;
+}
+
 // "at X Y": the window that takes the pointer at that screen point, as a click would find it.
+// "click CAPTION": the pointer's messages to the picture command CAPTION (a move, which reveals
+// a highlighted twin, then a click on what is then on top), for pictures that take no clicks
+// from the X server under this Wine.
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "click") {
+        const std::wstring caption = Wide(argv[2]);
+        HWND form = FindWindowW(L"QuorvexForm1", nullptr);
+        HWND picture = form ? FindPicture(form, caption) : nullptr;
+        if (!picture) return 1;
+        SendMessageW(picture, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        picture = FindPicture(form, caption);
+        if (!picture) return 1;
+        SendMessageW(picture, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        SendMessageW(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        PostMessageW(picture, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        return 0;
+    }
     if (argc == 4 && std::string(argv[1]) == "at") {
         const POINT point{std::atol(argv[2]), std::atol(argv[3])};
         if (HWND window = WindowFromPoint(point)) Print(window, 0);
