@@ -11,7 +11,7 @@
 #include "monitor/traffic_meter.h"
 #include "platform/event_pump.h"
 #include "platform/prompts.h"
-#include "tuning/control_model.h"
+#include "tuning/window_model.h"
 
 #if defined(__linux__)
 #include "monitor/linux_interface_table_source.h"
@@ -92,7 +92,8 @@ void BM_MeterUpdateSystemSource(benchmark::State& state) {
     auto source = MakeSystemInterfaceTableSource();
     SilentPrompts prompts;
     CIpHelper helper(*source, prompts);
-    ControlModel controls;
+    WindowModel window;
+    ControlModel& controls = window.controls();
     NullSink graph1, graph2;
     NullBar bar1, bar2, bar3, bar4;
     NullEventPump pump;

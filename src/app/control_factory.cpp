@@ -2,7 +2,7 @@
 
 #include "controls/chameleon_button.h"
 #include "controls/xp_progress_bar.h"
-#include "monitor/uc_histogram.h"
+#include "controls/uc_histogram.h"
 
 namespace quorvex {
 

@@ -16,6 +16,9 @@
 #include "app/model_binder.h"
 #include "app/page_panel.h"
 #include "app/window_fonts.h"
+#include "model/firefox_elements.h"
+#include "model/frame_elements.h"
+#include "model/monitor_elements.h"
 #include "shell/main_window_commands.h"
 #include "tuning/advanced_choices.h"
 #include "tuning/connection_catalogue.h"
@@ -64,7 +67,7 @@ QVBoxLayout* tightColumn() {
 }  // namespace
 
 void Form1::buildHomePage() {
-    PagePanel* home = page(QStringLiteral("Picture2"), kWindowGrey, {8, 144, 481, 337});
+    PagePanel* home = page(QLatin1String(frame::kHomePage), kWindowGrey, {8, 144, 481, 337});
     home->show();
 
     struct Icon {
@@ -76,14 +79,39 @@ void Form1::buildHomePage() {
         QRect captionRect;
     };
     const std::array<Icon, 6> icons{{
-        {{32, 32}, "Image13", "Image6", "internet", "Internet Settings", {16, 112, 113, 17}},
-        {{200, 32}, "Image14", "Image3", "advanced", "Advanced Settings", {160, 112, 145, 17}},
-        {{360, 32}, "Image15", "Image2", "lan", "Local Area Network", {312, 112, 169, 17}},
-        {{32, 168}, "Image16", "Image5", "firefox", "Mozilla Firefox", {8, 248, 129, 17}},
-        {{192, 168}, "Image17", "Image4", "explorer", "Internet Explorer", {168, 248, 129, 17}},
+        {{32, 32},
+         frame::kInternetIconResting,
+         frame::kInternetIcon,
+         "internet",
+         "Internet Settings",
+         {16, 112, 113, 17}},
+        {{200, 32},
+         frame::kAdvancedIconResting,
+         frame::kAdvancedIcon,
+         "advanced",
+         "Advanced Settings",
+         {160, 112, 145, 17}},
+        {{360, 32},
+         frame::kLanIconResting,
+         frame::kLanIcon,
+         "lan",
+         "Local Area Network",
+         {312, 112, 169, 17}},
+        {{32, 168},
+         frame::kFirefoxIconResting,
+         frame::kFirefoxIcon,
+         "firefox",
+         "Mozilla Firefox",
+         {8, 248, 129, 17}},
+        {{192, 168},
+         frame::kExplorerIconResting,
+         frame::kExplorerIcon,
+         "explorer",
+         "Internet Explorer",
+         {168, 248, 129, 17}},
         {{360, 168},
-         "Image18",
-         "Image20",
+         frame::kAutomaticIconResting,
+         frame::kAutomaticIcon,
          "automatic",
          "Everything Automatically",
          {304, 248, 185, 17}},
@@ -144,7 +172,8 @@ void Form1::buildPages() {
 
     // Internet Settings: the connection kinds by group, and the QoS reservation.
     {
-        PagePanel* panel = page(QStringLiteral("Picture16"), systemWindow, {24, 240, 449, 227});
+        PagePanel* panel =
+            page(QLatin1String(frame::kInternetPage), systemWindow, {24, 240, 449, 227});
         // 27 choices in three columns: a smaller size keeps the longest captions whole.
         panel->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
         auto* grid = new QGridLayout(panel);
@@ -194,7 +223,8 @@ void Form1::buildPages() {
 
     // Advanced Settings: five groups, the time to live and the receive window.
     {
-        PagePanel* panel = page(QStringLiteral("Picture11"), systemWindow, {24, 232, 449, 233});
+        PagePanel* panel =
+            page(QLatin1String(frame::kAdvancedPage), systemWindow, {24, 232, 449, 233});
         auto* grid = new QGridLayout(panel);
         grid->setContentsMargins(8, 6, 8, 6);
         grid->setHorizontalSpacing(12);
@@ -229,7 +259,7 @@ void Form1::buildPages() {
 
     // Local Area Network: three Enabled / Disabled choices.
     {
-        PagePanel* panel = page(QStringLiteral("Picture9"), systemWindow, {24, 240, 449, 225});
+        PagePanel* panel = page(QLatin1String(frame::kLanPage), systemWindow, {24, 240, 449, 225});
         auto* column = new QVBoxLayout(panel);
         column->setContentsMargins(12, 10, 12, 10);
         column->setSpacing(10);
@@ -240,7 +270,8 @@ void Form1::buildPages() {
 
     // Internet Explorer: connections per server for HTTP 1.0 and 1.1.
     {
-        PagePanel* panel = page(QStringLiteral("Picture1"), systemWindow, {24, 232, 449, 233});
+        PagePanel* panel =
+            page(QLatin1String(frame::kExplorerPage), systemWindow, {24, 232, 449, 233});
         auto* column = new QVBoxLayout(panel);
         column->setContentsMargins(12, 12, 12, 10);
         column->setSpacing(4);
@@ -267,20 +298,22 @@ void Form1::buildPages() {
 
     // Mozilla Firefox: the current configuration, its preference text and the two switches.
     {
-        PagePanel* panel = page(QStringLiteral("Picture15"), systemWindow, {24, 232, 449, 233});
+        PagePanel* panel =
+            page(QLatin1String(frame::kFirefoxPage), systemWindow, {24, 232, 449, 233});
         QLabel* current = label(QStringLiteral("Current Configuration: "), panel, true);
-        current->setObjectName(QStringLiteral("Label15"));
+        current->setObjectName(QLatin1String(firefox::kCurrentCaption));
         current->setGeometry(8, 6, current->sizeHint().width(), 16);
         remember(current);
-        for (const auto& [name, text] : {std::pair{"Label25", "Optimized Configuration"},
-                                         std::pair{"Label26", "Default Configuration"}}) {
+        for (const auto& [name, text] :
+             {std::pair{firefox::kOptimizedLabel, "Optimized Configuration"},
+              std::pair{firefox::kDefaultLabel, "Default Configuration"}}) {
             QLabel* state = label(QLatin1String(text), panel);
             state->setObjectName(QLatin1String(name));
             state->setGeometry(current->geometry().right() + 1, 6, 260, 16);
             remember(state);
             binder_->bindVisible(name, state);
         }
-        for (const char* name : {"Text4", "Text5"}) {
+        for (const char* name : {firefox::kOptimizedText, firefox::kDefaultText}) {
             auto* text = new QPlainTextEdit(panel);
             text->setObjectName(QLatin1String(name));
             text->setReadOnly(true);
@@ -292,18 +325,19 @@ void Form1::buildPages() {
             binder_->bindText(name, text);
             binder_->bindVisible(name, text);
         }
-        const QRect disableRect(8, 162, 433, 30);
-        const QRect enableRect(8, 196, 433, 30);
-        QWidget* disable = factory_.pushButton(panel, QStringLiteral("chameleonButton3"),
+        auto place = [](QWidget* button, firefox::ButtonRect r) {
+            button->setGeometry(r.left, r.top, r.width, r.height);
+        };
+        QWidget* disable = factory_.pushButton(panel, QLatin1String(firefox::kDisableButton),
                                                QStringLiteral("Disable Optimized Configuration"),
                                                [this] { commands_.disableOptimizedFirefox(); });
-        disable->setGeometry(disableRect);
-        QWidget* enable = factory_.pushButton(panel, QStringLiteral("chameleonButton2"),
+        place(disable, firefox::kDisableButtonRect);
+        QWidget* enable = factory_.pushButton(panel, QLatin1String(firefox::kEnableButton),
                                               QStringLiteral("Enable Optimized Configuration"),
                                               [this] { commands_.enableOptimizedFirefox(); });
-        enable->setGeometry(enableRect);
+        place(enable, firefox::kEnableButtonRect);
         for (QWidget* button : {disable, enable}) {
-            button->setAccessibleName(button->objectName() == QLatin1String("chameleonButton2")
+            button->setAccessibleName(button->objectName() == QLatin1String(firefox::kEnableButton)
                                           ? QStringLiteral("Enable Optimized Configuration")
                                           : QStringLiteral("Disable Optimized Configuration"));
             button->setToolTip(button->accessibleName());
@@ -314,7 +348,7 @@ void Form1::buildPages() {
 }
 
 void Form1::buildMonitorPage() {
-    PagePanel* panel = page(QStringLiteral("Picture3"), kWindowGrey, {8, 112, 481, 433});
+    PagePanel* panel = page(QLatin1String(frame::kMonitorPage), kWindowGrey, {8, 112, 481, 433});
 
     struct Text {
         const char* name;  // empty for a fixed caption
@@ -334,36 +368,42 @@ void Form1::buildMonitorPage() {
     const Text texts[] = {
         {"", "Download Capacity Utilization:", {8, 8, 190, 13}, light, true, 8.25, left},
         {"", "Upload Capacity Utilization:", {248, 8, 190, 13}, light, true, 8.25, left},
-        {"Label45", "100%", {201, 24, 33, 12}, white, false, 6.75, centre},
-        {"Label44", "0%", {200, 208, 33, 13}, white, false, 8.25, centre},
-        {"Label46", "100%", {442, 24, 33, 12}, white, false, 6.75, centre},
-        {"Label47", "0%", {442, 208, 33, 13}, white, false, 8.25, centre},
+        {monitor_page::kDownloadScaleTop, "100%", {201, 24, 33, 12}, white, false, 6.75, centre},
+        {monitor_page::kDownloadScaleBottom, "0%", {200, 208, 33, 13}, white, false, 8.25, centre},
+        {monitor_page::kUploadScaleTop, "100%", {442, 24, 33, 12}, white, false, 6.75, centre},
+        {monitor_page::kUploadScaleBottom, "0%", {442, 208, 33, 13}, white, false, 8.25, centre},
         {"", "You Are Downloading At:", {8, 232, 150, 13}, light, true, 8.25, left},
-        {"lblDownloadSpeedTop", "0.0 KB/S", {160, 232, 80, 13}, value, false, 8.25, left},
+        {monitor_page::kDownloadSpeed, "0.0 KB/S", {160, 232, 80, 13}, value, false, 8.25, left},
         {"", "You Are Uploading At:", {248, 232, 150, 13}, light, true, 8.25, left},
-        {"lblUploadSpeedTop", "0.0 KB/S", {400, 232, 80, 13}, value, false, 8.25, left},
+        {monitor_page::kUploadSpeed, "0.0 KB/S", {400, 232, 80, 13}, value, false, 8.25, left},
         {"", "At An Average Rate Of:", {8, 248, 150, 13}, light, true, 8.25, left},
-        {"Label77", "0.0 KB/S", {160, 248, 80, 13}, value, false, 8.25, left},
+        {monitor_page::kDownloadAverage, "0.0 KB/S", {160, 248, 80, 13}, value, false, 8.25, left},
         {"", "At An Average Rate Of:", {248, 248, 150, 13}, light, true, 8.25, left},
-        {"Label78", "0.0 KB/S", {400, 248, 80, 13}, value, false, 8.25, left},
+        {monitor_page::kUploadAverage, "0.0 KB/S", {400, 248, 80, 13}, value, false, 8.25, left},
         {"", "You Have Downloaded:", {8, 264, 150, 13}, dim, true, 8.25, left},
-        {"Label54", "0.00 KBs", {160, 264, 80, 13}, dim, false, 8.25, left},
+        {monitor_page::kDownloadedVolume, "0.00 KBs", {160, 264, 80, 13}, dim, false, 8.25, left},
         {"", "You Have Uploaded:", {248, 264, 150, 13}, dim, true, 8.25, left},
-        {"Label62", "0.00 KBs", {400, 264, 80, 13}, dim, false, 8.25, left},
+        {monitor_page::kUploadedVolume, "0.00 KBs", {400, 264, 80, 13}, dim, false, 8.25, left},
         {"", "Best Download Speed:", {8, 296, 150, 13}, light, true, 8.25, left},
-        {"MaximumDownload", "0.0 KB/S", {160, 296, 80, 13}, value, false, 8.25, left},
+        {monitor_page::kBestDownload, "0.0 KB/S", {160, 296, 80, 13}, value, false, 8.25, left},
         {"", "Best Upload Speed:", {248, 296, 150, 13}, light, true, 8.25, left},
-        {"MaximumUpload", "0.0 KB/S", {400, 296, 80, 13}, value, false, 8.25, left},
+        {monitor_page::kBestUpload, "0.0 KB/S", {400, 296, 80, 13}, value, false, 8.25, left},
         {"", "Total Bits Downloaded:", {8, 336, 158, 13}, light, true, 8.25, left},
-        {"Label79", "0.00", {168, 336, 124, 13}, light, false, 8.25, left},
-        {"Label83", "0%", {440, 336, 35, 13}, dim, false, 8.25, centre},
+        {monitor_page::kBitsReceived, "0.00", {168, 336, 124, 13}, light, false, 8.25, left},
+        {monitor_page::kDownloadShare, "0%", {440, 336, 35, 13}, dim, false, 8.25, centre},
         {"", "Total Bits Uploaded:", {8, 352, 158, 13}, light, true, 8.25, left},
-        {"Label81", "0.00", {168, 352, 124, 13}, light, false, 8.25, left},
-        {"Label84", "0%", {440, 352, 35, 13}, dim, false, 8.25, centre},
+        {monitor_page::kBitsSent, "0.00", {168, 352, 124, 13}, light, false, 8.25, left},
+        {monitor_page::kUploadShare, "0%", {440, 352, 35, 13}, dim, false, 8.25, centre},
         {"", "Overall Bits Transferred:", {8, 368, 158, 13}, light, true, 8.25, left},
-        {"Label52", "0.00", {168, 368, 124, 13}, light, false, 8.25, left},
+        {monitor_page::kBitsTotal, "0.00", {168, 368, 124, 13}, light, false, 8.25, left},
         {"", "Best Connection Achieved:", {8, 400, 182, 16}, light, true, 9.75, left},
-        {"Label30", "0.00 Kbits/s", {192, 400, 200, 16}, value, false, 9.75, left},
+        {monitor_page::kBestConnection,
+         "0.00 Kbits/s",
+         {192, 400, 200, 16},
+         value,
+         false,
+         9.75,
+         left},
     };
     for (const Text& t : texts) {
         auto* l = new QLabel(QLatin1String(t.text), panel);
@@ -398,19 +438,19 @@ void Form1::buildMonitorPage() {
         rule->setAutoFillBackground(true);
     }
 
-    histogram1_ = factory_.histogram(panel, QStringLiteral("ucHistogram1"));
+    histogram1_ = factory_.histogram(panel, QLatin1String(monitor_page::kDownloadGraph));
     histogram1_.widget->setGeometry(8, 24, 191, 201);
-    histogram2_ = factory_.histogram(panel, QStringLiteral("ucHistogram2"));
+    histogram2_ = factory_.histogram(panel, QLatin1String(monitor_page::kUploadGraph));
     histogram2_.widget->setGeometry(240, 24, 191, 201);
     struct BarPlace {
         const char* name;
         QRect rect;
     };
     const BarPlace bars[4] = {
-        {"XP_ProgressBar1", {296, 338, 137, 9}},
-        {"XP_ProgressBar2", {207, 40, 17, 161}},
-        {"XP_ProgressBar3", {448, 40, 17, 161}},
-        {"XP_ProgressBar4", {296, 355, 137, 9}},
+        {monitor_page::kDownloadShareBar, {296, 338, 137, 9}},
+        {monitor_page::kDownloadUtilisationBar, {207, 40, 17, 161}},
+        {monitor_page::kUploadUtilisationBar, {448, 40, 17, 161}},
+        {monitor_page::kUploadShareBar, {296, 355, 137, 9}},
     };
     for (int i = 0; i < 4; ++i) {
         bars_[i] = factory_.progressBar(panel, QLatin1String(bars[i].name));

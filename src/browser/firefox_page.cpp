@@ -1,6 +1,7 @@
 #include "browser/firefox_page.h"
 
 #include "browser/firefox_profiles.h"
+#include "model/firefox_elements.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -15,10 +16,10 @@ struct FlagControl {
 };
 
 constexpr FlagControl kFlags[] = {
-    {"3", "Label25", true},
-    {"4", "Label26", true},
-    {"5", "chameleonButton2", false},
-    {"6", "chameleonButton3", false},
+    {"3", firefox::kOptimizedLabel, true},
+    {"4", firefox::kDefaultLabel, true},
+    {"5", firefox::kEnableButton, false},
+    {"6", firefox::kDisableButton, false},
 };
 
 bool flag(const ControlModel& controls, const FlagControl& f) {
@@ -40,12 +41,12 @@ FirefoxPageState firefoxPageState(const ControlModel& controls) {
 }
 
 void showFirefoxPageState(ControlModel& controls, const FirefoxPageState& state) {
-    controls.setVisible("Label25", state.optimizedLabelShown);
-    controls.setVisible("Text4", state.optimizedLabelShown);
-    controls.setVisible("Label26", state.defaultLabelShown);
-    controls.setVisible("Text5", state.defaultLabelShown);
-    controls.setEnabled("chameleonButton3", state.disableButtonEnabled);
-    controls.setEnabled("chameleonButton2", state.enableButtonEnabled);
+    controls.setVisible(firefox::kOptimizedLabel, state.optimizedLabelShown);
+    controls.setVisible(firefox::kOptimizedText, state.optimizedLabelShown);
+    controls.setVisible(firefox::kDefaultLabel, state.defaultLabelShown);
+    controls.setVisible(firefox::kDefaultText, state.defaultLabelShown);
+    controls.setEnabled(firefox::kDisableButton, state.disableButtonEnabled);
+    controls.setEnabled(firefox::kEnableButton, state.enableButtonEnabled);
 }
 
 void saveFirefoxPageState(SettingsStorage& storage, const ControlModel& controls) {

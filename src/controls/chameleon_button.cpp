@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QShortcutEvent>
 
-#include "controls/gdi_canvas.h"
+#include "controls/qt_surface.h"
 #include "controls/xp_progress_bar.h"
 #include "platform/event_pump.h"
 
@@ -74,7 +74,9 @@ chameleonButton::chameleonButton(QWidget* parent, const QString& name) : QWidget
     if (!name.isEmpty()) setObjectName(name);
     caption_ = objectName();
     font_ = parent != nullptr ? parent->font() : QWidget::font();
-    const button::Colours scheme = button::deriveColours({});
+    button::SchemeInput defaults;
+    defaults.system = platformSystemColours();
+    const button::Colours scheme = button::deriveColours(defaults);
     backColor_ = backOver_ = scheme.face;
     foreColor_ = foreOver_ = scheme.text;
     updateAccessKey();
@@ -116,6 +118,8 @@ void chameleonButton::readProperties(const PropertyBag& s) {
     mouseIcon_ = decodePicture(s.readText("MICON", {}));
     pictureNormal_ = decodePicture(s.readText("PICN", {}));
     pictureOver_ = decodePicture(s.readText("PICH", {}));
+    pictureNormalPixels_ = copyImage(pictureNormal_);
+    pictureOverPixels_ = copyImage(pictureOver_);
     useMaskColor_ = s.readBool("UMCOL", true);
     softBevel_ = s.readBool("SOFT", false);
     picturePosition_ = static_cast<int>(s.readInt("PICPOS", 0));
@@ -242,11 +246,13 @@ void chameleonButton::setMaskColor(ColorRef v) {
 
 void chameleonButton::setPictureNormal(const QImage& v) {
     pictureNormal_ = v;
+    pictureNormalPixels_ = copyImage(v);
     redrawNormal();
 }
 
 void chameleonButton::setPictureOver(const QImage& v) {
     pictureOver_ = v;
+    pictureOverPixels_ = copyImage(v);
     redrawNormal();
 }
 
@@ -315,8 +321,13 @@ void chameleonButton::deriveColours() {
         container != nullptr ? container->backgroundRole() : QPalette::Window;
     const QPalette::ColorRole textRole =
         container != nullptr ? container->foregroundRole() : QPalette::WindowText;
-    in.containerBack = fromQColor(pal.color(backRole));
-    in.containerText = fromQColor(pal.color(textRole));
+    const auto rgbOf = [](const QColor& c) {
+        const QColor v = c.toRgb();
+        return colour::rgb(v.red(), v.green(), v.blue());
+    };
+    in.containerBack = rgbOf(pal.color(backRole));
+    in.containerText = rgbOf(pal.color(textRole));
+    in.system = platformSystemColours();
     in.softBevel = softBevel_;
     in.hovering = lastHoverLook_;
     colours_ = button::deriveColours(in);
@@ -339,16 +350,16 @@ void chameleonButton::redraw(bool pressed, bool force, bool hoverLook) {
     look.isDefault = isDefault_;
     look.showFocusRect = showFocusRect_;
     look.softBevel = softBevel_;
-    look.caption = caption_;
-    look.font = font_;
+    look.caption = caption_.toStdString();
+    look.font = toFontSpec(font_);
     look.specialEffect = specialEffect_;
     look.picturePosition = picturePosition_;
-    look.pictureNormal = pictureNormal_;
-    look.pictureOver = pictureOver_;
+    look.pictureNormal = pictureNormalPixels_.isNull() ? nullptr : &pictureNormalPixels_;
+    look.pictureOver = pictureOverPixels_.isNull() ? nullptr : &pictureOverPixels_;
     look.useGreyscale = useGreyscale_;
     look.useMaskColor = useMaskColor_;
-    look.background = background_;
-    image_ = button::paintButton(width(), height(), look);
+    look.background = background_.isNull() ? nullptr : &background_;
+    image_ = button::paintButton(width(), height(), look, text_);
     lastPressed_ = pressed;
     lastCaption_ = caption_;
     drawnOnce_ = true;
@@ -357,13 +368,16 @@ void chameleonButton::redraw(bool pressed, bool force, bool hoverLook) {
 
 void chameleonButton::updateRegion() {
     regionSize_ = size();
-    if (width() > 0 && height() > 0) setMask(button::buttonRegion(buttonType_, width(), height()));
+    if (width() > 0 && height() > 0)
+        setMask(toRegion(button::buttonRegion(buttonType_, width(), height())));
 }
 
 void chameleonButton::updateAccessKey() {
     if (accessShortcut_ != 0) releaseShortcut(accessShortcut_);
     accessShortcut_ = 0;
-    accessKey_ = button::accessKey(caption_);
+    // The key as written, lower-cased as the shortcut compares it.
+    const char32_t key = button::accessKey(caption_.toStdString());
+    accessKey_ = key == 0 || key > 0xffff ? QChar() : QChar(static_cast<char16_t>(key)).toLower();
     if (!accessKey_.isNull())
         accessShortcut_ = grabShortcut(QKeySequence(QKeyCombination(
             Qt::AltModifier, static_cast<Qt::Key>(accessKey_.toUpper().unicode()))));
@@ -377,7 +391,7 @@ void chameleonButton::captureBackground() {
     // Step out of the way so that the container shows what lies under the button.
     resize(area.width(), 0);
     if (pump_ != nullptr) pump_->processEvents();
-    background_ = parentWidget()->grab(area).toImage();
+    background_ = copyImage(parentWidget()->grab(area).toImage());
     resize(area.width(), area.height());
     suspended_ = wasSuspended;
 }
@@ -388,9 +402,13 @@ void chameleonButton::Refresh() {
     redrawNormal();
 }
 
+QImage chameleonButton::image() const {
+    return wrapSurface(image_).copy();
+}
+
 void chameleonButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
-    p.drawImage(0, 0, image_);
+    p.drawImage(0, 0, wrapSurface(image_));
 }
 
 void chameleonButton::resizeEvent(QResizeEvent* event) {
@@ -577,7 +595,6 @@ PropertyBag chameleonButtonDesignBag(int number) {
 chameleonButton* makeChameleonButton(int number, QWidget* parent) {
     auto* b = new chameleonButton(chameleonButtonDesignBag(number), parent);
     b->setObjectName(QStringLiteral("chameleonButton%1").arg(number));
-    b->setGeometry(16, number == 3 ? 152 : 192, 417, 33);
     return b;
 }
 

@@ -9,7 +9,9 @@
 
 #include "controls/chameleon_button_painter.h"
 #include "controls/colour_ref.h"
+#include "controls/pixel_surface.h"
 #include "controls/property_bag.h"
+#include "controls/qt_text_renderer.h"
 
 namespace quorvex {
 
@@ -104,8 +106,8 @@ class chameleonButton : public QWidget {
     bool isHovering() const { return hover_; }
     bool isDrawnPressed() const { return lastPressed_; }
     const button::Colours& colours() const { return colours_; }
-    // What the surface shows.
-    const QImage& image() const { return image_; }
+    // A copy of what the surface shows.
+    QImage image() const;
 
     QSize sizeHint() const override;
 
@@ -171,8 +173,10 @@ class chameleonButton : public QWidget {
     bool isDefault_ = false;
 
     button::Colours colours_;
-    QImage image_;
-    QImage background_;  // look 11
+    PixelSurface image_;
+    PixelSurface background_;  // look 11
+    PixelSurface pictureNormalPixels_, pictureOverPixels_;
+    QtTextRenderer text_;
     QChar accessKey_;
     int accessShortcut_ = 0;
     bool suspended_ = false;
@@ -190,7 +194,7 @@ class chameleonButton : public QWidget {
 
 // Design-time settings of the Firefox page's buttons, number 2 or 3 (chameleonButtonN).
 PropertyBag chameleonButtonDesignBag(int number);
-// The Firefox page's buttons at their design-time places (pixels within the page).
+// A Firefox page button with its design-time settings; the page places it.
 chameleonButton* makeChameleonButton(int number, QWidget* parent);
 
 }  // namespace quorvex

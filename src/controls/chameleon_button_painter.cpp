@@ -1,6 +1,7 @@
 #include "controls/chameleon_button_painter.h"
 
-#include <QPainter>
+#include <cmath>
+#include <utility>
 
 #include "controls/gdi_canvas.h"
 
@@ -11,10 +12,6 @@ namespace {
 using colour::lighten;
 using colour::rgb;
 using colour::shiftColor;
-
-ColorRef sys(int index) {
-    return resolveColour(colour::system(index));
-}
 
 // The theme-style look's fixed colours.
 constexpr ColorRef kXpFrame = rgb(0, 60, 115);
@@ -31,6 +28,67 @@ constexpr ColorRef kFocusTop2 = rgb(189, 215, 247);
 constexpr ColorRef kFocusSide = rgb(181, 209, 240);
 constexpr ColorRef kFlatFocusMark = rgb(153, 153, 204);
 constexpr int kXpShadeSteps = 25;
+
+// The oval look's shape: the pixels whose centres lie inside the ellipse inscribed in the
+// button. The mask and the rim are both taken from it, so the rim is never clipped away.
+PixelMask ovalMask(int w, int h) {
+    PixelMask m(w, h, false);
+    const double rx = w / 2.0, ry = h / 2.0;
+    for (int y = 0; y < h; ++y) {
+        const double ny = (y + 0.5 - ry) / ry;
+        const double half = rx * std::sqrt(std::max(0.0, 1.0 - ny * ny));
+        // Centres x + 0.5 within rx +- half.
+        const long long left = static_cast<long long>(std::ceil(rx - half - 0.5));
+        const long long right = static_cast<long long>(std::floor(rx + half - 0.5)) + 1;
+        m.setSpan(y, left, right, true);
+    }
+    return m;
+}
+
+bool onRim(const PixelMask& m, int x, int y) {
+    return m.contains(x, y) && (!m.contains(x - 1, y) || !m.contains(x + 1, y) ||
+                                !m.contains(x, y - 1) || !m.contains(x, y + 1));
+}
+
+// The oval's outer rim in one colour, and the ring inside it lit from the upper left.
+void drawOvalRim(GdiCanvas& c, int w, int h, ColorRef outer, ColorRef upperLeft,
+                 ColorRef lowerRight) {
+    const PixelMask shape = ovalMask(w, h);
+    PixelMask inner = shape;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (onRim(shape, x, y)) inner.set(x, y, false);
+    const double rx = w / 2.0, ry = h / 2.0;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (onRim(shape, x, y)) {
+                c.setPixel(x, y, outer);
+            } else if (onRim(inner, x, y)) {
+                const double side = (x + 0.5 - rx) / rx + (y + 0.5 - ry) / ry;
+                c.setPixel(x, y, side < 0 ? upperLeft : lowerRight);
+            }
+        }
+    }
+}
+
+// The code point that starts a UTF-8 string (0 for none; a broken sequence gives its first byte).
+char32_t firstCodePoint(std::string_view s) {
+    if (s.empty()) return 0;
+    const auto b = static_cast<unsigned char>(s[0]);
+    const int extra = b < 0x80           ? 0
+                      : (b >> 5) == 0x6  ? 1
+                      : (b >> 4) == 0xe  ? 2
+                      : (b >> 3) == 0x1e ? 3
+                                         : -1;
+    if (extra <= 0 || s.size() < static_cast<std::size_t>(extra) + 1) return b;
+    char32_t cp = b & (0x3f >> extra);
+    for (int i = 1; i <= extra; ++i) {
+        const auto cb = static_cast<unsigned char>(s[static_cast<std::size_t>(i)]);
+        if ((cb & 0xc0) != 0x80) return b;
+        cp = (cp << 6) | (cb & 0x3f);
+    }
+    return cp;
+}
 
 enum class Condition { Disabled, Pressed, Hover, Focused, Normal };
 
@@ -124,7 +182,7 @@ void drawRoundedLook(GdiCanvas& c, int w, int h, const Colours& k, bool sunken) 
     c.line(w - 2, 2, w - 2, h - 2, innerBR);
 }
 
-void drawFrame(GdiCanvas& c, QImage& img, int w, int h, const Look& l, Condition cond) {
+void drawFrame(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
     const Colours& k = l.colours;
     const bool pressed = cond == Condition::Pressed;
     const bool hover = cond == Condition::Hover || (pressed && l.hover);
@@ -184,18 +242,10 @@ void drawFrame(GdiCanvas& c, QImage& img, int w, int h, const Look& l, Condition
                 c.frameRect(0, 0, w, h, k.selection);
             }
             break;
-        case 13: {
-            QPainter p(&img);
-            p.setRenderHint(QPainter::Antialiasing, false);
-            p.setPen(toQColor(disabled ? k.shadow : k.darkShadow));
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(0, 0, w - 1, h - 1);
-            p.setPen(toQColor(pressed ? k.shadow : k.highlight));
-            p.drawArc(1, 1, w - 3, h - 3, 45 * 16, 180 * 16);
-            p.setPen(toQColor(pressed ? k.highlight : k.shadow));
-            p.drawArc(1, 1, w - 3, h - 3, 225 * 16, 180 * 16);
+        case 13:
+            drawOvalRim(c, w, h, disabled ? k.shadow : k.darkShadow,
+                        pressed ? k.shadow : k.highlight, pressed ? k.highlight : k.shadow);
             break;
-        }
         case 14:
             c.frameRect(0, 0, w, h, disabled ? k.shadow : k.darkShadow);
             c.frameRect(1, 1, w - 1, h - 1, pressed ? k.shadow : k.highlight);
@@ -205,16 +255,15 @@ void drawFrame(GdiCanvas& c, QImage& img, int w, int h, const Look& l, Condition
     }
 }
 
-void fillFace(GdiCanvas& c, QImage& img, int w, int h, const Look& l, Condition cond) {
+void fillFace(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
     const Colours& k = l.colours;
     switch (l.buttonType) {
         case 3:
             drawXpLook(c, w, h, l, cond);
             return;
         case 11:
-            if (!l.background.isNull()) {
-                QPainter p(&img);
-                p.drawImage(0, 0, l.background);
+            if (l.background != nullptr) {
+                c.drawPicture(0, 0, *l.background);
             } else {
                 c.fillRect(0, 0, w, h, k.face);
             }
@@ -235,27 +284,27 @@ void fillFace(GdiCanvas& c, QImage& img, int w, int h, const Look& l, Condition 
     }
 }
 
-QImage greyed(const QImage& src) {
-    QImage out = src.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const int g = qGray(row[x]);
-            row[x] = qRgba(g, g, g, qAlpha(row[x]));
+// Grey by the weights 11 : 16 : 5 of red, green and blue; alpha kept.
+void makeGrey(PixelSurface& picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        Pixel* row = picture.row(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            const Pixel p = row[x];
+            const Pixel g =
+                (((p >> 16) & 0xff) * 11 + ((p >> 8) & 0xff) * 16 + (p & 0xff) * 5) / 32;
+            row[x] = (p & 0xff000000u) | (g << 16) | (g << 8) | g;
         }
     }
-    return out;
 }
 
-QImage masked(const QImage& src, ColorRef mask) {
-    QImage out = src.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = qRgb(colour::red(mask), colour::green(mask), colour::blue(mask)) & 0xffffff;
-    for (int y = 0; y < out.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
+// Pixels of the mask colour become transparent.
+void makeMaskTransparent(PixelSurface& picture, ColorRef mask) {
+    const Pixel key = toPixel(mask) & 0xffffff;
+    for (int y = 0; y < picture.height(); ++y) {
+        Pixel* row = picture.row(y);
+        for (int x = 0; x < picture.width(); ++x)
             if ((row[x] & 0xffffff) == key) row[x] = 0;
     }
-    return out;
 }
 
 }  // namespace
@@ -271,10 +320,10 @@ Colours deriveColours(const SchemeInput& in) {
     };
     switch (in.scheme) {
         case 2: {
-            k.hoverFace = resolveColour(in.backOver);
-            k.face = in.hovering ? k.hoverFace : resolveColour(in.backColor);
-            k.text = resolveColour(in.foreColor);
-            k.hoverText = resolveColour(in.foreOver);
+            k.hoverFace = in.system.resolve(in.backOver);
+            k.face = in.hovering ? k.hoverFace : in.system.resolve(in.backColor);
+            k.text = in.system.resolve(in.foreColor);
+            k.hoverText = in.system.resolve(in.foreOver);
             fromFace(k.face);
             k.selection = shiftColor(k.face, -128, false, soft);
             k.selectionLight = k.face;
@@ -291,32 +340,33 @@ Colours deriveColours(const SchemeInput& in) {
             k.selectionLight = rgb(173, 173, 209);
             break;
         case 4:
-            k.face = k.hoverFace = resolveColour(in.containerBack);
-            k.text = k.hoverText = resolveColour(in.containerText);
+            k.face = k.hoverFace = in.system.resolve(in.containerBack);
+            k.text = k.hoverText = in.system.resolve(in.containerText);
             fromFace(k.face);
-            k.selection = sys(colour::kHighlight);
+            k.selection = in.system[colour::kHighlight];
             k.selectionLight = lighten(k.selection, 176);
             break;
         default:
-            k.face = k.hoverFace = sys(colour::kButtonFace);
-            k.text = k.hoverText = sys(colour::kButtonText);
-            k.light = sys(colour::kLight3D);
-            k.highlight = sys(colour::kButtonHighlight);
-            k.shadow = sys(colour::kButtonShadow);
-            k.darkShadow = sys(colour::kDarkShadow3D);
-            k.selection = sys(colour::kHighlight);
+            k.face = k.hoverFace = in.system[colour::kButtonFace];
+            k.text = k.hoverText = in.system[colour::kButtonText];
+            k.light = in.system[colour::kLight3D];
+            k.highlight = in.system[colour::kButtonHighlight];
+            k.shadow = in.system[colour::kButtonShadow];
+            k.darkShadow = in.system[colour::kDarkShadow3D];
+            k.selection = in.system[colour::kHighlight];
             k.selectionLight = lighten(k.selection, 176);
             break;
     }
-    k.mask = resolveColour(in.maskColor);
+    k.mask = in.system.resolve(in.maskColor);
     k.xpFace = shiftColor(k.face, 48, in.look == 3, soft);
     return k;
 }
 
-QRegion buttonRegion(int type, int w, int h) {
+PixelMask buttonRegion(int type, int w, int h) {
     if (w <= 0 || h <= 0) return {};
-    QRegion r(0, 0, w, h);
-    const auto cut = [&r](int x, int y) { r -= QRegion(x, y, 1, 1); };
+    if (type == 13) return ovalMask(w, h);
+    PixelMask r(w, h, true);
+    const auto cut = [&r](int x, int y) { r.set(x, y, false); };
     switch (type) {
         case 1:
         case 14:
@@ -338,125 +388,125 @@ QRegion buttonRegion(int type, int w, int h) {
             cut(0, 0);
             cut(w - 1, h - 1);
             break;
-        case 13:
-            return QRegion(0, 0, w, h, QRegion::Ellipse);
         default:
             break;
     }
     return r;
 }
 
-QRect captionBaseRect(int type, int w, int h) {
-    QRect r(0, 0, w, h);
+PixelRect captionBaseRect(int type, int w, int h) {
+    const PixelRect r{0, 0, w, h};
     if (type >= 7 && type <= 13) return r.adjusted(3, 3, -3, -3);
-    if (type == 14) return r.adjusted(5, 5, -5, -5).translated(1, 1);
+    if (type == 14) return r.adjusted(6, 6, -4, -4);
     return r.adjusted(4, 4, -4, -4);
 }
 
-QChar accessKey(const QString& caption) {
-    if (caption.size() <= 1) return {};
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&')) continue;
-        if (caption[i + 1] == QLatin1Char('&')) {
+char32_t accessKey(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
             ++i;  // a literal ampersand
             continue;
         }
-        return caption[i + 1].toLower();
+        return firstCodePoint(caption.substr(i + 1));
     }
-    return {};
+    return 0;
 }
 
-QImage paintButton(int w, int h, const Look& l) {
+PixelSurface paintButton(int w, int h, const Look& l, TextRenderer& text) {
     if (w <= 0 || h <= 0) return {};
-    QImage img(w, h, QImage::Format_RGB32);
+    PixelSurface img(w, h);
+    if (img.isNull()) return img;
     GdiCanvas c(img);
     const Condition cond = conditionOf(l);
     const Colours& k = l.colours;
     c.fillRect(0, 0, w, h, k.face);
-    fillFace(c, img, w, h, l, cond);
-    drawFrame(c, img, w, h, l, cond);
+    fillFace(c, w, h, l, cond);
+    drawFrame(c, w, h, l, cond);
 
     const bool pressed = cond == Condition::Pressed;
     const bool hoverLook = l.hover && l.enabled;
-    const QRect base = captionBaseRect(l.buttonType, w, h);
+    const PixelRect base = captionBaseRect(l.buttonType, w, h);
     const int shift = pressed ? 1 : 0;
 
     // Picture, and the caption's share of the rectangle.
-    QImage picture = (hoverLook && !l.pictureOver.isNull()) ? l.pictureOver : l.pictureNormal;
-    QRect captionRect = base;
-    QPoint picturePos;
+    const PixelSurface* chosen = (hoverLook && l.pictureOver != nullptr && !l.pictureOver->isNull())
+                                     ? l.pictureOver
+                                     : l.pictureNormal;
+    PixelSurface picture;
+    if (chosen != nullptr) picture = *chosen;
+    PixelRect captionRect = base;
+    long long pictureX = 0, pictureY = 0;
     if (!picture.isNull()) {
-        if (l.useMaskColor) picture = masked(picture, k.mask);
-        if (!l.enabled || (l.useGreyscale && !hoverLook)) picture = greyed(picture);
-        const int pw = picture.width(), ph = picture.height();
-        const int cx = base.left() + (base.width() - pw) / 2;
-        const int cy = base.top() + (base.height() - ph) / 2;
+        if (l.useMaskColor) makeMaskTransparent(picture, k.mask);
+        if (!l.enabled || (l.useGreyscale && !hoverLook)) makeGrey(picture);
+        const long long pw = picture.width(), ph = picture.height();
+        const long long cx = base.left + (base.width() - pw) / 2;
+        const long long cy = base.top + (base.height() - ph) / 2;
         switch (l.picturePosition) {
             case 1:
-                picturePos = {base.right() + 1 - pw, cy};
-                captionRect.setRight(base.right() - pw);
+                pictureX = base.right - pw;
+                pictureY = cy;
+                captionRect.right = base.right - pw;
                 break;
             case 2:
-                picturePos = {cx, base.top()};
-                captionRect.setTop(base.top() + ph);
+                pictureX = cx;
+                pictureY = base.top;
+                captionRect.top = base.top + ph;
                 break;
             case 3:
-                picturePos = {cx, base.bottom() + 1 - ph};
-                captionRect.setBottom(base.bottom() - ph);
+                pictureX = cx;
+                pictureY = base.bottom - ph;
+                captionRect.bottom = base.bottom - ph;
                 break;
             case 4:
-                picturePos = {cx, cy};
+                pictureX = cx;
+                pictureY = cy;
                 break;
             default:
-                picturePos = {base.left(), cy};
-                captionRect.setLeft(base.left() + pw);
+                pictureX = base.left;
+                pictureY = cy;
+                captionRect.left = base.left + pw;
                 break;
         }
     }
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    QFont font = l.font;
-    font.setStyleStrategy(QFont::NoAntialias);
-    p.setFont(font);
-    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    const QRect textRect = captionRect.translated(shift, shift);
-    const auto text = [&](const QRect& r, ColorRef colourValue) {
-        p.setPen(toQColor(colourValue));
-        p.drawText(r, flags, l.caption);
+    constexpr unsigned kCaptionFlags = text::kCentre | text::kWordWrap | text::kAccessKey;
+    const PixelRect textRect = captionRect.translated(shift, shift);
+    const auto write = [&](const PixelRect& r, ColorRef colourValue) {
+        text.draw(img, l.font, l.caption, colourValue, r, kCaptionFlags, img.rect());
     };
     const bool xpFaced = l.buttonType == 3 || l.buttonType == 4 || l.buttonType == 14;
     const ColorRef effectFace = xpFaced ? k.xpFace : k.face;
     if (cond == Condition::Disabled) {
         if (l.buttonType == 3) {
-            text(textRect, shiftColor(k.xpFace, -104, true));
+            write(textRect, shiftColor(k.xpFace, -104, true));
         } else {
-            text(textRect.translated(1, 1), k.highlight);
-            text(textRect, k.shadow);
+            write(textRect.translated(1, 1), k.highlight);
+            write(textRect, k.shadow);
         }
     } else {
         switch (l.specialEffect) {
             case 1:
-                text(textRect.translated(1, 1), shiftColor(effectFace, -40, false));
-                text(textRect.translated(-1, -1), shiftColor(effectFace, 40, false));
+                write(textRect.translated(1, 1), shiftColor(effectFace, -40, false));
+                write(textRect.translated(-1, -1), shiftColor(effectFace, 40, false));
                 break;
             case 2:
-                text(textRect.translated(1, 1), shiftColor(effectFace, 40, false));
-                text(textRect.translated(-1, -1), shiftColor(effectFace, -40, false));
+                write(textRect.translated(1, 1), shiftColor(effectFace, 40, false));
+                write(textRect.translated(-1, -1), shiftColor(effectFace, -40, false));
                 break;
             case 3:
-                text(textRect.translated(1, 1), shiftColor(effectFace, -40, false));
+                write(textRect.translated(1, 1), shiftColor(effectFace, -40, false));
                 break;
             default:
                 break;
         }
-        text(textRect, hoverLook ? k.hoverText : k.text);
+        write(textRect, hoverLook ? k.hoverText : k.text);
     }
-    if (!picture.isNull()) p.drawImage(picturePos + QPoint(shift, shift), picture);
-    p.end();
+    if (!picture.isNull()) c.drawPicture(pictureX + shift, pictureY + shift, picture);
 
     if (l.showFocusRect && l.focus && l.enabled)
-        c.dottedRect(base.left(), base.top(), base.right() + 1, base.bottom() + 1,
+        c.dottedRect(base.left, base.top, base.right, base.bottom,
                      hoverLook ? k.hoverText : k.text);
     return img;
 }

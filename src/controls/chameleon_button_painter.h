@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QFont>
-#include <QImage>
-#include <QRegion>
-#include <QString>
+#include <string>
+#include <string_view>
 
 #include "controls/colour_ref.h"
+#include "controls/pixel_mask.h"
+#include "controls/pixel_surface.h"
+#include "controls/system_colours.h"
+#include "controls/text_renderer.h"
 
 namespace quorvex::button {
 
@@ -23,6 +25,7 @@ struct SchemeInput {
     ColorRef containerBack = 0, containerText = 0;  // scheme 4
     bool softBevel = false;
     bool hovering = false;  // scheme 2 then derives everything from the hover face
+    SystemColours system = platformSystemColours();
 };
 
 Colours deriveColours(const SchemeInput& in);
@@ -38,28 +41,29 @@ struct Look {
     bool isDefault = false;  // the container's default button
     bool showFocusRect = true;
     bool softBevel = false;
-    QString caption;
-    QFont font;
+    std::string caption;  // UTF-8; "&x" marks the access key
+    FontSpec font;
     int specialEffect = 0;
     int picturePosition = 0;
-    QImage pictureNormal;
-    QImage pictureOver;
+    const PixelSurface* pictureNormal = nullptr;  // none when null
+    const PixelSurface* pictureOver = nullptr;
     bool useGreyscale = false;
     bool useMaskColor = true;
-    QImage background;  // look 11: the container's pixels under the button
+    const PixelSurface* background = nullptr;  // look 11: the container's pixels under the button
 };
 
-// Draws the button (width x height) into a new image.
-QImage paintButton(int width, int height, const Look& look);
+// Draws the button (width x height) into a new surface; text goes through `text`. A null
+// surface for a size below 1.
+PixelSurface paintButton(int width, int height, const Look& look, TextRenderer& text);
 
 // The window region that shapes the look.
-QRegion buttonRegion(int buttonType, int width, int height);
+PixelMask buttonRegion(int buttonType, int width, int height);
 
 // The client area inset for the caption (before the picture takes its share).
-QRect captionBaseRect(int buttonType, int width, int height);
+PixelRect captionBaseRect(int buttonType, int width, int height);
 
-// The access key of a caption: the character after the first single "&" (lower-cased); "&&" is a
-// literal ampersand. Null when there is none.
-QChar accessKey(const QString& caption);
+// The access key of a UTF-8 caption: the character after the first single "&", as written;
+// "&&" is a literal ampersand. 0 when there is none.
+char32_t accessKey(std::string_view caption);
 
 }  // namespace quorvex::button

@@ -1,46 +1,11 @@
 #include "controls/gdi_canvas.h"
 
-#include <QGuiApplication>
-#include <QPainter>
-#include <QPalette>
-
+#include <algorithm>
 #include <cstdlib>
-#include <utility>
 
 namespace quorvex {
 
 namespace {
-
-// The classic Windows defaults, used where no palette entry corresponds.
-ColorRef classicSystemColour(int index) {
-    using namespace colour;
-    switch (index) {
-        case kWindow:
-            return kWhite;
-        case kWindowText:
-            return kBlack;
-        case kHighlight:
-            return rgb(0, 120, 215);
-        case kHighlightText:
-            return kWhite;
-        case kButtonFace:
-            return rgb(240, 240, 240);
-        case kButtonShadow:
-            return rgb(160, 160, 160);
-        case kGrayText:
-            return rgb(109, 109, 109);
-        case kButtonText:
-            return kBlack;
-        case kButtonHighlight:
-            return kWhite;
-        case kDarkShadow3D:
-            return rgb(105, 105, 105);
-        case kLight3D:
-            return rgb(227, 227, 227);
-        default:
-            return rgb(192, 192, 192);
-    }
-}
 
 // Coordinates beyond this are clipped geometrically before rasterising.
 constexpr long long kDirectLimit = 1LL << 16;
@@ -75,72 +40,45 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, double l, doubl
     return true;
 }
 
+// Source-over of a non-premultiplied pixel onto an opaque one.
+Pixel compose(Pixel dst, Pixel src) {
+    const int a = alphaOf(src);
+    if (a == 255) return src | 0xff000000u;
+    if (a == 0) return dst;
+    const auto ch = [a](Pixel s, Pixel d, int shift) {
+        const int sv = static_cast<int>((s >> shift) & 0xff);
+        const int dv = static_cast<int>((d >> shift) & 0xff);
+        return static_cast<Pixel>((sv * a + dv * (255 - a) + 127) / 255) << shift;
+    };
+    return 0xff000000u | ch(src, dst, 16) | ch(src, dst, 8) | ch(src, dst, 0);
+}
+
 }  // namespace
 
-ColorRef resolveColour(ColorRef c, const QPalette& palette) {
-    if (!colour::isSystem(c)) return c & 0xffffff;
-    using namespace colour;
-    const int index = static_cast<int>(c & 0xff);
-    switch (index) {
-        case kWindow:
-            return fromQColor(palette.color(QPalette::Base));
-        case kWindowText:
-            return fromQColor(palette.color(QPalette::Text));
-        case kHighlight:
-            return fromQColor(palette.color(QPalette::Highlight));
-        case kHighlightText:
-            return fromQColor(palette.color(QPalette::HighlightedText));
-        case kButtonFace:
-            return fromQColor(palette.color(QPalette::Button));
-        case kButtonShadow:
-            return fromQColor(palette.color(QPalette::Dark));
-        case kGrayText:
-            return fromQColor(palette.color(QPalette::Disabled, QPalette::Text));
-        case kButtonText:
-            return fromQColor(palette.color(QPalette::ButtonText));
-        case kButtonHighlight:
-            return fromQColor(palette.color(QPalette::Light));
-        case kDarkShadow3D:
-            return fromQColor(palette.color(QPalette::Shadow));
-        case kLight3D:
-            return fromQColor(palette.color(QPalette::Midlight));
-        default:
-            return classicSystemColour(index);
-    }
-}
+GdiCanvas::GdiCanvas(PixelSurface& surface) : GdiCanvas(surface, surface.rect()) {}
 
-ColorRef resolveColour(ColorRef c) {
-    if (!colour::isSystem(c)) return c & 0xffffff;
-    if (qGuiApp == nullptr) return classicSystemColour(static_cast<int>(c & 0xff));
-    return resolveColour(c, QGuiApplication::palette());
-}
-
-QColor toQColor(ColorRef c) {
-    return QColor(colour::red(c), colour::green(c), colour::blue(c));
-}
-
-ColorRef fromQColor(const QColor& c) {
-    const QColor rgbColour = c.toRgb();
-    return colour::rgb(rgbColour.red(), rgbColour.green(), rgbColour.blue());
-}
-
-GdiCanvas::GdiCanvas(QImage& image) : GdiCanvas(image, image.rect()) {}
-
-GdiCanvas::GdiCanvas(QImage& image, const QRect& clip)
-    : image_(image), clip_(clip.intersected(image.rect())) {
-    if (image_.format() != QImage::Format_RGB32 && image_.format() != QImage::Format_ARGB32)
-        image_ = image_.convertToFormat(QImage::Format_RGB32);
-}
+GdiCanvas::GdiCanvas(PixelSurface& surface, const PixelRect& clip)
+    : surface_(surface), clip_(clip.intersected(surface.rect())) {}
 
 void GdiCanvas::setPixel(long long x, long long y, ColorRef c) {
-    if (x < clip_.left() || x > clip_.right() || y < clip_.top() || y > clip_.bottom()) return;
-    auto* row = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
-    row[x] = qRgb(colour::red(c), colour::green(c), colour::blue(c));
+    if (!clip_.contains(x, y)) return;
+    surface_.row(static_cast<int>(y))[x] = toPixel(c);
 }
 
-ColorRef GdiCanvas::pixel(int x, int y) const {
-    if (!image_.rect().contains(x, y)) return colour::kBlack;
-    return fromQColor(QColor(image_.pixel(x, y)));
+ColorRef GdiCanvas::pixel(long long x, long long y) const {
+    if (!surface_.rect().contains(x, y)) return colour::kBlack;
+    return toColorRef(surface_.pixel(x, y));
+}
+
+void GdiCanvas::disc(long long cx, long long cy, int width, ColorRef c) {
+    // A round pen tip of `width` pixels across, centred on the pixel (cx, cy).
+    const long long lo = -(width / 2), hi = lo + width;  // offsets lo .. hi - 1
+    const double centre = (lo + hi - 1) / 2.0, radius = width / 2.0;
+    for (long long dy = lo; dy < hi; ++dy)
+        for (long long dx = lo; dx < hi; ++dx) {
+            const double ex = dx - centre, ey = dy - centre;
+            if (ex * ex + ey * ey <= radius * radius) setPixel(cx + dx, cy + dy, c);
+        }
 }
 
 void GdiCanvas::line(long long x1, long long y1, long long x2, long long y2, ColorRef c,
@@ -153,30 +91,27 @@ void GdiCanvas::line(long long x1, long long y1, long long x2, long long y2, Col
         const double margin = 2.0 + width;
         double fx1 = static_cast<double>(x1), fy1 = static_cast<double>(y1);
         double fx2 = static_cast<double>(x2), fy2 = static_cast<double>(y2);
-        if (!clipSegment(fx1, fy1, fx2, fy2, clip_.left() - margin, clip_.top() - margin,
-                         clip_.right() + margin, clip_.bottom() + margin))
+        if (!clipSegment(fx1, fy1, fx2, fy2, static_cast<double>(clip_.left) - margin,
+                         static_cast<double>(clip_.top) - margin,
+                         static_cast<double>(clip_.right) - 1 + margin,
+                         static_cast<double>(clip_.bottom) - 1 + margin))
             return;
         x1 = colour::nearest(fx1);
         y1 = colour::nearest(fy1);
         x2 = colour::nearest(fx2);
         y2 = colour::nearest(fy2);
     }
-    if (width > 1) {
-        QPainter p(&image_);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setClipRect(clip_);
-        p.setPen(QPen(toQColor(c), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawLine(QPoint(static_cast<int>(x1), static_cast<int>(y1)),
-                   QPoint(static_cast<int>(x2), static_cast<int>(y2)));
-        return;
-    }
-    // Bresenham, every point but the last.
+    // Bresenham; a one-pixel pen leaves out the last point, a wide pen stamps it too.
     const long long dx = std::llabs(x2 - x1), dy = -std::llabs(y2 - y1);
     const long long sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
     long long err = dx + dy;
     long long x = x1, y = y1;
+    const bool wide = width > 1;
     while (x != x2 || y != y2) {
-        setPixel(x, y, c);
+        if (wide)
+            disc(x, y, width, c);
+        else
+            setPixel(x, y, c);
         const long long e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
@@ -187,22 +122,23 @@ void GdiCanvas::line(long long x1, long long y1, long long x2, long long y2, Col
             y += sy;
         }
     }
+    if (wide) disc(x2, y2, width, c);
 }
 
 bool GdiCanvas::clipSpan(long long& l, long long& t, long long& r, long long& b) const {
-    l = std::max<long long>(l, clip_.left());
-    t = std::max<long long>(t, clip_.top());
-    r = std::min<long long>(r, static_cast<long long>(clip_.right()) + 1);
-    b = std::min<long long>(b, static_cast<long long>(clip_.bottom()) + 1);
+    l = std::max(l, clip_.left);
+    t = std::max(t, clip_.top);
+    r = std::min(r, clip_.right);
+    b = std::min(b, clip_.bottom);
     return l < r && t < b;
 }
 
 void GdiCanvas::fillRect(long long left, long long top, long long right, long long bottom,
                          ColorRef c) {
     if (!clipSpan(left, top, right, bottom)) return;
-    const QRgb v = qRgb(colour::red(c), colour::green(c), colour::blue(c));
+    const Pixel v = toPixel(c);
     for (long long y = top; y < bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
+        Pixel* row = surface_.row(static_cast<int>(y));
         std::fill(row + left, row + right, v);
     }
 }
@@ -247,10 +183,9 @@ void GdiCanvas::dottedRect(long long left, long long top, long long right, long 
 void GdiCanvas::hatchRect(long long left, long long top, long long right, long long bottom,
                           Hatch style, ColorRef fore, ColorRef back) {
     if (!clipSpan(left, top, right, bottom)) return;
-    const QRgb f = qRgb(colour::red(fore), colour::green(fore), colour::blue(fore));
-    const QRgb k = qRgb(colour::red(back), colour::green(back), colour::blue(back));
+    const Pixel f = toPixel(fore), k = toPixel(back);
     for (long long y = top; y < bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
+        Pixel* row = surface_.row(static_cast<int>(y));
         const int cy = static_cast<int>(y & 7);
         for (long long x = left; x < right; ++x) {
             const int cx = static_cast<int>(x & 7);
@@ -281,16 +216,26 @@ void GdiCanvas::hatchRect(long long left, long long top, long long right, long l
 }
 
 void GdiCanvas::tileRect(long long left, long long top, long long right, long long bottom,
-                         const QImage& tile) {
-    if (tile.isNull() || tile.width() <= 0 || tile.height() <= 0) return;
+                         const PixelSurface& tile) {
+    if (tile.isNull()) return;
     const long long ox = left, oy = top;
     if (!clipSpan(left, top, right, bottom)) return;
-    const QImage src = tile.convertToFormat(QImage::Format_RGB32);
+    const long long tw = tile.width(), th = tile.height();
     for (long long y = top; y < bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)));
-        const auto* srow = reinterpret_cast<const QRgb*>(
-            src.constScanLine(static_cast<int>((y - oy) % src.height())));
-        for (long long x = left; x < right; ++x) row[x] = srow[(x - ox) % src.width()];
+        Pixel* row = surface_.row(static_cast<int>(y));
+        const Pixel* src = tile.row(static_cast<int>((y - oy) % th));
+        for (long long x = left; x < right; ++x) row[x] = src[(x - ox) % tw] | 0xff000000u;
+    }
+}
+
+void GdiCanvas::drawPicture(long long x, long long y, const PixelSurface& picture) {
+    if (picture.isNull()) return;
+    long long l = x, t = y, r = x + picture.width(), b = y + picture.height();
+    if (!clipSpan(l, t, r, b)) return;
+    for (long long py = t; py < b; ++py) {
+        Pixel* row = surface_.row(static_cast<int>(py));
+        const Pixel* src = picture.row(static_cast<int>(py - y));
+        for (long long px = l; px < r; ++px) row[px] = compose(row[px], src[px - x]);
     }
 }
 

@@ -1,23 +1,9 @@
 #pragma once
 
-#include <QColor>
-#include <QImage>
-#include <QRect>
-
 #include "controls/colour_ref.h"
-
-class QPalette;
+#include "controls/pixel_surface.h"
 
 namespace quorvex {
-
-// Resolves a colour to RGB: a system colour is looked up in the application palette (classic
-// Windows values when no GUI application exists), any other value is RGB already.
-ColorRef resolveColour(ColorRef c);
-// Same, from an explicit palette (tests and off-screen rendering).
-ColorRef resolveColour(ColorRef c, const QPalette& palette);
-
-QColor toQColor(ColorRef c);
-ColorRef fromQColor(const QColor& c);
 
 // Hatch patterns of the classic brush styles.
 enum class Hatch {
@@ -29,19 +15,22 @@ enum class Hatch {
     DiagonalCross
 };
 
-// Draws on an RGB image with the classic Windows drawing model: a line covers its start point and
-// excludes its end point, a filled rectangle excludes its right and bottom edges, pens are one
-// pixel wide, nothing is antialiased. Every operation is clipped to `clip` (and to the image),
-// so coordinates of any size are safe and no loop runs past the real image size.
+// Draws on a pixel surface with the classic Windows drawing model: a line covers its start point
+// and excludes its end point, a filled rectangle excludes its right and bottom edges, pens are
+// one pixel wide, nothing is antialiased. Every operation is clipped to `clip` (and to the
+// surface), so coordinates of any size are safe and no loop runs past the real surface size.
+// Colours are RGB (resolve system colours first).
 class GdiCanvas {
   public:
-    explicit GdiCanvas(QImage& image);
-    GdiCanvas(QImage& image, const QRect& clip);
+    explicit GdiCanvas(PixelSurface& surface);
+    GdiCanvas(PixelSurface& surface, const PixelRect& clip);
 
-    const QRect& clip() const { return clip_; }
+    const PixelRect& clip() const { return clip_; }
+    PixelSurface& surface() { return surface_; }
 
     void setPixel(long long x, long long y, ColorRef c);
-    ColorRef pixel(int x, int y) const;
+    // Black outside the surface.
+    ColorRef pixel(long long x, long long y) const;
     // Line from (x1, y1) up to, not including, (x2, y2). A width above 1 draws a round pen of
     // that many pixels centred on the path (end point included, as a wide pen does).
     void line(long long x1, long long y1, long long x2, long long y2, ColorRef c, int width = 1);
@@ -54,18 +43,22 @@ class GdiCanvas {
                   ColorRef topLeft, ColorRef bottomRight);
     // Every other pixel of the outline, starting at the top-left corner.
     void dottedRect(long long left, long long top, long long right, long long bottom, ColorRef c);
-    // Pattern fill anchored at the image origin, 8 x 8 cells as the classic hatch brushes.
+    // Pattern fill anchored at the surface origin, 8 x 8 cells as the classic hatch brushes.
     void hatchRect(long long left, long long top, long long right, long long bottom, Hatch style,
                    ColorRef fore, ColorRef back);
-    // Fills with the image repeated from (left, top).
+    // Fills with the tile repeated from (left, top).
     void tileRect(long long left, long long top, long long right, long long bottom,
-                  const QImage& tile);
+                  const PixelSurface& tile);
+    // Copies the picture with its top-left corner at (x, y), composing by its alpha (transparent
+    // pixels leave what is there).
+    void drawPicture(long long x, long long y, const PixelSurface& picture);
 
   private:
     bool clipSpan(long long& l, long long& t, long long& r, long long& b) const;
+    void disc(long long cx, long long cy, int width, ColorRef c);
 
-    QImage& image_;
-    QRect clip_;
+    PixelSurface& surface_;
+    PixelRect clip_;
 };
 
 }  // namespace quorvex

@@ -6,7 +6,8 @@
 
 #include <limits>
 
-#include "controls/gdi_canvas.h"
+#include "controls/qt_surface.h"
+#include "controls/xp_progress_bar_value.h"
 
 namespace quorvex {
 
@@ -16,11 +17,6 @@ constexpr int kHintWidth = 137;
 constexpr int kHintHeight = 9;
 constexpr ColorRef kDefaultColor = colour::system(colour::kHighlight);
 constexpr std::int64_t kDefaultBrushStyle = 4;
-
-bool fitsInt32(std::int64_t v) {
-    return v >= std::numeric_limits<std::int32_t>::min() &&
-           v <= std::numeric_limits<std::int32_t>::max();
-}
 
 std::int32_t clamp32(std::int64_t v) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
@@ -59,7 +55,7 @@ QFont decodeFont(const std::string& text, const QFont& fallback) {
 XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
-    color_ = resolveColour(kDefaultColor);
+    color_ = platformSystemColours().resolve(kDefaultColor);
     reevaluateBuffer();
     DrawProgressBar();
 }
@@ -73,25 +69,33 @@ QSize XP_ProgressBar::sizeHint() const {
 }
 
 bool XP_ProgressBar::setValue(std::int32_t value) {
-    const std::int64_t hundredfold = std::int64_t{value} * 100;
-    if (!fitsInt32(hundredfold) || max_ == 0) return false;
-    const std::int64_t percent = colour::nearest(static_cast<double>(hundredfold) / max_ + min_);
-    // nearest() saturates, so a result at the limits did not fit.
-    if (percent <= std::numeric_limits<std::int32_t>::min() ||
-        percent >= std::numeric_limits<std::int32_t>::max())
-        return false;
-    percent_ = static_cast<std::int32_t>(percent);
+    if (!progressbar::percentForValue(value, min_, max_, percent_)) return false;
     DrawProgressBar();
     return true;
 }
 
 std::int32_t XP_ProgressBar::Value() const {
-    // The inverse of the assignment, so that reading gives back what was assigned.
-    return clamp32(colour::nearest((static_cast<double>(percent_) - min_) * max_ / 100.0));
+    return progressbar::valueForPercent(percent_, min_, max_);
+}
+
+void XP_ProgressBar::setMin(std::int32_t v) {
+    min_ = v;
+}
+
+void XP_ProgressBar::setMax(std::int32_t v) {
+    max_ = v;
+}
+
+void XP_ProgressBar::setBrushStyle(std::int32_t v) {
+    brushStyle_ = v;
+}
+
+void XP_ProgressBar::setFont(const QFont& v) {
+    font_ = v;
 }
 
 void XP_ProgressBar::setColor(ColorRef v) {
-    color_ = resolveColour(v);
+    color_ = platformSystemColours().resolve(v);
     DrawProgressBar();
 }
 
@@ -112,16 +116,20 @@ void XP_ProgressBar::setShowText(bool v) {
 
 void XP_ProgressBar::setImage(const QImage& v) {
     image_ = v;
+    pattern_ = copyImage(v);
     DrawProgressBar();
+}
+
+QImage XP_ProgressBar::hdc() const {
+    return wrapSurface(buffer_).copy();
 }
 
 void XP_ProgressBar::reevaluateBuffer() {
     const int w = width(), h = height();
     if (!buffer_.isNull()) {
-        if (buffer_.width() < w || buffer_.height() < h)
-            buffer_ = QImage(w, h, QImage::Format_RGB32);
+        if (buffer_.width() < w || buffer_.height() < h) buffer_ = PixelSurface(w, h);
     } else if (w > 0 && h > 0) {
-        buffer_ = QImage(w, h, QImage::Format_RGB32);
+        buffer_ = PixelSurface(w, h);
     }
 }
 
@@ -139,8 +147,9 @@ progressbar::BarState XP_ProgressBar::barState() const {
     state.Scrolling = scrolling_;
     state.Orientation = orientation_;
     state.BrushStyle = brushStyle_;
-    state.Image = image_;
-    state.Font = font_;
+    state.Image = pattern_.isNull() ? nullptr : &pattern_;
+    state.Font = toFontSpec(font_);
+    state.system = platformSystemColours();
     return state;
 }
 
@@ -148,7 +157,7 @@ void XP_ProgressBar::DrawProgressBar() {
     // A hidden control gets its resize event only when shown; its size is current already.
     reevaluateBuffer();
     progressbar::BarState state = barState();
-    progressbar::DrawProgressBar(buffer_, width(), height(), state);
+    progressbar::DrawProgressBar(buffer_, width(), height(), state, text_);
     percent_ = state.Percent;
     update();
 }
@@ -158,17 +167,18 @@ void XP_ProgressBar::pDraw(QPainter& device, int sourceX, int sourceY, int width
     if (buffer_.isNull()) return;
     if (width < 1) width = buffer_.width();
     if (height < 1) height = buffer_.height();
-    device.drawImage(QPoint(destX, destY), buffer_, QRect(sourceX, sourceY, width, height));
+    device.drawImage(QPoint(destX, destY), wrapSurface(buffer_),
+                     QRect(sourceX, sourceY, width, height));
 }
 
 void XP_ProgressBar::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     if (buffer_.width() < width() || buffer_.height() < height()) {
         // No buffer could be made for this size: paint straight onto the surface.
-        QImage direct(size(), QImage::Format_RGB32);
+        PixelSurface direct(width(), height());
         progressbar::BarState state = barState();
-        progressbar::DrawProgressBar(direct, width(), height(), state);
-        p.drawImage(0, 0, direct);
+        progressbar::DrawProgressBar(direct, width(), height(), state, text_);
+        p.drawImage(0, 0, wrapSurface(direct));
         return;
     }
     pDraw(p, 0, 0, width(), height(), 0, 0);
@@ -179,6 +189,7 @@ void XP_ProgressBar::readProperties(const PropertyBag& s) {
     setBrushStyle(clamp32(s.readInt("BrushStyle", kDefaultBrushStyle)));
     setColor(static_cast<ColorRef>(s.readInt("Color", kDefaultColor)));
     image_ = decodePicture(s.readText("Image", {}));
+    pattern_ = copyImage(image_);
     DrawProgressBar();
     setMax(clamp32(s.readInt("Max", 100)));
     setMin(clamp32(s.readInt("Min", 0)));

@@ -7,7 +7,9 @@
 #include <cstdint>
 
 #include "controls/colour_ref.h"
+#include "controls/pixel_surface.h"
 #include "controls/property_bag.h"
+#include "controls/qt_text_renderer.h"
 #include "controls/xp_progress_bar_painter.h"
 #include "monitor/meter_sinks.h"
 
@@ -34,9 +36,9 @@ class XP_ProgressBar : public QWidget, public BarSink {
     std::int32_t Percent() const { return percent_; }
 
     std::int32_t Min() const { return min_; }
-    void setMin(std::int32_t v) { min_ = v; }
+    void setMin(std::int32_t v);
     std::int32_t Max() const { return max_; }
-    void setMax(std::int32_t v) { max_ = v; }
+    void setMax(std::int32_t v);
     ColorRef Color() const { return color_; }
     // System colours are resolved when assigned.
     void setColor(ColorRef v);
@@ -49,19 +51,19 @@ class XP_ProgressBar : public QWidget, public BarSink {
     const QImage& Image() const { return image_; }
     void setImage(const QImage& v);
     // Write-only in use; stored without a repaint.
-    void setBrushStyle(std::int32_t v) { brushStyle_ = v; }
+    void setBrushStyle(std::int32_t v);
     std::int32_t BrushStyle() const { return brushStyle_; }
     const QFont& Font() const { return font_; }
-    void setFont(const QFont& v) { font_ = v; }
+    void setFont(const QFont& v);
 
     // Paints the whole control into the buffer and shows it.
     void DrawProgressBar();
     // Copies part of the buffer onto a device; a width or height below 1 means the buffer's own.
     void pDraw(QPainter& device, int sourceX, int sourceY, int width, int height, int destX,
                int destY) const;
-    // The drawing surface (the buffer), and what assigning the device does: re-evaluate the
-    // buffer for the current size.
-    const QImage& hdc() const { return buffer_; }
+    // A copy of the drawing surface (the buffer), and what assigning the device does: re-evaluate
+    // the buffer for the current size.
+    QImage hdc() const;
     void reevaluateBuffer();
 
     void readProperties(const PropertyBag& saved);
@@ -77,7 +79,9 @@ class XP_ProgressBar : public QWidget, public BarSink {
   private:
     progressbar::BarState barState() const;
 
-    QImage buffer_;
+    PixelSurface buffer_;
+    PixelSurface pattern_;  // Image as the painter reads it
+    QtTextRenderer text_;
     ColorRef color_ = 0;
     std::int32_t min_ = 0;
     std::int32_t max_ = 100;

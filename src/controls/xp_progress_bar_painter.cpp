@@ -1,9 +1,8 @@
 #include "controls/xp_progress_bar_painter.h"
 
-#include <QFontMetrics>
-#include <QPainter>
-
 #include <algorithm>
+
+#include "controls/edge_drawing.h"
 
 namespace quorvex::progressbar {
 
@@ -23,33 +22,11 @@ constexpr ColorRef kCornerC = rgb(127, 126, 125);
 constexpr ColorRef kCornerD = rgb(119, 119, 119);
 constexpr ColorRef kSilver = rgb(192, 192, 192);
 
+// DrawGradient's direction: lines drawn vertically (a horizontal gradient) or horizontally.
+constexpr bool kVertical = true, kHorizontal = false;
+
 constexpr int kBlockWidth = 6;  // style 0
 constexpr int kBlockGap = 2;
-
-ColorRef sys(int index) {
-    return resolveColour(colour::system(index));
-}
-
-enum class Edge { Etched, Bump, Sunken };
-
-void drawEdge(GdiCanvas& c, int w, int h, Edge edge) {
-    const ColorRef hi = sys(colour::kButtonHighlight), dark = sys(colour::kDarkShadow3D);
-    const ColorRef light = sys(colour::kLight3D), shadow = sys(colour::kButtonShadow);
-    switch (edge) {
-        case Edge::Etched:  // sunken outer, raised inner
-            c.edgeRing(0, 0, w, h, shadow, hi);
-            c.edgeRing(1, 1, w - 1, h - 1, hi, shadow);
-            break;
-        case Edge::Bump:  // raised outer, sunken inner
-            c.edgeRing(0, 0, w, h, hi, dark);
-            c.edgeRing(1, 1, w - 1, h - 1, shadow, light);
-            break;
-        case Edge::Sunken:
-            c.edgeRing(0, 0, w, h, shadow, hi);
-            c.edgeRing(1, 1, w - 1, h - 1, dark, light);
-            break;
-    }
-}
 
 void themeFrame(GdiCanvas& c, long long w, long long h) {
     DrawLine(2, 1, w - 2, 1, c, kFrameShade);
@@ -99,7 +76,6 @@ void drawDefaultStyle(GdiCanvas& c, int w, int h, const BarState& s, int style) 
     const long long edge = defaultStyleBarEdge(w, h, s.Percent, vertical, step);
     ColorRef colourValue = s.Color;
     ColorRef light = lighten(s.Color, 150);
-    bool flagVertical = true, flagHorizontal = false;
 
     if (style == 2) {
         for (int k = 0; k < 3; ++k) {
@@ -108,23 +84,23 @@ void drawDefaultStyle(GdiCanvas& c, int w, int h, const BarState& s, int style) 
             if (!vertical) {
                 const long long blockLeft =
                     nearest(edge + k * (kBlockGap + 10) - (100.0 - s.Percent) / 100.0 * 45);
-                DrawGradient(a, b, blockLeft, 3, 9, h - 2, c, flagVertical);
+                DrawGradient(a, b, blockLeft, 3, 9, h - 2, c, kVertical);
             } else {
                 const long long blockTop = edge + k * (kBlockGap + 10);
-                DrawGradient(a, b, 2, blockTop, w - 2, 9, c, flagHorizontal);
+                DrawGradient(a, b, 2, blockTop, w - 2, 9, c, kHorizontal);
             }
         }
     } else if (!vertical) {
         long long barRight = edge;
         if (barRight <= 14) barRight = 12;
         const long long r = w < barRight + 4 ? barRight - 4 : barRight;
-        DrawGradient(light, colourValue, 4, 3, r, 6, c, flagHorizontal);
+        DrawGradient(light, colourValue, 4, 3, r, 6, c, kHorizontal);
         c.fillRect(4, 8, r, h - 8, colourValue);
-        DrawGradient(colourValue, light, 4, h - 10, r, 6, c, flagHorizontal);
+        DrawGradient(colourValue, light, 4, h - 10, r, 6, c, kHorizontal);
     } else {
-        DrawGradient(light, colourValue, 4, edge, 4, h, c, flagVertical);
+        DrawGradient(light, colourValue, 4, edge, 4, h, c, kVertical);
         c.fillRect(9, edge, w - 8, h, colourValue);
-        DrawGradient(colourValue, light, w - 8, edge, 4, h, c, flagVertical);
+        DrawGradient(colourValue, light, w - 8, edge, 4, h, c, kVertical);
     }
 
     if (style == 0) {
@@ -163,13 +139,11 @@ long long defaultStyleBarEdge(int width, int height, std::int32_t percent, bool 
 
 void DrawLine(long long x1, long long y1, long long x2, long long y2, GdiCanvas& device,
               ColorRef colour) {
-    device.line(x1, y1, x2, y2, resolveColour(colour));
+    device.line(x1, y1, x2, y2, colour);
 }
 
-void DrawGradient(ColorRef& colourA, ColorRef& colourB, long long x, long long y, long long w,
-                  long long h, GdiCanvas& device, bool& vertical) {
-    colourA = resolveColour(colourA);
-    colourB = resolveColour(colourB);
+void DrawGradient(ColorRef colourA, ColorRef colourB, long long x, long long y, long long w,
+                  long long h, GdiCanvas& device, bool vertical) {
     const long long n = vertical ? w : h;
     const auto stepOf = [n](int a, int b) {
         // Single precision, as the gradient was designed; no step when n is 0.
@@ -180,10 +154,10 @@ void DrawGradient(ColorRef& colourA, ColorRef& colourB, long long x, long long y
     const float sb = stepOf(colour::blue(colourA), colour::blue(colourB));
     // Only the lines that can reach the visible area are drawn; the colour of line i does not
     // depend on the others, so skipping the rest changes nothing.
-    const QRect& clip = device.clip();
+    const PixelRect& clip = device.clip();
     const long long origin = vertical ? x : y;
-    const long long lo = vertical ? clip.left() : clip.top();
-    const long long hi = vertical ? clip.right() : clip.bottom();
+    const long long lo = vertical ? clip.left : clip.top;
+    const long long hi = (vertical ? clip.right : clip.bottom) - 1;
     const long long first = std::max<long long>(0, lo - origin);
     const long long last = std::min<long long>(n, hi - origin);
     for (long long i = first; i <= last; ++i) {
@@ -198,22 +172,22 @@ void DrawGradient(ColorRef& colourA, ColorRef& colourB, long long x, long long y
     }
 }
 
-QString barText(const BarState& state) {
-    if (state.Scrolling == 2) return QStringLiteral("Searching..");
-    return QString::number(state.Percent) + QStringLiteral(" %");
+std::string barText(const BarState& state) {
+    if (state.Scrolling == 2) return "Searching..";
+    return std::to_string(state.Percent) + " %";
 }
 
-void DrawProgressBar(QImage& buffer, int width, int height, BarState& s) {
+void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, TextRenderer& text) {
     if (s.Percent > 100) s.Percent = 100;
     if (width <= 0 || height <= 0 || buffer.isNull()) return;
-    GdiCanvas c(buffer, QRect(0, 0, width, height));
+    const PixelRect client{0, 0, width, height};
+    GdiCanvas c(buffer, client);
     const long long w = width, h = height;
     const int style = s.Scrolling;
     c.fillRect(0, 0, w, h, style == 6 ? colour::kBlack : colour::kWhite);
 
     const double f = s.Percent / 100.0;
     const double f101 = s.Percent / 101.0;
-    bool flagVertical = true, flagHorizontal = false;
     const ColorRef col = s.Color;
     switch (style) {
         case 3:
@@ -221,29 +195,29 @@ void DrawProgressBar(QImage& buffer, int width, int height, BarState& s) {
             c.fillRect(1, 1, nearest(f * w), h - 1, lighten(col, 180));
             break;
         case 4: {
-            drawEdge(c, width, height, Edge::Etched);
+            drawEtchedEdge(c, client, s.system);
             ColorRef a = lighten(col, 140), b = lighten(col, 200);
-            DrawGradient(a, b, 2, 2, nearest(f * (w - 4)), h - 3, c, flagVertical);
+            DrawGradient(a, b, 2, 2, nearest(f * (w - 4)), h - 3, c, kVertical);
             break;
         }
         case 5: {
             ColorRef top = col, bottom = lighten(col, 100);
-            DrawGradient(top, bottom, 1, 1, w - 1, h - 3, c, flagHorizontal);
+            DrawGradient(top, bottom, 1, 1, w - 1, h - 3, c, kHorizontal);
             c.frameRect(0, 0, w, h, lighten(col, 10));
             const long long fillRight = nearest(f101 * w);
             ColorRef a = lighten(col, 250), b = col;
-            DrawGradient(a, b, 3, 1, fillRight, h - 3, c, flagHorizontal);
+            DrawGradient(a, b, 3, 1, fillRight, h - 3, c, kHorizontal);
             DrawLine(fillRight, 1, fillRight, h - 1, c, lighten(col, 25));
             break;
         }
         case 6: {
             c.frameRect(0, 0, w, h, blend(col, colour::kBlack, 200));
-            ColorRef a = colour::kBlack, b = lighten(blend(col, colour::kBlack, 100), 10);
-            DrawGradient(a, b, 2, 2, nearest(f * (w - 5)), h - 2, c, flagVertical);
+            DrawGradient(colour::kBlack, lighten(blend(col, colour::kBlack, 100), 10), 2, 2,
+                         nearest(f * (w - 5)), h - 2, c, kVertical);
             break;
         }
         case 7: {
-            drawEdge(c, width, height, Edge::Bump);
+            drawBumpEdge(c, client, s.system);
             const long long fillRight = nearest(f101 * w);
             if (s.BrushStyle >= 0 && s.BrushStyle <= 5)
                 c.hatchRect(2, 2, fillRight, h - 2, static_cast<Hatch>(s.BrushStyle), col,
@@ -251,19 +225,18 @@ void DrawProgressBar(QImage& buffer, int width, int height, BarState& s) {
             break;
         }
         case 8:
-            drawEdge(c, width, height, Edge::Sunken);
-            if (!s.Image.isNull()) c.tileRect(2, 2, 2 + nearest(f101 * w), 2 + (h - 4), s.Image);
+            drawSunkenEdge(c, client, s.system);
+            if (s.Image != nullptr) c.tileRect(2, 2, 2 + nearest(f101 * w), 2 + (h - 4), *s.Image);
             break;
         case 9: {
             const long long half = h / 2;
-            ColorRef white = colour::kWhite, silver = kSilver;
-            DrawGradient(white, silver, 0, 0, w, half, c, flagHorizontal);
+            DrawGradient(colour::kWhite, kSilver, 0, 0, w, half, c, kHorizontal);
             c.fillRect(0, half + 1, w, h, kSilver);
             const long long fillRight = nearest(f * (w - 4));
             ColorRef a = lighten(col, 150), b = blend(col, colour::kBlack, 180);
-            DrawGradient(a, b, 2, 0, fillRight, half, c, flagHorizontal);
+            DrawGradient(a, b, 2, 0, fillRight, half, c, kHorizontal);
             ColorRef d = blend(col, colour::kBlack, 190), e = col;
-            DrawGradient(d, e, 2, half + 1, fillRight, h - half - 2, c, flagHorizontal);
+            DrawGradient(d, e, 2, half + 1, fillRight, h - half - 2, c, kHorizontal);
             themeFrame(c, w, h);
             break;
         }
@@ -277,36 +250,28 @@ void DrawProgressBar(QImage& buffer, int width, int height, BarState& s) {
     }
 
     if (!s.ShowText) return;
-    const QString text = barText(s);
-    QFont font = s.Font;
-    font.setStyleStrategy(QFont::NoAntialias);
-    const QFontMetrics fm(font);
-    const int tw = fm.horizontalAdvance(text);
-    const int th = fm.height();
-    const QRect textRect((width - tw) / 2, (height - th) / 2, tw, th);
+    const std::string caption = barText(s);
+    const TextExtent extent = text.measure(s.Font, caption);
+    const long long tw = extent.width, th = extent.height;
+    const PixelRect textRect{(width - tw) / 2, (height - th) / 2, (width - tw) / 2 + tw,
+                             (height - th) / 2 + th};
     const ColorRef base = style == 6 ? kSilver : colour::kBlack;
-    QPainter p(&buffer);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setFont(font);
-    const QRect client(0, 0, width, height);
-    const auto drawPart = [&](const QRect& part, ColorRef colourValue) {
-        const QRect clipped = part.intersected(textRect).intersected(client);
+    const auto drawPart = [&](const PixelRect& part, ColorRef colourValue) {
+        const PixelRect clipped = part.intersected(textRect).intersected(client);
         if (clipped.isEmpty()) return;
-        p.setClipRect(clipped);
-        p.setPen(toQColor(colourValue));
-        p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        text.draw(buffer, s.Font, caption, colourValue, textRect, text::kLeft | text::kTop,
+                  clipped);
     };
     if (style == 6 || style == 9) {
+        // The part over the fill is written in the fill's contrast colour.
         const ColorRef fillColour = style == 6 ? lighten(col, 80) : colour::kWhite;
         const long long fillEdge = nearest(f * w);
-        if (fillEdge > textRect.right() + 1) {
+        if (fillEdge > textRect.right) {
             drawPart(textRect, fillColour);
         } else {
-            const int split = static_cast<int>(std::clamp<long long>(
-                fillEdge, textRect.left(), static_cast<long long>(textRect.right()) + 1));
-            drawPart(QRect(textRect.left(), textRect.top(), split - textRect.left(), th),
-                     fillColour);
-            drawPart(QRect(split, textRect.top(), textRect.right() + 1 - split, th), base);
+            const long long split = std::clamp(fillEdge, textRect.left, textRect.right);
+            drawPart({textRect.left, textRect.top, split, textRect.bottom}, fillColour);
+            drawPart({split, textRect.top, textRect.right, textRect.bottom}, base);
         }
     } else {
         drawPart(textRect, base);

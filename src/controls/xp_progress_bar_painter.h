@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QFont>
-#include <QImage>
-
 #include <cstdint>
+#include <string>
 
 #include "controls/colour_ref.h"
 #include "controls/gdi_canvas.h"
+#include "controls/system_colours.h"
+#include "controls/text_renderer.h"
 
 namespace quorvex::progressbar {
 
@@ -18,26 +18,29 @@ struct BarState {
     std::int32_t Scrolling = 0;    // style 0..9; anything else draws like 1
     std::int32_t Orientation = 0;  // 0 horizontal, otherwise vertical
     std::int32_t BrushStyle = 4;
-    QImage Image;  // style 8's pattern
-    QFont Font;
+    const PixelSurface* Image = nullptr;  // style 8's pattern; none when null
+    FontSpec Font;
+    SystemColours system = platformSystemColours();
 };
 
 // Paints the whole control (width x height pixels) into the buffer's top-left corner. Percent is
 // cut to 100 first, in place, as the control keeps it.
-void DrawProgressBar(QImage& buffer, int width, int height, BarState& state);
+// Text goes through `text`.
+void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& state,
+                     TextRenderer& text);
 
-// One-pixel solid line from (x1, y1) up to (x2, y2) in the resolved colour.
+// One-pixel solid line from (x1, y1) up to (x2, y2) in an RGB colour.
 void DrawLine(long long x1, long long y1, long long x2, long long y2, GdiCanvas& device,
               ColorRef colour);
 
 // Linear gradient of one-pixel lines. Vertical: lines at x + i for i = 0..w, each from (x + i, y)
 // to (x + i, h); otherwise lines at y + i for i = 0..h, each from (x, y + i) to (w, y + i): w and
-// h are both the step count and the absolute end coordinate. Both colours are resolved in place.
-void DrawGradient(ColorRef& colourA, ColorRef& colourB, long long x, long long y, long long w,
-                  long long h, GdiCanvas& device, bool& vertical);
+// h are both the step count and the absolute end coordinate. Both colours are RGB.
+void DrawGradient(ColorRef colourA, ColorRef colourB, long long x, long long y, long long w,
+                  long long h, GdiCanvas& device, bool vertical);
 
 // The text the bar shows when ShowText is set.
-QString barText(const BarState& state);
+std::string barText(const BarState& state);
 
 // Fill geometry of the default styles (0, 1, 2 and out-of-range), for inspection: the bar
 // rectangle's right edge (horizontal) or top edge (vertical).

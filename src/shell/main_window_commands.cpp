@@ -8,22 +8,7 @@
 namespace quorvex {
 
 MainWindowCommands::MainWindowCommands(ControlModel& controls, MainWindowActions actions)
-    : controls_(controls), actions_(std::move(actions)) {
-    using namespace frame;
-    for (const char* name : {kBottomStrip, kHomeButton, kApplyResting, kApplyButton,
-                             kMonitorResting, kMonitorButton, kHomePage})
-        controls_.setVisible(name, true);
-    // The background shows from the load on.
-    for (const char* name : {kBackResting, kBackButton, kBackground})
-        controls_.setVisible(name, false);
-    for (const char* name : kHeaders) controls_.setVisible(name, false);
-    for (const char* name : kSettingsPages) controls_.setVisible(name, false);
-    controls_.setVisible(kMonitorPage, false);
-    for (const auto& icon : kHomeIcons) {
-        controls_.setVisible(icon.resting, true);
-        controls_.setVisible(icon.highlighted, true);
-    }
-}
+    : controls_(controls), actions_(std::move(actions)) {}
 
 void MainWindowCommands::showPage(std::string_view panel) {
     for (const char* name : frame::kPages) controls_.setVisible(name, panel == name);

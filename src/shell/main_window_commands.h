@@ -26,7 +26,7 @@ struct MainWindowActions {
 // A command whose action throws is cut short there; nothing escapes to the front end.
 class MainWindowCommands {
   public:
-    // Sets the window-level elements, pages and headers to their visibility at load.
+    // The model declares the elements with their visibility at load (WindowModel).
     MainWindowCommands(ControlModel& controls, MainWindowActions actions);
 
     void showInternetSettings();  // Image6

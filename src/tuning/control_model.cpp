@@ -1,6 +1,7 @@
 #include "tuning/control_model.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace quorvex {
 
@@ -110,40 +111,67 @@ const std::vector<std::string>& ControlModel::listEntries(const std::string& nam
     return it == lists_.end() ? kNone : it->second.entries;
 }
 
+void ControlModel::addElement(const std::string& name) {
+    elements_.try_emplace(name);
+}
+
+bool ControlModel::hasElement(const std::string& name) const {
+    return find(name) != nullptr;
+}
+
+ControlModel::Element& ControlModel::known(const std::string& element) {
+    auto it = elements_.find(element);
+    if (it != elements_.end()) return it->second;
+    // Options and lists are declared by being added; they may carry the flags too.
+    if (options_.contains(element) || lists_.contains(element)) return elements_[element];
+    throw std::out_of_range("unknown window element \"" + element + "\"");
+}
+
+const ControlModel::Element* ControlModel::find(const std::string& element) const {
+    static const Element kCreationState;
+    auto it = elements_.find(element);
+    if (it != elements_.end()) return &it->second;
+    if (options_.contains(element) || lists_.contains(element)) return &kCreationState;
+    return nullptr;
+}
+
 void ControlModel::setText(const std::string& element, const std::string& text) {
-    auto& e = elements_[element];
+    auto& e = known(element);
     if (e.text == text) return;
     e.text = text;
     notify(element);
 }
 
 std::string ControlModel::text(const std::string& element) const {
-    auto it = elements_.find(element);
-    return it == elements_.end() ? std::string{} : it->second.text;
+    const Element* e = find(element);
+    if (!e) throw std::out_of_range("unknown window element \"" + element + "\"");
+    return e->text;
 }
 
 void ControlModel::setVisible(const std::string& element, bool visible) {
-    auto& e = elements_[element];
+    auto& e = known(element);
     if (e.visible == static_cast<int>(visible)) return;
     e.visible = visible;
     notify(element);
 }
 
 bool ControlModel::visible(const std::string& element, bool fallback) const {
-    auto it = elements_.find(element);
-    return it == elements_.end() || it->second.visible < 0 ? fallback : it->second.visible != 0;
+    const Element* e = find(element);
+    if (!e) throw std::out_of_range("unknown window element \"" + element + "\"");
+    return e->visible < 0 ? fallback : e->visible != 0;
 }
 
 void ControlModel::setEnabled(const std::string& element, bool enabled) {
-    auto& e = elements_[element];
+    auto& e = known(element);
     if (e.enabled == static_cast<int>(enabled)) return;
     e.enabled = enabled;
     notify(element);
 }
 
 bool ControlModel::enabled(const std::string& element, bool fallback) const {
-    auto it = elements_.find(element);
-    return it == elements_.end() || it->second.enabled < 0 ? fallback : it->second.enabled != 0;
+    const Element* e = find(element);
+    if (!e) throw std::out_of_range("unknown window element \"" + element + "\"");
+    return e->enabled < 0 ? fallback : e->enabled != 0;
 }
 
 int ControlModel::subscribe(Observer observer) {

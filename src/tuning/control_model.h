@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tuning/list_texts.h"
+
 namespace quorvex {
 
 // A display-free model of a window's controls, with the rules the handlers rely on:
@@ -12,9 +14,11 @@ namespace quorvex {
 //   also when it was selected already; deselecting runs nothing;
 // - setting a pick-only list's text runs its handler only when the selected entry changes;
 //   a text that is not an entry changes nothing and reports failure;
-// - any element may carry a text, a visible and an enabled flag.
+// - every element is declared up front (options and lists by being added); any element may
+//   carry a text, a visible and an enabled flag. Reading or writing an element that was never
+//   declared is a programming error and fails loudly: it throws std::out_of_range naming it.
 // Widgets render this model and forward clicks to it; every change is announced to observers.
-class ControlModel {
+class ControlModel : public ListTexts {
   public:
     using Handler = std::function<void()>;
     using Observer = std::function<void(const std::string& element)>;
@@ -36,10 +40,14 @@ class ControlModel {
     bool hasList(const std::string& name) const;
     // False (nothing changed, no handler) when the text is not one of the entries.
     bool setListText(const std::string& name, const std::string& text);
-    std::string listText(const std::string& name) const;
+    std::string listText(const std::string& name) const override;
     // Index of the selected entry, -1 when none.
     int listIndex(const std::string& name) const;
     const std::vector<std::string>& listEntries(const std::string& name) const;
+
+    // Declares an element (a label, picture, page, text box, button...) with its creation state.
+    void addElement(const std::string& name);
+    bool hasElement(const std::string& name) const;
 
     void setText(const std::string& element, const std::string& text);
     std::string text(const std::string& element) const;
@@ -71,6 +79,8 @@ class ControlModel {
     };
 
     void notify(const std::string& element);
+    Element& known(const std::string& element);
+    const Element* find(const std::string& element) const;
 
     std::map<std::string, Option> options_;
     std::map<std::string, std::vector<std::string>> groups_;

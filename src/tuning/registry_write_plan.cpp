@@ -56,14 +56,14 @@ std::span<const PlanRow> optimizationWritePlan() {
     return kOptimizationPlan;
 }
 
-RegData planRowData(const PlanRow& row, const TuningState& state, const ControlModel& controls) {
+RegData planRowData(const PlanRow& row, const TuningState& state, const ListTexts& controls) {
     if (row.source.kind == PlanSource::Kind::List)
         return controls.listText(std::string(row.source.list));
     return tuningFieldValue(state, row.source.field);
 }
 
 bool runPlanRow(RegistryBackend& backend, const PlanRow& row, const TuningState& state,
-                const ControlModel& controls) {
+                const ListTexts& controls) {
     const std::string path(row.keyPath);
     modRegistry::CreateKey(backend, path, row.hive);
     return modRegistry::SetValue(backend, row.hive, path, std::string(row.valueName),
@@ -71,7 +71,7 @@ bool runPlanRow(RegistryBackend& backend, const PlanRow& row, const TuningState&
 }
 
 int runWritePlan(RegistryBackend& backend, std::span<const PlanRow> plan, const TuningState& state,
-                 const ControlModel& controls) {
+                 const ListTexts& controls) {
     int failed = 0;
     for (const auto& row : plan)
         if (!runPlanRow(backend, row, state, controls)) ++failed;

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "tuning/control_model.h"
+#include "tuning/list_texts.h"
 #include "tuning/registry_backend.h"
 #include "tuning/registry_types.h"
 #include "tuning/tuning_state.h"
@@ -36,15 +36,15 @@ struct PlanRow {
 // The eighteen writes of the automatic optimization, in order.
 std::span<const PlanRow> optimizationWritePlan();
 
-RegData planRowData(const PlanRow& row, const TuningState& state, const ControlModel& controls);
+RegData planRowData(const PlanRow& row, const TuningState& state, const ListTexts& controls);
 
 // CreateKey for the row's hive and path, then SetValue with its current source value.
 // Returns whether the value was written.
 bool runPlanRow(RegistryBackend& backend, const PlanRow& row, const TuningState& state,
-                const ControlModel& controls);
+                const ListTexts& controls);
 
 // Runs every row in order; returns how many rows were not written.
 int runWritePlan(RegistryBackend& backend, std::span<const PlanRow> plan, const TuningState& state,
-                 const ControlModel& controls);
+                 const ListTexts& controls);
 
 }  // namespace quorvex

@@ -1,8 +1,12 @@
 #include "tuning/window_model.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "model/firefox_elements.h"
+#include "model/frame_elements.h"
+#include "model/monitor_elements.h"
 #include "tuning/advanced_choices.h"
 
 namespace quorvex {
@@ -57,13 +61,43 @@ void WindowModel::build() {
     controls_.addList(names::kHttp10List, numberTexts(1, 100));
     controls_.addList(names::kHttp11List, numberTexts(1, 100));
 
+    declareFrame();
     // Firefox page at creation: the Default configuration is shown.
-    controls_.setVisible("Label26", true);
-    controls_.setVisible("Text5", true);
-    controls_.setVisible("Label25", false);
-    controls_.setVisible("Text4", false);
-    controls_.setEnabled("chameleonButton2", true);
-    controls_.setEnabled("chameleonButton3", false);
+    using namespace firefox;
+    for (const char* name : {kCurrentCaption, kOptimizedLabel, kDefaultLabel, kOptimizedText,
+                             kDefaultText, kEnableButton, kDisableButton})
+        controls_.addElement(name);
+    controls_.setVisible(kDefaultLabel, true);
+    controls_.setVisible(kDefaultText, true);
+    controls_.setVisible(kOptimizedLabel, false);
+    controls_.setVisible(kOptimizedText, false);
+    controls_.setEnabled(kEnableButton, true);
+    controls_.setEnabled(kDisableButton, false);
+    for (const char* name : monitor_page::kTexts) controls_.addElement(name);
+}
+
+// The window-level pictures, the pages and their headers, as they are at load: the home page
+// with its icons and the apply and monitor buttons; the background shows from the load on.
+void WindowModel::declareFrame() {
+    using namespace frame;
+    auto declare = [this](const char* name, bool visible) {
+        controls_.addElement(name);
+        controls_.setVisible(name, visible);
+    };
+    for (const char* name : {kBottomStrip, kHomePage}) declare(name, true);
+    declare(kBackground, false);
+    for (const auto& pair : kHomeIcons) {
+        declare(pair.resting, true);
+        declare(pair.highlighted, true);
+    }
+    for (const auto& pair : kButtons) {
+        const bool back = std::string_view(pair.resting) == kBackResting;
+        declare(pair.resting, !back);
+        declare(pair.highlighted, !back);
+    }
+    for (const char* name : kHeaders) declare(name, false);
+    for (const char* name : kPages)
+        if (std::string_view(name) != kHomePage) declare(name, false);
 }
 
 void WindowModel::onConnectionOption(const ConnectionType& entry) {

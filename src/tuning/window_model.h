@@ -40,6 +40,7 @@ class WindowModel {
 
   private:
     void build();
+    void declareFrame();
     void onConnectionOption(const ConnectionType& entry);
     void onConnectionList();
     void traced(std::string_view handler);

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "model/firefox_elements.h"
+#include "model/frame_elements.h"
+#include "model/monitor_elements.h"
 #include "tuning/advanced_choices.h"
 #include "tuning/connection_catalogue.h"
 #include "tuning/window_model.h"
@@ -80,15 +83,45 @@ void Form1Window::buildHomePage(PageCtrl& home) {
         Bounds captionBounds;
     };
     const std::array<Icon, 6> icons{{
-        {32, 32, "Image13", "Image6", "internet", "Internet Settings", {16, 112, 113, 17}},
-        {200, 32, "Image14", "Image3", "advanced", "Advanced Settings", {160, 112, 145, 17}},
-        {360, 32, "Image15", "Image2", "lan", "Local Area Network", {312, 112, 169, 17}},
-        {32, 168, "Image16", "Image5", "firefox", "Mozilla Firefox", {8, 248, 129, 17}},
-        {192, 168, "Image17", "Image4", "explorer", "Internet Explorer", {168, 248, 129, 17}},
+        {32,
+         32,
+         frame::kInternetIconResting,
+         frame::kInternetIcon,
+         "internet",
+         "Internet Settings",
+         {16, 112, 113, 17}},
+        {200,
+         32,
+         frame::kAdvancedIconResting,
+         frame::kAdvancedIcon,
+         "advanced",
+         "Advanced Settings",
+         {160, 112, 145, 17}},
+        {360,
+         32,
+         frame::kLanIconResting,
+         frame::kLanIcon,
+         "lan",
+         "Local Area Network",
+         {312, 112, 169, 17}},
+        {32,
+         168,
+         frame::kFirefoxIconResting,
+         frame::kFirefoxIcon,
+         "firefox",
+         "Mozilla Firefox",
+         {8, 248, 129, 17}},
+        {192,
+         168,
+         frame::kExplorerIconResting,
+         frame::kExplorerIcon,
+         "explorer",
+         "Internet Explorer",
+         {168, 248, 129, 17}},
         {360,
          168,
-         "Image18",
-         "Image20",
+         frame::kAutomaticIconResting,
+         frame::kAutomaticIcon,
          "automatic",
          "Everything Automatically",
          {304, 248, 185, 17}},
@@ -247,14 +280,14 @@ void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
     label(panel.hwnd(), "Current Configuration: ", {8, 6, 140, 16}, kPageBold, textColour(),
           windowColour());
     elements_["Label15"] = owned_.back().get();
-    for (const auto& [name, text] : {std::pair{"Label25", "Optimized Configuration"},
-                                     std::pair{"Label26", "Default Configuration"}}) {
+    for (const auto& [name, text] : {std::pair{firefox::kOptimizedLabel, "Optimized Configuration"},
+                                     std::pair{firefox::kDefaultLabel, "Default Configuration"}}) {
         LabelCtrl& state =
             label(panel.hwnd(), text, {149, 6, 260, 16}, kPageFont, textColour(), windowColour());
         elements_[name] = &state;
         binder_->bindVisible(name, state);
     }
-    for (const char* name : {"Text4", "Text5"}) {
+    for (const char* name : {firefox::kOptimizedText, firefox::kDefaultText}) {
         auto control = std::make_unique<TextCtrl>();
         control->create({panel.hwnd(), name});
         control->setBounds({8, 26, 433, 130});
@@ -269,8 +302,8 @@ void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
         Bounds bounds;
     };
     for (const Button& b :
-         {Button{"chameleonButton3", "Disable Optimized Configuration", {8, 162, 433, 30}},
-          Button{"chameleonButton2", "Enable Optimized Configuration", {8, 196, 433, 30}}}) {
+         {Button{firefox::kDisableButton, "Disable Optimized Configuration", {8, 162, 433, 30}},
+          Button{firefox::kEnableButton, "Enable Optimized Configuration", {8, 196, 433, 30}}}) {
         auto control = std::make_unique<PushButtonCtrl>();
         control->create({panel.hwnd(), b.name, b.caption});
         control->setBounds(b.bounds);
@@ -297,36 +330,42 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
     const Text texts[] = {
         {"", "Download Capacity Utilization:", {8, 8, 190, 13}, light, true, 8.25, false},
         {"", "Upload Capacity Utilization:", {248, 8, 190, 13}, light, true, 8.25, false},
-        {"Label45", "100%", {201, 24, 33, 12}, white, false, 6.75, true},
-        {"Label44", "0%", {200, 208, 33, 13}, white, false, 8.25, true},
-        {"Label46", "100%", {442, 24, 33, 12}, white, false, 6.75, true},
-        {"Label47", "0%", {442, 208, 33, 13}, white, false, 8.25, true},
+        {monitor_page::kDownloadScaleTop, "100%", {201, 24, 33, 12}, white, false, 6.75, true},
+        {monitor_page::kDownloadScaleBottom, "0%", {200, 208, 33, 13}, white, false, 8.25, true},
+        {monitor_page::kUploadScaleTop, "100%", {442, 24, 33, 12}, white, false, 6.75, true},
+        {monitor_page::kUploadScaleBottom, "0%", {442, 208, 33, 13}, white, false, 8.25, true},
         {"", "You Are Downloading At:", {8, 232, 150, 13}, light, true, 8.25, false},
-        {"lblDownloadSpeedTop", "0.0 KB/S", {160, 232, 80, 13}, value, false, 8.25, false},
+        {monitor_page::kDownloadSpeed, "0.0 KB/S", {160, 232, 80, 13}, value, false, 8.25, false},
         {"", "You Are Uploading At:", {248, 232, 150, 13}, light, true, 8.25, false},
-        {"lblUploadSpeedTop", "0.0 KB/S", {400, 232, 80, 13}, value, false, 8.25, false},
+        {monitor_page::kUploadSpeed, "0.0 KB/S", {400, 232, 80, 13}, value, false, 8.25, false},
         {"", "At An Average Rate Of:", {8, 248, 150, 13}, light, true, 8.25, false},
-        {"Label77", "0.0 KB/S", {160, 248, 80, 13}, value, false, 8.25, false},
+        {monitor_page::kDownloadAverage, "0.0 KB/S", {160, 248, 80, 13}, value, false, 8.25, false},
         {"", "At An Average Rate Of:", {248, 248, 150, 13}, light, true, 8.25, false},
-        {"Label78", "0.0 KB/S", {400, 248, 80, 13}, value, false, 8.25, false},
+        {monitor_page::kUploadAverage, "0.0 KB/S", {400, 248, 80, 13}, value, false, 8.25, false},
         {"", "You Have Downloaded:", {8, 264, 150, 13}, dim, true, 8.25, false},
-        {"Label54", "0.00 KBs", {160, 264, 80, 13}, dim, false, 8.25, false},
+        {monitor_page::kDownloadedVolume, "0.00 KBs", {160, 264, 80, 13}, dim, false, 8.25, false},
         {"", "You Have Uploaded:", {248, 264, 150, 13}, dim, true, 8.25, false},
-        {"Label62", "0.00 KBs", {400, 264, 80, 13}, dim, false, 8.25, false},
+        {monitor_page::kUploadedVolume, "0.00 KBs", {400, 264, 80, 13}, dim, false, 8.25, false},
         {"", "Best Download Speed:", {8, 296, 150, 13}, light, true, 8.25, false},
-        {"MaximumDownload", "0.0 KB/S", {160, 296, 80, 13}, value, false, 8.25, false},
+        {monitor_page::kBestDownload, "0.0 KB/S", {160, 296, 80, 13}, value, false, 8.25, false},
         {"", "Best Upload Speed:", {248, 296, 150, 13}, light, true, 8.25, false},
-        {"MaximumUpload", "0.0 KB/S", {400, 296, 80, 13}, value, false, 8.25, false},
+        {monitor_page::kBestUpload, "0.0 KB/S", {400, 296, 80, 13}, value, false, 8.25, false},
         {"", "Total Bits Downloaded:", {8, 336, 158, 13}, light, true, 8.25, false},
-        {"Label79", "0.00", {168, 336, 124, 13}, light, false, 8.25, false},
-        {"Label83", "0%", {440, 336, 35, 13}, dim, false, 8.25, true},
+        {monitor_page::kBitsReceived, "0.00", {168, 336, 124, 13}, light, false, 8.25, false},
+        {monitor_page::kDownloadShare, "0%", {440, 336, 35, 13}, dim, false, 8.25, true},
         {"", "Total Bits Uploaded:", {8, 352, 158, 13}, light, true, 8.25, false},
-        {"Label81", "0.00", {168, 352, 124, 13}, light, false, 8.25, false},
-        {"Label84", "0%", {440, 352, 35, 13}, dim, false, 8.25, true},
+        {monitor_page::kBitsSent, "0.00", {168, 352, 124, 13}, light, false, 8.25, false},
+        {monitor_page::kUploadShare, "0%", {440, 352, 35, 13}, dim, false, 8.25, true},
         {"", "Overall Bits Transferred:", {8, 368, 158, 13}, light, true, 8.25, false},
-        {"Label52", "0.00", {168, 368, 124, 13}, light, false, 8.25, false},
+        {monitor_page::kBitsTotal, "0.00", {168, 368, 124, 13}, light, false, 8.25, false},
         {"", "Best Connection Achieved:", {8, 400, 182, 16}, light, true, 9.75, false},
-        {"Label30", "0.00 Kbits/s", {192, 400, 200, 16}, value, false, 9.75, false},
+        {monitor_page::kBestConnection,
+         "0.00 Kbits/s",
+         {192, 400, 200, 16},
+         value,
+         false,
+         9.75,
+         false},
     };
     for (const Text& t : texts) {
         const WindowFont font{t.points == 6.75 ? "Verdana" : "Tahoma", t.points, t.bold};
@@ -356,18 +395,18 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
         control->setBounds(bounds);
         return &add(std::move(control), name);
     };
-    histogram1_ = histogram("ucHistogram1", {8, 24, 191, 201});
-    histogram2_ = histogram("ucHistogram2", {240, 24, 191, 201});
+    histogram1_ = histogram(monitor_page::kDownloadGraph, {8, 24, 191, 201});
+    histogram2_ = histogram(monitor_page::kUploadGraph, {240, 24, 191, 201});
     struct BarPlace {
         const char* name;
         Bounds bounds;
         bool vertical;
     };
     const BarPlace bars[4] = {
-        {"XP_ProgressBar1", {296, 338, 137, 9}, false},
-        {"XP_ProgressBar2", {207, 40, 17, 161}, true},
-        {"XP_ProgressBar3", {448, 40, 17, 161}, true},
-        {"XP_ProgressBar4", {296, 355, 137, 9}, false},
+        {monitor_page::kDownloadShareBar, {296, 338, 137, 9}, false},
+        {monitor_page::kDownloadUtilisationBar, {207, 40, 17, 161}, true},
+        {monitor_page::kUploadUtilisationBar, {448, 40, 17, 161}, true},
+        {monitor_page::kUploadShareBar, {296, 355, 137, 9}, false},
     };
     for (int i = 0; i < 4; ++i) {
         auto control = std::make_unique<ProgressBarCtrl>();

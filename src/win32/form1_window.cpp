@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
+#include <vector>
 
+#include "model/frame_elements.h"
 #include "tuning/window_model.h"
 #include "win32/dpi.h"
 #include "win32/label_ctrl.h"
@@ -17,26 +20,6 @@ namespace {
 
 constexpr COLORREF kWindowGrey = RGB(66, 66, 66);
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
-struct IconPair {
-    const char* resting;
-    const char* highlighted;
-};
-// Every resting picture and the command picture under it.
-constexpr std::array<IconPair, 9> kRestingOverCommand{{
-    {"Image13", "Image6"},
-    {"Image14", "Image3"},
-    {"Image15", "Image2"},
-    {"Image16", "Image5"},
-    {"Image17", "Image4"},
-    {"Image18", "Image20"},
-    {"Image19", "Image21"},
-    {"Image24", "Image23"},
-    {"Image26", "Image25"},
-}};
-
-constexpr std::array<const char*, 7> kPages{
-    {"Picture2", "Picture16", "Picture11", "Picture9", "Picture1", "Picture15", "Picture3"}};
 
 }  // namespace
 
@@ -99,7 +82,7 @@ Wnd* Form1Window::element(const std::string& name) const {
 }
 
 std::string Form1Window::currentPage() const {
-    for (const char* name : kPages)
+    for (const char* name : frame::kPages)
         if (Wnd* panel = element(name); panel && panel->isVisible()) return name;
     return {};
 }
@@ -179,41 +162,48 @@ void Form1Window::command(const std::string& name) {
 void Form1Window::buildWindowLevel() {
     // Topmost first, as they stack.
     auto strip = std::make_unique<PageCtrl>();
-    strip->create({hwnd(), "Label53", kWindowGrey});
+    strip->create({hwnd(), frame::kBottomStrip, kWindowGrey});
     strip->setBounds({0, 592, 497, 17});
     strip->setVisible(true);
-    PageCtrl& label53 = add(std::move(strip), "Label53");
+    PageCtrl& label53 = add(std::move(strip), frame::kBottomStrip);
     label53.onHover = [this] {
-        if (events_.onHover) events_.onHover("Label53");
+        if (events_.onHover) events_.onHover(frame::kBottomStrip);
     };
 
-    picture(hwnd(), "Image12", "home", {440, 168, 30, 30}, "Home");
+    picture(hwnd(), frame::kHomeButton, "home", {440, 168, 30, 30}, "Home");
     const Bounds header{16, 152, 470, 325};
-    for (const auto& [name, art] :
-         {std::pair{"Image9", "header_internet"}, std::pair{"Image8", "header_advanced"},
-          std::pair{"Image7", "header_lan"}, std::pair{"Image11", "header_firefox"},
-          std::pair{"Image10", "header_explorer"}})
+    for (const auto& [name, art] : {std::pair{frame::kInternetHeader, "header_internet"},
+                                    std::pair{frame::kAdvancedHeader, "header_advanced"},
+                                    std::pair{frame::kLanHeader, "header_lan"},
+                                    std::pair{frame::kFirefoxHeader, "header_firefox"},
+                                    std::pair{frame::kExplorerHeader, "header_explorer"}})
         picture(hwnd(), name, art, header).setVisible(false);
     const Bounds upperSlot{13, 480, 478, 65};
     const Bounds lowerSlot{13, 536, 478, 65};
-    picture(hwnd(), "Image19", "button_apply", upperSlot);
-    picture(hwnd(), "Image21", "button_apply_hover", upperSlot, "Apply Settings");
-    picture(hwnd(), "Image26", "button_back", lowerSlot).setVisible(false);
-    picture(hwnd(), "Image25", "button_back_hover", lowerSlot, "Back To Main Menu")
+    picture(hwnd(), frame::kApplyResting, "button_apply", upperSlot);
+    picture(hwnd(), frame::kApplyButton, "button_apply_hover", upperSlot, "Apply Settings");
+    picture(hwnd(), frame::kBackResting, "button_back", lowerSlot).setVisible(false);
+    picture(hwnd(), frame::kBackButton, "button_back_hover", lowerSlot, "Back To Main Menu")
         .setVisible(false);
-    picture(hwnd(), "Image24", "button_monitor", lowerSlot);
-    picture(hwnd(), "Image23", "button_monitor_hover", lowerSlot, "Open Traffic Monitor");
-    picture(hwnd(), "Image1", "background", {0, 0, 500, 600});
+    picture(hwnd(), frame::kMonitorResting, "button_monitor", lowerSlot);
+    picture(hwnd(), frame::kMonitorButton, "button_monitor_hover", lowerSlot,
+            "Open Traffic Monitor");
+    picture(hwnd(), frame::kBackground, "background", {0, 0, 500, 600});
     for (const char* name :
-         {"Label53", "Image12", "Image9", "Image8", "Image7", "Image11", "Image10", "Image19",
-          "Image21", "Image26", "Image25", "Image24", "Image23", "Image1"})
+         {frame::kBottomStrip, frame::kHomeButton, frame::kInternetHeader, frame::kAdvancedHeader,
+          frame::kLanHeader, frame::kFirefoxHeader, frame::kExplorerHeader, frame::kApplyResting,
+          frame::kApplyButton, frame::kBackResting, frame::kBackButton, frame::kMonitorResting,
+          frame::kMonitorButton, frame::kBackground})
         binder_->bindVisible(name, *element(name));
 }
 
 void Form1Window::pairKeyboard() {
     // The pointer reaches a command through the command picture that hovering the resting one
     // reveals; the keyboard reaches it through whichever of the two is showing.
-    for (const auto& pair : kRestingOverCommand) {
+    std::vector<frame::HoverPair> pairs(frame::kHomeIcons.begin(), frame::kHomeIcons.end());
+    for (const auto& pair : frame::kButtons)
+        if (std::string_view(pair.resting) != pair.highlighted) pairs.push_back(pair);
+    for (const auto& pair : pairs) {
         auto* resting = static_cast<PictureCtrl*>(element(pair.resting));
         auto* target = static_cast<PictureCtrl*>(element(pair.highlighted));
         if (!resting || !target) continue;
@@ -227,16 +217,16 @@ void Form1Window::pairKeyboard() {
 
 void Form1Window::buildPages() {
     const COLORREF systemWindow = GetSysColor(COLOR_WINDOW);
-    PageCtrl& home = page("Picture2", kWindowGrey, {8, 144, 481, 337});
+    PageCtrl& home = page(frame::kHomePage, kWindowGrey, {8, 144, 481, 337});
     home.setVisible(true);
     buildHomePage(home);
-    buildInternetSettings(page("Picture16", systemWindow, {24, 240, 449, 227}));
-    buildAdvancedSettings(page("Picture11", systemWindow, {24, 232, 449, 233}));
-    buildLocalAreaNetwork(page("Picture9", systemWindow, {24, 240, 449, 225}));
-    buildInternetExplorer(page("Picture1", systemWindow, {24, 232, 449, 233}));
-    buildMozillaFirefox(page("Picture15", systemWindow, {24, 232, 449, 233}));
-    buildMonitorPage(page("Picture3", kWindowGrey, {8, 112, 481, 433}));
-    for (const char* name : kPages) binder_->bindVisible(name, *element(name));
+    buildInternetSettings(page(frame::kInternetPage, systemWindow, {24, 240, 449, 227}));
+    buildAdvancedSettings(page(frame::kAdvancedPage, systemWindow, {24, 232, 449, 233}));
+    buildLocalAreaNetwork(page(frame::kLanPage, systemWindow, {24, 240, 449, 225}));
+    buildInternetExplorer(page(frame::kExplorerPage, systemWindow, {24, 232, 449, 233}));
+    buildMozillaFirefox(page(frame::kFirefoxPage, systemWindow, {24, 232, 449, 233}));
+    buildMonitorPage(page(frame::kMonitorPage, kWindowGrey, {8, 112, 481, 433}));
+    for (const char* name : frame::kPages) binder_->bindVisible(name, *element(name));
 }
 
 LRESULT Form1Window::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,19 +7,23 @@
 #include "platform/clock.h"
 #include "platform/win32_prompts.h"
 #include "settings/win32_registry_settings_storage.h"
+#include "shell/shell.h"
 #include "tuning/win32_registry_backend.h"
 #include "win32/dpi.h"
 #include "win32/event_pump.h"
-#include "win32/program.h"
+#include "win32/form1_window.h"
+#include "win32/front_end.h"
 #include "win32/shell_restart.h"
 
 // The real parts of the outside world are made here and nowhere else.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     quorvex::win32::becomeDpiAware();
+    // Main window creation: the common controls, and the shell library for the program's life.
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
+    quorvex::Win32ShellLibrary shellLibrary;
 
     quorvex::Win32RegistryBackend registry;
     quorvex::Win32RegistrySettingsStorage settings;
@@ -28,14 +32,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     quorvex::SystemLocations locations;
     quorvex::SystemClock clock;
     const auto interfaces = quorvex::MakeSystemInterfaceTableSource();
+    quorvex::win32::Win32FrontEnd frontEnd(events);
+    frontEnd.setFinished([] { PostQuitMessage(0); });
 
-    quorvex::win32::Program program(
-        {registry, settings, prompts, events, locations, clock, *interfaces});
-    program.setMainWindowCreated([&](quorvex::win32::Form1Window& window) {
-        prompts.setOwner(reinterpret_cast<quorvex::WindowHandle>(window.hwnd()));
-        events.setDialogWindow(window.hwnd());
+    quorvex::Shell shell(
+        {registry, settings, prompts, events, locations, clock, *interfaces, frontEnd});
+    shell.setMainWindowCreated([&prompts](quorvex::MainWindow& window) {
+        const HWND handle = static_cast<quorvex::win32::Form1Window&>(window).hwnd();
+        prompts.setOwner(reinterpret_cast<quorvex::WindowHandle>(handle));
     });
-    program.setFinished([] { PostQuitMessage(0); });
-    program.start();
+    shell.start();
     return events.run();
 }

@@ -16,7 +16,9 @@
 
 #include "app/art_picture.h"
 #include "app_test_support.h"
+#include "model/firefox_elements.h"
 #include "model/frame_elements.h"
+#include "model/monitor_elements.h"
 #include "shell/main_window_commands.h"
 #include "tuning/window_model.h"
 
@@ -96,64 +98,69 @@ TEST_F(Form1Test, ElementsHaveTheirRectanglesAndLoadVisibility) {
         bool visible;
     };
     const Row rows[] = {
-        {"Label53", {0, 592, 497, 17}, true},
-        {"Image12", {440, 168, 30, 30}, true},
-        {"Image9", {16, 152, 470, 325}, false},
-        {"Image8", {16, 152, 470, 325}, false},
-        {"Image7", {16, 152, 470, 325}, false},
-        {"Image11", {16, 152, 470, 325}, false},
-        {"Image10", {16, 152, 470, 325}, false},
-        {"Image19", {13, 480, 478, 65}, true},
-        {"Image21", {13, 480, 478, 65}, true},
-        {"Image26", {13, 536, 478, 65}, false},
-        {"Image25", {13, 536, 478, 65}, false},
-        {"Image24", {13, 536, 478, 65}, true},
-        {"Image23", {13, 536, 478, 65}, true},
-        {"Image1", {0, 0, 500, 600}, true},
-        {"Picture2", {8, 144, 481, 337}, true},
-        {"Picture16", {24, 240, 449, 227}, false},
-        {"Picture11", {24, 232, 449, 233}, false},
-        {"Picture9", {24, 240, 449, 225}, false},
-        {"Picture1", {24, 232, 449, 233}, false},
-        {"Picture15", {24, 232, 449, 233}, false},
-        {"Picture3", {8, 112, 481, 433}, false},
-        {"Image13", {32, 32, 72, 72}, true},
-        {"Image6", {32, 32, 72, 72}, true},
-        {"Image14", {200, 32, 72, 72}, true},
-        {"Image15", {360, 32, 72, 72}, true},
-        {"Image16", {32, 168, 72, 72}, true},
-        {"Image17", {192, 168, 72, 72}, true},
-        {"Image18", {360, 168, 72, 72}, true},
-        {"Image20", {360, 168, 72, 72}, true},
-        {"ucHistogram1", {8, 24, 191, 201}, true},
-        {"ucHistogram2", {240, 24, 191, 201}, true},
-        {"XP_ProgressBar2", {207, 40, 17, 161}, true},
-        {"XP_ProgressBar3", {448, 40, 17, 161}, true},
-        {"XP_ProgressBar1", {296, 338, 137, 9}, true},
-        {"XP_ProgressBar4", {296, 355, 137, 9}, true},
+        {frame::kBottomStrip, {0, 592, 497, 17}, true},
+        {frame::kHomeButton, {440, 168, 30, 30}, true},
+        {frame::kInternetHeader, {16, 152, 470, 325}, false},
+        {frame::kAdvancedHeader, {16, 152, 470, 325}, false},
+        {frame::kLanHeader, {16, 152, 470, 325}, false},
+        {frame::kFirefoxHeader, {16, 152, 470, 325}, false},
+        {frame::kExplorerHeader, {16, 152, 470, 325}, false},
+        {frame::kApplyResting, {13, 480, 478, 65}, true},
+        {frame::kApplyButton, {13, 480, 478, 65}, true},
+        {frame::kBackResting, {13, 536, 478, 65}, false},
+        {frame::kBackButton, {13, 536, 478, 65}, false},
+        {frame::kMonitorResting, {13, 536, 478, 65}, true},
+        {frame::kMonitorButton, {13, 536, 478, 65}, true},
+        {frame::kBackground, {0, 0, 500, 600}, true},
+        {frame::kHomePage, {8, 144, 481, 337}, true},
+        {frame::kInternetPage, {24, 240, 449, 227}, false},
+        {frame::kAdvancedPage, {24, 232, 449, 233}, false},
+        {frame::kLanPage, {24, 240, 449, 225}, false},
+        {frame::kExplorerPage, {24, 232, 449, 233}, false},
+        {frame::kFirefoxPage, {24, 232, 449, 233}, false},
+        {frame::kMonitorPage, {8, 112, 481, 433}, false},
+        {frame::kInternetIconResting, {32, 32, 72, 72}, true},
+        {frame::kInternetIcon, {32, 32, 72, 72}, true},
+        {frame::kAdvancedIconResting, {200, 32, 72, 72}, true},
+        {frame::kLanIconResting, {360, 32, 72, 72}, true},
+        {frame::kFirefoxIconResting, {32, 168, 72, 72}, true},
+        {frame::kExplorerIconResting, {192, 168, 72, 72}, true},
+        {frame::kAutomaticIconResting, {360, 168, 72, 72}, true},
+        {frame::kAutomaticIcon, {360, 168, 72, 72}, true},
+        {monitor_page::kDownloadGraph, {8, 24, 191, 201}, true},
+        {monitor_page::kUploadGraph, {240, 24, 191, 201}, true},
+        {monitor_page::kDownloadUtilisationBar, {207, 40, 17, 161}, true},
+        {monitor_page::kUploadUtilisationBar, {448, 40, 17, 161}, true},
+        {monitor_page::kDownloadShareBar, {296, 338, 137, 9}, true},
+        {monitor_page::kUploadShareBar, {296, 355, 137, 9}, true},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(at(row.name)->geometry(), row.rect) << row.name;
         EXPECT_EQ(shown(row.name), row.visible) << row.name;
     }
-    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
+    EXPECT_EQ(form().currentPage(), QLatin1String(frame::kHomePage));
 }
 
 TEST_F(Form1Test, StackingFollowsTheTablesAndPagesLieAboveEverything) {
     // Among siblings, Qt draws later children above earlier ones.
-    const char* topmostFirst[] = {"Label53", "Image12", "Image9",  "Image8",  "Image7",
-                                  "Image11", "Image10", "Image19", "Image21", "Image26",
-                                  "Image25", "Image24", "Image23", "Image1"};
+    const char* topmostFirst[] = {
+        frame::kBottomStrip,    frame::kHomeButton,   frame::kInternetHeader,
+        frame::kAdvancedHeader, frame::kLanHeader,    frame::kFirefoxHeader,
+        frame::kExplorerHeader, frame::kApplyResting, frame::kApplyButton,
+        frame::kBackResting,    frame::kBackButton,   frame::kMonitorResting,
+        frame::kMonitorButton,  frame::kBackground};
     const QObjectList& children = form().children();
     for (std::size_t i = 1; i < std::size(topmostFirst); ++i)
         EXPECT_GT(children.indexOf(at(topmostFirst[i - 1])), children.indexOf(at(topmostFirst[i])))
             << topmostFirst[i - 1] << " above " << topmostFirst[i];
     for (const char* page :
-         {"Picture2", "Picture16", "Picture11", "Picture9", "Picture1", "Picture15", "Picture3"})
-        EXPECT_GT(children.indexOf(at(page)), children.indexOf(at("Label53"))) << page;
-    const QObjectList& home = at("Picture2")->children();
+         {frame::kHomePage, frame::kInternetPage, frame::kAdvancedPage, frame::kLanPage,
+          frame::kExplorerPage, frame::kFirefoxPage, frame::kMonitorPage})
+        EXPECT_GT(children.indexOf(at(page)), children.indexOf(at(frame::kBottomStrip))) << page;
+    const QObjectList& home = at(frame::kHomePage)->children();
     for (auto [resting, highlighted] :
-         {std::pair{"Image13", "Image6"}, std::pair{"Image18", "Image20"}})
+         {std::pair{frame::kInternetIconResting, frame::kInternetIcon},
+          std::pair{frame::kAutomaticIconResting, frame::kAutomaticIcon}})
         EXPECT_GT(home.indexOf(at(resting)), home.indexOf(at(highlighted)));
 }
 
@@ -165,17 +172,25 @@ TEST_F(Form1Test, NavigationCommandsShowTheirPageAndHeader) {
         const char* header;
     };
     const Row rows[] = {
-        {"Image13", "Image6", "Picture16", "Image9"},  {"Image14", "Image3", "Picture11", "Image8"},
-        {"Image15", "Image2", "Picture9", "Image7"},   {"Image17", "Image4", "Picture1", "Image10"},
-        {"Image16", "Image5", "Picture15", "Image11"},
+        {frame::kInternetIconResting, frame::kInternetIcon, frame::kInternetPage,
+         frame::kInternetHeader},
+        {frame::kAdvancedIconResting, frame::kAdvancedIcon, frame::kAdvancedPage,
+         frame::kAdvancedHeader},
+        {frame::kLanIconResting, frame::kLanIcon, frame::kLanPage, frame::kLanHeader},
+        {frame::kExplorerIconResting, frame::kExplorerIcon, frame::kExplorerPage,
+         frame::kExplorerHeader},
+        {frame::kFirefoxIconResting, frame::kFirefoxIcon, frame::kFirefoxPage,
+         frame::kFirefoxHeader},
     };
     for (const Row& row : rows) {
         press(row.resting, row.highlighted);
         EXPECT_EQ(form().currentPage(), QLatin1String(row.page)) << row.highlighted;
-        for (const char* header : {"Image9", "Image8", "Image7", "Image11", "Image10"})
+        for (const char* header :
+             {frame::kInternetHeader, frame::kAdvancedHeader, frame::kLanHeader,
+              frame::kFirefoxHeader, frame::kExplorerHeader})
             EXPECT_EQ(shown(header), std::string(header) == row.header) << row.highlighted;
-        press(nullptr, "Image12");
-        EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
+        press(nullptr, frame::kHomeButton);
+        EXPECT_EQ(form().currentPage(), QLatin1String(frame::kHomePage));
         // Home leaves the header as it was; the home panel covers it.
         EXPECT_TRUE(shown(row.header));
     }
@@ -183,10 +198,10 @@ TEST_F(Form1Test, NavigationCommandsShowTheirPageAndHeader) {
 }
 
 TEST_F(Form1Test, CommandsWithoutPageChange) {
-    press("Image18", "Image20");
-    press("Image19", "Image21");
+    press(frame::kAutomaticIconResting, frame::kAutomaticIcon);
+    press(frame::kApplyResting, frame::kApplyButton);
     EXPECT_THAT(calls, ::testing::ElementsAre("automaticOptimization", "advancedApply"));
-    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
+    EXPECT_EQ(form().currentPage(), QLatin1String(frame::kHomePage));
 }
 
 TEST_F(Form1Test, KeyboardReachesEveryPictureCommand) {
@@ -196,105 +211,113 @@ TEST_F(Form1Test, KeyboardReachesEveryPictureCommand) {
         EXPECT_EQ(picture->focusPolicy(), Qt::TabFocus) << name;
         QTest::keyClick(picture, key);
     };
-    activate("Image18", Qt::Key_Return);  // resting "Everything Automatically"
-    activate("Image19", Qt::Key_Space);   // resting "Apply Settings"
+    activate(frame::kAutomaticIconResting, Qt::Key_Return);  // resting "Everything Automatically"
+    activate(frame::kApplyResting, Qt::Key_Space);           // resting "Apply Settings"
     EXPECT_THAT(calls, ::testing::ElementsAre("automaticOptimization", "advancedApply"));
-    activate("Image13", Qt::Key_Enter);  // resting "Internet Settings"
-    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture16"));
-    activate("Image12", Qt::Key_Space);  // home
-    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
-    QTest::keyClick(at("Image24"), Qt::Key_A);  // other keys do nothing
-    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
-    EXPECT_EQ(at("Image13")->accessibleName(), QStringLiteral("Internet Settings"));
+    activate(frame::kInternetIconResting, Qt::Key_Enter);  // resting "Internet Settings"
+    EXPECT_EQ(form().currentPage(), QLatin1String(frame::kInternetPage));
+    activate(frame::kHomeButton, Qt::Key_Space);  // home
+    EXPECT_EQ(form().currentPage(), QLatin1String(frame::kHomePage));
+    QTest::keyClick(at(frame::kMonitorResting), Qt::Key_A);  // other keys do nothing
+    EXPECT_EQ(form().currentPage(), QLatin1String(frame::kHomePage));
+    EXPECT_EQ(at(frame::kInternetIconResting)->accessibleName(),
+              QStringLiteral("Internet Settings"));
 }
 
 TEST_F(Form1Test, OpenMonitorAndBackRunTheMeterCommands) {
     commands().showInternetSettings();
-    press("Image24", "Image23");
-    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture3"));
-    for (const char* header : {"Image9", "Image8", "Image7", "Image11", "Image10"})
+    press(frame::kMonitorResting, frame::kMonitorButton);
+    EXPECT_EQ(form().currentPage(), QLatin1String(frame::kMonitorPage));
+    for (const char* header : {frame::kInternetHeader, frame::kAdvancedHeader, frame::kLanHeader,
+                               frame::kFirefoxHeader, frame::kExplorerHeader})
         EXPECT_FALSE(shown(header)) << header;
-    EXPECT_TRUE(shown("Image26"));
-    EXPECT_TRUE(shown("Image25"));
+    EXPECT_TRUE(shown(frame::kBackResting));
+    EXPECT_TRUE(shown(frame::kBackButton));
     EXPECT_EQ(calls.back(), "startMeter");
 
-    press("Image26", "Image25");
+    press(frame::kBackResting, frame::kBackButton);
     EXPECT_THAT(calls, ::testing::ElementsAre("startMeter", "stopMeter", "flattenGraphs"));
-    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
-    EXPECT_FALSE(shown("Image25"));
+    EXPECT_EQ(form().currentPage(), QLatin1String(frame::kHomePage));
+    EXPECT_FALSE(shown(frame::kBackButton));
 }
 
 TEST_F(Form1Test, HoverRulesOfTheBottomButtons) {
     // Apply straight onto monitor and back again.
-    movePointer(at("Image19"));
-    EXPECT_FALSE(shown("Image19"));
-    EXPECT_TRUE(shown("Image24"));
-    movePointer(at("Image24"));
-    EXPECT_FALSE(shown("Image24"));
-    EXPECT_TRUE(shown("Image19"));
-    movePointer(at("Image19"));
-    EXPECT_FALSE(shown("Image19"));
-    EXPECT_TRUE(shown("Image24"));
+    movePointer(at(frame::kApplyResting));
+    EXPECT_FALSE(shown(frame::kApplyResting));
+    EXPECT_TRUE(shown(frame::kMonitorResting));
+    movePointer(at(frame::kMonitorResting));
+    EXPECT_FALSE(shown(frame::kMonitorResting));
+    EXPECT_TRUE(shown(frame::kApplyResting));
+    movePointer(at(frame::kApplyResting));
+    EXPECT_FALSE(shown(frame::kApplyResting));
+    EXPECT_TRUE(shown(frame::kMonitorResting));
 
     // A home icon brings back the apply button's resting picture ...
-    movePointer(at("Image15"));
-    EXPECT_FALSE(shown("Image15"));
-    EXPECT_TRUE(shown("Image19"));
+    movePointer(at(frame::kLanIconResting));
+    EXPECT_FALSE(shown(frame::kLanIconResting));
+    EXPECT_TRUE(shown(frame::kApplyResting));
     // ... but not the monitor button's.
-    movePointer(at("Image24"));
-    movePointer(at("Image16"));
-    EXPECT_FALSE(shown("Image16"));
-    EXPECT_FALSE(shown("Image24"));
+    movePointer(at(frame::kMonitorResting));
+    movePointer(at(frame::kFirefoxIconResting));
+    EXPECT_FALSE(shown(frame::kFirefoxIconResting));
+    EXPECT_FALSE(shown(frame::kMonitorResting));
 
     // The home page restores every resting picture.
-    movePointer(at("Image13"));
-    movePointer(at("Picture2"), QPoint(150, 150));
+    movePointer(at(frame::kInternetIconResting));
+    movePointer(at(frame::kHomePage), QPoint(150, 150));
     for (const char* resting :
-         {"Image13", "Image14", "Image15", "Image16", "Image17", "Image18", "Image19", "Image24"})
+         {frame::kInternetIconResting, frame::kAdvancedIconResting, frame::kLanIconResting,
+          frame::kFirefoxIconResting, frame::kExplorerIconResting, frame::kAutomaticIconResting,
+          frame::kApplyResting, frame::kMonitorResting})
         EXPECT_TRUE(shown(resting)) << resting;
 }
 
 TEST_F(Form1Test, HoverOverTheMonitorPageRestoresOnlyTheBackButton) {
-    movePointer(at("Image19"));
-    movePointer(at("Image24"));
+    movePointer(at(frame::kApplyResting));
+    movePointer(at(frame::kMonitorResting));
     commands().openMonitor();
-    movePointer(at("Image26"));
-    EXPECT_FALSE(shown("Image26"));
-    ASSERT_FALSE(shown("Image24"));
-    movePointer(at("Picture3"), QPoint(470, 420));
-    EXPECT_TRUE(shown("Image26"));
-    EXPECT_FALSE(shown("Image24")) << "the monitor button's resting picture stays hidden";
+    movePointer(at(frame::kBackResting));
+    EXPECT_FALSE(shown(frame::kBackResting));
+    ASSERT_FALSE(shown(frame::kMonitorResting));
+    movePointer(at(frame::kMonitorPage), QPoint(470, 420));
+    EXPECT_TRUE(shown(frame::kBackResting));
+    EXPECT_FALSE(shown(frame::kMonitorResting))
+        << "the monitor button's resting picture stays hidden";
 }
 
 TEST_F(Form1Test, HoverOverStripAndBackground) {
-    movePointer(at("Image13"));
-    movePointer(at("Image24"));
-    movePointer(at("Label53"));
-    for (const char* resting : {"Image13", "Image19", "Image24"}) EXPECT_TRUE(shown(resting));
-    EXPECT_FALSE(shown("Image26")) << "the back button stays hidden away from the monitor";
+    movePointer(at(frame::kInternetIconResting));
+    movePointer(at(frame::kMonitorResting));
+    movePointer(at(frame::kBottomStrip));
+    for (const char* resting :
+         {frame::kInternetIconResting, frame::kApplyResting, frame::kMonitorResting})
+        EXPECT_TRUE(shown(resting));
+    EXPECT_FALSE(shown(frame::kBackResting))
+        << "the back button stays hidden away from the monitor";
 
     commands().openMonitor();
-    movePointer(at("Image26"));
-    movePointer(at("Image1"), QPoint(250, 50));
-    EXPECT_TRUE(shown("Image26"));
-    movePointer(at("Image26"));
-    movePointer(at("Label53"));
-    EXPECT_TRUE(shown("Image26"));
+    movePointer(at(frame::kBackResting));
+    movePointer(at(frame::kBackground), QPoint(250, 50));
+    EXPECT_TRUE(shown(frame::kBackResting));
+    movePointer(at(frame::kBackResting));
+    movePointer(at(frame::kBottomStrip));
+    EXPECT_TRUE(shown(frame::kBackResting));
 }
 
 TEST_F(Form1Test, SettingsPageHoverRestoresBottomButtonsButNotOverItsControls) {
     commands().showAdvancedSettings();
-    movePointer(at("Image19"));
-    movePointer(at("Image24"));
-    ASSERT_FALSE(shown("Image24"));
-    QWidget* panel = at("Picture11");
+    movePointer(at(frame::kApplyResting));
+    movePointer(at(frame::kMonitorResting));
+    ASSERT_FALSE(shown(frame::kMonitorResting));
+    QWidget* panel = at(frame::kAdvancedPage);
     QWidget* radio = at("TTL64");
     // Over an option button: nothing changes, also when the button lets the move pass.
     movePointer(panel, radio->geometry().center());
-    EXPECT_FALSE(shown("Image24"));
+    EXPECT_FALSE(shown(frame::kMonitorResting));
     movePointer(panel, QPoint(panel->width() - 3, panel->height() - 3));
-    EXPECT_TRUE(shown("Image24"));
-    EXPECT_TRUE(shown("Image19"));
+    EXPECT_TRUE(shown(frame::kMonitorResting));
+    EXPECT_TRUE(shown(frame::kApplyResting));
 }
 
 TEST_F(Form1Test, FirefoxTextsFollowTheVisibleLabel) {
@@ -310,38 +333,38 @@ TEST_F(Form1Test, FirefoxTextsFollowTheVisibleLabel) {
     };
     ControlModel& c = model.controls();
     for (const Row& row : rows) {
-        c.setVisible("Label25", row.optimizedLabel);
-        c.setVisible("Label26", row.defaultLabel);
-        c.setVisible("Text4", row.text4Before);
-        c.setVisible("Text5", row.text5Before);
+        c.setVisible(firefox::kOptimizedLabel, row.optimizedLabel);
+        c.setVisible(firefox::kDefaultLabel, row.defaultLabel);
+        c.setVisible(firefox::kOptimizedText, row.text4Before);
+        c.setVisible(firefox::kDefaultText, row.text5Before);
         commands().showHome();
-        press("Image16", "Image5");
-        EXPECT_EQ(form().currentPage(), QStringLiteral("Picture15"));
-        EXPECT_EQ(shown("Text4"), row.text4After);
-        EXPECT_EQ(shown("Text5"), row.text5After);
-        EXPECT_EQ(c.visible("Text4"), row.text4After);
-        EXPECT_EQ(shown("Label25"), row.optimizedLabel);
-        EXPECT_EQ(shown("Label26"), row.defaultLabel);
+        press(frame::kFirefoxIconResting, frame::kFirefoxIcon);
+        EXPECT_EQ(form().currentPage(), QLatin1String(frame::kFirefoxPage));
+        EXPECT_EQ(shown(firefox::kOptimizedText), row.text4After);
+        EXPECT_EQ(shown(firefox::kDefaultText), row.text5After);
+        EXPECT_EQ(c.visible(firefox::kOptimizedText), row.text4After);
+        EXPECT_EQ(shown(firefox::kOptimizedLabel), row.optimizedLabel);
+        EXPECT_EQ(shown(firefox::kDefaultLabel), row.defaultLabel);
     }
 }
 
 TEST_F(Form1Test, FirefoxPageFollowsTheModelAndForwardsItsButtons) {
-    model.controls().setText("Text4", "user_pref(\"a\", 1);");
+    model.controls().setText(firefox::kOptimizedText, "user_pref(\"a\", 1);");
     form();
-    EXPECT_EQ(static_cast<QPlainTextEdit*>(at("Text4"))->toPlainText(),
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(at(firefox::kOptimizedText))->toPlainText(),
               QStringLiteral("user_pref(\"a\", 1);"));
-    EXPECT_TRUE(at("chameleonButton2")->isEnabled());
-    EXPECT_FALSE(at("chameleonButton3")->isEnabled());
-    model.controls().setEnabled("chameleonButton3", true);
-    model.controls().setEnabled("chameleonButton2", false);
-    EXPECT_TRUE(at("chameleonButton3")->isEnabled());
-    EXPECT_FALSE(at("chameleonButton2")->isEnabled());
-    static_cast<QPushButton*>(at("chameleonButton3"))->click();
+    EXPECT_TRUE(at(firefox::kEnableButton)->isEnabled());
+    EXPECT_FALSE(at(firefox::kDisableButton)->isEnabled());
+    model.controls().setEnabled(firefox::kDisableButton, true);
+    model.controls().setEnabled(firefox::kEnableButton, false);
+    EXPECT_TRUE(at(firefox::kDisableButton)->isEnabled());
+    EXPECT_FALSE(at(firefox::kEnableButton)->isEnabled());
+    static_cast<QPushButton*>(at(firefox::kDisableButton))->click();
     EXPECT_EQ(calls.back(), "disableFirefox");
     // The disable button stands above the enable button, each as wide as the text.
-    EXPECT_LT(at("chameleonButton3")->y(), at("chameleonButton2")->y());
-    EXPECT_EQ(at("chameleonButton2")->width(), at("Text4")->width());
-    EXPECT_EQ(at("Text4")->geometry(), at("Text5")->geometry());
+    EXPECT_LT(at(firefox::kDisableButton)->y(), at(firefox::kEnableButton)->y());
+    EXPECT_EQ(at(firefox::kEnableButton)->width(), at(firefox::kOptimizedText)->width());
+    EXPECT_EQ(at(firefox::kOptimizedText)->geometry(), at(firefox::kDefaultText)->geometry());
 }
 
 TEST_F(Form1Test, OptionButtonsAndListsAreBoundBothWays) {
@@ -425,8 +448,8 @@ TEST_F(Form1Test, PagesCarryTheirCaptionsAndMarks) {
                                  "Best Connection Achieved:"})
         EXPECT_THAT(texts, ::testing::Contains(std::string(expected)));
     // Every control of every page lies inside its panel.
-    for (const char* page :
-         {"Picture16", "Picture11", "Picture9", "Picture1", "Picture15", "Picture3"}) {
+    for (const char* page : {frame::kInternetPage, frame::kAdvancedPage, frame::kLanPage,
+                             frame::kExplorerPage, frame::kFirefoxPage, frame::kMonitorPage}) {
         QWidget* panel = at(page);
         panel->ensurePolished();
         if (panel->layout()) panel->layout()->activate();
@@ -437,12 +460,12 @@ TEST_F(Form1Test, PagesCarryTheirCaptionsAndMarks) {
 }
 
 TEST_F(Form1Test, MonitorLabelsShowTheMetersTexts) {
-    auto* speed = static_cast<QLabel*>(at("lblDownloadSpeedTop"));
+    auto* speed = static_cast<QLabel*>(at(monitor_page::kDownloadSpeed));
     EXPECT_EQ(speed->text(), QStringLiteral("0.0 KB/S"));
-    model.controls().setText("lblDownloadSpeedTop", "12.5 KB/s");
+    model.controls().setText(monitor_page::kDownloadSpeed, "12.5 KB/s");
     EXPECT_EQ(speed->text(), QStringLiteral("12.5 KB/s"));
     EXPECT_EQ(speed->palette().color(QPalette::WindowText), QColor(192, 192, 192));
-    EXPECT_EQ(static_cast<QLabel*>(at("Label30"))->font().pointSizeF(), 9.75);
+    EXPECT_EQ(static_cast<QLabel*>(at(monitor_page::kBestConnection))->font().pointSizeF(), 9.75);
 }
 
 TEST_F(Form1Test, ClickablePicturesNameThemselvesAndShowTheLinkCursor) {
@@ -452,16 +475,16 @@ TEST_F(Form1Test, ClickablePicturesNameThemselvesAndShowTheLinkCursor) {
         const char* art;  // drawing that must carry the caption, or null
     };
     const Row rows[] = {
-        {"Image6", "Internet Settings", nullptr},
-        {"Image3", "Advanced Settings", nullptr},
-        {"Image2", "Local Area Network", nullptr},
-        {"Image5", "Mozilla Firefox", nullptr},
-        {"Image4", "Internet Explorer", nullptr},
-        {"Image20", "Everything Automatically", nullptr},
-        {"Image12", "Home", nullptr},
-        {"Image21", "Apply Settings", "button_apply_hover"},
-        {"Image23", "Open Traffic Monitor", "button_monitor_hover"},
-        {"Image25", "Back To Main Menu", "button_back_hover"},
+        {frame::kInternetIcon, "Internet Settings", nullptr},
+        {frame::kAdvancedIcon, "Advanced Settings", nullptr},
+        {frame::kLanIcon, "Local Area Network", nullptr},
+        {frame::kFirefoxIcon, "Mozilla Firefox", nullptr},
+        {frame::kExplorerIcon, "Internet Explorer", nullptr},
+        {frame::kAutomaticIcon, "Everything Automatically", nullptr},
+        {frame::kHomeButton, "Home", nullptr},
+        {frame::kApplyButton, "Apply Settings", "button_apply_hover"},
+        {frame::kMonitorButton, "Open Traffic Monitor", "button_monitor_hover"},
+        {frame::kBackButton, "Back To Main Menu", "button_back_hover"},
     };
     for (const Row& row : rows) {
         QWidget* picture = at(row.name);
@@ -477,7 +500,8 @@ TEST_F(Form1Test, ClickablePicturesNameThemselvesAndShowTheLinkCursor) {
             EXPECT_TRUE(file.readAll().contains(row.caption)) << row.art;
         }
     }
-    for (const char* resting : {"Image13", "Image18", "Image19", "Image24", "Image26"})
+    for (const char* resting : {frame::kInternetIconResting, frame::kAutomaticIconResting,
+                                frame::kApplyResting, frame::kMonitorResting, frame::kBackResting})
         EXPECT_FALSE(at(resting)->testAttribute(Qt::WA_SetCursor)) << resting;
 }
 
@@ -490,7 +514,7 @@ TEST_F(Form1Test, RenderedWindowShowsTheStackingAndTheHover) {
     // highlighted picture shows the accent blue once the pointer has moved over it.
     const QPoint tile(8 + 360 + 10, 144 + 32 + 36);
     EXPECT_LT(pixel(tile).saturation(), 40);
-    movePointer(at("Image15"));
+    movePointer(at(frame::kLanIconResting));
     EXPECT_GT(pixel(tile).saturation(), 120);
     EXPECT_GT(pixel(tile).blue(), pixel(tile).red());
     // A settings page lies above its header and shows the system's window colour.

@@ -14,9 +14,12 @@
 #include "app_test_support.h"
 #include "controls/chameleon_button.h"
 #include "controls/xp_progress_bar.h"
+#include "model/firefox_elements.h"
+#include "model/frame_elements.h"
+#include "model/monitor_elements.h"
 #include "monitor/monitor_fakes.h"
 #include "monitor/traffic_meter.h"
-#include "monitor/uc_histogram.h"
+#include "controls/uc_histogram.h"
 #include "settings/qt_settings_storage.h"
 #include "shell/meter_pace.h"
 #include "support/command_world.h"
@@ -150,29 +153,31 @@ TEST(ProgramTest, FreshStartLoadsHiddenThenShowsTheRealControlsWithFlatGraphs) {
     EXPECT_FALSE(program->shell().meterPace()->isActive());
 
     // The real owner-drawn controls, at their places; both graphs hold only zeros.
-    for (const char* name : {"ucHistogram1", "ucHistogram2"}) {
+    for (const char* name : {monitor_page::kDownloadGraph, monitor_page::kUploadGraph}) {
         ucHistogram* g = run.graph(name);
         ASSERT_NE(g, nullptr) << name;
         EXPECT_THAT(g->PointBuffer(), Each(0)) << name;
         EXPECT_EQ(g->GridColour(), colour::rgb(28, 28, 28));
     }
-    EXPECT_EQ(run.at("ucHistogram2")->geometry(), QRect(240, 24, 191, 201));
-    for (const char* name :
-         {"XP_ProgressBar1", "XP_ProgressBar2", "XP_ProgressBar3", "XP_ProgressBar4"})
+    EXPECT_EQ(run.at(monitor_page::kUploadGraph)->geometry(), QRect(240, 24, 191, 201));
+    for (const char* name : {monitor_page::kDownloadShareBar, monitor_page::kDownloadUtilisationBar,
+                             monitor_page::kUploadUtilisationBar, monitor_page::kUploadShareBar})
         EXPECT_NE(qobject_cast<XP_ProgressBar*>(run.at(name)), nullptr) << name;
-    EXPECT_EQ(qobject_cast<XP_ProgressBar*>(run.at("XP_ProgressBar2"))->Orientation(), 1);
-    auto* enable = qobject_cast<chameleonButton*>(run.at("chameleonButton2"));
-    auto* disable = qobject_cast<chameleonButton*>(run.at("chameleonButton3"));
+    EXPECT_EQ(
+        qobject_cast<XP_ProgressBar*>(run.at(monitor_page::kDownloadUtilisationBar))->Orientation(),
+        1);
+    auto* enable = qobject_cast<chameleonButton*>(run.at(firefox::kEnableButton));
+    auto* disable = qobject_cast<chameleonButton*>(run.at(firefox::kDisableButton));
     ASSERT_TRUE(enable && disable);
     EXPECT_EQ(enable->Caption(), QStringLiteral("Enable Optimized Configuration"));
     EXPECT_TRUE(enable->isEnabled());
     EXPECT_FALSE(disable->isEnabled());
 
     // The Firefox page shows the default set's text, line by line.
-    run.press("Image16", "Image5");
-    auto* text5 = static_cast<QPlainTextEdit*>(run.at("Text5"));
+    run.press(frame::kFirefoxIconResting, frame::kFirefoxIcon);
+    auto* text5 = static_cast<QPlainTextEdit*>(run.at(firefox::kDefaultText));
     EXPECT_FALSE(text5->isHidden());
-    EXPECT_TRUE(run.at("Text4")->isHidden());
+    EXPECT_TRUE(run.at(firefox::kOptimizedText)->isHidden());
     EXPECT_TRUE(text5->toPlainText().startsWith(
         QStringLiteral("user_pref(\"network.http.max-connections\", 24);\n")));
     EXPECT_FALSE(text5->toPlainText().contains(QLatin1Char('\r')));
@@ -192,14 +197,14 @@ TEST(ProgramTest, RestoredFirefoxStateDrivesTheButtonsAndTheyRunThePageCommands)
     EXPECT_EQ(static_cast<QComboBox*>(run.at("Combo3"))->currentText(), QLatin1String(kDsl16M));
     EXPECT_EQ(run.program->model().state().Rwin, 374616);
 
-    auto* enable = qobject_cast<chameleonButton*>(run.at("chameleonButton2"));
-    auto* disable = qobject_cast<chameleonButton*>(run.at("chameleonButton3"));
+    auto* enable = qobject_cast<chameleonButton*>(run.at(firefox::kEnableButton));
+    auto* disable = qobject_cast<chameleonButton*>(run.at(firefox::kDisableButton));
     ASSERT_TRUE(enable && disable);
     EXPECT_FALSE(enable->isEnabled());
     EXPECT_TRUE(disable->isEnabled());
-    run.press("Image16", "Image5");
-    EXPECT_FALSE(run.at("Text4")->isHidden());
-    EXPECT_TRUE(run.at("Text5")->isHidden());
+    run.press(frame::kFirefoxIconResting, frame::kFirefoxIcon);
+    EXPECT_FALSE(run.at(firefox::kOptimizedText)->isHidden());
+    EXPECT_TRUE(run.at(firefox::kDefaultText)->isHidden());
 
     // "Disable Optimized Configuration": the default set lands in the profile, the page and
     // the buttons switch, and the flags are saved.
@@ -207,8 +212,8 @@ TEST(ProgramTest, RestoredFirefoxStateDrivesTheButtonsAndTheyRunThePageCommands)
     EXPECT_EQ(readFile(run.profile() / "user.js"), kDefaultPreferences);
     EXPECT_TRUE(enable->isEnabled());
     EXPECT_FALSE(disable->isEnabled());
-    EXPECT_FALSE(run.at("Text5")->isHidden());
-    EXPECT_TRUE(run.at("Label25")->isHidden());
+    EXPECT_FALSE(run.at(firefox::kDefaultText)->isHidden());
+    EXPECT_TRUE(run.at(firefox::kOptimizedLabel)->isHidden());
     QtSettingsStorage reread(QString::fromStdString(run.iniFile()));
     EXPECT_EQ(reread.read("Firefox", "3"), "False");
     EXPECT_EQ(reread.read("Firefox", "6"), "False");
@@ -234,12 +239,12 @@ TEST(ProgramTest, EverythingAutomaticallyWritesTheRegistryFileTheSettingsAndUser
     Q_EMIT combo3->activated(entry);
     EXPECT_TRUE(run.program->model().controls().option("Option13"));
 
-    run.press("Image18", "Image20");
+    run.press(frame::kAutomaticIconResting, frame::kAutomaticIcon);
     ASSERT_FALSE(run.prompts.shown.empty());
     EXPECT_EQ(run.prompts.shown[0].text,
               "Are you sure you want to proceed with Automatic Optimization?");
     EXPECT_EQ(run.prompts.restarts, 1);
-    EXPECT_EQ(run.program->mainWindow()->currentPage(), QStringLiteral("Picture2"));
+    EXPECT_EQ(run.program->mainWindow()->currentPage(), QLatin1String(frame::kHomePage));
 
     // The registry file holds the eighteen values of the entry.
     ASSERT_TRUE(std::filesystem::exists(run.registryFile()));
@@ -257,7 +262,7 @@ TEST(ProgramTest, EverythingAutomaticallyWritesTheRegistryFileTheSettingsAndUser
     EXPECT_EQ(reread.read("Advanced", "QOS"), "0");
 
     EXPECT_EQ(readFile(run.profile() / "user.js"), kOptimizedPreferences);
-    EXPECT_FALSE(qobject_cast<chameleonButton*>(run.at("chameleonButton2"))->isEnabled());
+    EXPECT_FALSE(qobject_cast<chameleonButton*>(run.at(firefox::kEnableButton))->isEnabled());
     EXPECT_EQ(static_cast<QComboBox*>(run.at("QOS"))->currentText(), QStringLiteral("0"));
 
     // The next start comes back to the same choices.
@@ -272,8 +277,8 @@ TEST(ProgramTest, EverythingAutomaticallyWritesTheRegistryFileTheSettingsAndUser
 TEST(ProgramTest, MonitorCountsAFewSecondsThenBackStopsTheMeterAndFlattensTheGraphs) {
     ProgramRun run;
     Form1& form = run.startAndWaitForTheWindow();
-    run.press("Image24", "Image23");
-    EXPECT_EQ(form.currentPage(), QStringLiteral("Picture3"));
+    run.press(frame::kMonitorResting, frame::kMonitorButton);
+    EXPECT_EQ(form.currentPage(), QLatin1String(frame::kMonitorPage));
     ASSERT_TRUE(run.program->shell().meterPace()->isActive());
     // The first update takes the bases.
     EXPECT_TRUE(QTest::qWaitFor([&] { return run.interfaces.reads >= 1; }, 3000));
@@ -283,28 +288,29 @@ TEST(ProgramTest, MonitorCountsAFewSecondsThenBackStopsTheMeterAndFlattensTheGra
         run.interfaces.add(10 * 1024, 2 * 1024);
         run.nextSecond();
     }
-    EXPECT_EQ(run.label("lblDownloadSpeedTop"), QStringLiteral("10.0 KB/s"));
-    EXPECT_EQ(run.label("lblUploadSpeedTop"), QStringLiteral("2.0 KB/s"));
-    EXPECT_EQ(run.label("Label79"), QStringLiteral("245760"));
-    EXPECT_EQ(run.label("Label83"), QStringLiteral("83.3%"));
-    EXPECT_EQ(run.label("MaximumDownload"), QStringLiteral("10.0 KB/s"));
-    ucHistogram* download = run.graph("ucHistogram1");
+    EXPECT_EQ(run.label(monitor_page::kDownloadSpeed), QStringLiteral("10.0 KB/s"));
+    EXPECT_EQ(run.label(monitor_page::kUploadSpeed), QStringLiteral("2.0 KB/s"));
+    EXPECT_EQ(run.label(monitor_page::kBitsReceived), QStringLiteral("245760"));
+    EXPECT_EQ(run.label(monitor_page::kDownloadShare), QStringLiteral("83.3%"));
+    EXPECT_EQ(run.label(monitor_page::kBestDownload), QStringLiteral("10.0 KB/s"));
+    ucHistogram* download = run.graph(monitor_page::kDownloadGraph);
     ASSERT_NE(download, nullptr);
     EXPECT_THAT(download->PointBuffer(), ::testing::Contains(100));
-    EXPECT_EQ(qobject_cast<XP_ProgressBar*>(run.at("XP_ProgressBar2"))->Value(), 100);
+    EXPECT_EQ(qobject_cast<XP_ProgressBar*>(run.at(monitor_page::kDownloadUtilisationBar))->Value(),
+              100);
 
-    run.press("Image26", "Image25");
-    EXPECT_EQ(form.currentPage(), QStringLiteral("Picture2"));
+    run.press(frame::kBackResting, frame::kBackButton);
+    EXPECT_EQ(form.currentPage(), QLatin1String(frame::kHomePage));
     EXPECT_FALSE(run.program->shell().meter()->Running());
     EXPECT_FALSE(run.program->shell().meterPace()->isActive());
-    for (const char* name : {"ucHistogram1", "ucHistogram2"})
+    for (const char* name : {monitor_page::kDownloadGraph, monitor_page::kUploadGraph})
         EXPECT_THAT(run.graph(name)->PointBuffer(), Each(0)) << name;
     // No update runs any more, whatever the clock does.
     const int reads = run.interfaces.reads;
     run.clock.advance(1000ms);
     QTest::qWait(60);
     EXPECT_EQ(run.interfaces.reads, reads);
-    EXPECT_EQ(run.label("lblDownloadSpeedTop"), QStringLiteral("10.0 KB/s"))
+    EXPECT_EQ(run.label(monitor_page::kDownloadSpeed), QStringLiteral("10.0 KB/s"))
         << "the figures stay on the page";
 }
 

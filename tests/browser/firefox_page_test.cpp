@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/firefox_elements.h"
 #include "support/command_world.h"
 
 namespace quorvex {
@@ -16,8 +17,8 @@ TEST_F(FirefoxPageTest, EnableAndDisableSwitchThePageAndSaveTheFourFlags) {
     std::filesystem::create_directories(profiles() / "p");
     commands.enableOptimizedFirefox();
     EXPECT_EQ(firefoxPageState(window.controls()), FirefoxPageState::optimized());
-    EXPECT_TRUE(window.controls().visible("Text4"));
-    EXPECT_FALSE(window.controls().visible("Text5"));
+    EXPECT_TRUE(window.controls().visible(firefox::kOptimizedText));
+    EXPECT_FALSE(window.controls().visible(firefox::kDefaultText));
     ASSERT_EQ(storage.log.size(), 4u);
     EXPECT_EQ(storage.log[0], (Write{"Firefox", "3", "True"}));
     EXPECT_EQ(storage.log[1], (Write{"Firefox", "4", "False"}));
@@ -28,8 +29,8 @@ TEST_F(FirefoxPageTest, EnableAndDisableSwitchThePageAndSaveTheFourFlags) {
 
     commands.disableOptimizedFirefox();
     EXPECT_EQ(firefoxPageState(window.controls()), FirefoxPageState::defaults());
-    EXPECT_FALSE(window.controls().visible("Text4"));
-    EXPECT_TRUE(window.controls().visible("Text5"));
+    EXPECT_FALSE(window.controls().visible(firefox::kOptimizedText));
+    EXPECT_TRUE(window.controls().visible(firefox::kDefaultText));
     ASSERT_EQ(storage.log.size(), 8u);
     EXPECT_EQ(storage.log[4], (Write{"Firefox", "3", "False"}));
     EXPECT_EQ(storage.log[5], (Write{"Firefox", "4", "True"}));

@@ -8,6 +8,7 @@
 
 #include "monitor/second_pacer.h"
 #include "monitor_fakes.h"
+#include "tuning/window_model.h"
 
 namespace quorvex {
 namespace {
@@ -42,7 +43,8 @@ class TrafficMeterTest : public ::testing::Test {
         return texts;
     }
 
-    ControlModel controls;
+    WindowModel window;
+    ControlModel& controls = window.controls();
     monitor_testing::FakeTableSource source;
     monitor_testing::FakePrompts prompts;
     CIpHelper helper{source, prompts};

@@ -1,4 +1,5 @@
 #include "settings/window_settings.h"
+#include "model/firefox_elements.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -72,7 +73,7 @@ TEST_F(RestoreTest, MalformedTextsChangeNothing) {
     EXPECT_EQ(window.state().Ttl, 32);
     EXPECT_EQ(controls().listText("QOS"), "20");
     EXPECT_EQ(controls().listText("Combo1"), "4");
-    EXPECT_FALSE(controls().visible("Label25"));
+    EXPECT_FALSE(controls().visible(firefox::kOptimizedLabel));
 }
 
 TEST_F(RestoreTest, ValuesOverrideTheSelections) {
@@ -125,10 +126,11 @@ TEST_F(RestoreTest, ContradictingFirefoxFlagsAreShownAsStored) {
     storage.write("Firefox", "4", "True");
     storage.write("Firefox", "5", "False");
     storage.write("Firefox", "6", "False");
-    controls().setVisible("Text4", false);
+    controls().setVisible(firefox::kOptimizedText, false);
     restore();
     EXPECT_EQ(firefoxPageState(controls()), (FirefoxPageState{true, true, false, false}));
-    EXPECT_FALSE(controls().visible("Text4"));  // the text boxes are the navigation's business
+    EXPECT_FALSE(controls().visible(
+        firefox::kOptimizedText));  // the text boxes are the navigation's business
 }
 
 TEST(WindowSettingsSaveTest, WritersKeepTheStoresOrderAndEncodings) {

@@ -1,4 +1,5 @@
 #include "tuning/automatic_optimization.h"
+#include "model/firefox_elements.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -36,8 +37,8 @@ class AutomaticOptimizationTest : public ::testing::Test, protected CommandWorld
         EXPECT_EQ(window.controls().listText("Combo1"), "10");
         EXPECT_EQ(window.controls().listText("Combo2"), "10");
         EXPECT_EQ(firefoxPageState(window.controls()), FirefoxPageState::optimized());
-        EXPECT_TRUE(window.controls().visible("Text4"));
-        EXPECT_FALSE(window.controls().visible("Text5"));
+        EXPECT_TRUE(window.controls().visible(firefox::kOptimizedText));
+        EXPECT_FALSE(window.controls().visible(firefox::kDefaultText));
         EXPECT_EQ(saved("Firefox", "3"), "True");
         EXPECT_EQ(saved("Firefox", "4"), "False");
         EXPECT_EQ(saved("Firefox", "5"), "False");

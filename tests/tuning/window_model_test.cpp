@@ -3,9 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "model/firefox_elements.h"
+#include "model/frame_elements.h"
+#include "model/monitor_elements.h"
 #include "tuning/advanced_choices.h"
 
 namespace quorvex {
@@ -156,8 +160,59 @@ TEST_F(WindowModelTest, ObserversHearEveryChange) {
     controls().setOption("Option13", true);
     EXPECT_THAT(changed, ElementsAre("Option30", "Option13", "Combo3"));
     controls().unsubscribe(token);
-    controls().setText("Label1", "x");
+    controls().setText(firefox::kCurrentCaption, "x");
     EXPECT_EQ(changed.size(), 3u);
+}
+
+TEST(ControlModelElements, AnUndeclaredElementIsRefusedLoudlyAndNothingIsCreated) {
+    ControlModel controls;
+    controls.addElement("Label25");
+    controls.addOption("Option1", "group", "One");
+    controls.addList("Combo1", {"1", "2"});
+    int announced = 0;
+    controls.subscribe([&](const std::string&) { ++announced; });
+
+    // A misspelt name: every reader and writer throws, naming it.
+    EXPECT_THROW(controls.setText("Lable25", "x"), std::out_of_range);
+    EXPECT_THROW(controls.setVisible("Lable25", true), std::out_of_range);
+    EXPECT_THROW(controls.setEnabled("Lable25", true), std::out_of_range);
+    EXPECT_THROW(controls.text("Lable25"), std::out_of_range);
+    EXPECT_THROW(controls.visible("Lable25"), std::out_of_range);
+    EXPECT_THROW(controls.enabled("Lable25"), std::out_of_range);
+    try {
+        controls.setText("Lable25", "x");
+    } catch (const std::out_of_range& e) {
+        EXPECT_NE(std::string(e.what()).find("Lable25"), std::string::npos);
+    }
+    EXPECT_FALSE(controls.hasElement("Lable25"));
+    EXPECT_EQ(announced, 0);
+
+    // Declared elements, options and lists carry the flags; never set, a flag reads its fallback.
+    EXPECT_TRUE(controls.visible("Label25", true));
+    EXPECT_FALSE(controls.enabled("Option1", false));
+    controls.setVisible("Label25", false);
+    controls.setEnabled("Option1", false);
+    controls.setText("Combo1", "caption");
+    EXPECT_FALSE(controls.visible("Label25", true));
+    EXPECT_FALSE(controls.enabled("Option1", true));
+    EXPECT_EQ(controls.text("Combo1"), "caption");
+    EXPECT_EQ(announced, 3);
+}
+
+TEST(WindowModelElements, EveryElementAFrontEndBindsIsDeclared) {
+    WindowModel model;
+    std::vector<const char*> names(monitor_page::kTexts.begin(), monitor_page::kTexts.end());
+    names.insert(names.end(), frame::kPages.begin(), frame::kPages.end());
+    names.insert(names.end(), frame::kHeaders.begin(), frame::kHeaders.end());
+    for (const auto& pair : frame::kHomeIcons)
+        names.insert(names.end(), {pair.resting, pair.highlighted});
+    for (const auto& pair : frame::kButtons)
+        names.insert(names.end(), {pair.resting, pair.highlighted});
+    names.insert(names.end(),
+                 {frame::kBottomStrip, frame::kBackground, firefox::kCurrentCaption,
+                  firefox::kOptimizedLabel, firefox::kDefaultLabel, firefox::kOptimizedText,
+                  firefox::kDefaultText, firefox::kEnableButton, firefox::kDisableButton});
+    for (const char* name : names) EXPECT_TRUE(model.controls().hasElement(name)) << name;
 }
 
 }  // namespace

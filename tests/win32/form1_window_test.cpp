@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "model/firefox_elements.h"
+#include "model/frame_elements.h"
+#include "model/monitor_elements.h"
 #include "tuning/connection_catalogue.h"
 #include "tuning/window_model.h"
 #include "win32/dpi.h"
@@ -72,109 +75,118 @@ TEST_F(Form1WindowTest, IsAFixedWindowCaptionedQuorvexWithAMinimiseButtonOnly) {
 }
 
 TEST_F(Form1WindowTest, HoldsEveryNamedElementAndShowsTheHomePageAlone) {
-    for (const char* name : {"Image1",
-                             "Image12",
-                             "Image19",
-                             "Image21",
-                             "Image23",
-                             "Image24",
-                             "Image25",
-                             "Image26",
-                             "Image7",
-                             "Image8",
-                             "Image9",
-                             "Image10",
-                             "Image11",
-                             "Label53",
-                             "Picture2",
-                             "Picture16",
-                             "Picture11",
-                             "Picture9",
-                             "Picture1",
-                             "Picture15",
-                             "Picture3",
+    for (const char* name : {frame::kBackground,
+                             frame::kHomeButton,
+                             frame::kApplyResting,
+                             frame::kApplyButton,
+                             frame::kMonitorButton,
+                             frame::kMonitorResting,
+                             frame::kBackButton,
+                             frame::kBackResting,
+                             frame::kLanHeader,
+                             frame::kAdvancedHeader,
+                             frame::kInternetHeader,
+                             frame::kExplorerHeader,
+                             frame::kFirefoxHeader,
+                             frame::kBottomStrip,
+                             frame::kHomePage,
+                             frame::kInternetPage,
+                             frame::kAdvancedPage,
+                             frame::kLanPage,
+                             frame::kExplorerPage,
+                             frame::kFirefoxPage,
+                             frame::kMonitorPage,
                              "Combo3",
                              "QOS",
                              "Combo1",
                              "Combo2",
-                             "Text4",
-                             "Text5",
-                             "Label25",
-                             "Label26",
-                             "chameleonButton2",
-                             "chameleonButton3",
-                             "ucHistogram1",
-                             "ucHistogram2",
-                             "XP_ProgressBar1",
-                             "XP_ProgressBar4",
-                             "Label54",
-                             "Label30",
-                             "lblDownloadSpeedTop",
-                             "MaximumUpload"})
+                             firefox::kOptimizedText,
+                             firefox::kDefaultText,
+                             firefox::kOptimizedLabel,
+                             firefox::kDefaultLabel,
+                             firefox::kEnableButton,
+                             firefox::kDisableButton,
+                             monitor_page::kDownloadGraph,
+                             monitor_page::kUploadGraph,
+                             monitor_page::kDownloadShareBar,
+                             monitor_page::kUploadShareBar,
+                             monitor_page::kDownloadedVolume,
+                             monitor_page::kBestConnection,
+                             monitor_page::kDownloadSpeed,
+                             monitor_page::kBestUpload})
         EXPECT_NE(handle(name), nullptr) << name;
     for (const auto& entry : connectionCatalogue())
         EXPECT_NE(handle(std::string(entry.optionControl)), nullptr) << entry.optionControl;
-    EXPECT_EQ(window->currentPage(), "Picture2");
-    for (const char* header : {"Image7", "Image8", "Image9", "Image10", "Image11"})
+    EXPECT_EQ(window->currentPage(), frame::kHomePage);
+    for (const char* header : {frame::kLanHeader, frame::kAdvancedHeader, frame::kInternetHeader,
+                               frame::kExplorerHeader, frame::kFirefoxHeader})
         EXPECT_FALSE(shown(header)) << header;
-    EXPECT_FALSE(shown("Image25"));
-    EXPECT_FALSE(shown("Image26"));
+    EXPECT_FALSE(shown(frame::kBackButton));
+    EXPECT_FALSE(shown(frame::kBackResting));
 }
 
 TEST_F(Form1WindowTest, StacksPagesAboveTheWindowAndRestingPicturesAboveCommands) {
     const HWND form = window->hwnd();
     // A page over the background picture; the home button over the page headers.
-    EXPECT_EQ(topmostAt(form, 100, 200), handle("Picture2"));
-    EXPECT_EQ(topmostAt(form, 5, 5), handle("Image1"));
+    EXPECT_EQ(topmostAt(form, 100, 200), handle(frame::kHomePage));
+    EXPECT_EQ(topmostAt(form, 5, 5), handle(frame::kBackground));
     // The home button lies under the home page; a settings page leaves it free, over its header.
-    EXPECT_EQ(topmostAt(form, 450, 175), handle("Picture2"));
-    model.controls().setVisible("Picture2", false);
-    model.controls().setVisible("Picture16", true);
-    model.controls().setVisible("Image9", true);
-    EXPECT_EQ(topmostAt(form, 450, 175), handle("Image12"));
-    EXPECT_EQ(topmostAt(form, 100, 200), handle("Image9"));
-    EXPECT_EQ(topmostAt(form, 100, 300), handle("Picture16"));
+    EXPECT_EQ(topmostAt(form, 450, 175), handle(frame::kHomePage));
+    model.controls().setVisible(frame::kHomePage, false);
+    model.controls().setVisible(frame::kInternetPage, true);
+    model.controls().setVisible(frame::kInternetHeader, true);
+    EXPECT_EQ(topmostAt(form, 450, 175), handle(frame::kHomeButton));
+    EXPECT_EQ(topmostAt(form, 100, 200), handle(frame::kInternetHeader));
+    EXPECT_EQ(topmostAt(form, 100, 300), handle(frame::kInternetPage));
     // The resting pictures lie over the pictures that take the click.
-    EXPECT_EQ(topmostAt(handle("Picture2"), 8 + 40, 144 + 40), handle("Image13"));
-    EXPECT_EQ(topmostAt(form, 100, 500), handle("Image19"));
-    EXPECT_EQ(topmostAt(form, 100, 560), handle("Image24"));
-    model.controls().setVisible("Image26", true);
-    EXPECT_EQ(topmostAt(form, 100, 560), handle("Image26"));
+    EXPECT_EQ(topmostAt(handle(frame::kHomePage), 8 + 40, 144 + 40),
+              handle(frame::kInternetIconResting));
+    EXPECT_EQ(topmostAt(form, 100, 500), handle(frame::kApplyResting));
+    EXPECT_EQ(topmostAt(form, 100, 560), handle(frame::kMonitorResting));
+    model.controls().setVisible(frame::kBackResting, true);
+    EXPECT_EQ(topmostAt(form, 100, 560), handle(frame::kBackResting));
     // The bottom strip over the background.
-    EXPECT_EQ(topmostAt(form, 100, 596), handle("Label53"));
+    EXPECT_EQ(topmostAt(form, 100, 596), handle(frame::kBottomStrip));
 }
 
 TEST_F(Form1WindowTest, ReportsPointerMovementByElement) {
-    for (const char* name : {"Image13", "Image18", "Image19", "Image24", "Image26", "Picture2",
-                             "Picture16", "Picture3", "Label53", "Image1"})
+    for (const char* name :
+         {frame::kInternetIconResting, frame::kAutomaticIconResting, frame::kApplyResting,
+          frame::kMonitorResting, frame::kBackResting, frame::kHomePage, frame::kInternetPage,
+          frame::kMonitorPage, frame::kBottomStrip, frame::kBackground})
         SendMessageW(handle(name), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
-    EXPECT_EQ(hovers,
-              (std::vector<std::string>{"Image13", "Image18", "Image19", "Image24", "Image26",
-                                        "Picture2", "Picture16", "Picture3", "Label53", "Image1"}));
+    EXPECT_EQ(hovers, (std::vector<std::string>{
+                          frame::kInternetIconResting, frame::kAutomaticIconResting,
+                          frame::kApplyResting, frame::kMonitorResting, frame::kBackResting,
+                          frame::kHomePage, frame::kInternetPage, frame::kMonitorPage,
+                          frame::kBottomStrip, frame::kBackground}));
 }
 
 TEST_F(Form1WindowTest, ClicksOnCommandPicturesAndButtonsAreReportedOthersAreNot) {
-    for (const char* name :
-         {"Image6", "Image3", "Image2", "Image5", "Image4", "Image20", "Image12", "Image21",
-          "Image23", "Image25", "chameleonButton2", "chameleonButton3"})
+    for (const char* name : {frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon,
+                             frame::kFirefoxIcon, frame::kExplorerIcon, frame::kAutomaticIcon,
+                             frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton,
+                             frame::kBackButton, firefox::kEnableButton, firefox::kDisableButton})
         click(name);
-    click("Image13");  // a resting picture
-    click("Image9");   // a page header
-    EXPECT_EQ(commands,
-              (std::vector<std::string>{"Image6", "Image3", "Image2", "Image5", "Image4", "Image20",
-                                        "Image12", "Image21", "Image23", "Image25",
-                                        "chameleonButton2", "chameleonButton3"}));
+    click(frame::kInternetIconResting);  // a resting picture
+    click(frame::kInternetHeader);       // a page header
+    EXPECT_EQ(commands, (std::vector<std::string>{
+                            frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon,
+                            frame::kFirefoxIcon, frame::kExplorerIcon, frame::kAutomaticIcon,
+                            frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton,
+                            frame::kBackButton, firefox::kEnableButton, firefox::kDisableButton}));
 }
 
 TEST_F(Form1WindowTest, EnterOrSpaceRunsTheCommandOfTheFocusedPicture) {
-    key("Image18", VK_RETURN);  // resting: runs the picture under it
-    key("Image13", VK_SPACE);
-    key("Image21", VK_RETURN);
-    key("Image26", VK_SPACE);
-    key("chameleonButton2", VK_RETURN);
-    key("Image6", 'A');  // other keys do nothing
-    EXPECT_EQ(commands, (std::vector<std::string>{"Image20", "Image6", "Image21", "Image25",
-                                                  "chameleonButton2"}));
+    key(frame::kAutomaticIconResting, VK_RETURN);  // resting: runs the picture under it
+    key(frame::kInternetIconResting, VK_SPACE);
+    key(frame::kApplyButton, VK_RETURN);
+    key(frame::kBackResting, VK_SPACE);
+    key(firefox::kEnableButton, VK_RETURN);
+    key(frame::kInternetIcon, 'A');  // other keys do nothing
+    EXPECT_EQ(commands, (std::vector<std::string>{frame::kAutomaticIcon, frame::kInternetIcon,
+                                                  frame::kApplyButton, frame::kBackButton,
+                                                  firefox::kEnableButton}));
 }
 
 TEST_F(Form1WindowTest, EveryCommandIsATabStopWithAnAccessibleName) {
@@ -183,13 +195,16 @@ TEST_F(Form1WindowTest, EveryCommandIsATabStopWithAnAccessibleName) {
         const char* name;
     };
     for (const Named& n :
-         {Named{"Image6", "Internet Settings"}, Named{"Image13", "Internet Settings"},
-          Named{"Image20", "Everything Automatically"},
-          Named{"Image18", "Everything Automatically"}, Named{"Image12", "Home"},
-          Named{"Image21", "Apply Settings"}, Named{"Image19", "Apply Settings"},
-          Named{"Image23", "Open Traffic Monitor"}, Named{"Image25", "Back To Main Menu"},
-          Named{"chameleonButton2", "Enable Optimized Configuration"},
-          Named{"chameleonButton3", "Disable Optimized Configuration"}}) {
+         {Named{frame::kInternetIcon, "Internet Settings"},
+          Named{frame::kInternetIconResting, "Internet Settings"},
+          Named{frame::kAutomaticIcon, "Everything Automatically"},
+          Named{frame::kAutomaticIconResting, "Everything Automatically"},
+          Named{frame::kHomeButton, "Home"}, Named{frame::kApplyButton, "Apply Settings"},
+          Named{frame::kApplyResting, "Apply Settings"},
+          Named{frame::kMonitorButton, "Open Traffic Monitor"},
+          Named{frame::kBackButton, "Back To Main Menu"},
+          Named{firefox::kEnableButton, "Enable Optimized Configuration"},
+          Named{firefox::kDisableButton, "Disable Optimized Configuration"}}) {
         EXPECT_TRUE(GetWindowLongPtrW(handle(n.element), GWL_STYLE) & WS_TABSTOP) << n.element;
         EXPECT_EQ(window->element(n.element)->text(), n.name) << n.element;
     }
@@ -227,15 +242,16 @@ TEST_F(Form1WindowTest, ListsAndOptionsFollowTheModelBothWays) {
 }
 
 TEST_F(Form1WindowTest, VisibleEnabledAndTextFlagsOfTheModelAreShown) {
-    model.controls().setVisible("Picture2", false);
-    model.controls().setVisible("Picture15", true);
-    EXPECT_EQ(window->currentPage(), "Picture15");
-    model.controls().setEnabled("chameleonButton2", false);
-    EXPECT_FALSE(window->element("chameleonButton2")->isEnabled());
-    model.controls().setText("Label54", "1.50 MBs");
-    EXPECT_EQ(window->element("Label54")->text(), "1.50 MBs");
-    model.controls().setText("Text4", "a\nb");
-    EXPECT_EQ(static_cast<TextCtrl&>(*window->element("Text4")).contents(), "a\r\nb");
+    model.controls().setVisible(frame::kHomePage, false);
+    model.controls().setVisible(frame::kFirefoxPage, true);
+    EXPECT_EQ(window->currentPage(), frame::kFirefoxPage);
+    model.controls().setEnabled(firefox::kEnableButton, false);
+    EXPECT_FALSE(window->element(firefox::kEnableButton)->isEnabled());
+    model.controls().setText(monitor_page::kDownloadedVolume, "1.50 MBs");
+    EXPECT_EQ(window->element(monitor_page::kDownloadedVolume)->text(), "1.50 MBs");
+    model.controls().setText(firefox::kOptimizedText, "a\nb");
+    EXPECT_EQ(static_cast<TextCtrl&>(*window->element(firefox::kOptimizedText)).contents(),
+              "a\r\nb");
 }
 
 TEST_F(Form1WindowTest, GraphsAndBarsTakeTheMetersFigures) {

@@ -10,10 +10,11 @@
 #include <cmath>
 
 #include "controls/chameleon_button_painter.h"
-#include "controls/gdi_canvas.h"
+#include "controls/qt_surface.h"
+#include "controls/qt_text_renderer.h"
+#include "controls/uc_histogram.h"
 #include "controls/xp_progress_bar.h"
 #include "controls/xp_progress_bar_painter.h"
-#include "monitor/uc_histogram.h"
 
 using namespace quorvex;
 
@@ -53,14 +54,17 @@ QImage buttons() {
         label(p, kLabelWidth + c * (bw + kPad), 2, QString::fromLatin1(conditions[c]));
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(8.25);
+    QtTextRenderer text;
+    PixelSurface background(bw, bh);
+    background.fill(toPixel(colour::rgb(212, 208, 200)));
     const auto row = [&](int r, int look, int scheme, const QString& name) {
         const int y = 24 + r * (bh + kPad);
         label(p, kPad, y + 5, name);
         for (int c = 0; c < 5; ++c) {
             button::Look l;
             l.buttonType = look;
-            l.caption = QStringLiteral("E&nable Optimized");
-            l.font = font;
+            l.caption = "E&nable Optimized";
+            l.font = toFontSpec(font);
             l.hover = c == 1;
             l.pressed = c == 2;
             l.focus = c == 3;
@@ -76,16 +80,14 @@ QImage buttons() {
             in.containerBack = colour::rgb(212, 208, 200);
             in.containerText = colour::kBlack;
             in.hovering = l.hover;
+            in.system = platformSystemColours();
             l.colours = button::deriveColours(in);
-            if (look == 11) {
-                l.background = QImage(bw, bh, QImage::Format_RGB32);
-                l.background.fill(QColor(212, 208, 200));
-            }
-            const QImage face = button::paintButton(bw, bh, l);
+            if (look == 11) l.background = &background;
+            const PixelSurface face = button::paintButton(bw, bh, l, text);
             const int x = kLabelWidth + c * (bw + kPad);
             p.save();
-            p.setClipRegion(button::buttonRegion(look, bw, bh).translated(x, y));
-            p.drawImage(x, y, face);
+            p.setClipRegion(toRegion(button::buttonRegion(look, bw, bh)).translated(x, y));
+            p.drawImage(x, y, wrapSurface(face));
             p.restore();
         }
     };
@@ -110,6 +112,8 @@ QImage bars() {
     pattern.fill(QColor(255, 220, 120));
     pattern.setPixel(0, 0, qRgb(200, 80, 0));
     pattern.setPixel(2, 2, qRgb(200, 80, 0));
+    const PixelSurface patternPixels = copyImage(pattern);
+    QtTextRenderer text;
     const auto paintOne = [&](int style, int percent, bool vertical, int w, int h, int x, int y) {
         progressbar::BarState s;
         s.Color = style == 6 ? colour::rgb(192, 192, 192) : colour::rgb(49, 106, 197);
@@ -118,10 +122,12 @@ QImage bars() {
         s.Orientation = vertical ? 1 : 0;
         s.ShowText = !vertical;
         s.BrushStyle = 4;
-        s.Image = pattern;
-        QImage buffer(w, h, QImage::Format_RGB32);
-        progressbar::DrawProgressBar(buffer, w, h, s);
-        p.drawImage(x, y, buffer);
+        s.Image = &patternPixels;
+        s.Font = toFontSpec(QFont());
+        s.system = platformSystemColours();
+        PixelSurface buffer(w, h);
+        progressbar::DrawProgressBar(buffer, w, h, s, text);
+        p.drawImage(x, y, wrapSurface(buffer));
     };
     for (int style = 0; style <= 9; ++style) {
         const int y = 24 + style * (bh + kPad);

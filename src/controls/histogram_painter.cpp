@@ -1,4 +1,4 @@
-#include "monitor/histogram_painter.h"
+#include "controls/histogram_painter.h"
 
 #include <limits>
 
@@ -56,7 +56,7 @@ bool verticalScale(std::int64_t outerHeightTwips, std::int32_t max, std::int64_t
     return true;
 }
 
-int drawGraph(QImage& picHist, const GraphInput& in) {
+int drawGraph(PixelSurface& picHist, const GraphInput& in) {
     GdiCanvas canvas(picHist);
     canvas.fillRect(0, 0, picHist.width(), picHist.height(), in.back);
 

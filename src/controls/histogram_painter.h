@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QImage>
-
 #include <cstdint>
 #include <span>
 
 #include "controls/colour_ref.h"
+#include "controls/pixel_surface.h"
 
 namespace quorvex::histogram {
 
@@ -48,6 +47,6 @@ struct GraphInput {
 };
 
 // Draws grid and line into the back buffer; returns the pen width it leaves set.
-int drawGraph(QImage& picHist, const GraphInput& in);
+int drawGraph(PixelSurface& picHist, const GraphInput& in);
 
 }  // namespace quorvex::histogram

@@ -1,12 +1,10 @@
-#include "monitor/uc_histogram.h"
-
-#include <QPaintEvent>
-#include <QPainter>
+#include "controls/histogram_graph.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "controls/edge_drawing.h"
 #include "controls/gdi_canvas.h"
 
 namespace quorvex {
@@ -15,8 +13,6 @@ namespace {
 
 // Larger buffers are not created: a graph of a million points is far beyond any surface.
 constexpr std::int64_t kMaxPoints = 1 << 20;
-constexpr int kHintWidth = 191;
-constexpr int kHintHeight = 201;
 
 template <typename T>
 T clampTo(std::int64_t v) {
@@ -67,32 +63,21 @@ void HistogramProperties::save(PropertyBag& bag) const {
     w("ForeColor", ForeColor, d.ForeColor);
 }
 
-ucHistogram::ucHistogram(QWidget* parent) : ucHistogram(PropertyBag{}, parent) {}
-
-ucHistogram::ucHistogram(const PropertyBag& saved, QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+HistogramGraph::HistogramGraph(const PropertyBag& saved, const SystemColours& system)
+    : system_(system) {
     readProperties(saved);
 }
 
-QSize ucHistogram::sizeHint() const {
-    return {kHintWidth, kHintHeight};
-}
-
-void ucHistogram::readProperties(const PropertyBag& saved) {
+void HistogramGraph::readProperties(const PropertyBag& saved) {
     props_.load(saved);
     resetBuffer();
-    picHistBack_ = resolveColour(props_.BackColor);
-    applySurfaceLook();
-    surface_.fill(toQColor(surfaceBack_));
+    picHistBack_ = system_.resolve(props_.BackColor);
+    surfaceBack_ = picHistBack_;
+    surface_.fill(toPixel(surfaceBack_));
     recomputeGeometry();
-    update();
 }
 
-void ucHistogram::writeProperties(PropertyBag& bag) const {
-    props_.save(bag);
-}
-
-void ucHistogram::resetBuffer() {
+void HistogramGraph::resetBuffer() {
     const std::int64_t n = props_.NumberOfPoints;
     if (n >= 0 && n <= kMaxPoints) {
         points_.assign(static_cast<std::size_t>(n) + 1, -1);
@@ -104,58 +89,48 @@ void ucHistogram::resetBuffer() {
     drawnCurrent_ = false;
 }
 
-int ucHistogram::borderWidth() const {
+int HistogramGraph::borderWidth() const {
     if (props_.BorderStyle == 0) return 0;
     return props_.Appearance == 0 ? 1 : 2;
 }
 
-void ucHistogram::applySurfaceLook() {
-    const int b = borderWidth();
-    setContentsMargins(b, b, b, b);
-    surfaceBack_ = resolveColour(props_.BackColor);
+void HistogramGraph::setControlSize(int width, int height) {
+    if (width == width_ && height == height_ && !surface_.isNull()) return;
+    width_ = width;
+    height_ = height;
+    recomputeGeometry();
 }
 
-void ucHistogram::recomputeGeometry() {
-    const QSize client = contentsRect().size();
-    const int bw = client.width() + histogram::kBufferExtraPixels;
-    const int bh = client.height();
+void HistogramGraph::recomputeGeometry() {
+    // The client size may be negative for a control smaller than its border; the back buffer is
+    // still the extra columns wider.
+    const int cw = clientWidth(), ch = clientHeight();
+    const int bw = cw + histogram::kBufferExtraPixels;
+    const int bh = ch;
     if (bw > 0 && bh > 0) {
-        picHist_ = QImage(bw, bh, QImage::Format_RGB32);
-        picHist_.fill(toQColor(picHistBack_));
+        picHist_ = PixelSurface(bw, bh);
+        picHist_.fill(toPixel(picHistBack_));
     } else {
-        picHist_ = QImage();
+        picHist_ = PixelSurface();
     }
     histogram::computeSteps(steps_, std::int64_t{bw} * histogram::kTwipsPerPixel,
                             std::int64_t{bh} * histogram::kTwipsPerPixel, props_.NumberOfPoints,
                             props_.Max, props_.GridTickHorizontal, props_.GridTickVertical);
 
     // The surface keeps what it showed; new area shows the background.
-    QImage surface(client.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+    PixelSurface surface(std::max(cw, 0), std::max(ch, 0));
     if (!surface.isNull()) {
-        surface.fill(toQColor(surfaceBack_));
-        QPainter p(&surface);
-        p.drawImage(0, 0, surface_);
+        surface.fill(toPixel(surfaceBack_));
+        const int w = std::min(surface.width(), surface_.width());
+        const int h = std::min(surface.height(), surface_.height());
+        for (int y = 0; y < h; ++y) std::copy_n(surface_.row(y), w, surface.row(y));
     }
-    surface_ = surface;
+    surface_ = std::move(surface);
     drawnCurrent_ = false;
 }
 
-void ucHistogram::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    recomputeGeometry();
-}
-
-void ucHistogram::syncGeometry() {
-    // A hidden control gets its resize event only when shown; its size is current already.
-    const QSize client = contentsRect().size();
-    const QSize expected(client.width() + histogram::kBufferExtraPixels, client.height());
-    const QSize actual = picHist_.isNull() ? QSize(-1, -1) : picHist_.size();
-    if (actual != expected || surface_.size() != client) recomputeGeometry();
-}
-
-void ucHistogram::NextPoint(std::int32_t value) {
+void HistogramGraph::nextPoint(std::int32_t value) {
     if (value > props_.Max) return;
-    syncGeometry();
     const std::int64_t n = props_.NumberOfPoints;
     const auto size = static_cast<std::int64_t>(points_.size());
     if (nextSlot_ > n) {
@@ -176,24 +151,23 @@ void ucHistogram::NextPoint(std::int32_t value) {
     drawGraph();
 }
 
-void ucHistogram::Refresh() {
-    syncGeometry();
+void HistogramGraph::refresh() {
     drawGraph();
 }
 
-void ucHistogram::drawGraph() {
+void HistogramGraph::drawGraph() {
     if (picHist_.isNull()) return;
     histogram::GraphInput in;
     in.widthTwips = std::int64_t{picHist_.width()} * histogram::kTwipsPerPixel;
     in.heightTwips = std::int64_t{picHist_.height()} * histogram::kTwipsPerPixel;
-    in.outerHeightTwips = std::int64_t{height()} * histogram::kTwipsPerPixel;
+    in.outerHeightTwips = std::int64_t{height_} * histogram::kTwipsPerPixel;
     in.steps = steps_;
     in.Max = props_.Max;
     in.NumberOfPoints = props_.NumberOfPoints;
     in.points = points_;
     in.back = picHistBack_;
-    in.grid = resolveColour(props_.GridColour);
-    in.fore = resolveColour(props_.ForeColor);
+    in.grid = system_.resolve(props_.GridColour);
+    in.fore = system_.resolve(props_.ForeColor);
     in.drawWidth = props_.DrawWidth;
     in.gridPenWidth = penWidth_;
     const int gridWidthUsed = penWidth_ < 1 ? 1 : penWidth_;
@@ -202,116 +176,77 @@ void ucHistogram::drawGraph() {
     drawnCurrent_ = gridWidthUsed == penWidth_;
     ++drawCount_;
 
-    if (!surface_.isNull()) {
-        QPainter p(&surface_);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(-histogram::kBufferExtraPixels, 0, picHist_);
-    }
-    update();
+    // Right edges aligned: the buffer's leftmost columns fall outside the surface.
+    const int shift = histogram::kBufferExtraPixels;
+    const int w = std::min(surface_.width(), picHist_.width() - shift);
+    const int h = std::min(surface_.height(), picHist_.height());
+    for (int y = 0; y < h; ++y)
+        std::copy_n(picHist_.row(y) + shift, std::max(w, 0), surface_.row(y));
 }
 
-void ucHistogram::paintEvent(QPaintEvent* /*event*/) {
-    QPainter p(this);
+void HistogramGraph::paint(PixelSurface& out) const {
     const int b = borderWidth();
-    if (b > 0) {
-        QImage frame(size(), QImage::Format_RGB32);
-        GdiCanvas c(frame);
-        const int w = width(), h = height();
-        if (b == 1) {
-            c.frameRect(0, 0, w, h, colour::kBlack);
-        } else {
-            // Sunken 3-D border.
-            const ColorRef shadow = resolveColour(colour::system(colour::kButtonShadow));
-            const ColorRef hilite = resolveColour(colour::system(colour::kButtonHighlight));
-            const ColorRef dark = resolveColour(colour::system(colour::kDarkShadow3D));
-            const ColorRef light = resolveColour(colour::system(colour::kLight3D));
-            c.fillRect(0, 0, w, h, hilite);
-            c.fillRect(0, 0, w - 1, h - 1, shadow);
-            c.fillRect(1, 1, w - 1, h - 1, light);
-            c.fillRect(1, 1, w - 2, h - 2, dark);
-        }
-        p.drawImage(0, 0, frame);
+    GdiCanvas c(out, PixelRect{0, 0, width_, height_});
+    if (b == 1) {
+        c.frameRect(0, 0, width_, height_, colour::kBlack);
+    } else if (b == 2) {
+        drawSunkenEdge(c, {0, 0, width_, height_}, system_);
     }
-    p.drawImage(contentsRect().topLeft(), surface_);
+    c.drawPicture(b, b, surface_);
 }
 
-void ucHistogram::setAppearance(std::int16_t v) {
+void HistogramGraph::setAppearance(std::int16_t v) {
     props_.Appearance = v;
-    applySurfaceLook();
     recomputeGeometry();
-    update();
 }
 
-void ucHistogram::setBorderStyle(std::int16_t v) {
+void HistogramGraph::setBorderStyle(std::int16_t v) {
     props_.BorderStyle = v;
-    applySurfaceLook();
     recomputeGeometry();
-    update();
 }
 
-void ucHistogram::setDrawWidth(std::int16_t v) {
+void HistogramGraph::setDrawWidth(std::int16_t v) {
     props_.DrawWidth = v;
     drawnCurrent_ = false;
 }
 
-void ucHistogram::setGridTickHorizontal(double v) {
+void HistogramGraph::setGridTickHorizontal(double v) {
     if (toInt16(v, props_.GridTickHorizontal)) drawnCurrent_ = false;
 }
 
-void ucHistogram::setGridTickVertical(double v) {
+void HistogramGraph::setGridTickVertical(double v) {
     if (toInt16(v, props_.GridTickVertical)) drawnCurrent_ = false;
 }
 
-void ucHistogram::setNumberOfPoints(std::int32_t v) {
+void HistogramGraph::setNumberOfPoints(std::int32_t v) {
     if (v == props_.NumberOfPoints) return;
     props_.NumberOfPoints = v;
     resetBuffer();
     recomputeGeometry();
 }
 
-void ucHistogram::setMax(std::int32_t v) {
+void HistogramGraph::setMax(std::int32_t v) {
     if (v == props_.Max) return;
     props_.Max = v;
     resetBuffer();
     recomputeGeometry();
 }
 
-void ucHistogram::setBackColor(ColorRef v) {
+void HistogramGraph::setBackColor(ColorRef v) {
     props_.BackColor = v;
-    surfaceBack_ = resolveColour(v);
-    surface_.fill(toQColor(surfaceBack_));
+    surfaceBack_ = system_.resolve(v);
+    surface_.fill(toPixel(surfaceBack_));
     drawnCurrent_ = false;  // the surface no longer shows the graph
-    update();
 }
 
-void ucHistogram::setGridColour(ColorRef v) {
+void HistogramGraph::setGridColour(ColorRef v) {
     props_.GridColour = v;
     drawnCurrent_ = false;
 }
 
-void ucHistogram::setForeColor(ColorRef v) {
+void HistogramGraph::setForeColor(ColorRef v) {
     props_.ForeColor = v;
     drawnCurrent_ = false;
-}
-
-QString ucHistogram::description(const QString& property) {
-    const QString p = property.toLower();
-    if (p == QLatin1String("appearance"))
-        return QStringLiteral(
-            "Returns/sets whether or not an object is painted at run time with 3-D effects.");
-    if (p == QLatin1String("borderstyle"))
-        return QStringLiteral("Returns/sets the border style for an object.");
-    if (p == QLatin1String("drawwidth"))
-        return QStringLiteral("Returns/sets the line width for output from graphics methods.");
-    if (p == QLatin1String("backcolor"))
-        return QStringLiteral(
-            "Returns/sets the background color used to display text and graphics in an object.");
-    if (p == QLatin1String("forecolor"))
-        return QStringLiteral(
-            "Returns/sets the foreground color used to display text and graphics in an object.");
-    if (p == QLatin1String("refresh"))
-        return QStringLiteral("Forces a complete repaint of a object.");
-    return {};
 }
 
 PropertyBag monitorHistogramDesignBag() {
@@ -322,21 +257,6 @@ PropertyBag monitorHistogramDesignBag() {
     bag.writeAlways("GridColour", std::int64_t{colour::rgb(28, 28, 28)});
     bag.writeAlways("ForeColor", std::int64_t{colour::rgb(192, 192, 192)});
     return bag;
-}
-
-namespace {
-ucHistogram* makeMonitorHistogram(QWidget* parent, int left) {
-    auto* h = new ucHistogram(monitorHistogramDesignBag(), parent);
-    h->setGeometry(left, 24, 191, 201);
-    return h;
-}
-}  // namespace
-
-ucHistogram* makeUcHistogram1(QWidget* parent) {
-    return makeMonitorHistogram(parent, 8);
-}
-ucHistogram* makeUcHistogram2(QWidget* parent) {
-    return makeMonitorHistogram(parent, 240);
 }
 
 }  // namespace quorvex

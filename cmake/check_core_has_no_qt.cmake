@@ -1,0 +1,42 @@
+# Fails when a source file of quorvex_core, or any project header it reaches, includes a Qt
+# header. Run as a test:
+#   cmake -DSOURCE_DIR=<src> -DFILES=<file;file...> -P check_core_has_no_qt.cmake
+# Project headers are found by their path relative to SOURCE_DIR ("controls/gdi_canvas.h").
+cmake_minimum_required(VERSION 3.25)
+if(NOT SOURCE_DIR OR NOT FILES)
+  message(FATAL_ERROR "check_core_has_no_qt: SOURCE_DIR and FILES are required")
+endif()
+
+# Generated files (the build's moc collection) are not the project's sources.
+set(pending "")
+foreach(file IN LISTS FILES)
+  cmake_path(IS_PREFIX SOURCE_DIR "${file}" NORMALIZE inside)
+  if(inside)
+    list(APPEND pending "${file}")
+  endif()
+endforeach()
+set(seen "")
+set(offenders "")
+while(pending)
+  list(POP_FRONT pending file)
+  if(file IN_LIST seen OR NOT EXISTS "${file}")
+    continue()
+  endif()
+  list(APPEND seen "${file}")
+  file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+  foreach(line IN LISTS includes)
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*" "\\1" name "${line}")
+    if(name MATCHES "^Q[A-Za-z0-9_]*(/|$)" OR name MATCHES "^q[a-z0-9_]+\\.h$")
+      list(APPEND offenders "${file}: ${name}")
+    elseif(EXISTS "${SOURCE_DIR}/${name}")
+      list(APPEND pending "${SOURCE_DIR}/${name}")
+    endif()
+  endforeach()
+endwhile()
+
+list(LENGTH seen count)
+if(offenders)
+  list(JOIN offenders "\n  " text)
+  message(FATAL_ERROR "quorvex_core must not include Qt headers:\n  ${text}")
+endif()
+message(STATUS "quorvex_core: ${count} files, no Qt header")

@@ -1,0 +1,214 @@
+// The whole Windows program on its real windows: the shell's start-up, navigation and hover rules
+// reached through window messages, and "Everything Automatically" writing through the real
+// registry functions into redirected hives, with the prompts answered by a fake.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "model/frame_elements.h"
+#include "monitor/monitor_fakes.h"
+#include "platform/win32_registry_sandbox.h"
+#include "settings/win32_registry_settings_storage.h"
+#include "shell/shell.h"
+#include "support/command_world.h"
+#include "tuning/connection_catalogue.h"
+#include "tuning/win32_registry_backend.h"
+#include "win32/dropdown_ctrl.h"
+#include "win32/event_pump.h"
+#include "win32/form1_window.h"
+#include "win32/front_end.h"
+#include "win32/splash_window.h"
+
+namespace quorvex::win32 {
+namespace {
+
+using quorvex::monitor_testing::FakeClock;
+using quorvex::monitor_testing::FakeTableSource;
+using quorvex::testing::FakeLocations;
+using quorvex::testing::FakePrompts;
+using quorvex::testing::TempDir;
+using quorvex::testing::writeFile;
+
+std::string currentTestName() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string("win32.") + info->test_suite_name() + "." + info->name();
+}
+
+class Win32ProgramTest : public ::testing::Test {
+  protected:
+    Win32ProgramTest() {
+        locations.program = temp.path() / "program";
+        writeFile(locations.program / "pipeline.js", kOptimizedPreferences);
+        writeFile(locations.program / "unpipeline.js", kDefaultPreferences);
+        locations.variables = {{"APPDATA", (temp.path() / "appdata").string()}};
+        writeFile(profiles() / "abcd.default" / "prefs.js", "// prefs");
+        ShellTimings timings;
+        timings.zeroFeedInterval = std::chrono::milliseconds(10);
+        timings.showMainWindow = std::chrono::milliseconds(60);
+        shell = std::make_unique<Shell>(
+            ShellParts{registry, settings, prompts, events, locations, clock, interfaces, frontEnd},
+            timings);
+    }
+    ~Win32ProgramTest() override { shell.reset(); }
+
+    std::filesystem::path profiles() const {
+        return temp.path() / "appdata" / "Mozilla" / "Firefox" / "Profiles";
+    }
+    // Runs window messages until `done` holds, for at most two seconds.
+    bool pumpUntil(const std::function<bool()>& done) {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > until) return false;
+            events.processEvents();
+            Sleep(2);
+        }
+        return true;
+    }
+    Form1Window& started() {
+        shell->start();
+        EXPECT_TRUE(pumpUntil([this] { return window() && IsWindowVisible(window()->hwnd()); }));
+        return *window();
+    }
+    Form1Window* window() { return static_cast<Form1Window*>(shell->mainWindow()); }
+    HWND handle(const std::string& name) { return window()->element(name)->hwnd(); }
+    bool shown(const std::string& name) { return window()->element(name)->isVisible(); }
+    void hover(const std::string& name) {
+        SendMessageW(handle(name), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    }
+    void click(const std::string& name) {
+        SendMessageW(handle(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageW(handle(name), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+    void pick(const std::string& list, std::string_view entry) {
+        auto& combo = static_cast<DropDownCtrl&>(*window()->element(list));
+        const int index = static_cast<int>(
+            SendMessageW(combo.hwnd(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(wide(std::string(entry)).c_str())));
+        ASSERT_GE(index, 0) << entry;
+        SendMessageW(combo.hwnd(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(GetParent(combo.hwnd()), WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo.hwnd()));
+    }
+
+    test::RegistrySandbox sandbox{currentTestName()};
+    TempDir temp;
+    Win32RegistryBackend registry;
+    Win32RegistrySettingsStorage settings;
+    FakePrompts prompts;
+    Win32EventPump events;
+    FakeLocations locations;
+    FakeClock clock;
+    FakeTableSource interfaces;
+    Win32FrontEnd frontEnd{events};
+    std::unique_ptr<Shell> shell;
+};
+
+TEST_F(Win32ProgramTest, TheSplashLoadsTheMainWindowHiddenThenShowsItWithFlatGraphs) {
+    ASSERT_TRUE(sandbox.ready());
+    shell->start();
+    ASSERT_NE(shell->splash(), nullptr);
+    ASSERT_TRUE(pumpUntil([this] { return window() != nullptr; }));
+    EXPECT_TRUE(shell->mainWindowLoaded());
+    Form1Window& form = started();
+    EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+    EXPECT_FALSE(static_cast<SplashWnd*>(shell->splash())->isOpen());
+    EXPECT_GE(form.histogram1().sampleCount(), 200u);
+    EXPECT_GE(form.histogram2().sampleCount(), 200u);
+    EXPECT_EQ(form.currentPage(), frame::kHomePage);
+    EXPECT_TRUE(shown(frame::kBackground));
+}
+
+TEST_F(Win32ProgramTest, PointerMovementFollowsTheHoverRules) {
+    ASSERT_TRUE(sandbox.ready());
+    started();
+    hover(frame::kInternetIconResting);
+    EXPECT_FALSE(shown(frame::kInternetIconResting));
+    EXPECT_TRUE(shown(frame::kInternetIcon));
+    hover(frame::kApplyResting);
+    EXPECT_FALSE(shown(frame::kApplyResting));
+    EXPECT_TRUE(shown(frame::kMonitorResting));
+    hover(frame::kMonitorResting);
+    EXPECT_FALSE(shown(frame::kMonitorResting));
+    EXPECT_TRUE(shown(frame::kApplyResting));
+    hover(frame::kHomePage);
+    EXPECT_TRUE(shown(frame::kInternetIconResting));
+    EXPECT_TRUE(shown(frame::kMonitorResting));
+}
+
+TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    struct Step {
+        const char* click;
+        const char* page;
+        const char* header;  // shown, or empty
+    };
+    for (const Step& step :
+         {Step{frame::kInternetIcon, frame::kInternetPage, frame::kInternetHeader},
+          Step{frame::kHomeButton, frame::kHomePage, ""},
+          Step{frame::kAdvancedIcon, frame::kAdvancedPage, frame::kAdvancedHeader},
+          Step{frame::kLanIcon, frame::kLanPage, frame::kLanHeader},
+          Step{frame::kExplorerIcon, frame::kExplorerPage, frame::kExplorerHeader},
+          Step{frame::kFirefoxIcon, frame::kFirefoxPage, frame::kFirefoxHeader},
+          Step{frame::kMonitorButton, frame::kMonitorPage, ""},
+          Step{frame::kBackButton, frame::kHomePage, ""}}) {
+        click(step.click);
+        EXPECT_EQ(form.currentPage(), step.page) << step.click;
+        if (*step.header) {
+            EXPECT_TRUE(shown(step.header)) << step.click;
+        }
+    }
+    EXPECT_FALSE(shown(frame::kBackButton));
+}
+
+TEST_F(Win32ProgramTest, EverythingAutomaticallyWritesTheRegistryAndOffersTheRestart) {
+    ASSERT_TRUE(sandbox.ready());
+    started();
+    const ConnectionType& dsl = connectionType(ConnectionKind::Dsl100M);
+    pick("Combo3", dsl.fullName);
+    hover(frame::kAutomaticIconResting);
+    ASSERT_TRUE(shown(frame::kAutomaticIcon));
+    click(frame::kAutomaticIcon);
+
+    ASSERT_FALSE(prompts.shown.empty());
+    EXPECT_EQ(prompts.shown.front().text,
+              "Are you sure you want to proceed with Automatic Optimization?");
+    EXPECT_EQ(prompts.restarts, 1);
+    const HKEY lm = sandbox.localMachine();
+    const HKEY cu = sandbox.currentUser();
+    const auto ttl =
+        test::queryValue(lm, "System\\CurrentControlSet\\Services\\VxD\\MSTCP", "DefaultTTL");
+    ASSERT_TRUE(ttl.has_value());
+    EXPECT_EQ(ttl->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(std::string(ttl->bytes.begin(), ttl->bytes.end()), std::string("64", 3));
+    const auto http =
+        test::queryValue(cu, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
+                         "MaxConnectionsPerServer");
+    ASSERT_TRUE(http.has_value());
+    EXPECT_EQ(http->type, static_cast<DWORD>(REG_DWORD));
+    // The choice is kept under the program's own key.
+    EXPECT_TRUE(test::keyExists(cu, "Software\\Quorvex"));
+    // And Firefox got the optimized preferences.
+    EXPECT_EQ(quorvex::testing::readFile(profiles() / "abcd.default" / "user.js"),
+              kOptimizedPreferences);
+}
+
+TEST_F(Win32ProgramTest, RefusedValuesAreCountedAndNoRestartIsOffered) {
+    ASSERT_TRUE(sandbox.ready());
+    ASSERT_TRUE(sandbox.refuseLocalMachineWrites());
+    started();
+    pick("Combo3", connectionType(ConnectionKind::Dsl100M).fullName);
+    hover(frame::kAutomaticIconResting);
+    click(frame::kAutomaticIcon);
+    EXPECT_EQ(prompts.restarts, 0);
+    ASSERT_GE(prompts.shown.size(), 2u);
+    EXPECT_NE(prompts.shown.back().text.find("of the 18"), std::string::npos)
+        << prompts.shown.back().text;
+}
+
+}  // namespace
+}  // namespace quorvex::win32
