@@ -21,20 +21,23 @@ read -r x1 y1 x2 y2 < <(awk '{print $5, $6, $7, $8}' <<<"$splash")
 import -window root -crop "$((x2 - x1))x$((y2 - y1))+$x1+$y1" "$out/splash.png"
 wait_for 60 '^0 [0-9a-f]+ QuorvexForm1 1 ' >/dev/null || fail "the main window never appeared"
 
-# The main window's client area: its background picture's place and the window's bottom.
+# The main window's client area (498 x 607 at 96 dpi) starts where its 500 x 600 background
+# picture does; the window stays put, so it is found once.
+client=""
 shot() {
-    local form picture
     sleep 0.6
-    form=$(probe | grep -E -m1 '^0 [0-9a-f]+ QuorvexForm1 ') || fail "no main window"
-    picture=$(probe | grep -E -m1 '^1 [0-9a-f]+ QuorvexPicture 1 [0-9]+ [0-9]+ [0-9]+ [0-9]+ *$' || true)
-    read -r fx1 fy1 fx2 fy2 < <(awk '{print $5, $6, $7, $8}' <<<"$form")
-    read -r cx cy < <(awk '{print $5, $6}' <<<"${picture:-$form}")
-    # Client: 498 x 607 at 96 dpi, starting where the background picture starts.
+    if [ -z "$client" ]; then
+        client=$(probe | awk '$3 == "QuorvexPicture" && $7 - $5 == 500 && $8 - $6 == 600 {print $5, $6; exit}')
+        [ -n "$client" ] || fail "no background picture"
+    fi
+    read -r cx cy <<<"$client"
     import -window root -crop "498x607+$cx+$cy" "$out/$1.png"
 }
 missing=0
 go() {  # caption of the picture command, page panel it shows, file name
     probe click "$1" || fail "no picture command $1"
+    # A second click where the first only revealed the highlighted picture.
+    wait_for 3 "^1 [0-9a-f]+ QuorvexPage 1 .* $2\$" >/dev/null || probe click "$1" || true
     if wait_for 5 "^1 [0-9a-f]+ QuorvexPage 1 .* $2\$" >/dev/null; then
         shot "$3"
     else
@@ -52,6 +55,7 @@ for page in "Internet Settings:Picture16:internet-settings" \
     IFS=: read -r caption panel file <<<"$page"
     go "$caption" "$panel" "$file"
     probe click "Home" >/dev/null || true
+    wait_for 5 '^1 [0-9a-f]+ QuorvexPage 1 .* Picture2$' >/dev/null || fail "Home did not come back"
 done
 
 # The monitor over a few seconds of gentle loopback traffic.
