@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Cross-builds the core and its test suite as Windows executables (mingw-w64) into
-# build-windows/ (or $QUORVEX_WINDOWS_BUILD_DIR) and runs them under Wine, headless, in a
-# throwaway Wine prefix and home folder that are removed afterwards. Extra arguments go to
-# CMake. Fails on any build or test failure. The icon resource needs the native build's
+# Cross-builds Quorvex.exe, the core and the test suites as Windows executables (mingw-w64)
+# into build-windows/ (or $QUORVEX_WINDOWS_BUILD_DIR) and runs them under Wine, headless, in a
+# throwaway Wine prefix and home folder that are removed afterwards; then the program end to
+# end (scripts/e2e-windows.sh, on a virtual display in a prefix of its own). Extra arguments go
+# to CMake. Fails on any build or test failure. The icon resource needs the native build's
 # quorvex_svg2png (build/ or $QUORVEX_BUILD_DIR; or name it in $QUORVEX_SVG2PNG).
 set -euo pipefail
 [ -z "${QUORVEX_SVG2PNG:-}" ] || QUORVEX_SVG2PNG=$(realpath -m "$QUORVEX_SVG2PNG")
@@ -61,5 +62,8 @@ awk '/^\[==========\] [0-9]+ tests? from .* ran\./ { ran += $2 }
      END { if (ran) printf "test-windows: %d passed, %d failed, %d skipped\n",
                            passed, ran - passed - skipped, skipped }' \
     "$build/Testing/Temporary/LastTest.log" 2>/dev/null || true
-echo "test-windows: build $((built - started)) s, Wine and tests $((SECONDS - built)) s"
+tested=$SECONDS
+timeout 480 bash scripts/e2e-windows.sh "$build" || status=$?
+echo "test-windows: build $((built - started)) s, Wine and tests $((tested - built)) s," \
+    "end to end $((SECONDS - tested)) s, in all $((SECONDS - started)) s"
 exit $status
