@@ -32,6 +32,13 @@ std::span<const PlanRow> advancedWritePlan() {
 
 void runAdvancedApply(CommandContext& context) {
     try {
+        // Without a connection kind MTU, MSS and receive window are 0 (a damaged store): writing
+        // them would cut the network off.
+        if (context.window.controls().listText(names::kConnectionList).empty()) {
+            context.prompts.showMessage(
+                {kChooseConnectionMessage, MessageButtons::Ok, MessageIcon::Error});
+            return;
+        }
         if (context.prompts.showMessage({kConfirmAdvancedMessage, MessageButtons::YesNo,
                                          MessageIcon::None}) != MessageAnswer::Yes)
             return;

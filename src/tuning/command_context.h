@@ -22,6 +22,11 @@ struct CommandContext {
     const Clock& clock;
 };
 
+// Both tuning commands refuse to run without a connection kind.
+inline constexpr const char* kChooseConnectionMessage =
+    "Please choose your type of internet / network connection according to the subscription "
+    "with your ISP.";
+
 // Runs one step of a command: a step that fails is skipped and the next one runs.
 template <typename Step>
 void runStep(Step&& step) noexcept {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_keys.h"
 #include "support/command_world.h"
 
 namespace quorvex {
@@ -102,6 +103,31 @@ TEST_F(AdvancedApplyTest, RefusedMachineValuesAreReportedInsteadOfTheRestart) {
     EXPECT_EQ(cu(kInternet, "MaxConnectionsPer1_0Server"), "#4");
     EXPECT_EQ(storage.log.size(), 63u);
     expectRefusedValuesBox(prompts, 15);
+}
+
+TEST_F(AdvancedApplyTest, NoConnectionChosenShowsTheErrorAndWritesNothing) {
+    // A hand-edited store in which no connection control is selected: the list stays empty and
+    // MTU, MSS and receive window stay 0.
+    for (const auto& k : optionKeys())
+        if (k.section == std::string_view("Connection"))
+            storage.write("Connection", std::string(k.key), "False");
+    WindowModel damaged;
+    restoreWindowState(damaged, storage);
+    ASSERT_EQ(damaged.controls().listText("Combo3"), "");
+    ASSERT_EQ(damaged.state().Mtu, 0);
+    const auto writes = storage.log.size();
+
+    CommandContext context{damaged, registry, storage, prompts, events, locations, clock};
+    runAdvancedApply(context);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "Please choose your type of internet / network connection according to the "
+              "subscription with your ISP.");
+    EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(prompts.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_TRUE(registry.data().empty());
+    EXPECT_EQ(storage.log.size(), writes);
+    EXPECT_EQ(prompts.restarts, 0);
 }
 
 TEST_F(AdvancedApplyTest, RefusedSettingsStillWriteTheRegistry) {
