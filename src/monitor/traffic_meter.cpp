@@ -248,18 +248,17 @@ void TrafficMeter::RunUpdate() {
     if (!average(receiveRate_, "Text12", "Text11", "Label77")) return;
     if (!average(sendRate_, "Text14", "Text13", "Label78")) return;
 
-    // Volume labels: the unit follows the run's KB, the figure the summed volume.
+    // Volume labels. The unit follows the figure shown: after a re-base the run's KB restart
+    // from zero while the volume is kept, and would pick a unit far too small for it.
     {
         const auto volume = Number("Text6");
-        const auto size = Number("lblRecv");
-        if (!volume || !size) return;
-        SetText("Label54", monitor::FormatVolume(*volume, *size, false, Text("Label54"), locale_));
+        if (!volume) return;
+        SetText("Label54", monitor::FormatVolume(*volume, *volume, false, Text("Label54"), locale_));
     }
     {
         const auto volume = Number("Text7");
-        const auto size = Number("lblSent");
-        if (!volume || !size) return;
-        SetText("Label62", monitor::FormatVolume(*volume, *size, true, Text("Label62"), locale_));
+        if (!volume) return;
+        SetText("Label62", monitor::FormatVolume(*volume, *volume, true, Text("Label62"), locale_));
     }
 
     // Speed and average labels.
