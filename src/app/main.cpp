@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 
 #include "app/form1.h"
 #include "app/logind_reboot.h"
@@ -20,7 +21,8 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorvex.Quorvex"));
     quorvex::registerTahomaFallback();
 
-    quorvex::FileRegistryBackend registry(quorvex::defaultRegistryStorePath().toStdString());
+    quorvex::FileRegistryBackend registry(quorvex::defaultRegistryStorePath().toStdString(),
+                                          QDir::homePath().toStdString());
     quorvex::QtSettingsStorage settings;
     quorvex::QtPrompts prompts(nullptr, [] { return quorvex::requestSystemReboot(); });
     quorvex::QtEventPump events;

@@ -253,7 +253,8 @@ void TrafficMeter::RunUpdate() {
     {
         const auto volume = Number("Text6");
         if (!volume) return;
-        SetText("Label54", monitor::FormatVolume(*volume, *volume, false, Text("Label54"), locale_));
+        SetText("Label54",
+                monitor::FormatVolume(*volume, *volume, false, Text("Label54"), locale_));
     }
     {
         const auto volume = Number("Text7");

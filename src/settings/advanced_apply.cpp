@@ -61,7 +61,7 @@ void runAdvancedApply(CommandContext& context) {
             if (!written) ++failed;
         }
 
-        finishTuningCommand(context.prompts, failed);
+        finishTuningCommand(context.prompts, failed, context.registry.lastFailure());
     } catch (...) {
         // A command never lets a failure escape into the window's event loop.
     }

@@ -141,7 +141,7 @@ void runAutomaticOptimization(CommandContext& context) {
         runStep([&] { saveTuningValues(context.settings, window.state()); });
         runStep([&] { context.settings.flush(); });
 
-        finishTuningCommand(context.prompts, failed);
+        finishTuningCommand(context.prompts, failed, context.registry.lastFailure());
     } catch (...) {
         // A command never lets a failure escape into the window's event loop.
     }

@@ -38,8 +38,10 @@ void runStep(Step&& step) noexcept {
 
 // The last step of both tuning commands. With every registry value written, the restart
 // prompt; otherwise no restart is offered (it would apply nothing) and an error box says how
-// many of the eighteen values were refused.
-void finishTuningCommand(Prompts& prompts, int failedRows);
-std::string failedRowsMessage(int failedRows);
+// many of the eighteen values were refused, and which file and why when the registry is a
+// file, or else that administrator rights are needed.
+void finishTuningCommand(Prompts& prompts, int failedRows,
+                         const std::optional<RegistryFailure>& failure);
+std::string failedRowsMessage(int failedRows, const std::optional<RegistryFailure>& failure);
 
 }  // namespace quorvex

@@ -17,13 +17,16 @@ namespace quorvex {
 // ("<name>.corrupt-<time>") and never overwritten.
 class FileRegistryBackend : public RegistryBackend {
   public:
-    explicit FileRegistryBackend(std::string storePath);
+    // A store under `homeFolder` is named from "~" when a refusal is reported.
+    explicit FileRegistryBackend(std::string storePath, std::string homeFolder = {});
 
     long createKey(Hive hive, const std::string& path, RegKey& key) override;
     long openKey(Hive hive, const std::string& path, RegKey& key) override;
     long setValue(RegKey key, const std::string& name, std::uint32_t type,
                   const std::vector<std::uint8_t>& data) override;
     void closeKey(RegKey key) override;
+    // The store's path and the system's reason (errno's text), kept as they were.
+    std::optional<RegistryFailure> lastFailure() const override;
 
     const std::string& storePath() const { return storePath_; }
     // The store as it is on disk now (empty when missing or unreadable).
@@ -34,8 +37,12 @@ class FileRegistryBackend : public RegistryBackend {
     // Returns the status `change` produced, or a write failure.
     long transact(const std::function<long(RegistryData&, bool& changed)>& change);
     RegKey open(Hive hive, const std::string& path);
+    // Keeps errno of a failed step; returns `status`.
+    long refused(long status);
 
     std::string storePath_;
+    std::string homeFolder_;
+    int lastErrno_ = 0;
     std::map<RegKey, std::pair<Hive, std::string>> handles_;
     RegKey next_ = 1;
 };

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <fstream>
 #include <sstream>
+#include <system_error>
 
 #include "tuning/file_registry_backend.h"
 #include "tuning/reg_file_format.h"
@@ -24,7 +25,10 @@ std::string parentOf(const std::string& path) {
 bool makeDirectories(const std::string& dir) {
     if (dir.empty()) return true;
     struct stat st {};
-    if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    if (::stat(dir.c_str(), &st) == 0) {
+        if (!S_ISDIR(st.st_mode)) errno = ENOTDIR;
+        return S_ISDIR(st.st_mode);
+    }
     if (!makeDirectories(parentOf(dir)) && parentOf(dir) != dir) return false;
     return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
 }
@@ -58,7 +62,9 @@ bool replaceAtomically(const std::string& path, const std::string& text) {
     if (fd < 0) return false;
     const bool ok = writeAll(fd, text) && ::fdatasync(fd) == 0;
     if (::close(fd) != 0 || !ok || ::rename(tmpl.c_str(), path.c_str()) != 0) {
+        const int error = errno;  // the reason, not the clean-up's outcome
         ::unlink(tmpl.c_str());
+        errno = error;
         return false;
     }
     return true;
@@ -97,8 +103,21 @@ class LockFile {
 
 }  // namespace
 
-FileRegistryBackend::FileRegistryBackend(std::string storePath)
-    : storePath_(std::move(storePath)) {}
+FileRegistryBackend::FileRegistryBackend(std::string storePath, std::string homeFolder)
+    : storePath_(std::move(storePath)), homeFolder_(std::move(homeFolder)) {}
+
+long FileRegistryBackend::refused(long status) {
+    lastErrno_ = errno != 0 ? errno : EIO;
+    return status;
+}
+
+std::optional<RegistryFailure> FileRegistryBackend::lastFailure() const {
+    if (lastErrno_ == 0) return std::nullopt;
+    std::string location = storePath_;
+    if (!homeFolder_.empty() && location.starts_with(homeFolder_ + "/"))
+        location = "~" + location.substr(homeFolder_.size());
+    return RegistryFailure{location, std::generic_category().message(lastErrno_)};
+}
 
 RegistryData FileRegistryBackend::load() const {
     std::string text;
@@ -108,13 +127,14 @@ RegistryData FileRegistryBackend::load() const {
 }
 
 long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&)>& change) {
-    if (!makeDirectories(parentOf(storePath_))) return kRegAccessDenied;
+    errno = 0;
+    if (!makeDirectories(parentOf(storePath_))) return refused(kRegAccessDenied);
     LockFile lock(storePath_ + ".lock");
-    if (!lock.held()) return kRegAccessDenied;
+    if (!lock.held()) return refused(kRegAccessDenied);
 
     std::string text;
     bool exists = false;
-    if (!readFile(storePath_, text, exists)) return kRegAccessDenied;
+    if (!readFile(storePath_, text, exists)) return refused(kRegAccessDenied);
     RegistryData data;
     if (exists) {
         if (auto parsed = parseRegFile(text)) {
@@ -126,7 +146,7 @@ long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&
     bool changed = false;
     const long status = change(data, changed);
     if (status != kRegOk || !changed) return status;
-    return replaceAtomically(storePath_, formatRegFile(data)) ? kRegOk : kRegWriteFault;
+    return replaceAtomically(storePath_, formatRegFile(data)) ? kRegOk : refused(kRegWriteFault);
 }
 
 RegKey FileRegistryBackend::open(Hive hive, const std::string& path) {
