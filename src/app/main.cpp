@@ -24,7 +24,9 @@ int main(int argc, char* argv[]) {
     quorvex::FileRegistryBackend registry(quorvex::defaultRegistryStorePath().toStdString(),
                                           QDir::homePath().toStdString());
     quorvex::QtSettingsStorage settings;
-    quorvex::QtPrompts prompts(nullptr, [] { return quorvex::requestSystemReboot(); });
+    quorvex::QtPrompts prompts(nullptr, [&app](quorvex::QtPrompts::RefusalHandler onRefused) {
+        quorvex::requestSystemReboot(&app, std::move(onRefused));
+    });
     quorvex::QtEventPump events;
     quorvex::SystemLocations locations;
     quorvex::SystemClock clock;
