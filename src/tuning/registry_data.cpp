@@ -1,13 +1,8 @@
 #include "tuning/registry_data.h"
 
-namespace quorvex {
+#include "platform/ascii_case.h"
 
-std::string RegistryData::fold(const std::string& text) {
-    std::string out = text;
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
+namespace quorvex {
 
 bool RegistryData::createKey(Hive h, const std::string& path) {
     auto& data = hive(h);
@@ -18,13 +13,13 @@ bool RegistryData::createKey(Hive h, const std::string& path) {
         const std::size_t next = path.find('\\', pos);
         const std::string prefix = next == std::string::npos ? path : path.substr(0, next);
         if (!prefix.empty()) {
-            const std::string folded = fold(prefix);
+            const std::string folded = asciiLower(prefix);
             if (!data.index.contains(folded)) {
                 // Keep the spelling of parents already present in front of the new part.
                 std::string spelled = prefix;
                 const std::size_t cut = prefix.rfind('\\');
                 if (cut != std::string::npos) {
-                    const auto parent = data.index.find(fold(prefix.substr(0, cut)));
+                    const auto parent = data.index.find(asciiLower(prefix.substr(0, cut)));
                     if (parent != data.index.end())
                         spelled = data.keys[parent->second].path + prefix.substr(cut);
                 }
@@ -40,12 +35,12 @@ bool RegistryData::createKey(Hive h, const std::string& path) {
 }
 
 bool RegistryData::hasKey(Hive h, const std::string& path) const {
-    return hive(h).index.contains(fold(path));
+    return hive(h).index.contains(asciiLower(path));
 }
 
 RegKeyData* RegistryData::findKey(Hive h, const std::string& path) {
     auto& data = hive(h);
-    auto it = data.index.find(fold(path));
+    auto it = data.index.find(asciiLower(path));
     return it == data.index.end() ? nullptr : &data.keys[it->second];
 }
 
@@ -57,9 +52,9 @@ bool RegistryData::setValue(Hive h, const std::string& path, const std::string& 
                             std::uint32_t type, const std::vector<std::uint8_t>& bytes) {
     RegKeyData* key = findKey(h, path);
     if (!key) return false;
-    const std::string folded = fold(name);
+    const std::string folded = asciiLower(name);
     for (auto& value : key->values) {
-        if (fold(value.name) != folded) continue;
+        if (asciiLower(value.name) != folded) continue;
         if (value.type == type && value.data == bytes) return false;
         value.type = type;
         value.data = bytes;
@@ -73,9 +68,9 @@ const RegValue* RegistryData::value(Hive h, const std::string& path,
                                     const std::string& name) const {
     const RegKeyData* k = key(h, path);
     if (!k) return nullptr;
-    const std::string folded = fold(name);
+    const std::string folded = asciiLower(name);
     for (const auto& value : k->values)
-        if (fold(value.name) == folded) return &value;
+        if (asciiLower(value.name) == folded) return &value;
     return nullptr;
 }
 

@@ -41,9 +41,6 @@ class RegistryData {
 
     friend bool operator==(const RegistryData&, const RegistryData&) = default;
 
-    // Lower-case ASCII fold used for every comparison; path separators are normalised.
-    static std::string fold(const std::string& text);
-
   private:
     struct HiveData {
         std::vector<RegKeyData> keys;
