@@ -35,9 +35,6 @@ struct NumberListMarks {
 inline constexpr NumberListMarks kQosMarks{"0", "20"};     // QOS, percent
 inline constexpr NumberListMarks kHttp11Marks{"10", "2"};  // Combo2
 inline constexpr NumberListMarks kHttp10Marks{"10", "4"};  // Combo1
-// The group and choice of an advanced option control; nullptr when the name is not one.
-const AdvancedGroup* findAdvancedGroupOf(std::string_view control);
-const AdvancedChoice* findAdvancedChoice(std::string_view control);
 const AdvancedChoice& markedChoice(const AdvancedGroup& group, ChoiceMark mark);
 std::string_view markText(ChoiceMark mark);
 
