@@ -3,7 +3,7 @@
 # images, and the cross windres compiles resources/windows/quorvex.rc into the executable.
 #
 # The renderer is a program of the native (Qt) build, which the cross build cannot make itself:
-# pass its path as -DQUORVEX_SVG2PNG=<native build>/src/app/quorvex_svg2png.
+# pass its path as -DQUORVEX_SVG2PNG=<native build>/tools/svg2png/quorvex_svg2png.
 set(QUORVEX_SVG2PNG "" CACHE FILEPATH "The native build's quorvex_svg2png, to render the icon")
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
@@ -13,7 +13,7 @@ function(quorvex_add_icon_resource target)
       "The Windows icon resource needs the SVG renderer of the native build, and "
       "QUORVEX_SVG2PNG ('${QUORVEX_SVG2PNG}') names no such program. Build it natively first "
       "(bash scripts/build.sh, or cmake --build build --target quorvex_svg2png) and pass "
-      "-DQUORVEX_SVG2PNG=<native build>/src/app/quorvex_svg2png.")
+      "-DQUORVEX_SVG2PNG=<native build>/tools/svg2png/quorvex_svg2png.")
   endif()
   set(artwork ${PROJECT_SOURCE_DIR}/resources/artwork/quorvex.svg)
   set(dir ${CMAKE_BINARY_DIR}/icon)
