@@ -42,7 +42,7 @@ void writeFile(const fs::path& path, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The whole command without dialogs: 18 registry rows, user.js into 100 profiles, 56 settings.
+// The whole command without dialogs: 18 registry rows, user.js into 100 profiles, 67 settings.
 // With alternate=1 the two connection kinds take turns, so that every profile's user.js is
 // replaced each time; with 0 the same set is applied again and is found in place.
 void BM_AutomaticOptimization100Profiles(benchmark::State& state) {

@@ -47,5 +47,5 @@ report() {
     "$(cut -d' ' -f3 "$home/$name" | median)"
 }
 
-report "minimal Qt window" "$build/src/app/quorvex_reference_window" quorvex_reference_window
+report "minimal Qt window" "$build/tools/reference_window/quorvex_reference_window" quorvex_reference_window
 report "Quorvex" "$build/src/app/quorvex" quorvex

@@ -21,7 +21,7 @@ fi
 
 # The icon resource is rendered by the native build's SVG renderer (scripts/test.sh builds
 # it first).
-renderer=${QUORVEX_SVG2PNG:-$PWD/${QUORVEX_BUILD_DIR:-build}/src/app/quorvex_svg2png}
+renderer=${QUORVEX_SVG2PNG:-$PWD/${QUORVEX_BUILD_DIR:-build}/tools/svg2png/quorvex_svg2png}
 if [ ! -x "$renderer" ]; then
     echo "test-windows: the icon renderer $renderer is missing: build the native program first" \
         "(bash scripts/build.sh) or name the renderer in QUORVEX_SVG2PNG" >&2

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QUrl>
 
 #include "app/form1.h"
@@ -28,9 +29,12 @@ int main(int argc, char* argv[]) {
 
     // Both files in the user's own folders, never the root or the working folder.
     const quorvex::UserFolders folders = quorvex::systemUserFolders();
-    quorvex::FileRegistryBackend registry(quorvex::registryStorePath(folders).string());
+    quorvex::FileRegistryBackend registry(quorvex::registryStorePath(folders).string(),
+                                          QDir::homePath().toStdString());
     quorvex::IniFileSettingsStorage settings(quorvex::settingsFilePath(folders));
-    quorvex::QtPrompts prompts(nullptr, [] { return quorvex::requestSystemReboot(); });
+    quorvex::QtPrompts prompts(nullptr, [&app](quorvex::QtPrompts::RefusalHandler onRefused) {
+        quorvex::requestSystemReboot(&app, std::move(onRefused));
+    });
     quorvex::QtEventPump events;
     quorvex::SystemLocations locations;
     quorvex::SystemClock clock;

@@ -79,8 +79,14 @@ MessageRequest QtPrompts::restartFailedRequest(const QString& reason) {
 
 void QtPrompts::offerRestart() {
     if (showMessage(restartRequest()) != MessageAnswer::Yes) return;
-    const QString failure = restart_ ? restart_() : QStringLiteral("no restart is possible here");
-    if (!failure.isEmpty()) showMessage(restartFailedRequest(failure));
+    RefusalHandler onRefused = [this, alive = std::weak_ptr<int>(alive_)](const QString& reason) {
+        if (alive.lock()) showMessage(restartFailedRequest(reason));
+    };
+    if (!restart_) {
+        onRefused(QStringLiteral("no restart is possible here"));
+        return;
+    }
+    restart_(std::move(onRefused));
 }
 
 }  // namespace quorvex

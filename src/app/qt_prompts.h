@@ -15,12 +15,13 @@ inline constexpr const char* kRestartQuestion =
     "The new settings take effect after a restart. Restart the computer now?";
 
 // The program's message boxes as modal QMessageBoxes titled "Quorvex", and the restart prompt
-// as a Yes/No question (No is the default). The restart itself is the injected action, which
-// returns an empty text on success or says why the request failed; main() hands in the real
-// one, tests a fake.
+// as a Yes/No question (No is the default). The restart itself is the injected action: it
+// starts the request and returns at once, and calls back with the reason only if the request
+// fails; main() hands in the real one, tests a fake.
 class QtPrompts : public Prompts {
   public:
-    using RestartAction = std::function<QString()>;
+    using RefusalHandler = std::function<void(const QString& reason)>;
+    using RestartAction = std::function<void(RefusalHandler onRefused)>;
 
     QtPrompts(QWidget* parent, RestartAction restart);
 
@@ -42,6 +43,8 @@ class QtPrompts : public Prompts {
     QWidget* parent_;
     RestartAction restart_;
     std::function<int(QMessageBox&)> runner_;
+    // A refusal that arrives after these prompts are gone is dropped.
+    std::shared_ptr<int> alive_ = std::make_shared<int>();
 };
 
 }  // namespace quorvex

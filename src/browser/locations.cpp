@@ -1,25 +1,12 @@
 #include "browser/locations.h"
 
+#include "platform/ascii_case.h"
+
 namespace quorvex {
-
-namespace {
-
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
-
-}  // namespace
 
 std::optional<std::string> environmentValue(const Locations& locations, std::string_view name) {
     for (const auto& [key, value] : locations.environment())
-        if (equalsNoCase(key, name)) return value;
+        if (equalsIgnoringAsciiCase(key, name)) return value;
     return std::nullopt;
 }
 

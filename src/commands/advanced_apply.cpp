@@ -32,6 +32,13 @@ std::span<const PlanRow> advancedWritePlan() {
 
 void runAdvancedApply(CommandContext& context) {
     try {
+        // Without a connection kind MTU, MSS and receive window are 0 (a damaged store): writing
+        // them would cut the network off.
+        if (context.window.controls().listText(names::kConnectionList).empty()) {
+            context.prompts.showMessage(
+                {kChooseConnectionMessage, MessageButtons::Ok, MessageIcon::Error});
+            return;
+        }
         if (context.prompts.showMessage({kConfirmAdvancedMessage, MessageButtons::YesNo,
                                          MessageIcon::None}) != MessageAnswer::Yes)
             return;
@@ -55,7 +62,7 @@ void runAdvancedApply(CommandContext& context) {
             if (!written) ++failed;
         }
 
-        finishTuningCommand(context.prompts, failed);
+        finishTuningCommand(context.prompts, failed, context.registry.lastFailure());
     } catch (...) {
         // A command never lets a failure escape into the window's event loop.
     }

@@ -137,9 +137,12 @@ void runAutomaticOptimization(CommandContext& context) {
         runStep([&] { saveOptionStates(context.settings, window.controls()); });
         runStep([&] { saveNumberLists(context.settings, window.controls()); });
         runStep([&] { saveConnectionText(context.settings, window.controls()); });
+        // The numbers too: older "Values" of an advanced apply would override these selections
+        // at the next start.
+        runStep([&] { saveTuningValues(context.settings, window.state()); });
         runStep([&] { context.settings.flush(); });
 
-        finishTuningCommand(context.prompts, failed);
+        finishTuningCommand(context.prompts, failed, context.registry.lastFailure());
     } catch (...) {
         // A command never lets a failure escape into the window's event loop.
     }

@@ -4,9 +4,6 @@
 
 namespace quorvex {
 
-inline constexpr const char* kChooseConnectionMessage =
-    "Please choose your type of internet / network connection according to the subscription "
-    "with your ISP.";
 inline constexpr const char* kConfirmAutomaticMessage =
     "Are you sure you want to proceed with Automatic Optimization?";
 

@@ -4,10 +4,11 @@
 
 namespace quorvex {
 
-std::string failedRowsMessage(int failedRows) {
-    return std::to_string(failedRows) +
-           " of the 18 registry values could not be written. Run Quorvex as administrator and "
-           "try again.";
+std::string failedRowsMessage(int failedRows, const std::optional<RegistryFailure>& failure) {
+    const std::string refused =
+        std::to_string(failedRows) + " of the 18 registry values could not be written";
+    if (failure) return refused + " to " + failure->location + ": " + failure->reason + ".";
+    return refused + ". Run Quorvex as administrator and try again.";
 }
 
 bool recordBeforeFirstWrite(const CommandContext& context) {
@@ -18,13 +19,14 @@ bool recordBeforeFirstWrite(const CommandContext& context) {
     return false;
 }
 
-void finishTuningCommand(Prompts& prompts, int failedRows) {
+void finishTuningCommand(Prompts& prompts, int failedRows,
+                         const std::optional<RegistryFailure>& failure) {
     if (failedRows == 0) {
         prompts.offerRestart();
         return;
     }
     MessageRequest box;
-    box.text = failedRowsMessage(failedRows);
+    box.text = failedRowsMessage(failedRows, failure);
     box.buttons = MessageButtons::Ok;
     box.icon = MessageIcon::Error;
     prompts.showMessage(box);

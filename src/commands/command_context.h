@@ -25,6 +25,11 @@ struct CommandContext {
     ChangeRecorder* recorder = nullptr;
 };
 
+// Both tuning commands refuse to run without a connection kind.
+inline constexpr const char* kChooseConnectionMessage =
+    "Please choose your type of internet / network connection according to the subscription "
+    "with your ISP.";
+
 // Runs one step of a command: a step that fails is skipped and the next one runs.
 template <typename Step>
 void runStep(Step&& step) noexcept {
@@ -40,8 +45,10 @@ bool recordBeforeFirstWrite(const CommandContext& context);
 
 // The last step of both tuning commands. With every registry value written, the restart
 // prompt; otherwise no restart is offered (it would apply nothing) and an error box says how
-// many of the eighteen values were refused.
-void finishTuningCommand(Prompts& prompts, int failedRows);
-std::string failedRowsMessage(int failedRows);
+// many of the eighteen values were refused, and which file and why when the registry is a
+// file, or else that administrator rights are needed.
+void finishTuningCommand(Prompts& prompts, int failedRows,
+                         const std::optional<RegistryFailure>& failure);
+std::string failedRowsMessage(int failedRows, const std::optional<RegistryFailure>& failure);
 
 }  // namespace quorvex

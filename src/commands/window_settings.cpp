@@ -5,6 +5,7 @@
 #include "commands/firefox_page.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
+#include "tuning/advanced_choices.h"
 
 namespace quorvex {
 
@@ -53,9 +54,10 @@ void restoreList(ControlModel& controls, const SettingsStorage& storage, const L
 void restoreWindowState(WindowModel& window, const SettingsStorage& storage) {
     ControlModel& controls = window.controls();
 
-    controls.setListText(names::kQosList, "20");
-    controls.setListText(names::kHttp10List, "4");
-    controls.setListText(names::kHttp11List, "2");
+    // The number lists start on their "(Default)" entries.
+    controls.setListText(names::kQosList, std::string(kQosMarks.byDefault));
+    controls.setListText(names::kHttp10List, std::string(kHttp10Marks.byDefault));
+    controls.setListText(names::kHttp11List, std::string(kHttp11Marks.byDefault));
 
     for (const auto& k : optionKeys()) restoreOption(controls, storage, k);
 

@@ -1,23 +1,11 @@
 #include "controls/property_bag.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/ascii_case.h"
 
 namespace quorvex {
 
-namespace {
-
-std::string folded(std::string_view key) {
-    std::string out(key);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
-
-}  // namespace
-
 const PropertyBag::Value* PropertyBag::find(std::string_view key) const {
-    const auto it = values_.find(folded(key));
+    const auto it = values_.find(asciiLower(key));
     return it == values_.end() ? nullptr : &it->second.value;
 }
 
@@ -64,13 +52,13 @@ void PropertyBag::write(std::string_view key, const Value& value, const Value& f
 }
 
 void PropertyBag::writeAlways(std::string_view key, const Value& value) {
-    auto& entry = values_[folded(key)];
+    auto& entry = values_[asciiLower(key)];
     if (entry.key.empty()) entry.key = std::string(key);
     entry.value = value;
 }
 
 void PropertyBag::remove(std::string_view key) {
-    values_.erase(folded(key));
+    values_.erase(asciiLower(key));
 }
 
 }  // namespace quorvex

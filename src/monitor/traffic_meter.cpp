@@ -68,13 +68,49 @@ class UpdateGuard {
 
 }  // namespace
 
+const TrafficMeter::DirectionNames TrafficMeter::kDownload{.runKb = "lblRecv",
+                                                           .previousRunKb = "Label49",
+                                                           .stepKb = "Text8",
+                                                           .volume = "Text6",
+                                                           .averageSum = "Text12",
+                                                           .averageCount = "Text11",
+                                                           .averageLabel = "Label77",
+                                                           .volumeLabel = "Label54",
+                                                           .speedLabel = "lblDownloadSpeedTop",
+                                                           .bestHolder = "MaximumDownloadHolder",
+                                                           .bestLabel = "MaximumDownload",
+                                                           .bestBitsLabel = "Label30",
+                                                           .bits = "Label79",
+                                                           .shareLabel = "Label83",
+                                                           .utilisation = "Text2",
+                                                           .upload = false};
+const TrafficMeter::DirectionNames TrafficMeter::kUpload{.runKb = "lblSent",
+                                                         .previousRunKb = "Label50",
+                                                         .stepKb = "Text9",
+                                                         .volume = "Text7",
+                                                         .averageSum = "Text14",
+                                                         .averageCount = "Text13",
+                                                         .averageLabel = "Label78",
+                                                         .volumeLabel = "Label62",
+                                                         .speedLabel = "lblUploadSpeedTop",
+                                                         .bestHolder = "MaximumUploadHolder",
+                                                         .bestLabel = "MaximumUpload",
+                                                         .bestBitsLabel = nullptr,
+                                                         .bits = "Label81",
+                                                         .shareLabel = "Label84",
+                                                         .utilisation = "Text3",
+                                                         .upload = true};
+
 TrafficMeter::TrafficMeter(ControlModel& controls, CIpHelper& ipHelper, MeterDisplays displays,
                            EventPump& pump, monitor::NumberLocale locale)
     : controls_(controls),
       ipHelper_(ipHelper),
       displays_(displays),
       pump_(pump),
-      locale_(std::move(locale)) {
+      locale_(std::move(locale)),
+      download_{kDownload, displays.downloadGraph, displays.downloadShare,
+                displays.downloadUtilisation},
+      upload_{kUpload, displays.uploadGraph, displays.uploadShare, displays.uploadUtilisation} {
     LoadTexts();
 }
 
@@ -114,207 +150,207 @@ std::optional<double> TrafficMeter::Number(const char* element) const {
     return monitor::ParseNumber(controls_.text(element), locale_);
 }
 
-// A sum below its base, or below its value at the previous update, re-takes the base; the
-// previous total restarts with it, so this update counts 0 KB for that direction instead of a
-// negative amount. False on a failed step.
-bool TrafficMeter::Rebase(std::uint64_t sum, std::uint64_t previous, std::uint64_t& base,
-                          const char* previousHolder) {
+bool TrafficMeter::ForBoth(Step step) {
+    return (this->*step)(download_) && (this->*step)(upload_);
+}
+
+void TrafficMeter::RunUpdate() {
+    if (firstSample_) ForBoth(&TrafficMeter::ResetRun);
+    if (!TakeSnapshot()) return;
+    if (firstSample_) {
+        ForBoth(&TrafficMeter::TakeBase);
+        firstSample_ = false;
+    }
+    if (!ForBoth(&TrafficMeter::Rebase)) return;
+    ForBoth(&TrafficMeter::CountRun);
+    ShowBitTotals();
+    if (!ForBoth(&TrafficMeter::UpdateShare)) return;
+    if (!ForBoth(&TrafficMeter::TakeStep)) return;
+    if (!ForBoth(&TrafficMeter::ShowStep) || StepsEqualAboveTen()) return;
+    if (!ForBoth(&TrafficMeter::AddVolume)) return;
+    if (!ForBoth(&TrafficMeter::RoundRate)) return;
+    if (!ForBoth(&TrafficMeter::CountAverage)) return;
+    if (!ForBoth(&TrafficMeter::ShowVolume)) return;
+    if (!ForBoth(&TrafficMeter::ShowSpeeds)) return;
+    if (!ForBoth(&TrafficMeter::UpdateBest)) return;
+    if (!ForBoth(&TrafficMeter::UpdateUtilisation)) return;
+    if (!ForBoth(&TrafficMeter::FeedGraph)) return;
+    ForBoth(&TrafficMeter::FeedBar);
+}
+
+// A fresh run starts every holder from zero.
+bool TrafficMeter::ResetRun(Direction& d) {
+    for (const char* holder :
+         {d.names.previousRunKb, d.names.runKb, d.names.volume, d.names.bestHolder})
+        SetText(holder, "0");
+    d.rate = 0;
+    return true;
+}
+
+// Without a first interface there is nothing to show.
+bool TrafficMeter::TakeSnapshot() {
+    const auto interfaces = ipHelper_.Interfaces();
+    if (!interfaces || !interfaces->Item(1)) return false;
+    download_.sum = ipHelper_.BytesReceived();
+    upload_.sum = ipHelper_.BytesSent();
+    return true;
+}
+
+bool TrafficMeter::TakeBase(Direction& d) {
+    d.base = d.sum;
+    d.previousSum = d.sum;
+    return true;
+}
+
+// A sum below its base, or below its value at the previous update (an interface reset, a
+// 32-bit counter wrapping), re-takes the base; the previous total restarts with it, so this
+// update counts 0 KB for that direction instead of a negative amount.
+bool TrafficMeter::Rebase(Direction& d) {
+    const std::uint64_t last = std::exchange(d.previousSum, d.sum);
     const auto kb = monitor::ParseNumber(
-        FormatNumber(Difference(sum, base) / 1024.0, p::kTotalKb, locale_), locale_);
+        FormatNumber(Difference(d.sum, d.base) / 1024.0, p::kTotalKb, locale_), locale_);
     if (!kb) return false;
-    if (*kb < 0 || sum < previous) {
-        base = sum;
-        SetText(previousHolder, "0");
+    if (*kb < 0 || d.sum < last) {
+        d.base = d.sum;
+        SetText(d.names.previousRunKb, "0");
         pump_.processEvents();
     }
     return true;
 }
 
-bool TrafficMeter::UpdateShare(const char* bits, const char* total, BarSink& bar,
-                               const char* label) {
-    const auto all = Number(total);
-    const auto part = Number(bits);
-    if (!all || !part) return false;
-    if (*all == 0 || *part == 0) return true;  // a zero share keeps its bar and label
-    const double share = *part * 100.0 / *all;
-    const auto value = monitor::TextToInt32(FormatNumber(share, p::kWhole, locale_), locale_);
-    if (!value || !bar.setValue(*value)) return false;
-    SetText(label, FormatNumber(share, p::kOneDecimal, locale_) + "%");
+bool TrafficMeter::CountRun(Direction& d) {
+    d.runBytes = Difference(d.sum, d.base);
+    SetText(d.names.runKb, FormatNumber(d.runBytes / 1024.0, p::kTotalKb, locale_));
     return true;
 }
 
-void TrafficMeter::RunUpdate() {
-    // A fresh run starts every holder from zero.
-    if (firstSample_) {
-        for (const char* holder : {"Label49", "Label50", "lblRecv", "lblSent", "Text6", "Text7",
-                                   "MaximumDownloadHolder", "MaximumUploadHolder"})
-            SetText(holder, "0");
-        receiveRate_ = 0;
-        sendRate_ = 0;
+void TrafficMeter::ShowBitTotals() {
+    SetText("Label52",
+            FormatNumber((upload_.runBytes + download_.runBytes) * 8.0, p::kWhole, locale_));
+    SetText(upload_.names.bits, FormatNumber(upload_.runBytes * 8.0, p::kWhole, locale_));
+    SetText(download_.names.bits, FormatNumber(download_.runBytes * 8.0, p::kWhole, locale_));
+}
+
+// The direction's share of all bits; a zero share keeps its bar and label.
+bool TrafficMeter::UpdateShare(Direction& d) {
+    const auto all = Number("Label52");
+    const auto part = Number(d.names.bits);
+    if (!all || !part) return false;
+    if (*all == 0 || *part == 0) return true;
+    const double share = *part * 100.0 / *all;
+    const auto value = monitor::TextToInt32(FormatNumber(share, p::kWhole, locale_), locale_);
+    if (!value || !d.shareBar.setValue(*value)) return false;
+    SetText(d.names.shareLabel, FormatNumber(share, p::kOneDecimal, locale_) + "%");
+    return true;
+}
+
+// KB of this update, from the run's KB now and at the previous update.
+bool TrafficMeter::TakeStep(Direction& d) {
+    const auto total = Number(d.names.runKb);
+    const auto previous = Number(d.names.previousRunKb);
+    if (!total || !previous) return false;
+    d.stepKb = *total - *previous;
+    SetText(d.names.previousRunKb, Text(d.names.runKb));
+    return true;
+}
+
+bool TrafficMeter::ShowStep(Direction& d) {
+    SetText(d.names.stepKb, FormatNumber(d.stepKb, p::kStepKb, locale_));
+    return true;
+}
+
+// Both directions moving the same amount of more than 10 KB end the update here (an
+// unreadable step too).
+bool TrafficMeter::StepsEqualAboveTen() {
+    if (Text(download_.names.stepKb) != Text(upload_.names.stepKb)) return false;
+    const auto step = Number(download_.names.stepKb);
+    return !step || *step > 10;
+}
+
+bool TrafficMeter::AddVolume(Direction& d) {
+    const auto volume = Number(d.names.volume);
+    if (!volume) return false;
+    SetText(d.names.volume, FormatPlain(*volume + d.stepKb, locale_));
+    return true;
+}
+
+bool TrafficMeter::RoundRate(Direction& d) {
+    const auto rate = monitor::ParseNumber(FormatNumber(d.stepKb, p::kRate, locale_), locale_);
+    if (!rate) return false;
+    d.rate = *rate;
+    return true;
+}
+
+// A rate above 0.1 counts into the average, one below restarts it, 0.1 does neither.
+bool TrafficMeter::CountAverage(Direction& d) {
+    if (d.rate > 0.1) {
+        const auto sum = Number(d.names.averageSum);
+        if (!sum) return false;
+        SetText(d.names.averageSum, FormatPlain(*sum + d.rate, locale_));
+        const auto count = Number(d.names.averageCount);
+        if (!count) return false;
+        SetText(d.names.averageCount, FormatPlain(*count + 1, locale_));
+    } else if (d.rate < 0.1) {
+        SetText(d.names.averageSum, "1");
+        SetText(d.names.averageCount, "1");
+        SetText(d.names.averageLabel, "0.0 KB/s");
     }
+    return true;
+}
 
-    // Snapshot; without a first interface there is nothing to show.
-    const auto interfaces = ipHelper_.Interfaces();
-    if (!interfaces || !interfaces->Item(1)) return;
-    const std::uint64_t received = ipHelper_.BytesReceived();
-    const std::uint64_t sent = ipHelper_.BytesSent();
+// The unit follows the figure shown: after a re-base the run's KB restart from zero while the
+// volume is kept, and would pick a unit far too small for it.
+bool TrafficMeter::ShowVolume(Direction& d) {
+    const auto volume = Number(d.names.volume);
+    if (!volume) return false;
+    SetText(d.names.volumeLabel, monitor::FormatVolume(*volume, *volume, d.names.upload,
+                                                       Text(d.names.volumeLabel), locale_));
+    return true;
+}
 
-    // Bases of the run.
-    if (firstSample_) {
-        baseReceived_ = received;
-        baseSent_ = sent;
-        previousReceived_ = received;
-        previousSent_ = sent;
-        firstSample_ = false;
-    }
+bool TrafficMeter::ShowSpeeds(Direction& d) {
+    SetText(d.names.speedLabel, monitor::FormatSpeed(d.rate, Text(d.names.speedLabel), locale_));
+    const auto sum = Number(d.names.averageSum);
+    const auto count = Number(d.names.averageCount);
+    if (!sum || !count || *count == 0) return false;
+    SetText(d.names.averageLabel,
+            monitor::FormatAverage(*sum, *count, Text(d.names.averageLabel), locale_));
+    return true;
+}
 
-    // A sum that fell (an interface reset, a 32-bit counter wrapping) re-bases.
-    const std::uint64_t lastReceived = std::exchange(previousReceived_, received);
-    const std::uint64_t lastSent = std::exchange(previousSent_, sent);
-    if (!Rebase(received, lastReceived, baseReceived_, "Label49")) return;
-    if (!Rebase(sent, lastSent, baseSent_, "Label50")) return;
+// The run's best; a rate equal to the best changes nothing.
+bool TrafficMeter::UpdateBest(Direction& d) {
+    const auto best = Number(d.names.bestHolder);
+    if (!best) return false;
+    if (d.rate <= *best) return true;
+    SetText(d.names.bestHolder, FormatPlain(d.rate, locale_));
+    SetText(d.names.bestLabel, Text(d.names.speedLabel));
+    if (d.names.bestBitsLabel == nullptr) return true;
+    const auto bits = monitor::FormatBestConnection(d.rate, locale_);
+    if (!bits) return false;
+    SetText(d.names.bestBitsLabel, *bits);
+    return true;
+}
 
-    // KB of the run.
-    const double receivedBytes = Difference(received, baseReceived_);
-    const double sentBytes = Difference(sent, baseSent_);
-    SetText("lblRecv", FormatNumber(receivedBytes / 1024.0, p::kTotalKb, locale_));
-    SetText("lblSent", FormatNumber(sentBytes / 1024.0, p::kTotalKb, locale_));
+// The current speed as a share of the run's best; no best yet keeps the previous figure.
+bool TrafficMeter::UpdateUtilisation(Direction& d) {
+    const auto best = Number(d.names.bestHolder);
+    if (!best) return false;
+    if (*best != 0)
+        SetText(d.names.utilisation, FormatNumber(d.rate * 100.0 / *best, p::kGrouped, locale_));
+    return true;
+}
 
-    // Bit totals.
-    SetText("Label52", FormatNumber((sentBytes + receivedBytes) * 8.0, p::kWhole, locale_));
-    SetText("Label81", FormatNumber(sentBytes * 8.0, p::kWhole, locale_));
-    SetText("Label79", FormatNumber(receivedBytes * 8.0, p::kWhole, locale_));
+bool TrafficMeter::FeedGraph(Direction& d) {
+    const auto value = monitor::TextToInt32(Text(d.names.utilisation), locale_);
+    if (!value) return false;
+    d.graph.NextPoint(*value);
+    return true;
+}
 
-    // Each direction's share of all bits.
-    if (!UpdateShare("Label79", "Label52", displays_.downloadShare, "Label83")) return;
-    if (!UpdateShare("Label81", "Label52", displays_.uploadShare, "Label84")) return;
-
-    // KB of this update.
-    const auto totalReceived = Number("lblRecv");
-    const auto previousReceived = Number("Label49");
-    const auto totalSent = Number("lblSent");
-    const auto previousSent = Number("Label50");
-    if (!totalReceived || !previousReceived || !totalSent || !previousSent) return;
-    const double stepReceived = *totalReceived - *previousReceived;
-    const double stepSent = *totalSent - *previousSent;
-    SetText("Label49", Text("lblRecv"));
-    SetText("Label50", Text("lblSent"));
-
-    // Both directions moving the same amount of more than 10 KB ends the update here.
-    SetText("Text8", FormatNumber(stepReceived, p::kStepKb, locale_));
-    SetText("Text9", FormatNumber(stepSent, p::kStepKb, locale_));
-    if (Text("Text8") == Text("Text9")) {
-        const auto step = Number("Text8");
-        if (!step) return;
-        if (*step > 10) return;
-    }
-
-    // Volumes of the run.
-    const auto volumeReceived = Number("Text6");
-    const auto volumeSent = Number("Text7");
-    if (!volumeReceived || !volumeSent) return;
-    SetText("Text6", FormatPlain(*volumeReceived + stepReceived, locale_));
-    SetText("Text7", FormatPlain(*volumeSent + stepSent, locale_));
-
-    // Rates, rounded to one decimal.
-    const auto receiveRate =
-        monitor::ParseNumber(FormatNumber(stepReceived, p::kRate, locale_), locale_);
-    if (!receiveRate) return;
-    receiveRate_ = *receiveRate;
-    const auto sendRate = monitor::ParseNumber(FormatNumber(stepSent, p::kRate, locale_), locale_);
-    if (!sendRate) return;
-    sendRate_ = *sendRate;
-
-    // Average counters: a rate above 0.1 counts, one below restarts them, 0.1 does neither.
-    auto average = [&](double rate, const char* sum, const char* count, const char* label) {
-        if (rate > 0.1) {
-            const auto s = Number(sum);
-            if (!s) return false;
-            SetText(sum, FormatPlain(*s + rate, locale_));
-            const auto c = Number(count);
-            if (!c) return false;
-            SetText(count, FormatPlain(*c + 1, locale_));
-        } else if (rate < 0.1) {
-            SetText(sum, "1");
-            SetText(count, "1");
-            SetText(label, "0.0 KB/s");
-        }
-        return true;
-    };
-    if (!average(receiveRate_, "Text12", "Text11", "Label77")) return;
-    if (!average(sendRate_, "Text14", "Text13", "Label78")) return;
-
-    // Volume labels: the unit follows the run's KB, the figure the summed volume.
-    {
-        const auto volume = Number("Text6");
-        const auto size = Number("lblRecv");
-        if (!volume || !size) return;
-        SetText("Label54", monitor::FormatVolume(*volume, *size, false, Text("Label54"), locale_));
-    }
-    {
-        const auto volume = Number("Text7");
-        const auto size = Number("lblSent");
-        if (!volume || !size) return;
-        SetText("Label62", monitor::FormatVolume(*volume, *size, true, Text("Label62"), locale_));
-    }
-
-    // Speed and average labels.
-    auto speeds = [&](double rate, const char* speedLabel, const char* sum, const char* count,
-                      const char* averageLabel) {
-        SetText(speedLabel, monitor::FormatSpeed(rate, Text(speedLabel), locale_));
-        const auto s = Number(sum);
-        const auto c = Number(count);
-        if (!s || !c || *c == 0) return false;
-        SetText(averageLabel, monitor::FormatAverage(*s, *c, Text(averageLabel), locale_));
-        return true;
-    };
-    if (!speeds(receiveRate_, "lblDownloadSpeedTop", "Text12", "Text11", "Label77")) return;
-    if (!speeds(sendRate_, "lblUploadSpeedTop", "Text14", "Text13", "Label78")) return;
-
-    // Bests of the run; a rate equal to the best changes nothing.
-    {
-        const auto best = Number("MaximumDownloadHolder");
-        if (!best) return;
-        if (receiveRate_ > *best) {
-            SetText("MaximumDownloadHolder", FormatPlain(receiveRate_, locale_));
-            SetText("MaximumDownload", Text("lblDownloadSpeedTop"));
-            const auto bits = monitor::FormatBestConnection(receiveRate_, locale_);
-            if (!bits) return;
-            SetText("Label30", *bits);
-        }
-    }
-    {
-        const auto best = Number("MaximumUploadHolder");
-        if (!best) return;
-        if (sendRate_ > *best) {
-            SetText("MaximumUploadHolder", FormatPlain(sendRate_, locale_));
-            SetText("MaximumUpload", Text("lblUploadSpeedTop"));
-        }
-    }
-
-    // Utilisation: the current speed as a share of the run's best.
-    {
-        const auto best = Number("MaximumDownloadHolder");
-        if (!best) return;
-        if (*best != 0)
-            SetText("Text2", FormatNumber(receiveRate_ * 100.0 / *best, p::kGrouped, locale_));
-    }
-    {
-        const auto best = Number("MaximumUploadHolder");
-        if (!best) return;
-        if (*best != 0)
-            SetText("Text3", FormatNumber(sendRate_ * 100.0 / *best, p::kGrouped, locale_));
-    }
-
-    // Graphs and bars.
-    const auto download = monitor::TextToInt32(Text("Text2"), locale_);
-    if (!download) return;
-    displays_.downloadGraph.NextPoint(*download);
-    const auto upload = monitor::TextToInt32(Text("Text3"), locale_);
-    if (!upload) return;
-    displays_.uploadGraph.NextPoint(*upload);
-    if (!displays_.downloadUtilisation.setValue(*download)) return;
-    displays_.uploadUtilisation.setValue(*upload);
+bool TrafficMeter::FeedBar(Direction& d) {
+    const auto value = monitor::TextToInt32(Text(d.names.utilisation), locale_);
+    return value && d.utilisationBar.setValue(*value);
 }
 
 }  // namespace quorvex

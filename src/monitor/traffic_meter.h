@@ -57,17 +57,75 @@ class TrafficMeter {
     // update runs (through the event pump or a message box) is dropped; the next second catches up.
     void UpdateTrafficMeter();
 
-    double ReceiveRate() const { return receiveRate_; }
-    double SendRate() const { return sendRate_; }
+    double ReceiveRate() const { return download_.rate; }
+    double SendRate() const { return upload_.rate; }
 
   private:
+    // The page's elements of one direction.
+    struct DirectionNames {
+        const char* runKb;          // lblRecv: KB of the run from the byte sums
+        const char* previousRunKb;  // Label49: runKb after the previous update
+        const char* stepKb;         // Text8: KB of the last update
+        const char* volume;         // Text6: KB of the run summed per update
+        const char* averageSum;     // Text12
+        const char* averageCount;   // Text11
+        const char* averageLabel;   // Label77
+        const char* volumeLabel;    // Label54
+        const char* speedLabel;     // lblDownloadSpeedTop
+        const char* bestHolder;     // MaximumDownloadHolder
+        const char* bestLabel;      // MaximumDownload
+        const char* bestBitsLabel;  // Label30; none for upload
+        const char* bits;           // Label79
+        const char* shareLabel;     // Label83
+        const char* utilisation;    // Text2
+        bool upload;
+    };
+    static const DirectionNames kDownload;
+    static const DirectionNames kUpload;
+
+    // One direction: its names, its displays and what the update keeps between its steps.
+    struct Direction {
+        const DirectionNames& names;
+        SampleSink& graph;
+        BarSink& shareBar;
+        BarSink& utilisationBar;
+        std::uint64_t sum = 0;   // byte sum of this update's snapshot
+        std::uint64_t base = 0;  // byte sum at the start of the run
+        // The sum at the previous update, to catch a fall that stays above the base.
+        std::uint64_t previousSum = 0;
+        double runBytes = 0;  // bytes since the base
+        double stepKb = 0;    // KB of this update
+        double rate = 0;      // stepKb rounded to one decimal
+    };
+    using Step = bool (TrafficMeter::*)(Direction&);
+
     void RunUpdate();
+    // Runs the step for download, then upload; false at the first failure.
+    bool ForBoth(Step step);
     std::optional<double> Number(const char* element) const;
     std::string Text(const char* element) const { return controls_.text(element); }
     void SetText(const char* element, const std::string& text) { controls_.setText(element, text); }
-    bool Rebase(std::uint64_t sum, std::uint64_t previous, std::uint64_t& base,
-                const char* previousHolder);
-    bool UpdateShare(const char* bits, const char* total, BarSink& bar, const char* label);
+
+    // The update's steps, in the order they run.
+    bool ResetRun(Direction& d);
+    bool TakeSnapshot();
+    bool TakeBase(Direction& d);
+    bool Rebase(Direction& d);
+    bool CountRun(Direction& d);
+    void ShowBitTotals();
+    bool UpdateShare(Direction& d);
+    bool TakeStep(Direction& d);
+    bool ShowStep(Direction& d);
+    bool StepsEqualAboveTen();
+    bool AddVolume(Direction& d);
+    bool RoundRate(Direction& d);
+    bool CountAverage(Direction& d);
+    bool ShowVolume(Direction& d);
+    bool ShowSpeeds(Direction& d);
+    bool UpdateBest(Direction& d);
+    bool UpdateUtilisation(Direction& d);
+    bool FeedGraph(Direction& d);
+    bool FeedBar(Direction& d);
 
     ControlModel& controls_;
     CIpHelper& ipHelper_;
@@ -79,13 +137,8 @@ class TrafficMeter {
     bool running_ = false;
     bool updating_ = false;
     bool firstSample_ = false;
-    std::uint64_t baseReceived_ = 0;
-    std::uint64_t baseSent_ = 0;
-    // The sums at the previous update, to catch a fall that stays above the base.
-    std::uint64_t previousReceived_ = 0;
-    std::uint64_t previousSent_ = 0;
-    double receiveRate_ = 0;
-    double sendRate_ = 0;
+    Direction download_;
+    Direction upload_;
 };
 
 }  // namespace quorvex

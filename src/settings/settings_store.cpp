@@ -3,6 +3,8 @@
 #include <charconv>
 #include <limits>
 
+#include "platform/ascii_case.h"
+
 namespace quorvex {
 
 std::string encodeBool(bool value) {
@@ -14,17 +16,8 @@ std::string encodeInt(std::int64_t value) {
 }
 
 std::optional<bool> decodeBool(std::string_view text) {
-    auto equalsNoCase = [text](std::string_view word) {
-        if (text.size() != word.size()) return false;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            char c = text[i];
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            if (c != word[i]) return false;
-        }
-        return true;
-    };
-    if (equalsNoCase("true")) return true;
-    if (equalsNoCase("false")) return false;
+    if (equalsIgnoringAsciiCase(text, "true")) return true;
+    if (equalsIgnoringAsciiCase(text, "false")) return false;
     return std::nullopt;
 }
 

@@ -68,20 +68,6 @@ std::span<const AdvancedGroup> advancedGroups() {
     return kGroups;
 }
 
-const AdvancedGroup* findAdvancedGroupOf(std::string_view control) {
-    for (const auto& group : kGroups)
-        for (const auto& choice : group.choices)
-            if (choice.control == control) return &group;
-    return nullptr;
-}
-
-const AdvancedChoice* findAdvancedChoice(std::string_view control) {
-    for (const auto& group : kGroups)
-        for (const auto& choice : group.choices)
-            if (choice.control == control) return &choice;
-    return nullptr;
-}
-
 const AdvancedChoice& markedChoice(const AdvancedGroup& group, ChoiceMark mark) {
     for (const auto& choice : group.choices)
         if (choice.mark == mark) return choice;

@@ -26,9 +26,15 @@ struct AdvancedGroup {
 };
 
 std::span<const AdvancedGroup> advancedGroups();
-// The group and choice of an advanced option control; nullptr when the name is not one.
-const AdvancedGroup* findAdvancedGroupOf(std::string_view control);
-const AdvancedChoice* findAdvancedChoice(std::string_view control);
+
+// The entries of a number list that its hint marks "(Recommended)" and "(Default)".
+struct NumberListMarks {
+    std::string_view recommended;
+    std::string_view byDefault;
+};
+inline constexpr NumberListMarks kQosMarks{"0", "20"};     // QOS, percent
+inline constexpr NumberListMarks kHttp11Marks{"10", "2"};  // Combo2
+inline constexpr NumberListMarks kHttp10Marks{"10", "4"};  // Combo1
 const AdvancedChoice& markedChoice(const AdvancedGroup& group, ChoiceMark mark);
 std::string_view markText(ChoiceMark mark);
 

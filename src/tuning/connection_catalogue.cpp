@@ -86,10 +86,6 @@ const ConnectionType* findConnectionByFullName(std::string_view fullName) {
     return findIf([&](const ConnectionType& e) { return e.fullName == fullName; });
 }
 
-const ConnectionType* findConnectionByOptionControl(std::string_view control) {
-    return findIf([&](const ConnectionType& e) { return e.optionControl == control; });
-}
-
 const ConnectionType* findConnectionBySettingsKey(std::string_view key) {
     return findIf([&](const ConnectionType& e) { return e.settingsKey == key; });
 }

@@ -60,7 +60,6 @@ const std::array<ConnectionType, kConnectionCount>& connectionCatalogue();
 const ConnectionType& connectionType(ConnectionKind kind);
 // Exact, case-sensitive match of the whole text; nullptr when nothing matches.
 const ConnectionType* findConnectionByFullName(std::string_view fullName);
-const ConnectionType* findConnectionByOptionControl(std::string_view control);
 const ConnectionType* findConnectionBySettingsKey(std::string_view key);
 // Column heading above the group's option controls; empty for Defaults.
 std::string_view groupHeading(ConnectionGroup group);

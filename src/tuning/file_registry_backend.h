@@ -24,7 +24,8 @@ class FileRegistryBackend : public RegistryBackend {
     // The largest store that is read or written.
     static constexpr std::uint64_t kMaxStoreBytes = 64ull << 20;
 
-    explicit FileRegistryBackend(std::string storePath);
+    // A store under `homeFolder` is named from "~" when a refusal is reported.
+    explicit FileRegistryBackend(std::string storePath, std::string homeFolder = {});
 
     long createKey(Hive hive, const std::string& path, RegKey& key) override;
     long openKey(Hive hive, const std::string& path, RegKey& key) override;
@@ -34,11 +35,10 @@ class FileRegistryBackend : public RegistryBackend {
     long queryValue(Hive hive, const std::string& path, const std::string& name,
                     std::uint32_t& type, std::vector<std::uint8_t>& data) override;
     long deleteValue(RegKey key, const std::string& name) override;
+    // The store's path and the system's reason (errno's text), kept as they were.
+    std::optional<RegistryFailure> lastFailure() const override;
 
     const std::string& storePath() const { return storePath_; }
-    // Why the last failed operation failed, naming the file ("<path>: No space left on
-    // device"); empty after a success.
-    const std::string& lastFailure() const { return lastFailure_; }
     // The store as it is on disk now (empty when missing or unreadable).
     RegistryData load() const;
 
@@ -51,7 +51,9 @@ class FileRegistryBackend : public RegistryBackend {
     long fail(long status, const std::string& path, const std::string& reason);
 
     std::string storePath_;
-    std::string lastFailure_;
+    std::string homeFolder_;
+    // The file and the system's reason of the last refusal; empty after a success.
+    std::optional<RegistryFailure> failure_;
     bool cleanedUp_ = false;
     std::map<RegKey, std::pair<Hive, std::string>> handles_;
     RegKey next_ = 1;

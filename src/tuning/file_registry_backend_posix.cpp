@@ -29,7 +29,10 @@ std::string fileNameOf(const std::string& path) {
 bool makeDirectories(const std::string& dir) {
     if (dir.empty()) return true;
     struct stat st {};
-    if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    if (::stat(dir.c_str(), &st) == 0) {
+        if (!S_ISDIR(st.st_mode)) errno = ENOTDIR;
+        return S_ISDIR(st.st_mode);
+    }
     if (!makeDirectories(parentOf(dir)) && parentOf(dir) != dir) return false;
     return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
 }
@@ -80,11 +83,19 @@ class LockFile {
 
 }  // namespace
 
-FileRegistryBackend::FileRegistryBackend(std::string storePath)
-    : storePath_(std::move(storePath)) {}
+FileRegistryBackend::FileRegistryBackend(std::string storePath, std::string homeFolder)
+    : storePath_(std::move(storePath)), homeFolder_(std::move(homeFolder)) {}
+
+std::optional<RegistryFailure> FileRegistryBackend::lastFailure() const {
+    if (!failure_) return std::nullopt;
+    RegistryFailure shown = *failure_;
+    if (!homeFolder_.empty() && shown.location.starts_with(homeFolder_ + "/"))
+        shown.location = "~" + shown.location.substr(homeFolder_.size());
+    return shown;
+}
 
 long FileRegistryBackend::fail(long status, const std::string& path, const std::string& reason) {
-    lastFailure_ = path + ": " + reason;
+    failure_ = RegistryFailure{path, reason};
     return status;
 }
 
@@ -95,7 +106,7 @@ RegistryData FileRegistryBackend::load() const {
 }
 
 long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&)>& change) {
-    lastFailure_.clear();
+    failure_.reset();
     const std::string folder = parentOf(storePath_);
     // Only an absolute path below the root: never the working folder, never "/" itself.
     if (storePath_.empty() || storePath_[0] != '/' || folder == "/")

@@ -1,44 +1,27 @@
 #include "tuning/optimization_profile.h"
 
+#include "tuning/advanced_choices.h"
+
 namespace quorvex {
 
 namespace {
 
-using F = TuningField;
-
-constexpr ProfileSet kRecommended{
-    {{
-        {F::Ttl, "TTL64", 64},
-        {F::Tcp1323Opts, "TCP1", 1},
-        {F::SackOpts, "SA1", 1},
-        {F::MaxDupAcks, "vkOptionButton15", 2},
-        {F::FastCopyReceiveThreshold, "Option6", 1500},
-        {F::FastSendDatagramThreshold, "Option35", 1500},
-        {F::SizReqBuf, "Option38", 16384},
-        {F::MaxCmds, "Option40", 64},
-        {F::NoRecentDocsNetHood, "Option43", 1},
-    }},
-    "0",
-    "10",
-    "10",
-};
-
-constexpr ProfileSet kDefault{
-    {{
-        {F::Ttl, "TTL32", 32},
-        {F::Tcp1323Opts, "TCP3", 3},
-        {F::SackOpts, "SA0", 0},
-        {F::MaxDupAcks, "vkOptionButton14", 1},
-        {F::FastCopyReceiveThreshold, "Option33", 1025},
-        {F::FastSendDatagramThreshold, "Option34", 1024},
-        {F::SizReqBuf, "Option39", 4356},
-        {F::MaxCmds, "Option41", 15},
-        {F::NoRecentDocsNetHood, "Option42", 0},
-    }},
-    "20",
-    "2",
-    "4",
-};
+// The set of the choices and list entries that carry `mark`.
+ProfileSet markedSet(ChoiceMark mark) {
+    ProfileSet set{};
+    const auto groups = advancedGroups();
+    for (std::size_t i = 0; i < set.choices.size() && i < groups.size(); ++i) {
+        const AdvancedChoice& choice = markedChoice(groups[i], mark);
+        set.choices[i] = {groups[i].field, choice.control, static_cast<std::int16_t>(choice.value)};
+    }
+    const auto pick = [mark](const NumberListMarks& marks) {
+        return mark == ChoiceMark::Recommended ? marks.recommended : marks.byDefault;
+    };
+    set.qos = pick(kQosMarks);
+    set.http11 = pick(kHttp11Marks);
+    set.http10 = pick(kHttp10Marks);
+    return set;
+}
 
 }  // namespace
 
@@ -49,15 +32,18 @@ const ProfileChoice& ProfileSet::choice(TuningField field) const {
 }
 
 const ProfileSet& recommendedSet() {
-    return kRecommended;
+    static const ProfileSet set = markedSet(ChoiceMark::Recommended);
+    return set;
 }
 const ProfileSet& defaultSet() {
-    return kDefault;
+    static const ProfileSet set = markedSet(ChoiceMark::Default);
+    return set;
 }
 
 OptimizationProfile optimizationProfile(ConnectionKind kind) {
     const ConnectionType& entry = connectionType(kind);
-    const ProfileSet& set = entry.group == ConnectionGroup::Defaults ? kDefault : kRecommended;
+    const ProfileSet& set =
+        entry.group == ConnectionGroup::Defaults ? defaultSet() : recommendedSet();
     return {&entry, entry.mtu, entry.mss, entry.rwin, &set};
 }
 

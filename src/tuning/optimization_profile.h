@@ -19,7 +19,7 @@ struct ProfileChoice {
 
 // The values a profile puts in place besides the entry's own MTU, MSS and receive window.
 struct ProfileSet {
-    std::array<ProfileChoice, 9> choices;  // Ttl, Tcp1323Opts, SackOpts, MaxDupAcks, ...
+    std::array<ProfileChoice, 9> choices;  // one per advanced group
     std::string_view qos;                  // text of list QOS (percent)
     std::string_view http11;               // text of list Combo2
     std::string_view http10;               // text of list Combo1
@@ -34,8 +34,9 @@ struct OptimizationProfile {
     const ProfileSet* set;
 };
 
+// The choices and list entries marked "(Recommended)", and those marked "(Default)" (Windows'
+// own: 2 connections per HTTP/1.1 server and 4 per HTTP/1.0 server).
 const ProfileSet& recommendedSet();
-// Windows' own defaults: 2 connections per HTTP/1.1 server and 4 per HTTP/1.0 server.
 const ProfileSet& defaultSet();
 OptimizationProfile optimizationProfile(ConnectionKind kind);
 

@@ -1,5 +1,7 @@
 #include "tuning/reg_file_format.h"
 
+#include "platform/ascii_case.h"
+
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -55,11 +57,11 @@ std::string dataText(const RegValue& value) {
 }
 
 bool parseHive(std::string_view name, Hive& hive) {
-    if (RegistryData::fold(std::string(name)) == "hkey_local_machine") {
+    if (equalsIgnoringAsciiCase(name, "HKEY_LOCAL_MACHINE")) {
         hive = Hive::LocalMachine;
         return true;
     }
-    if (RegistryData::fold(std::string(name)) == "hkey_current_user") {
+    if (equalsIgnoringAsciiCase(name, "HKEY_CURRENT_USER")) {
         hive = Hive::CurrentUser;
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,14 @@
 namespace quorvex {
 
 using RegKey = std::uintptr_t;
+
+// Where and why a backend's last refused call failed, in words for the user: the file that
+// holds the values and the system's own error text.
+struct RegistryFailure {
+    std::string location;
+    std::string reason;
+    friend bool operator==(const RegistryFailure&, const RegistryFailure&) = default;
+};
 
 // The four registry primitives modRegistry is written against; each backend gives them the
 // Windows registry's semantics: case-insensitive key paths and value names, creation of
@@ -31,6 +40,9 @@ class RegistryBackend {
                             std::uint32_t& type, std::vector<std::uint8_t>& data) = 0;
     // Deletes one value of an open key: kRegOk, or kRegNotFound when it does not exist.
     virtual long deleteValue(RegKey key, const std::string& name) = 0;
+    // The last refusal's file and reason; nothing where the status code says all there is (the
+    // Windows registry refuses a user without administrator rights).
+    virtual std::optional<RegistryFailure> lastFailure() const { return std::nullopt; }
 };
 
 }  // namespace quorvex

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/ascii_case.h"
+
 namespace quorvex {
 
 namespace {
@@ -41,10 +43,7 @@ bool validValueName(std::string_view name) {
 }
 
 std::string RegistryData::fold(const std::string& text) {
-    std::string out = text;
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
+    return asciiLower(text);
 }
 
 std::string RegistryData::childKey(std::size_t parent, std::string_view component) {

@@ -25,7 +25,7 @@ struct Scripted {
 };
 
 TEST(QtPromptsTest, BoxesCarryTitleTextButtonsDefaultAndIcon) {
-    QtPrompts prompts(nullptr, [] { return QString(); });
+    QtPrompts prompts(nullptr, [](QtPrompts::RefusalHandler) {});
     MessageRequest error{"Please choose", MessageButtons::Ok, MessageIcon::Error};
     auto box = prompts.buildMessageBox(error);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorvex"));
@@ -60,33 +60,57 @@ TEST(QtPromptsTest, AnswersMapToTheProgramsAnswers) {
               MessageAnswer::Ok);
 }
 
-TEST(QtPromptsTest, RestartRunsOnlyOnYesAndAFailedRequestIsShown) {
-    int requests = 0;
-    QString failure;
-    QtPrompts prompts(nullptr, [&] {
-        ++requests;
-        return failure;
+TEST(QtPromptsTest, RestartRunsOnlyOnYesAndReturnsBeforeItsAnswer) {
+    std::vector<QtPrompts::RefusalHandler> requests;
+    QtPrompts prompts(nullptr, [&](QtPrompts::RefusalHandler onRefused) {
+        requests.push_back(std::move(onRefused));
     });
     Scripted script;
     prompts.setRunner([&](QMessageBox& box) { return script(box); });
 
     script.answer = QMessageBox::No;
     prompts.offerRestart();
-    EXPECT_EQ(requests, 0);
+    EXPECT_TRUE(requests.empty());
     EXPECT_EQ(script.texts.size(), 1u);
 
+    // The request is on its way; the window goes on and nothing more is said.
     script.answer = QMessageBox::Yes;
     prompts.offerRestart();
-    EXPECT_EQ(requests, 1);
-    EXPECT_EQ(script.texts.size(), 2u);  // accepted: nothing more to say
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(script.texts.size(), 2u);
 
-    failure = QStringLiteral("Access denied");
+    // A refusal that arrives later is shown then.
+    script.answer = QMessageBox::Ok;
+    requests[0](QStringLiteral("Access denied"));
+    ASSERT_EQ(script.texts.size(), 3u);
+    EXPECT_TRUE(script.texts[2].contains(QStringLiteral("could not be restarted")));
+    EXPECT_TRUE(script.texts[2].contains(QStringLiteral("Access denied")));
+    EXPECT_EQ(script.icons[2], QMessageBox::Critical);
+}
+
+TEST(QtPromptsTest, ARefusalAfterThePromptsAreGoneIsDropped) {
+    QtPrompts::RefusalHandler late;
+    Scripted script;
+    {
+        QtPrompts prompts(
+            nullptr, [&](QtPrompts::RefusalHandler onRefused) { late = std::move(onRefused); });
+        script.answer = QMessageBox::Yes;
+        prompts.setRunner([&](QMessageBox& box) { return script(box); });
+        prompts.offerRestart();
+    }
+    ASSERT_TRUE(late);
+    late(QStringLiteral("Access denied"));
+    EXPECT_EQ(script.texts.size(), 1u);
+}
+
+TEST(QtPromptsTest, WithoutARestartActionTheBoxSaysSo) {
+    QtPrompts prompts(nullptr, {});
+    Scripted script;
+    script.answer = QMessageBox::Yes;
+    prompts.setRunner([&](QMessageBox& box) { return script(box); });
     prompts.offerRestart();
-    EXPECT_EQ(requests, 2);
-    ASSERT_EQ(script.texts.size(), 4u);
-    EXPECT_TRUE(script.texts[3].contains(QStringLiteral("could not be restarted")));
-    EXPECT_TRUE(script.texts[3].contains(QStringLiteral("Access denied")));
-    EXPECT_EQ(script.icons[3], QMessageBox::Critical);
+    ASSERT_EQ(script.texts.size(), 2u);
+    EXPECT_TRUE(script.texts[1].contains(QStringLiteral("could not be restarted")));
 }
 
 }  // namespace

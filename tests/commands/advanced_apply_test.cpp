@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_keys.h"
 #include "support/command_world.h"
 
 namespace quorvex {
@@ -104,6 +105,31 @@ TEST_F(AdvancedApplyTest, RefusedMachineValuesAreReportedInsteadOfTheRestart) {
     expectRefusedValuesBox(prompts, 15);
 }
 
+TEST_F(AdvancedApplyTest, NoConnectionChosenShowsTheErrorAndWritesNothing) {
+    // A hand-edited store in which no connection control is selected: the list stays empty and
+    // MTU, MSS and receive window stay 0.
+    for (const auto& k : optionKeys())
+        if (k.section == std::string_view("Connection"))
+            storage.write("Connection", std::string(k.key), "False");
+    WindowModel damaged;
+    restoreWindowState(damaged, storage);
+    ASSERT_EQ(damaged.controls().listText("Combo3"), "");
+    ASSERT_EQ(damaged.state().Mtu, 0);
+    const auto writes = storage.log.size();
+
+    CommandContext context{damaged, registry, storage, prompts, events, locations, clock};
+    runAdvancedApply(context);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text,
+              "Please choose your type of internet / network connection according to the "
+              "subscription with your ISP.");
+    EXPECT_EQ(prompts.shown[0].icon, MessageIcon::Error);
+    EXPECT_EQ(prompts.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_TRUE(registry.data().empty());
+    EXPECT_EQ(storage.log.size(), writes);
+    EXPECT_EQ(prompts.restarts, 0);
+}
+
 TEST_F(AdvancedApplyTest, RefusedSettingsStillWriteTheRegistry) {
     storage.refuseWrites();
     commands.advancedApply();
@@ -111,21 +137,53 @@ TEST_F(AdvancedApplyTest, RefusedSettingsStillWriteTheRegistry) {
     EXPECT_EQ(prompts.restarts, 1);
 }
 
-TEST(AdvancedWritePlanTest, DiffersFromTheAutomaticPlanOnlyInRowNine) {
-    const auto advanced = advancedWritePlan();
-    const auto automatic = optimizationWritePlan();
-    ASSERT_EQ(advanced.size(), 18u);
-    for (std::size_t i = 0; i < advanced.size(); ++i) {
-        EXPECT_EQ(advanced[i].number, static_cast<int>(i) + 1);
-        if (i == 8) continue;
-        EXPECT_EQ(advanced[i].valueName, automatic[i].valueName);
-        EXPECT_EQ(advanced[i].keyPath, automatic[i].keyPath);
-        EXPECT_EQ(advanced[i].type, automatic[i].type);
+TEST(AdvancedWritePlanTest, WritesTheEighteenRowsOfItsTable) {
+    // Hive, key path, value name, type and source of each row, as the apply must write them.
+    struct Row {
+        Hive hive;
+        const char* keyPath;
+        const char* valueName;
+        std::uint32_t type;
+        const char* source;  // a TuningState field, or a list
+    };
+    constexpr Hive LM = Hive::LocalMachine;
+    constexpr Hive CU = Hive::CurrentUser;
+    const Row expected[] = {
+        {LM, kMstcp, "DefaultRcvWindow", kRegSz, "Rwin"},
+        {LM, kMstcp, "DefaultTTL", kRegSz, "Ttl"},
+        {LM, "System\\CurrentControlSet\\Services\\VXD\\MSTCP", "Tcp1323Opts", kRegSz,
+         "Tcp1323Opts"},
+        {LM, kNetTrans, "MaxMTU", kRegSz, "Mtu"},
+        {LM, kNetTrans, "IPMTU", kRegSz, "Mtu"},
+        {LM, kIpMtuKey, "(Default)", kRegSz, "Mtu"},
+        {LM, kNetTrans, "MaxMSS", kRegSz, "Mss"},
+        {LM, kMstcp, "SackOpts", kRegSz, "SackOpts"},
+        {LM, kMstcpParameters, "MaxDupAcks", kRegSz, "MaxDupAcks"},
+        {LM, kAfd, "FastCopyReceiveThreshold", kRegSz, "FastCopyReceiveThreshold"},
+        {LM, kAfd, "FastSendDatagramThreshold", kRegSz, "FastSendDatagramThreshold"},
+        {LM, kLanman, "SizReqBuf", kRegDword, "SizReqBuf"},
+        {LM, kLanman, "MaxCmds", kRegDword, "MaxCmds"},
+        {LM, kLanman, "MaxThreads", kRegDword, "MaxCmds"},
+        {CU, kExplorer, "NoRecentDocsNetHood", kRegDword, "NoRecentDocsNetHood"},
+        {LM, kPsched, "NonBestEffortLimit", kRegDword, "QOS"},
+        {CU, kInternet, "MaxConnectionsPerServer", kRegDword, "Combo2"},
+        {CU, kInternet, "MaxConnectionsPer1_0Server", kRegDword, "Combo1"},
+    };
+    const auto plan = advancedWritePlan();
+    ASSERT_EQ(plan.size(), std::size(expected));
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        SCOPED_TRACE("row " + std::to_string(i + 1));
+        const Row& row = expected[i];
+        EXPECT_EQ(plan[i].number, static_cast<int>(i) + 1);
+        EXPECT_EQ(plan[i].hive, row.hive);
+        EXPECT_EQ(plan[i].keyPath, row.keyPath);
+        EXPECT_EQ(plan[i].valueName, row.valueName);
+        EXPECT_EQ(plan[i].type, row.type);
+        const std::string source = plan[i].source.kind == PlanSource::Kind::List
+                                       ? std::string(plan[i].source.list)
+                                       : std::string(tuningFieldName(plan[i].source.field));
+        EXPECT_EQ(source, row.source);
     }
-    EXPECT_EQ(advanced[8].valueName, "MaxDupAcks");
-    EXPECT_EQ(advanced[8].keyPath, "System\\CurrentControlSet\\Services\\VXD\\MSTCP\\Parameters");
-    EXPECT_EQ(advanced[8].type, kRegSz);
-    EXPECT_EQ(advanced[8].hive, Hive::LocalMachine);
 }
 
 }  // namespace

@@ -147,10 +147,10 @@ TEST_F(AutomaticOptimizationTest, RestoreDefaultsEndToEnd) {
     EXPECT_EQ(prompts.restarts, 2);
 }
 
-TEST_F(AutomaticOptimizationTest, SavesTheFiftySixSettingsInOrder) {
+TEST_F(AutomaticOptimizationTest, SavesTheFiftySixSettingsAndTheNumbersInOrder) {
     choose(kDsl16M);
     commands.automaticOptimization();
-    ASSERT_EQ(storage.log.size(), 56u);
+    ASSERT_EQ(storage.log.size(), 56u + 11u);
     EXPECT_EQ(storage.log[0], (Write{"Firefox", "3", "True"}));
     EXPECT_EQ(storage.log[3], (Write{"Firefox", "6", "True"}));
     EXPECT_EQ(storage.log[4], (Write{"Connection", "1", "False"}));
@@ -164,6 +164,11 @@ TEST_F(AutomaticOptimizationTest, SavesTheFiftySixSettingsInOrder) {
     EXPECT_EQ(storage.log[53], (Write{"Advanced", "HTTP1", "10"}));
     EXPECT_EQ(storage.log[54], (Write{"Advanced", "QOS", "0"}));
     EXPECT_EQ(storage.log[55], (Write{"Values", "Connection", kDsl16M}));
+    // Then the numbers it put in place, encoded as the advanced apply writes them.
+    EXPECT_EQ(storage.log[56], (Write{"Values", "1", "1492"}));
+    EXPECT_EQ(storage.log[58], (Write{"Values", "3", "64"}));
+    EXPECT_EQ(storage.log[59], (Write{"Values", "4", "374616"}));
+    EXPECT_EQ(storage.log[66], (Write{"Values", "11", "1"}));
     EXPECT_GE(storage.flushes(), 1);
 }
 
@@ -197,7 +202,7 @@ TEST_F(AutomaticOptimizationTest, RefusedMachineValuesAreReportedInsteadOfTheRes
     EXPECT_EQ(cu(kExplorer, "NoRecentDocsNetHood"), "#1");
     EXPECT_EQ(cu(kInternet, "MaxConnectionsPerServer"), "#10");
     EXPECT_EQ(cu(kInternet, "MaxConnectionsPer1_0Server"), "#10");
-    EXPECT_EQ(storage.log.size(), 56u);
+    EXPECT_EQ(storage.log.size(), 56u + 11u);
     expectRefusedValuesBox(prompts, 15);
 }
 
@@ -257,6 +262,23 @@ TEST_F(AutomaticOptimizationTest, Dsl16MComesBackAfterARestart) {
     EXPECT_EQ(after.state().Tcp1323Opts, 1);
     EXPECT_EQ(after.state(), window.state());
     EXPECT_EQ(firefoxPageState(after.controls()), FirefoxPageState::optimized());
+}
+
+TEST_F(AutomaticOptimizationTest, AnAutomaticRunAfterAnAdvancedApplyComesBackWithItsOwnNumbers) {
+    window.controls().setOption("TTL128", true);
+    commands.advancedApply();
+    choose(kDsl16M);
+    commands.automaticOptimization();
+    WindowModel fresh;
+    auto& after = restartedWindow(fresh, storage);
+    EXPECT_TRUE(after.controls().option("TTL64"));
+    EXPECT_EQ(after.state().Ttl, 64);
+    EXPECT_EQ(after.state(), window.state());
+    // An unchanged apply after the restart writes what the page shows.
+    ObservedRegistryBackend registryAfter;
+    CommandContext context{after, registryAfter, storage, prompts, events, locations, clock};
+    runAdvancedApply(context);
+    EXPECT_EQ(regText(registryAfter.data(), Hive::LocalMachine, kMstcp, "DefaultTTL"), "64");
 }
 
 TEST_F(AutomaticOptimizationTest, TheCommandThatRanLastShowsItsConnectionAfterARestart) {

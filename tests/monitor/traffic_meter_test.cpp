@@ -221,6 +221,21 @@ TEST_F(TrafficMeterTest, SumBelowItsBaseRebasesWithoutNegativeFigures) {
     for (int v : graph1.samples) EXPECT_GE(v, 0);
 }
 
+TEST_F(TrafficMeterTest, ALargeRunKeepsItsVolumeUnitAcrossARebase) {
+    startRun();
+    for (int i = 0; i < 50; ++i) second(100ull << 20, 1ull << 20);  // 5000 MB down, 50 MB up
+    EXPECT_EQ(text("Label54"), "4.88 GBs");
+    EXPECT_EQ(text("Label62"), "50.00 MBs");
+    source.set(10, 10);  // every counter restarts
+    meter.UpdateTrafficMeter();
+    EXPECT_EQ(text("lblRecv"), "00.00000");
+    EXPECT_EQ(text("Label54"), "4.88 GBs");
+    EXPECT_EQ(text("Label62"), "50.00 MBs");
+    second(2ull << 20, 0);
+    EXPECT_EQ(text("Label54"), "4.88 GBs");
+    EXPECT_EQ(text("Label62"), "50.00 MBs");
+}
+
 TEST_F(TrafficMeterTest, SumFallingButStillAboveItsBaseCountsNoNegativeSpeed) {
     source.table = {{"eth0", 1000, 0}, {"eth1", 1000, 0}};
     startRun();

@@ -43,7 +43,7 @@ TEST(ConnectionCatalogueTest, NotableEntries) {
     EXPECT_EQ(connectionType(ConnectionKind::Dsl4M).position, 5);
     EXPECT_EQ(findConnectionByFullName("Closed Networks (Home Network)")->rwin,
               findConnectionByFullName("Closed Networks (Company Network)")->rwin);
-    EXPECT_EQ(findConnectionByOptionControl("Option19")->kind, ConnectionKind::Satellite1M);
+    EXPECT_EQ(connectionType(ConnectionKind::Satellite1M).optionControl, "Option19");
     EXPECT_EQ(findConnectionByFullName("closed networks (home network)"), nullptr);
     EXPECT_EQ(groupHeading(ConnectionGroup::DialUp), "Dail Up Over Fixed Line:");
     EXPECT_EQ(groupHeading(ConnectionGroup::Defaults), "");
