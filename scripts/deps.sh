@@ -9,6 +9,7 @@ packages=(
   desktop-file-utils appstream
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 wine
+  nsis zip unzip dpkg-dev fakeroot lintian
 )
 
 missing=()
