@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/form1.h"
-#include "platform/event_pump.h"
+#include "shell/main_window_commands.h"
 #include "tuning/window_model.h"
 
 namespace {
@@ -23,11 +23,12 @@ void ensureApplication() {
 // What the splash's first tick costs: the main window made and loaded (no restore wired).
 void BM_MainWindowCreateAndLoad(benchmark::State& state) {
     ensureApplication();
-    NullEventPump pump;
     for (auto _ : state) {
         WindowModel model;
-        Form1 form(model, pump);
-        form.load();
+        MainWindowCommands commands(model.controls(), {});
+        Form1 form(model, commands);
+        form.applyIcon();
+        form.refresh();
         benchmark::DoNotOptimize(form.currentPage());
     }
 }
@@ -36,13 +37,12 @@ BENCHMARK(BM_MainWindowCreateAndLoad)->Unit(benchmark::kMillisecond);
 // One navigation command: a settings page and back home.
 void BM_PageSwitch(benchmark::State& state) {
     ensureApplication();
-    NullEventPump pump;
     WindowModel model;
-    Form1 form(model, pump);
-    form.load();
+    MainWindowCommands commands(model.controls(), {});
+    Form1 form(model, commands);
     for (auto _ : state) {
-        form.showAdvancedSettings();
-        form.showHome();
+        commands.showAdvancedSettings();
+        commands.showHome();
     }
 }
 BENCHMARK(BM_PageSwitch)->Unit(benchmark::kMicrosecond);
@@ -50,10 +50,10 @@ BENCHMARK(BM_PageSwitch)->Unit(benchmark::kMicrosecond);
 // A connection chosen on a page while the window shows it: the handler and every bound widget.
 void BM_ConnectionChoiceWithBoundWidgets(benchmark::State& state) {
     ensureApplication();
-    NullEventPump pump;
     WindowModel model;
-    Form1 form(model, pump);
-    form.load();
+    MainWindowCommands commands(model.controls(), {});
+    Form1 form(model, commands);
+    form.refresh();
     bool flip = false;
     for (auto _ : state) {
         model.controls().setOption(flip ? "Option13" : "Option19", true);

@@ -16,6 +16,7 @@
 #include "app/model_binder.h"
 #include "app/page_panel.h"
 #include "app/window_fonts.h"
+#include "shell/main_window_commands.h"
 #include "tuning/advanced_choices.h"
 #include "tuning/connection_catalogue.h"
 #include "tuning/window_model.h"
@@ -73,51 +74,19 @@ void Form1::buildHomePage() {
         const char* art;
         const char* caption;
         QRect captionRect;
-        void (Form1::*command)();
     };
     const std::array<Icon, 6> icons{{
-        {{32, 32},
-         "Image13",
-         "Image6",
-         "internet",
-         "Internet Settings",
-         {16, 112, 113, 17},
-         &Form1::showInternetSettings},
-        {{200, 32},
-         "Image14",
-         "Image3",
-         "advanced",
-         "Advanced Settings",
-         {160, 112, 145, 17},
-         &Form1::showAdvancedSettings},
-        {{360, 32},
-         "Image15",
-         "Image2",
-         "lan",
-         "Local Area Network",
-         {312, 112, 169, 17},
-         &Form1::showLocalAreaNetwork},
-        {{32, 168},
-         "Image16",
-         "Image5",
-         "firefox",
-         "Mozilla Firefox",
-         {8, 248, 129, 17},
-         &Form1::showMozillaFirefox},
-        {{192, 168},
-         "Image17",
-         "Image4",
-         "explorer",
-         "Internet Explorer",
-         {168, 248, 129, 17},
-         &Form1::showInternetExplorer},
+        {{32, 32}, "Image13", "Image6", "internet", "Internet Settings", {16, 112, 113, 17}},
+        {{200, 32}, "Image14", "Image3", "advanced", "Advanced Settings", {160, 112, 145, 17}},
+        {{360, 32}, "Image15", "Image2", "lan", "Local Area Network", {312, 112, 169, 17}},
+        {{32, 168}, "Image16", "Image5", "firefox", "Mozilla Firefox", {8, 248, 129, 17}},
+        {{192, 168}, "Image17", "Image4", "explorer", "Internet Explorer", {168, 248, 129, 17}},
         {{360, 168},
          "Image18",
          "Image20",
          "automatic",
          "Everything Automatically",
-         {304, 248, 185, 17},
-         nullptr},
+         {304, 248, 185, 17}},
     }};
     QPalette captionPalette = home->palette();
     captionPalette.setColor(QPalette::WindowText, kCaptionGrey);
@@ -129,15 +98,7 @@ void Form1::buildHomePage() {
         ArtPicture* highlighted = picture(QLatin1String(icon.highlighted),
                                           art(artName + QStringLiteral("_hover")), rect, home);
         picture(QLatin1String(icon.resting), art(artName), rect, home);
-        highlighted->setCursor(linkCursor());
-        highlighted->setToolTip(QLatin1String(icon.caption));
-        highlighted->setAccessibleName(QLatin1String(icon.caption));
-        if (icon.command) {
-            connect(highlighted, &ArtPicture::clicked, this, icon.command);
-        } else {
-            connect(highlighted, &ArtPicture::clicked, this,
-                    [this] { run(actions_.automaticOptimization); });
-        }
+        clickable(highlighted, icon.caption);
 
         auto* caption = new QLabel(QLatin1String(icon.caption), home);
         caption->setFont(tahoma(9.75, true));
@@ -335,11 +296,11 @@ void Form1::buildPages() {
         const QRect enableRect(8, 196, 433, 30);
         QWidget* disable = factory_.pushButton(panel, QStringLiteral("chameleonButton3"),
                                                QStringLiteral("Disable Optimized Configuration"),
-                                               [this] { run(actions_.disableFirefox); });
+                                               [this] { commands_.disableOptimizedFirefox(); });
         disable->setGeometry(disableRect);
         QWidget* enable = factory_.pushButton(panel, QStringLiteral("chameleonButton2"),
                                               QStringLiteral("Enable Optimized Configuration"),
-                                              [this] { run(actions_.enableFirefox); });
+                                              [this] { commands_.enableOptimizedFirefox(); });
         enable->setGeometry(enableRect);
         for (QWidget* button : {disable, enable}) {
             button->setAccessibleName(button->objectName() == QLatin1String("chameleonButton2")

@@ -8,18 +8,10 @@
 #include "app/control_factory.h"
 #include "app/form1.h"
 #include "app/frm_splash.h"
-#include "monitor/number_format.h"
-#include "tuning/tuning_commands.h"
-#include "tuning/window_model.h"
+#include "app/qt_front_end.h"
+#include "shell/shell.h"
 
 namespace quorvex {
-
-class CIpHelper;
-class InterfaceTableSource;
-class Locations;
-class MeterTimer;
-class StartUp;
-class TrafficMeter;
 
 // Every part of the outside world the program reaches. main() hands in the real ones; tests
 // hand in fakes and temporary stores, so nothing of theirs reaches the real system.
@@ -33,52 +25,36 @@ struct ProgramParts {
     InterfaceTableSource& interfaces;
 };
 
-// The one program a person uses: the window model, the tuning commands, the splash and main
-// window, and the traffic meter with its once-a-second pace, wired to the given parts.
+// The Qt program: the shell's rules drawn with Qt widgets, numbers in the user's locale.
 class Program {
   public:
     explicit Program(ProgramParts parts, ControlFactory factory = defaultControlFactory(),
-                     SplashTimings timings = {});
-    ~Program();
+                     ShellTimings timings = {});
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     // Shows the splash; the rest follows from its timers.
-    void start();
+    void start() { shell_.start(); }
 
     // Runs once the main window exists, early in its load while it is hidden (to make it the
     // owner of the message boxes, say).
-    void setMainWindowCreated(std::function<void(Form1&)> hook) {
-        mainWindowCreated_ = std::move(hook);
+    void setMainWindowCreated(std::function<void(Form1&)> hook);
+    void setNumberLocale(monitor::NumberLocale locale) {
+        shell_.setNumberLocale(std::move(locale));
     }
-    // The number separators the meter writes and reads with (the user's locale by default).
-    void setNumberLocale(monitor::NumberLocale locale);
 
-    WindowModel& model() { return model_; }
-    TuningCommands& commands() { return commands_; }
-    StartUp& startUp() { return *startUp_; }
-    frmSplash& splash();
+    Shell& shell() { return shell_; }
+    WindowModel& model() { return shell_.model(); }
+    TuningCommands& commands() { return shell_.commands(); }
+    // Null before start().
+    frmSplash* splash() { return frontEnd_.splash(); }
     // Null until the splash has created the main window.
-    Form1* mainWindow();
-    // Null until the main window has loaded.
-    CIpHelper* ipHelper() { return ipHelper_.get(); }
-    TrafficMeter* meter() { return meter_.get(); }
-    MeterTimer* meterTimer() { return meterTimer_.get(); }
+    Form1* mainWindow() { return frontEnd_.mainWindow(); }
 
   private:
-    Form1Actions actions();
-    void createTrafficSource();
-
-    ProgramParts parts_;
-    WindowModel model_;
-    TuningCommands commands_;
-    monitor::NumberLocale locale_;
-    std::function<void(Form1&)> mainWindowCreated_;
-    std::unique_ptr<CIpHelper> ipHelper_;
-    std::unique_ptr<TrafficMeter> meter_;
-    std::unique_ptr<MeterTimer> meterTimer_;
-    // Last, so that the windows go before the meter that feeds them.
-    std::unique_ptr<StartUp> startUp_;
+    // First, so that the windows it made go after the shell that holds them.
+    QtFrontEnd frontEnd_;
+    Shell shell_;
 };
 
 // Where the per-user registry file lives: the application's data folder, "registry.reg"

@@ -101,11 +101,7 @@ void TrafficMeter::Stop(bool flattenGraphs) {
     running_ = false;
     if (timerSwitch_) timerSwitch_(false);
     if (!flattenGraphs) return;
-    for (int i = 0; i < kFlattenSamples; ++i) {
-        displays_.downloadGraph.NextPoint(0);
-        pump_.processEvents();
-        displays_.uploadGraph.NextPoint(0);
-    }
+    monitor::feedZeros(displays_.downloadGraph, displays_.uploadGraph, pump_, kFlattenSamples);
 }
 
 void TrafficMeter::UpdateTrafficMeter() {

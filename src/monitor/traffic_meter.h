@@ -8,6 +8,7 @@
 #include "monitor/c_ip_helper.h"
 #include "monitor/meter_sinks.h"
 #include "monitor/number_format.h"
+#include "monitor/zero_feed.h"
 #include "platform/event_pump.h"
 #include "tuning/control_model.h"
 
@@ -30,7 +31,7 @@ struct MeterDisplays {
 class TrafficMeter {
   public:
     // Zero samples fed to each graph when the meter stops, enough to flatten it.
-    static constexpr int kFlattenSamples = 200;
+    static constexpr int kFlattenSamples = monitor::kZeroLoop;
 
     TrafficMeter(ControlModel& controls, CIpHelper& ipHelper, MeterDisplays displays,
                  EventPump& pump, monitor::NumberLocale locale = {});

@@ -5,8 +5,6 @@
 namespace quorvex {
 namespace {
 
-using RestartDialogFn = int(WINAPI*)(HWND owner, PCWSTR text, DWORD exitFlags);
-
 HWND windowOf(WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
 }
@@ -23,19 +21,6 @@ void* Win32ShellLibrary::restartPromptAddress() const {
     if (!module_) return nullptr;
     return reinterpret_cast<void*>(
         GetProcAddress(static_cast<HMODULE>(module_), MAKEINTRESOURCEA(59)));
-}
-
-std::unique_ptr<Win32Prompts> Win32Prompts::withShellRestart(WindowHandle owner) {
-    auto shell = std::make_shared<Win32ShellLibrary>();
-    // The prompt keeps the library loaded for as long as it may be called.
-    RestartPrompt restart = [shell](WindowHandle window, const wchar_t* text,
-                                    std::uint32_t exitFlags) {
-        void* address = shell->restartPromptAddress();
-        if (!address) return;
-        const auto prompt = reinterpret_cast<RestartDialogFn>(address);
-        prompt(windowOf(window), text, exitFlags);
-    };
-    return std::make_unique<Win32Prompts>(owner, std::move(restart));
 }
 
 Win32Prompts::Win32Prompts(WindowHandle owner, RestartPrompt restart)

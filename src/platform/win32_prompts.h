@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 
 #include "platform/prompts.h"
 
@@ -35,12 +34,9 @@ inline constexpr std::uint32_t kRestartForced = 6;
 class Win32Prompts : public Prompts {
   public:
     // Shows a restart prompt for an owner window, with a prompt text (null: the system's own)
-    // and exit flags.
+    // and exit flags. The real one (the shell's) is handed in by the program alone.
     using RestartPrompt =
         std::function<void(WindowHandle owner, const wchar_t* text, std::uint32_t exitFlags)>;
-
-    // The program's prompts: the restart is the shell's own prompt. Reached from main() only.
-    static std::unique_ptr<Win32Prompts> withShellRestart(WindowHandle owner);
 
     Win32Prompts(WindowHandle owner, RestartPrompt restart);
 

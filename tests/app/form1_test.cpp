@@ -16,6 +16,8 @@
 
 #include "app/art_picture.h"
 #include "app_test_support.h"
+#include "model/frame_elements.h"
+#include "shell/main_window_commands.h"
 #include "tuning/window_model.h"
 
 namespace quorvex {
@@ -33,16 +35,24 @@ class Form1Test : public ::testing::Test {
         actions.advancedApply = [this] { calls.push_back("advancedApply"); };
         actions.enableFirefox = [this] { calls.push_back("enableFirefox"); };
         actions.disableFirefox = [this] { calls.push_back("disableFirefox"); };
-        actions.createTrafficSource = [this] { calls.push_back("createTrafficSource"); };
-        actions.restoreSettings = [this] { calls.push_back("restoreSettings"); };
+        actions.flattenGraphs = [this] { calls.push_back("flattenGraphs"); };
+        actions.unload = [this] { calls.push_back("unload"); };
     }
 
+    // The window as the shell has it after the load (without the restore).
     Form1& form() {
         if (!form_) {
-            form_ = std::make_unique<Form1>(model, pump, actions, controls.factory());
-            form_->load();
+            commands_ = std::make_unique<MainWindowCommands>(model.controls(), actions);
+            form_ = std::make_unique<Form1>(model, *commands_, controls.factory());
+            form_->applyIcon();
+            model.controls().setVisible(frame::kBackground, true);
+            form_->refresh();
         }
         return *form_;
+    }
+    MainWindowCommands& commands() {
+        form();
+        return *commands_;
     }
     QWidget* at(const char* name) {
         QWidget* widget = form().element(QLatin1String(name));
@@ -59,10 +69,10 @@ class Form1Test : public ::testing::Test {
 
     test::ScratchHome home;
     WindowModel model;
-    test::ScriptedPump pump;
     test::RecordingControls controls;
-    Form1Actions actions;
+    MainWindowActions actions;
     std::vector<std::string> calls;
+    std::unique_ptr<MainWindowCommands> commands_;
     std::unique_ptr<Form1> form_;
 };
 
@@ -77,18 +87,6 @@ TEST_F(Form1Test, WindowShellIsFixed) {
     EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(form().windowIcon().isNull());
-}
-
-TEST_F(Form1Test, LoadRunsItsStepsOnceAndSkipsAFailingOne) {
-    actions.createTrafficSource = [this] {
-        calls.push_back("createTrafficSource");
-        throw std::runtime_error("no source");
-    };
-    form();
-    form().load();
-    EXPECT_THAT(calls, ::testing::ElementsAre("createTrafficSource", "restoreSettings"));
-    EXPECT_TRUE(form().isLoaded());
-    EXPECT_TRUE(shown("Image1"));
 }
 
 TEST_F(Form1Test, ElementsHaveTheirRectanglesAndLoadVisibility) {
@@ -181,14 +179,13 @@ TEST_F(Form1Test, NavigationCommandsShowTheirPageAndHeader) {
         // Home leaves the header as it was; the home panel covers it.
         EXPECT_TRUE(shown(row.header));
     }
-    EXPECT_TRUE(calls.size() == 2) << "only the load steps ran";
+    EXPECT_TRUE(calls.empty());
 }
 
 TEST_F(Form1Test, CommandsWithoutPageChange) {
     press("Image18", "Image20");
     press("Image19", "Image21");
-    EXPECT_THAT(calls, ::testing::ElementsAre("createTrafficSource", "restoreSettings",
-                                              "automaticOptimization", "advancedApply"));
+    EXPECT_THAT(calls, ::testing::ElementsAre("automaticOptimization", "advancedApply"));
     EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
 }
 
@@ -201,8 +198,7 @@ TEST_F(Form1Test, KeyboardReachesEveryPictureCommand) {
     };
     activate("Image18", Qt::Key_Return);  // resting "Everything Automatically"
     activate("Image19", Qt::Key_Space);   // resting "Apply Settings"
-    EXPECT_THAT(calls, ::testing::ElementsAre("createTrafficSource", "restoreSettings",
-                                              "automaticOptimization", "advancedApply"));
+    EXPECT_THAT(calls, ::testing::ElementsAre("automaticOptimization", "advancedApply"));
     activate("Image13", Qt::Key_Enter);  // resting "Internet Settings"
     EXPECT_EQ(form().currentPage(), QStringLiteral("Picture16"));
     activate("Image12", Qt::Key_Space);  // home
@@ -212,8 +208,8 @@ TEST_F(Form1Test, KeyboardReachesEveryPictureCommand) {
     EXPECT_EQ(at("Image13")->accessibleName(), QStringLiteral("Internet Settings"));
 }
 
-TEST_F(Form1Test, OpenMonitorAndBackFeedZerosAndStopTheMeter) {
-    form().showInternetSettings();
+TEST_F(Form1Test, OpenMonitorAndBackRunTheMeterCommands) {
+    commands().showInternetSettings();
     press("Image24", "Image23");
     EXPECT_EQ(form().currentPage(), QStringLiteral("Picture3"));
     for (const char* header : {"Image9", "Image8", "Image7", "Image11", "Image10"})
@@ -222,29 +218,10 @@ TEST_F(Form1Test, OpenMonitorAndBackFeedZerosAndStopTheMeter) {
     EXPECT_TRUE(shown("Image25"));
     EXPECT_EQ(calls.back(), "startMeter");
 
-    controls.graph1->samples.assign({40, 70});
-    controls.graph2->samples.assign({10});
     press("Image26", "Image25");
-    EXPECT_EQ(calls.back(), "stopMeter");
+    EXPECT_THAT(calls, ::testing::ElementsAre("startMeter", "stopMeter", "flattenGraphs"));
     EXPECT_EQ(form().currentPage(), QStringLiteral("Picture2"));
     EXPECT_FALSE(shown("Image25"));
-    EXPECT_EQ(pump.calls, Form1::kZeroLoop);
-    // The last 100 points (a whole graph) are zeros: both graphs are flat.
-    for (test::RecordingGraph* graph : {controls.graph1, controls.graph2}) {
-        ASSERT_GE(graph->samples.size(), 200u);
-        EXPECT_THAT(std::vector<int>(graph->samples.end() - 200, graph->samples.end()),
-                    ::testing::Each(0));
-    }
-}
-
-TEST_F(Form1Test, PageClickedDuringBackLoopTakesEffectAndTheLoopGoesOn) {
-    form().openMonitor();
-    pump.onPump = [this](int call) {
-        if (call == 10) form().showLocalAreaNetwork();
-    };
-    form().backFromMonitor();
-    EXPECT_EQ(form().currentPage(), QStringLiteral("Picture9"));
-    EXPECT_EQ(controls.graph2->samples.size(), 200u);
 }
 
 TEST_F(Form1Test, HoverRulesOfTheBottomButtons) {
@@ -280,7 +257,7 @@ TEST_F(Form1Test, HoverRulesOfTheBottomButtons) {
 TEST_F(Form1Test, HoverOverTheMonitorPageRestoresOnlyTheBackButton) {
     movePointer(at("Image19"));
     movePointer(at("Image24"));
-    form().openMonitor();
+    commands().openMonitor();
     movePointer(at("Image26"));
     EXPECT_FALSE(shown("Image26"));
     ASSERT_FALSE(shown("Image24"));
@@ -296,7 +273,7 @@ TEST_F(Form1Test, HoverOverStripAndBackground) {
     for (const char* resting : {"Image13", "Image19", "Image24"}) EXPECT_TRUE(shown(resting));
     EXPECT_FALSE(shown("Image26")) << "the back button stays hidden away from the monitor";
 
-    form().openMonitor();
+    commands().openMonitor();
     movePointer(at("Image26"));
     movePointer(at("Image1"), QPoint(250, 50));
     EXPECT_TRUE(shown("Image26"));
@@ -306,7 +283,7 @@ TEST_F(Form1Test, HoverOverStripAndBackground) {
 }
 
 TEST_F(Form1Test, SettingsPageHoverRestoresBottomButtonsButNotOverItsControls) {
-    form().showAdvancedSettings();
+    commands().showAdvancedSettings();
     movePointer(at("Image19"));
     movePointer(at("Image24"));
     ASSERT_FALSE(shown("Image24"));
@@ -337,7 +314,7 @@ TEST_F(Form1Test, FirefoxTextsFollowTheVisibleLabel) {
         c.setVisible("Label26", row.defaultLabel);
         c.setVisible("Text4", row.text4Before);
         c.setVisible("Text5", row.text5Before);
-        form().showHome();
+        commands().showHome();
         press("Image16", "Image5");
         EXPECT_EQ(form().currentPage(), QStringLiteral("Picture15"));
         EXPECT_EQ(shown("Text4"), row.text4After);
@@ -515,19 +492,14 @@ TEST_F(Form1Test, RenderedWindowShowsTheStackingAndTheHover) {
     EXPECT_GT(pixel(tile).saturation(), 120);
     EXPECT_GT(pixel(tile).blue(), pixel(tile).red());
     // A settings page lies above its header and shows the system's window colour.
-    form().showLocalAreaNetwork();
+    commands().showLocalAreaNetwork();
     EXPECT_EQ(pixel({24 + 440, 240 + 200}), form().palette().color(QPalette::Base));
 }
 
-TEST_F(Form1Test, ClosingTheWindowClosesTheSplashAndSavesNothing) {
-    QWidget splash;
-    splash.show();
-    form().setSplash(&splash);
+TEST_F(Form1Test, ClosingTheWindowUnloadsIt) {
     form().show();
-    const auto before = calls;
     form().close();
-    EXPECT_FALSE(splash.isVisible());
-    EXPECT_EQ(calls, before);
+    EXPECT_THAT(calls, ::testing::ElementsAre("unload"));
 }
 
 }  // namespace

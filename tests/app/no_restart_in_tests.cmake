@@ -1,5 +1,6 @@
 # Fails when a test executable contains the real restart request: only the program may link it.
-# Run as: cmake -DNM=<nm> -DEXECUTABLES=<a;b> -P no_restart_in_tests.cmake
+# Run as: cmake -DNM=<nm> -DEXECUTABLES=<a;b> [-DPROGRAM=<program>] -P no_restart_in_tests.cmake
+# The program, when named, must contain it: otherwise the symbols are not there to be seen.
 foreach(executable IN LISTS EXECUTABLES)
   execute_process(COMMAND ${NM} -C ${executable} OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
@@ -10,3 +11,10 @@ foreach(executable IN LISTS EXECUTABLES)
     message(FATAL_ERROR "${executable} links the real restart request")
   endif()
 endforeach()
+if(PROGRAM)
+  execute_process(COMMAND ${NM} -C ${PROGRAM} OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
+  string(FIND "${symbols}" "requestSystemReboot" found)
+  if(NOT result EQUAL 0 OR found EQUAL -1)
+    message(FATAL_ERROR "${PROGRAM} shows no restart request: the check cannot see symbols")
+  endif()
+endif()

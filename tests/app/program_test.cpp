@@ -11,15 +11,14 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/start_up.h"
 #include "app_test_support.h"
 #include "controls/chameleon_button.h"
 #include "controls/xp_progress_bar.h"
-#include "monitor/meter_timer.h"
 #include "monitor/monitor_fakes.h"
 #include "monitor/traffic_meter.h"
 #include "monitor/uc_histogram.h"
 #include "settings/qt_settings_storage.h"
+#include "shell/meter_pace.h"
 #include "support/command_world.h"
 #include "tuning/file_registry_backend.h"
 
@@ -64,9 +63,9 @@ struct ProgramRun {
         program = std::make_unique<Program>(
             ProgramParts{registry, *settings, prompts, pump, locations, clock, interfaces},
             defaultControlFactory(),
-            SplashTimings{/*zeroFeedIntervalMs=*/5,
-                          /*showMainWindowMs=*/150,
-                          /*zeroLoop=*/200});
+            ShellTimings{/*zeroFeedInterval=*/5ms,
+                         /*showMainWindow=*/150ms,
+                         /*zeroLoop=*/200});
         program->setNumberLocale({".", ","});
         program->setMainWindowCreated([this](Form1& window) { created = &window; });
         program->start();
@@ -120,7 +119,7 @@ TEST(ProgramTest, FreshStartLoadsHiddenThenShowsTheRealControlsWithFlatGraphs) {
         }
     } watch;
     watch.onShow = [&] {
-        loadedWhenShown = run.created->isLoaded();
+        loadedWhenShown = run.program->shell().mainWindowLoaded();
         listWhenShown =
             static_cast<QComboBox*>(run.created->element(QStringLiteral("Combo3")))->currentText();
     };
@@ -128,7 +127,7 @@ TEST(ProgramTest, FreshStartLoadsHiddenThenShowsTheRealControlsWithFlatGraphs) {
     run.program =
         std::make_unique<Program>(ProgramParts{run.registry, *run.settings, run.prompts, run.pump,
                                                run.locations, run.clock, run.interfaces},
-                                  defaultControlFactory(), SplashTimings{5, 150, 200});
+                                  defaultControlFactory(), ShellTimings{5ms, 150ms, 200});
     Program* program = run.program.get();
     // The hook sees the window while it loads hidden, and watches for its first showing.
     program->setMainWindowCreated([&](Form1& window) {
@@ -144,10 +143,11 @@ TEST(ProgramTest, FreshStartLoadsHiddenThenShowsTheRealControlsWithFlatGraphs) {
     EXPECT_EQ(&form, run.created);
     EXPECT_TRUE(loadedWhenShown) << "the load handler runs before the window shows";
     EXPECT_EQ(listWhenShown, QStringLiteral("Restore Windows Default Settings"));
-    EXPECT_FALSE(program->splash().isVisible());
-    ASSERT_NE(program->meter(), nullptr);
-    ASSERT_NE(program->ipHelper(), nullptr);
-    EXPECT_FALSE(program->meterTimer()->isActive());
+    ASSERT_NE(program->splash(), nullptr);
+    EXPECT_FALSE(program->splash()->isVisible());
+    ASSERT_NE(program->shell().meter(), nullptr);
+    ASSERT_NE(program->shell().ipHelper(), nullptr);
+    EXPECT_FALSE(program->shell().meterPace()->isActive());
 
     // The real owner-drawn controls, at their places; both graphs hold only zeros.
     for (const char* name : {"ucHistogram1", "ucHistogram2"}) {
@@ -274,7 +274,7 @@ TEST(ProgramTest, MonitorCountsAFewSecondsThenBackStopsTheMeterAndFlattensTheGra
     Form1& form = run.startAndWaitForTheWindow();
     run.press("Image24", "Image23");
     EXPECT_EQ(form.currentPage(), QStringLiteral("Picture3"));
-    ASSERT_TRUE(run.program->meterTimer()->isActive());
+    ASSERT_TRUE(run.program->shell().meterPace()->isActive());
     // The first update takes the bases.
     EXPECT_TRUE(QTest::qWaitFor([&] { return run.interfaces.reads >= 1; }, 3000));
 
@@ -295,8 +295,8 @@ TEST(ProgramTest, MonitorCountsAFewSecondsThenBackStopsTheMeterAndFlattensTheGra
 
     run.press("Image26", "Image25");
     EXPECT_EQ(form.currentPage(), QStringLiteral("Picture2"));
-    EXPECT_FALSE(run.program->meter()->Running());
-    EXPECT_FALSE(run.program->meterTimer()->isActive());
+    EXPECT_FALSE(run.program->shell().meter()->Running());
+    EXPECT_FALSE(run.program->shell().meterPace()->isActive());
     for (const char* name : {"ucHistogram1", "ucHistogram2"})
         EXPECT_THAT(run.graph(name)->PointBuffer(), Each(0)) << name;
     // No update runs any more, whatever the clock does.

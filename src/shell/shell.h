@@ -1,0 +1,111 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "monitor/number_format.h"
+#include "monitor/zero_feed.h"
+#include "shell/main_window_commands.h"
+#include "shell/windows.h"
+#include "tuning/tuning_commands.h"
+#include "tuning/window_model.h"
+
+namespace quorvex {
+
+class CIpHelper;
+class InterfaceTableSource;
+class Locations;
+class MeterPace;
+class TrafficMeter;
+
+// Every part of the outside world the program reaches, and the front end that draws it.
+// main() hands in the real ones; tests hand in fakes and temporary stores.
+struct ShellParts {
+    RegistryBackend& registry;
+    SettingsStorage& settings;
+    Prompts& prompts;
+    EventPump& events;
+    const Locations& locations;
+    const Clock& clock;
+    InterfaceTableSource& interfaces;
+    FrontEnd& frontEnd;
+};
+
+// Timings of the start-up; tests shorten them.
+struct ShellTimings {
+    std::chrono::milliseconds zeroFeedInterval{100};  // Timer2
+    std::chrono::milliseconds showMainWindow{4000};   // Timer1
+    int zeroLoop = monitor::kZeroLoop;                // samples per Timer2 tick and graph
+};
+
+// The program without its toolkit: the window model and commands, the splash sequence (Timer2
+// feeding zeros and creating the main window hidden at its first tick, Timer1 showing it), the
+// main window's load and unload, and the traffic meter with its once-a-second pace. The front
+// end only draws the two windows and reports what the user does.
+class Shell {
+  public:
+    explicit Shell(ShellParts parts, ShellTimings timings = {});
+    ~Shell();
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
+    // Shows the splash and starts its timers; the rest follows from them.
+    void start();
+
+    // Runs once the main window exists, early in its load while it is hidden (to make it the
+    // owner of the message boxes, say).
+    void setMainWindowCreated(std::function<void(MainWindow&)> hook) {
+        mainWindowCreated_ = std::move(hook);
+    }
+    // The number separators the meter writes and reads with.
+    void setNumberLocale(monitor::NumberLocale locale);
+
+    WindowModel& model() { return model_; }
+    TuningCommands& commands() { return commands_; }
+    MainWindowCommands& window() { return window_; }
+    // Null before start(); kept after it has unloaded, until the shell goes.
+    SplashWindow* splash() { return splash_.get(); }
+    bool splashLoaded() const { return splashLoaded_; }
+    // Null until the splash has created the main window.
+    MainWindow* mainWindow() { return mainWindow_.get(); }
+    bool mainWindowLoaded() const { return loaded_; }
+    // Null until the main window has loaded.
+    CIpHelper* ipHelper() { return ipHelper_.get(); }
+    TrafficMeter* meter() { return meter_.get(); }
+    MeterPace* meterPace() { return meterPace_.get(); }
+    // The splash's timers; null before start().
+    Timer* timer1() { return timer1_.get(); }
+    Timer* timer2() { return timer2_.get(); }
+
+  private:
+    MainWindowActions windowActions();
+    MainWindow& loadedMainWindow();
+    void loadMainWindow();
+    void createTrafficSource();
+    void onTimer2();
+    void onTimer1();
+    void closeSplash();
+    void unloadMainWindow();
+    void flattenGraphs(int count);
+
+    ShellParts parts_;
+    ShellTimings timings_;
+    WindowModel model_;
+    TuningCommands commands_;
+    MainWindowCommands window_;
+    monitor::NumberLocale locale_;
+    std::function<void(MainWindow&)> mainWindowCreated_;
+    std::unique_ptr<CIpHelper> ipHelper_;
+    std::unique_ptr<TrafficMeter> meter_;
+    std::unique_ptr<MeterPace> meterPace_;
+    std::unique_ptr<Timer> timer1_;
+    std::unique_ptr<Timer> timer2_;
+    // Last, so that the windows go before the meter that feeds them.
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<SplashWindow> splash_;
+    bool loaded_ = false;
+    bool splashLoaded_ = false;
+};
+
+}  // namespace quorvex

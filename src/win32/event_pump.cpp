@@ -1,0 +1,28 @@
+#include "win32/event_pump.h"
+
+namespace quorvex::win32 {
+
+void Win32EventPump::dispatch(MSG& message) const {
+    if (dialog_ && IsWindow(dialog_) && IsDialogMessageW(dialog_, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+void Win32EventPump::processEvents() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        dispatch(message);
+    }
+}
+
+int Win32EventPump::run() const {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatch(message);
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace quorvex::win32

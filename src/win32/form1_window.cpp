@@ -1,0 +1,269 @@
+#include "win32/form1_window.h"
+
+#include <algorithm>
+#include <array>
+
+#include "tuning/window_model.h"
+#include "win32/dpi.h"
+#include "win32/label_ctrl.h"
+#include "win32/page_ctrl.h"
+#include "win32/picture_ctrl.h"
+#include "win32/push_button_ctrl.h"
+#include "win32/window_icon.h"
+
+namespace quorvex::win32 {
+
+namespace {
+
+constexpr COLORREF kWindowGrey = RGB(66, 66, 66);
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+struct IconPair {
+    const char* resting;
+    const char* highlighted;
+};
+// Every resting picture and the command picture under it.
+constexpr std::array<IconPair, 9> kRestingOverCommand{{
+    {"Image13", "Image6"},
+    {"Image14", "Image3"},
+    {"Image15", "Image2"},
+    {"Image16", "Image5"},
+    {"Image17", "Image4"},
+    {"Image18", "Image20"},
+    {"Image19", "Image21"},
+    {"Image24", "Image23"},
+    {"Image26", "Image25"},
+}};
+
+constexpr std::array<const char*, 7> kPages{
+    {"Picture2", "Picture16", "Picture11", "Picture9", "Picture1", "Picture15", "Picture3"}};
+
+}  // namespace
+
+Form1Window::Form1Window(WindowModel& model, Form1Events events)
+    : model_(model), events_(std::move(events)) {}
+
+Form1Window::~Form1Window() {
+    // The bindings refer to the controls: they go first.
+    binder_.reset();
+}
+
+Wnd& Form1Window::adopt(std::unique_ptr<Wnd> control, const std::string& name) {
+    Wnd& result = *control;
+    // Each new control goes below its earlier siblings: a control made earlier lies above.
+    SetWindowPos(result.hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (!name.empty()) elements_[name] = &result;
+    owned_.push_back(std::move(control));
+    return result;
+}
+
+bool Form1Window::create() {
+    CustomArgs args;
+    args.className = L"QuorvexForm1";
+    args.title = "Quorvex";
+    args.style = kStyle;
+    if (!createCustom(args)) return false;
+    const SIZE frame = frameSizeFor(kClientWidth, kClientHeight, kStyle, 0, dpi());
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER);
+    setFontOf(*this, WindowFont{"Tahoma", 9.0, false});
+    binder_ = std::make_unique<ModelBinder>(model_.controls());
+    // Pages first, so that they lie above every window-level picture.
+    buildPages();
+    buildWindowLevel();
+    pairKeyboard();
+    return true;
+}
+
+void Form1Window::show() {
+    if (!centred_) {
+        centred_ = true;
+        RECT frame;
+        GetWindowRect(hwnd(), &frame);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+        const RECT& work = monitor.rcWork;
+        const int width = frame.right - frame.left;
+        const int height = frame.bottom - frame.top;
+        SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
+                     work.top + (work.bottom - work.top - height) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
+    }
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+}
+
+Wnd* Form1Window::element(const std::string& name) const {
+    const auto it = elements_.find(name);
+    return it == elements_.end() ? nullptr : it->second;
+}
+
+std::string Form1Window::currentPage() const {
+    for (const char* name : kPages)
+        if (Wnd* panel = element(name); panel && panel->isVisible()) return name;
+    return {};
+}
+
+ProgressBarCtrl& Form1Window::bar(int number) {
+    return *bars_[std::clamp(number, 1, 4) - 1];
+}
+
+BarSink& Form1Window::progressBar(int number) {
+    return bar(number);
+}
+
+SampleSink& Form1Window::histogram(int number) {
+    return number >= 2 ? *histogram2_ : *histogram1_;
+}
+
+void Form1Window::applyIcon() {
+    ApplyWindowIcon(hwnd(), L"AAA", true);
+}
+
+void Form1Window::refresh() {
+    binder_->refreshAll();
+}
+
+void Form1Window::setFontOf(Wnd& control, const WindowFont& font) {
+    control.setFont(fonts_.get(font, dpi()));
+    fontsInUse_.emplace_back(&control, font);
+}
+
+PageCtrl& Form1Window::page(const std::string& name, COLORREF background, const Bounds& bounds) {
+    auto panel = std::make_unique<PageCtrl>();
+    panel->create({hwnd(), name, background});
+    panel->setBounds(bounds);
+    PageCtrl& result = add(std::move(panel), name);
+    result.onHover = [this, name] {
+        if (events_.onHover) events_.onHover(name);
+    };
+    return result;
+}
+
+PictureCtrl& Form1Window::picture(HWND parent, const std::string& name, const std::string& art,
+                                  const Bounds& bounds, const std::string& caption) {
+    auto control = std::make_unique<PictureCtrl>();
+    PictureCtrl::CreateArgs args;
+    args.parent = parent;
+    args.name = name;
+    args.art = art;
+    args.caption = caption;
+    args.command = !caption.empty();
+    args.tabStop = !caption.empty();
+    control->create(args);
+    control->setBounds(bounds);
+    control->setVisible(true);
+    PictureCtrl& result = add(std::move(control), name);
+    result.onHover = [this, name] {
+        if (events_.onHover) events_.onHover(name);
+    };
+    if (!caption.empty()) result.onClick = [this, name] { command(name); };
+    return result;
+}
+
+LabelCtrl& Form1Window::label(HWND parent, const std::string& text, const Bounds& bounds,
+                              const WindowFont& font, COLORREF colour, COLORREF background,
+                              bool centred) {
+    auto control = std::make_unique<LabelCtrl>();
+    control->create({parent, text, colour, background,
+                     centred ? LabelCtrl::Align::Centre : LabelCtrl::Align::Left});
+    control->setBounds(bounds);
+    setFontOf(*control, font);
+    return add(std::move(control), {});
+}
+
+void Form1Window::command(const std::string& name) {
+    if (events_.onCommand) events_.onCommand(name);
+}
+
+void Form1Window::buildWindowLevel() {
+    // Topmost first, as they stack.
+    auto strip = std::make_unique<PageCtrl>();
+    strip->create({hwnd(), "Label53", kWindowGrey});
+    strip->setBounds({0, 592, 497, 17});
+    strip->setVisible(true);
+    PageCtrl& label53 = add(std::move(strip), "Label53");
+    label53.onHover = [this] {
+        if (events_.onHover) events_.onHover("Label53");
+    };
+
+    picture(hwnd(), "Image12", "home", {440, 168, 30, 30}, "Home");
+    const Bounds header{16, 152, 470, 325};
+    for (const auto& [name, art] :
+         {std::pair{"Image9", "header_internet"}, std::pair{"Image8", "header_advanced"},
+          std::pair{"Image7", "header_lan"}, std::pair{"Image11", "header_firefox"},
+          std::pair{"Image10", "header_explorer"}})
+        picture(hwnd(), name, art, header).setVisible(false);
+    const Bounds upperSlot{13, 480, 478, 65};
+    const Bounds lowerSlot{13, 536, 478, 65};
+    picture(hwnd(), "Image19", "button_apply", upperSlot);
+    picture(hwnd(), "Image21", "button_apply_hover", upperSlot, "Apply Settings");
+    picture(hwnd(), "Image26", "button_back", lowerSlot).setVisible(false);
+    picture(hwnd(), "Image25", "button_back_hover", lowerSlot, "Back To Main Menu")
+        .setVisible(false);
+    picture(hwnd(), "Image24", "button_monitor", lowerSlot);
+    picture(hwnd(), "Image23", "button_monitor_hover", lowerSlot, "Open Traffic Monitor");
+    picture(hwnd(), "Image1", "background", {0, 0, 500, 600});
+    for (const char* name :
+         {"Label53", "Image12", "Image9", "Image8", "Image7", "Image11", "Image10", "Image19",
+          "Image21", "Image26", "Image25", "Image24", "Image23", "Image1"})
+        binder_->bindVisible(name, *element(name));
+}
+
+void Form1Window::pairKeyboard() {
+    // The pointer reaches a command through the command picture that hovering the resting one
+    // reveals; the keyboard reaches it through whichever of the two is showing.
+    for (const auto& pair : kRestingOverCommand) {
+        auto* resting = static_cast<PictureCtrl*>(element(pair.resting));
+        auto* target = static_cast<PictureCtrl*>(element(pair.highlighted));
+        if (!resting || !target) continue;
+        resting->setText(target->text());
+        SetWindowLongPtrW(resting->hwnd(), GWL_STYLE,
+                          GetWindowLongPtrW(resting->hwnd(), GWL_STYLE) | WS_TABSTOP);
+        const std::string name = pair.highlighted;
+        resting->onActivate = [this, name] { command(name); };
+    }
+}
+
+void Form1Window::buildPages() {
+    const COLORREF systemWindow = GetSysColor(COLOR_WINDOW);
+    PageCtrl& home = page("Picture2", kWindowGrey, {8, 144, 481, 337});
+    home.setVisible(true);
+    buildHomePage(home);
+    buildInternetSettings(page("Picture16", systemWindow, {24, 240, 449, 227}));
+    buildAdvancedSettings(page("Picture11", systemWindow, {24, 232, 449, 233}));
+    buildLocalAreaNetwork(page("Picture9", systemWindow, {24, 240, 449, 225}));
+    buildInternetExplorer(page("Picture1", systemWindow, {24, 232, 449, 233}));
+    buildMozillaFirefox(page("Picture15", systemWindow, {24, 232, 449, 233}));
+    buildMonitorPage(page("Picture3", kWindowGrey, {8, 112, 481, 433}));
+    for (const char* name : kPages) binder_->bindVisible(name, *element(name));
+}
+
+LRESULT Form1Window::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED) {
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
+    return Wnd::wndProc(message, wParam, lParam);
+}
+
+void Form1Window::onDpiChanged(int dpi, const RECT& suggested) {
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (auto& control : owned_) control->applyDpi();
+    for (auto& [control, font] : fontsInUse_) control->setFont(fonts_.get(font, dpi));
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
+}
+
+void Form1Window::onPaint(HDC dc, const RECT& client) {
+    HBRUSH brush = CreateSolidBrush(kWindowGrey);
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+}
+
+bool Form1Window::onClose() {
+    if (events_.onClose) events_.onClose();
+    return false;
+}
+
+}  // namespace quorvex::win32

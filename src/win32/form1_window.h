@@ -1,0 +1,122 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "shell/windows.h"
+#include "win32/fonts.h"
+#include "win32/histogram_ctrl.h"
+#include "win32/model_binder.h"
+#include "win32/progress_bar_ctrl.h"
+#include "win32/wnd.h"
+
+namespace quorvex {
+class WindowModel;
+}
+
+namespace quorvex::win32 {
+
+class DropDownCtrl;
+class LabelCtrl;
+class RadioCtrl;
+class PageCtrl;
+class PictureCtrl;
+
+// What the window's clicks and pointer movements do; the program fills them in. Each may stay
+// empty.
+struct Form1Events {
+    // A command picture or push button was clicked (or run from the keyboard), by element name:
+    // "Image6", "Image20", "Image12", "chameleonButton2"...
+    std::function<void(const std::string& element)> onCommand;
+    // The pointer moved over an element that senses it ("Image13", "Picture2", "Label53"...).
+    std::function<void(const std::string& element)> onHover;
+    // The user closes the window.
+    std::function<void()> onClose;
+};
+
+// The main window: a fixed 498 × 607 surface of pictures holding the home page, five settings
+// pages and the traffic monitor. It shows the window model (texts, choices, visible and enabled
+// flags) and reports every click and hover; it holds no rule of its own.
+class Form1Window : public Wnd, public MainWindow {
+  public:
+    static constexpr int kClientWidth = 498;
+    static constexpr int kClientHeight = 607;
+
+    Form1Window(WindowModel& model, Form1Events events);
+    ~Form1Window() override;
+
+    // Creates the window and every control, hidden.
+    bool create();
+    // Shows the window, centred on its screen the first time.
+    void show() override;
+    // The icon resource "AAA" on the window and its topmost owner.
+    void applyIcon() override;
+    SampleSink& histogram(int number) override;
+    BarSink& progressBar(int number) override;
+
+    // Any element by its name ("Image23", "Picture3", "Combo3", "Label54"...), or null.
+    Wnd* element(const std::string& name) const;
+    // The page panel shown now, or empty.
+    std::string currentPage() const;
+    HistogramCtrl& histogram1() { return *histogram1_; }
+    HistogramCtrl& histogram2() { return *histogram2_; }
+    // XP_ProgressBar1 to XP_ProgressBar4.
+    ProgressBarCtrl& bar(int number);
+    ModelBinder& binder() { return *binder_; }
+    // Brings every control in line with the model.
+    void refresh() override;
+
+  protected:
+    LRESULT wndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool paints() const override { return true; }
+    void onPaint(HDC dc, const RECT& client) override;
+    bool onClose() override;
+
+  private:
+    Wnd& adopt(std::unique_ptr<Wnd> control, const std::string& name);
+    template <typename Control>
+    Control& add(std::unique_ptr<Control> control, const std::string& name) {
+        return static_cast<Control&>(adopt(std::move(control), name));
+    }
+    RadioCtrl& option(HWND parent, const std::string& name, const std::string& caption,
+                      const Bounds& bounds, const WindowFont& font, bool firstOfGroup);
+    DropDownCtrl& list(HWND parent, const std::string& name, const Bounds& bounds);
+    PageCtrl& page(const std::string& name, COLORREF background, const Bounds& bounds);
+    PictureCtrl& picture(HWND parent, const std::string& name, const std::string& art,
+                         const Bounds& bounds, const std::string& caption = {});
+    LabelCtrl& label(HWND parent, const std::string& text, const Bounds& bounds,
+                     const WindowFont& font, COLORREF colour, COLORREF background,
+                     bool centred = false);
+    void setFontOf(Wnd& control, const WindowFont& font);
+
+    void buildPages();
+    void buildHomePage(PageCtrl& home);
+    void buildInternetSettings(PageCtrl& panel);
+    void buildAdvancedSettings(PageCtrl& panel);
+    void buildLocalAreaNetwork(PageCtrl& panel);
+    void buildInternetExplorer(PageCtrl& panel);
+    void buildMozillaFirefox(PageCtrl& panel);
+    void buildMonitorPage(PageCtrl& panel);
+    void buildWindowLevel();
+    void pairKeyboard();
+    void command(const std::string& name);
+    void onDpiChanged(int dpi, const RECT& suggested);
+
+    WindowModel& model_;
+    Form1Events events_;
+    std::unique_ptr<ModelBinder> binder_;
+    FontCache fonts_;
+    std::vector<std::unique_ptr<Wnd>> owned_;
+    std::map<std::string, Wnd*> elements_;
+    // Controls with the font they were given, to remake it at another DPI.
+    std::vector<std::pair<Wnd*, WindowFont>> fontsInUse_;
+    HistogramCtrl* histogram1_ = nullptr;
+    HistogramCtrl* histogram2_ = nullptr;
+    ProgressBarCtrl* bars_[4] = {};
+    bool centred_ = false;
+};
+
+}  // namespace quorvex::win32

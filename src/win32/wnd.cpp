@@ -1,0 +1,258 @@
+#include "win32/wnd.h"
+
+#include <commctrl.h>
+
+#include "win32/dpi.h"
+
+namespace quorvex::win32 {
+
+namespace {
+
+constexpr wchar_t kOwnerProperty[] = L"QuorvexWnd";
+constexpr UINT_PTR kSubclassId = 1;
+
+}  // namespace
+
+std::wstring wide(const std::string& text) {
+    if (text.empty()) return {};
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        length);
+    return result;
+}
+
+std::string utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), result.data(),
+                        length, nullptr, nullptr);
+    return result;
+}
+
+Wnd::~Wnd() {
+    if (!hwnd_) return;
+    HWND window = hwnd_;
+    if (subclassed_) RemoveWindowSubclass(window, subclassProc, kSubclassId);
+    RemovePropW(window, kOwnerProperty);
+    hwnd_ = nullptr;
+    DestroyWindow(window);
+}
+
+Wnd* Wnd::fromHandle(HWND window) {
+    return window ? static_cast<Wnd*>(GetPropW(window, kOwnerProperty)) : nullptr;
+}
+
+void Wnd::attach(HWND window) {
+    hwnd_ = window;
+    SetPropW(window, kOwnerProperty, this);
+}
+
+bool Wnd::createCustom(const CustomArgs& args) {
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (!GetClassInfoExW(instance, args.className, &existing)) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.style = args.classStyle;
+        wc.lpfnWndProc = customProc;
+        wc.hInstance = instance;
+        wc.hCursor = args.cursor ? args.cursor : LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = args.background;
+        wc.hIcon = args.icon;
+        wc.lpszClassName = args.className;
+        if (!RegisterClassExW(&wc)) return false;
+    }
+    const std::wstring title = wide(args.title);
+    HWND window = CreateWindowExW(args.exStyle, args.className, title.c_str(), args.style, 0, 0, 0,
+                                  0, args.parent, nullptr, instance, this);
+    return window != nullptr;
+}
+
+bool Wnd::createControl(const ControlArgs& args) {
+    const std::wstring text = wide(args.text);
+    HWND window = CreateWindowExW(args.exStyle, args.className, text.c_str(), args.style, 0, 0, 0,
+                                  0, args.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!window) return false;
+    attach(window);
+    subclassed_ = SetWindowSubclass(window, subclassProc, kSubclassId,
+                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    return true;
+}
+
+LRESULT CALLBACK Wnd::customProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        auto* self = static_cast<Wnd*>(create->lpCreateParams);
+        self->attach(window);
+    }
+    Wnd* self = fromHandle(window);
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemovePropW(window, kOwnerProperty);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->wndProc(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Wnd::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<Wnd*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, subclassProc, kSubclassId);
+        RemovePropW(window, kOwnerProperty);
+        self->hwnd_ = nullptr;
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    return self->wndProc(message, wParam, lParam);
+}
+
+LRESULT Wnd::defaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (subclassed_) return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Wnd::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return dispatch(message, wParam, lParam);
+}
+
+LRESULT Wnd::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    switch (message) {
+        case WM_PAINT:
+            if (paints()) {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(hwnd_, &ps);
+                RECT client;
+                GetClientRect(hwnd_, &client);
+                onPaint(dc, client);
+                EndPaint(hwnd_, &ps);
+                return 0;
+            }
+            break;
+        case WM_ERASEBKGND:
+            if (paints()) return 1;
+            break;
+        case WM_TIMER:
+            onTimer(wParam);
+            return 0;
+        case WM_SETFONT:
+            // Windows of our own classes keep their font here; the system's controls keep theirs.
+            if (!subclassed_) {
+                font_ = reinterpret_cast<HFONT>(wParam);
+                if (LOWORD(lParam)) invalidate();
+                return 0;
+            }
+            break;
+        case WM_GETFONT:
+            if (!subclassed_) return reinterpret_cast<LRESULT>(font_);
+            break;
+        case WM_MOUSEMOVE:
+            onMouseMove(x, y);
+            break;
+        case WM_LBUTTONDOWN:
+            onLeftDown(x, y);
+            break;
+        case WM_LBUTTONUP:
+            onLeftUp(x, y);
+            break;
+        case WM_MOUSELEAVE:
+            onMouseLeave();
+            break;
+        case WM_KEYDOWN:
+            if (onKeyDown(wParam)) return 0;
+            break;
+        case WM_SIZE:
+            onSize(LOWORD(lParam), HIWORD(lParam));
+            break;
+        case WM_CLOSE:
+            if (onClose()) return 0;
+            break;
+        case WM_DESTROY:
+            onDestroy();
+            break;
+        case WM_COMMAND:
+            if (Wnd* child = fromHandle(reinterpret_cast<HWND>(lParam)); child && child != this) {
+                LRESULT result = 0;
+                if (child->onCommandReflected(HIWORD(wParam), result)) return result;
+            }
+            break;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            if (Wnd* child = fromHandle(reinterpret_cast<HWND>(lParam)); child && child != this) {
+                if (HBRUSH brush = child->onColorReflected(reinterpret_cast<HDC>(wParam)))
+                    return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        default:
+            break;
+    }
+    return defaultProc(message, wParam, lParam);
+}
+
+void Wnd::setVisible(bool visible) {
+    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Wnd::isVisible() const {
+    return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Wnd::setEnabled(bool enabled) {
+    if (hwnd_) EnableWindow(hwnd_, enabled);
+}
+
+bool Wnd::isEnabled() const {
+    return hwnd_ && IsWindowEnabled(hwnd_);
+}
+
+void Wnd::setText(const std::string& text) {
+    if (hwnd_) SetWindowTextW(hwnd_, wide(text).c_str());
+}
+
+std::string Wnd::text() const {
+    if (!hwnd_) return {};
+    std::wstring buffer(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    const int length = GetWindowTextW(hwnd_, buffer.data(), static_cast<int>(buffer.size()));
+    buffer.resize(static_cast<size_t>(length));
+    return utf8(buffer);
+}
+
+void Wnd::setFont(HFONT font) {
+    if (hwnd_) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+int Wnd::dpi() const {
+    return dpiOf(hwnd_);
+}
+
+void Wnd::setBounds(const Bounds& bounds) {
+    bounds_ = bounds;
+    hasBounds_ = true;
+    applyDpi();
+}
+
+void Wnd::applyDpi() {
+    if (!hwnd_ || !hasBounds_) return;
+    const RECT r = scaledRect(bounds_.x, bounds_.y, bounds_.width, bounds_.height, dpi());
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Wnd::invalidate() {
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Wnd::raise() {
+    if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace quorvex::win32

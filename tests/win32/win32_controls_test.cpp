@@ -1,0 +1,100 @@
+// The pieces of the Windows front end below the main window: scaling, texts, timers and the
+// owner-drawn controls' sinks.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "win32/dpi.h"
+#include "win32/event_pump.h"
+#include "win32/text_ctrl.h"
+#include "win32/window_timer.h"
+#include "win32/wnd.h"
+
+namespace quorvex::win32 {
+namespace {
+
+TEST(Win32ScalingTest, ScalesEdgesFrom96Dpi) {
+    struct Case {
+        int dpi;
+        RECT expected;
+    };
+    // The window's client area and a page panel at 100 %, 150 % and 200 %.
+    for (const Case& c : {Case{96, {24, 240, 473, 467}}, Case{144, {36, 360, 710, 701}},
+                          Case{192, {48, 480, 946, 934}}}) {
+        const RECT r = scaledRect(24, 240, 449, 227, c.dpi);
+        EXPECT_EQ(r.left, c.expected.left) << c.dpi;
+        EXPECT_EQ(r.top, c.expected.top) << c.dpi;
+        EXPECT_EQ(r.right, c.expected.right) << c.dpi;
+        EXPECT_EQ(r.bottom, c.expected.bottom) << c.dpi;
+    }
+    // Neighbours stay neighbours at a fractional scale.
+    EXPECT_EQ(scaledRect(0, 0, 13, 5, 120).right, scaledRect(13, 0, 10, 5, 120).left);
+}
+
+TEST(Win32ScalingTest, FramesAFixedClientAreaAtEveryScale) {
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const SIZE at96 = frameSizeFor(498, 607, style, 0, 96);
+    const SIZE at192 = frameSizeFor(498, 607, style, 0, 192);
+    EXPECT_GT(at96.cx, 498);
+    EXPECT_GT(at96.cy, 607);
+    EXPECT_GE(at192.cx, 2 * 498);
+    EXPECT_GE(at192.cy, 2 * 607);
+}
+
+TEST(Win32TextTest, ConvertsUtf8AndLineEnds) {
+    EXPECT_EQ(utf8(wide("Grüße \xe2\x82\xac")), "Grüße \xe2\x82\xac");
+    EXPECT_EQ(wide("").size(), 0u);
+    EXPECT_EQ(withCrLf("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(withCrLf(""), "");
+}
+
+TEST(Win32TimerTest, RepeatsUntilStoppedAndFiresOnceWhenSingleShot) {
+    Win32EventPump pump;
+    int repeating = 0;
+    int single = 0;
+    WindowTimer every([&] { ++repeating; });
+    WindowTimer once([&] { ++single; });
+    every.start(std::chrono::milliseconds(10), true);
+    once.start(std::chrono::milliseconds(10), false);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while ((repeating < 3 || single < 1) && std::chrono::steady_clock::now() < until) {
+        pump.processEvents();
+        Sleep(5);
+    }
+    EXPECT_GE(repeating, 3);
+    EXPECT_EQ(single, 1);
+    EXPECT_FALSE(once.isActive());
+    EXPECT_TRUE(every.isActive());
+    every.stop();
+    const int stoppedAt = repeating;
+    for (int i = 0; i < 10; ++i) {
+        pump.processEvents();
+        Sleep(5);
+    }
+    EXPECT_EQ(repeating, stoppedAt);
+}
+
+TEST(Win32TimerTest, ATimerMayBeStoppedAndRestartedFromItsOwnTick) {
+    Win32EventPump pump;
+    int ticks = 0;
+    WindowTimer* self = nullptr;
+    WindowTimer timer([&] {
+        ++ticks;
+        self->stop();
+        if (ticks < 3) self->start(std::chrono::milliseconds(10), false);
+    });
+    self = &timer;
+    timer.start(std::chrono::milliseconds(10), false);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (ticks < 3 && std::chrono::steady_clock::now() < until) {
+        pump.processEvents();
+        Sleep(5);
+    }
+    EXPECT_EQ(ticks, 3);
+    EXPECT_FALSE(timer.isActive());
+}
+
+}  // namespace
+}  // namespace quorvex::win32
