@@ -24,7 +24,7 @@ while [ $# -gt 0 ]; do
     esac
     shift
 done
-for tool in cmake makensis zip dpkg-deb dpkg-shlibdeps sha256sum; do
+for tool in cmake makensis zip dpkg-deb dpkg-shlibdeps sha256sum x86_64-w64-mingw32-strip; do
     command -v "$tool" >/dev/null ||
         { echo "package: $tool is missing (bash scripts/deps.sh installs it)" >&2; exit 2; }
 done
@@ -62,12 +62,10 @@ if [ -n "${QUORVEX_WINDOWS_EXE:-}" ]; then
     icon=""
 else
     if [ $reuse -eq 0 ]; then
-        # No time stamp in the executable's header: the same sources give the same program.
         cmake -S . -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
             -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake \
             -DQUORVEX_BUILD_TESTS=OFF "-DQUORVEX_SVG2PNG=$source_dir/$native/src/app/quorvex_svg2png" \
-            "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$source_dir=." \
-            -DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp >/dev/null
+            "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$source_dir=." >/dev/null
     fi
     [ -f "$windows/CMakeCache.txt" ] ||
         { echo "package: $windows is not configured (bash scripts/test-windows.sh)" >&2; exit 2; }
@@ -90,6 +88,9 @@ preferences=$source_dir/src/browser
 setup=Quorvex-$version-setup.exe
 portable=Quorvex-$version-win64.zip
 deb=quorvex_${version}_$(dpkg --print-architecture).deb
+# Shipped without debugging sections; strip writes SOURCE_DATE_EPOCH as the header's time stamp.
+x86_64-w64-mingw32-strip -o "$work/Quorvex.exe" "$exe"
+exe=$work/Quorvex.exe
 packaging/make-installer.sh "$exe" "$preferences" "$version" "$work/$setup" ${icon:+"$icon"}
 packaging/make-zip.sh "$exe" "$preferences" "$version" "$work/$portable"
 packaging/make-deb.sh "$native" "$version" "$work/$deb"

@@ -6,8 +6,8 @@
 # - the .deb installs into a throwaway root and validates (packaging/tests/check-deb.sh), and
 #   lintian reports no error or warning;
 # - the zip holds exactly the program and the two preference sets in one folder;
-# - the installer installs, starts the program and uninstalls in a throwaway Wine prefix
-#   (packaging/tests/check-installer.sh).
+# - the installer installs, starts the program and uninstalls in a throwaway Wine prefix, and
+#   the program unpacked from the zip starts too (packaging/tests/check-installer.sh).
 # Prints its time. Extra environment: as for scripts/package.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,20 +27,24 @@ fail() {
     failures=$((failures + 1))
 }
 
-bash scripts/package.sh --reuse-builds --dist "$scratch/first" >"$scratch/first.log" 2>&1 ||
-    { cat "$scratch/first.log" >&2; echo "test-package: scripts/package.sh failed" >&2; exit 1; }
 dist=$scratch/first
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "${QUORVEX_BUILD_DIR:-build}/CMakeCache.txt")
 setup=$dist/Quorvex-$version-setup.exe
 portable=$dist/Quorvex-$version-win64.zip
 deb=$dist/quorvex_${version}_$(dpkg --print-architecture).deb
+
+# The Wine check sets up its prefix while the first run makes the artefacts, then waits for
+# them; its output follows at the end.
+QUORVEX_WAIT_FOR_ARTEFACTS=600 bash packaging/tests/check-installer.sh "$setup" "$version" \
+    "$portable" >"$scratch/installer.log" 2>&1 &
+wine_pid=$!
+
+bash scripts/package.sh --reuse-builds --dist "$dist" >"$scratch/first.log" 2>&1 ||
+    { cat "$scratch/first.log" >&2; echo "test-package: scripts/package.sh failed" >&2; exit 1; }
 for f in "$setup" "$portable" "$deb"; do
     [ -f "$f" ] || { echo "test-package: $(basename "$f") was not made" >&2; exit 1; }
 done
 
-# The slow checks (Wine, lintian) run beside the rest; their output follows at the end.
-bash packaging/tests/check-installer.sh "$setup" "$version" >"$scratch/installer.log" 2>&1 &
-wine_pid=$!
 if command -v lintian >/dev/null; then
     lintian --fail-on error,warning -I "$deb" >"$scratch/lintian.log" 2>&1 &
     lint_pid=$!

@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Windows installer silently into a throwaway Wine prefix (never ~/.wine) on a
 # throwaway X display, and checks it the way a user meets it:
-#   check-installer.sh <Quorvex-<version>-setup.exe> <version>
+#   check-installer.sh <Quorvex-<version>-setup.exe> <version> [<Quorvex-<version>-win64.zip>]
 # - Quorvex.exe and both preference sets in Program Files\Quorvex, the Start-menu shortcut and
 #   the uninstall entry (reg query: name, version, publisher, icon, size, uninstall commands);
 # - the installed program starts and shows its main window (the "Quorvex" window, 498 x 607);
 # - the silent uninstall leaves no file of ours and no uninstall entry, and keeps the saved
-#   settings, the tuning values and the user's Firefox files.
+#   settings, the tuning values and the user's Firefox files;
+# - given the portable zip, the program unpacked from it starts and shows its main window too.
 # The program is only started and ended: nothing is clicked, so no command of it runs.
 set -euo pipefail
-if [ $# -ne 2 ]; then
-    echo "usage: check-installer.sh <setup.exe> <version>" >&2
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+    echo "usage: check-installer.sh <setup.exe> <version> [<portable.zip>]" >&2
     exit 2
 fi
-setup=$(realpath "$1") version=$2
+setup=$(realpath -m "$1") version=$2 portable=${3:+$(realpath -m "$3")}
 
 loader=$(command -v wine64 || true)
 [ -n "$loader" ] || [ ! -x /usr/lib/wine/wine64 ] || loader=/usr/lib/wine/wine64
@@ -21,7 +22,7 @@ server=$(command -v wineserver64 || command -v wineserver || true)
 for candidate in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver; do
     [ -n "$server" ] || [ ! -x "$candidate" ] || server=$candidate
 done
-for tool in Xvfb xdotool strings; do
+for tool in Xvfb xdotool strings unzip; do
     command -v "$tool" >/dev/null || { echo "check-installer: $tool is not installed" >&2; exit 2; }
 done
 [ -n "$loader" ] && [ -n "$server" ] || { echo "check-installer: wine64 is not installed" >&2; exit 2; }
@@ -62,6 +63,16 @@ mkdir -p "$WINEPREFIX"
 wine wineboot --init >"$scratch/wineboot.log" 2>&1 ||
     { cat "$scratch/wineboot.log" >&2; echo "check-installer: wineboot failed" >&2; exit 1; }
 step "prefix ready"
+# Set by a caller that starts this while the artefacts are still being made: how many seconds to
+# wait for them, so that the slow prefix set-up runs beside their making.
+deadline=$((SECONDS + ${QUORVEX_WAIT_FOR_ARTEFACTS:-0}))
+while { [ ! -f "$setup" ] || { [ -n "$portable" ] && [ ! -f "$portable" ]; }; } &&
+    [ $SECONDS -lt $deadline ]; do
+    sleep 0.5
+done
+for f in "$setup" $portable; do
+    [ -f "$f" ] || { echo "check-installer: $f is missing" >&2; exit 2; }
+done
 
 drive_c=$WINEPREFIX/drive_c
 install_dir="$drive_c/Program Files/Quorvex"
@@ -110,23 +121,27 @@ expect_value UninstallString REG_SZ '"C:\\Program Files\\Quorvex\\uninstall\.exe
 expect_value QuietUninstallString REG_SZ '"C:\\Program Files\\Quorvex\\uninstall\.exe" /S'
 expect_value EstimatedSize REG_DWORD '0x[0-9a-f]*[1-9a-f][0-9a-f]*'
 
-# The installed program starts and, after its splash, shows the main window.
-# Started by the loader itself, so that $! is the program's own process.
-"$loader" 'C:\Program Files\Quorvex\Quorvex.exe' >"$scratch/program.log" 2>&1 &
-program=$!
-main_window=""
-deadline=$((SECONDS + ${MAIN_WINDOW_TIMEOUT:-60}))
-while [ -z "$main_window" ] && [ $SECONDS -lt $deadline ] && kill -0 "$program" 2>/dev/null; do
-    for id in $(xdotool search --onlyvisible --name '^Quorvex$' 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        [ "$WIDTH" -ge 498 ] && [ "$HEIGHT" -ge 607 ] && main_window=$id
+# Starts a program and waits for its main window (the "Quorvex" window, at least 498 x 607, not
+# the smaller splash); then ends it. Prints the window's id, or nothing.
+main_window_of() {
+    # Started by the loader itself, so that $! is the program's own process.
+    "$loader" "$1" >>"$scratch/program.log" 2>&1 &
+    local program=$! found="" deadline=$((SECONDS + ${MAIN_WINDOW_TIMEOUT:-60})) id
+    while [ -z "$found" ] && [ $SECONDS -lt $deadline ] && kill -0 "$program" 2>/dev/null; do
+        for id in $(xdotool search --onlyvisible --name '^Quorvex$' 2>/dev/null); do
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            [ "$WIDTH" -ge 498 ] && [ "$HEIGHT" -ge 607 ] && found=$id
+        done
+        [ -n "$found" ] || sleep 0.5
     done
-    [ -n "$main_window" ] || sleep 0.5
-done
+    kill -KILL "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+    echo "$found"
+}
+
+main_window=$(main_window_of 'C:\Program Files\Quorvex\Quorvex.exe')
 [ -n "$main_window" ] || fail "the installed Quorvex.exe showed no main window"
 step "main window ${main_window:-missing}"
-kill -KILL "$program" 2>/dev/null || true
-wait "$program" 2>/dev/null || true
 
 wine 'C:\Program Files\Quorvex\uninstall.exe' /S || fail "the silent uninstall ended with status $?"
 # The uninstaller runs on from a copy of itself in the temporary folder: wait for that to end.
@@ -148,6 +163,15 @@ printf '%s\n' "$after" | grep -Eq '^ +Combo3 +REG_SZ +Check Connection$' ||
 printf '%s\n' "$after" | grep -Eq '^ +DefaultTTL +REG_DWORD +0x40$' ||
     fail "the uninstall changed a tuning value"
 cmp -s "$profile/user.js" "$scratch/user.js.before" || fail "the uninstall changed a Firefox file"
+
+if [ -n "$portable" ]; then
+    mkdir -p "$drive_c/Portable"
+    unzip -q "$portable" -d "$drive_c/Portable"
+    folder=$(basename "$portable" .zip)
+    main_window=$(main_window_of "C:\\Portable\\$folder\\Quorvex.exe")
+    [ -n "$main_window" ] || fail "Quorvex.exe from the portable zip showed no main window"
+    step "portable main window ${main_window:-missing}"
+fi
 
 step "done"
 if [ $failures -ne 0 ]; then

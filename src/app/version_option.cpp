@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "quorvex_version.h"
+#include "project_version.h"
 
 namespace quorvex {
 

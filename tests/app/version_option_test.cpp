@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "quorvex_version.h"
+#include "project_version.h"
 
 namespace quorvex {
 namespace {
