@@ -10,6 +10,7 @@ packages=(
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine python3
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 wine
   clang libclang-rt-14-dev
+  nsis zip unzip dpkg-dev fakeroot lintian
 )
 
 missing=()

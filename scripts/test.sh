@@ -32,3 +32,14 @@ else
     echo "Skipping the Windows tests: the mingw-w64 cross compiler or wine64 is not installed."
 fi
 echo "test: Windows suite $((SECONDS - started)) s"
+
+# The release artefacts as scripts/package.sh makes them from the builds above, each checked as a
+# user meets it (installer under Wine, .deb in a throwaway root, the same bytes twice).
+started=$SECONDS
+if [ -f "${QUORVEX_WINDOWS_BUILD_DIR:-build-windows}/CMakeCache.txt" ] && command -v makensis >/dev/null &&
+    command -v Xvfb >/dev/null; then
+    bash scripts/test-package.sh
+else
+    echo "Skipping the packaging tests: no Windows build, or nsis or Xvfb is not installed."
+fi
+echo "test: packaging $((SECONDS - started)) s"

@@ -9,6 +9,7 @@
 #include "app/qt_event_pump.h"
 #include "app/qt_prompts.h"
 #include "app/undo_menu.h"
+#include "app/version_option.h"
 #include "app/window_fonts.h"
 #include "browser/locations.h"
 #include "monitor/interface_table_source.h"
@@ -19,8 +20,15 @@
 #include "undo/undo_commands.h"
 #include "undo/undo_recorder.h"
 
+#include <iostream>
+
 // The real parts of the outside world are made here and nowhere else.
 int main(int argc, char* argv[]) {
+    // Answered before any window system is reached, so that it also works without a display.
+    if (quorvex::wantsVersion(argc, argv)) {
+        std::cout << quorvex::versionText() << '\n';
+        return 0;
+    }
     QApplication app(argc, argv);
     // No organisation name: the data folder is ~/.local/share/Quorvex.
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
