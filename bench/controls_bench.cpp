@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "controls/chameleon_button.h"
-#include "controls/xp_progress_bar.h"
 #include "controls/uc_histogram.h"
+#include "controls/xp_progress_bar.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <string>
 
+#include "model/window_model.h"
 #include "tuning/file_registry_backend.h"
 #include "tuning/optimization_profile.h"
 #include "tuning/reg_file_format.h"
 #include "tuning/registry_write_plan.h"
-#include "model/window_model.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "browser/preference_sets.h"
+#include "commands/tuning_commands.h"
+#include "commands/window_settings.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "settings/settings_storage.h"
-#include "commands/window_settings.h"
 #include "tuning/file_registry_backend.h"
-#include "commands/tuning_commands.h"
 #include "undo/undo_commands.h"
 #include "undo/undo_recorder.h"
 

@@ -1,8 +1,8 @@
 #include "app/control_factory.h"
 
 #include "controls/chameleon_button.h"
-#include "controls/xp_progress_bar.h"
 #include "controls/uc_histogram.h"
+#include "controls/xp_progress_bar.h"
 
 namespace quorvex {
 

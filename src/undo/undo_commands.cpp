@@ -3,8 +3,8 @@
 #include <ctime>
 #include <system_error>
 
-#include "settings/settings_keys.h"
 #include "commands/window_settings.h"
+#include "settings/settings_keys.h"
 #include "undo/registry_values.h"
 
 namespace quorvex::undo {

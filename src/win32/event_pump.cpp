@@ -3,6 +3,7 @@
 namespace quorvex::win32 {
 
 void Win32EventPump::dispatch(MSG& message) const {
+    if (filter_ && filter_(message)) return;
     if (dialog_ && IsWindow(dialog_) && IsDialogMessageW(dialog_, &message)) return;
     TranslateMessage(&message);
     DispatchMessageW(&message);

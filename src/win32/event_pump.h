@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/event_pump.h"
 
 namespace quorvex::win32 {
@@ -12,6 +14,8 @@ class Win32EventPump : public EventPump {
   public:
     // Keyboard messages for this window go through the dialog manager (Tab, arrow keys).
     void setDialogWindow(HWND window) { dialog_ = window; }
+    // Sees every message first (keyboard shortcuts); a message it handles goes no further.
+    void setMessageFilter(std::function<bool(const MSG&)> filter) { filter_ = std::move(filter); }
     void processEvents() override;
 
     // One message as the main loop handles it.
@@ -21,6 +25,7 @@ class Win32EventPump : public EventPump {
 
   private:
     HWND dialog_ = nullptr;
+    std::function<bool(const MSG&)> filter_;
 };
 
 }  // namespace quorvex::win32

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "browser/locations.h"
 #include "monitor/interface_table_source.h"
@@ -9,11 +10,16 @@
 #include "settings/win32_registry_settings_storage.h"
 #include "shell/shell.h"
 #include "tuning/win32_registry_backend.h"
+#include "undo/record_store.h"
+#include "undo/records_folder.h"
+#include "undo/undo_commands.h"
+#include "undo/undo_recorder.h"
 #include "win32/dpi.h"
 #include "win32/event_pump.h"
 #include "win32/form1_window.h"
 #include "win32/front_end.h"
 #include "win32/shell_restart.h"
+#include "win32/undo_system_menu.h"
 
 // The real parts of the outside world are made here and nowhere else.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -37,9 +43,32 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     quorvex::Shell shell(
         {registry, settings, prompts, events, locations, clock, *interfaces, frontEnd});
-    shell.setMainWindowCreated([&prompts](quorvex::MainWindow& window) {
+
+    // The undo records: %LOCALAPPDATA%\Quorvex.
+    const quorvex::undo::RecordStore records(quorvex::undo::defaultRecordsFolder());
+    quorvex::undo::UndoRecorder recorder(records);
+    shell.commands().context().recorder = &recorder;
+    quorvex::undo::UndoCommands undo(shell.commands(), records);
+
+    shell.setMainWindowCreated([&prompts, &undo, &events](quorvex::MainWindow& window) {
         const HWND handle = static_cast<quorvex::win32::Form1Window&>(window).hwnd();
         prompts.setOwner(reinterpret_cast<quorvex::WindowHandle>(handle));
+        quorvex::win32::installUndoSystemMenu(
+            handle,
+            {[&undo] { undo.undoLastChange(); }, [&undo] { undo.restoreOriginalSettings(); },
+             [&undo] {
+                 const std::wstring folder = undo.recordsFolder().wstring();
+                 ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+             }});
+        events.setMessageFilter([handle, &undo](const MSG& message) {
+            if (message.hwnd != handle && !IsChild(handle, message.hwnd)) return false;
+            const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+            const bool other =
+                (GetKeyState(VK_MENU) & 0x8000) != 0 || (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+            if (!quorvex::win32::isUndoShortcut(message, control, other)) return false;
+            undo.undoLastChange();
+            return true;
+        });
     });
     shell.start();
     return events.run();

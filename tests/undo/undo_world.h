@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "browser/preference_sets.h"
-#include "settings/settings_keys.h"
+#include "commands/tuning_commands.h"
 #include "commands/window_settings.h"
+#include "settings/settings_keys.h"
 #include "support/command_fakes.h"
 #include "support/command_world.h"
-#include "commands/tuning_commands.h"
 #include "undo/record_store.h"
 #include "undo/test_registries.h"
 #include "undo/tracked_values.h"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace quorvex::win32 {
+
+// What the undo items of the main window's system menu run.
+struct UndoMenuActions {
+    std::function<void()> undoLastChange;
+    std::function<void()> restoreOriginalSettings;
+    std::function<void()> openRecordsFolder;
+};
+
+// Command identifiers of the items: below 0xF000 and with the low four bits clear, as the
+// system menu requires of an application's own items.
+inline constexpr UINT kUndoLastChangeCommand = 0x1010;
+inline constexpr UINT kRestoreOriginalCommand = 0x1020;
+inline constexpr UINT kOpenRecordsFolderCommand = 0x1030;
+
+// Adds a separator, "Undo Last Change…", "Restore Original Settings…" and "Open Records Folder"
+// to the window's system menu and runs the matching action when one is chosen. The window's own
+// procedure is left as it is (a subclass sees the commands first). False when the window has no
+// system menu.
+bool installUndoSystemMenu(HWND window, UndoMenuActions actions);
+
+// Ctrl+Z pressed anywhere in the window: a key-down of Z with Control held and neither Alt nor
+// Shift.
+bool isUndoShortcut(const MSG& message, bool controlDown, bool altOrShiftDown);
+
+}  // namespace quorvex::win32

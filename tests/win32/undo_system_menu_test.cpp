@@ -1,0 +1,70 @@
+// The undo commands in the main window's system menu, and their keyboard shortcut.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "win32/undo_system_menu.h"
+
+namespace quorvex::win32 {
+namespace {
+
+HWND makeWindow() {
+    // Any window with a system menu will do; it is never shown.
+    return CreateWindowExW(0, L"STATIC", L"Quorvex", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, 0,
+                           100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+std::wstring itemText(HMENU menu, UINT command) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, command, text, 128, MF_BYCOMMAND);
+    return text;
+}
+
+TEST(UndoSystemMenuTest, AddsASeparatorAndTheThreeItemsAndRunsEach) {
+    const HWND window = makeWindow();
+    ASSERT_NE(window, nullptr);
+    const int before = GetMenuItemCount(GetSystemMenu(window, FALSE));
+    int undone = 0, restored = 0, opened = 0;
+    ASSERT_TRUE(
+        installUndoSystemMenu(window, {[&] { ++undone; }, [&] { ++restored; }, [&] { ++opened; }}));
+
+    const HMENU menu = GetSystemMenu(window, FALSE);
+    ASSERT_EQ(GetMenuItemCount(menu), before + 4);
+    MENUITEMINFOW separator{};
+    separator.cbSize = sizeof(separator);
+    separator.fMask = MIIM_FTYPE;
+    ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(before), TRUE, &separator));
+    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+    EXPECT_EQ(itemText(menu, kUndoLastChangeCommand), L"Undo Last Change\u2026");
+    EXPECT_EQ(itemText(menu, kRestoreOriginalCommand), L"Restore Original Settings\u2026");
+    EXPECT_EQ(itemText(menu, kOpenRecordsFolderCommand), L"Open Records Folder");
+
+    SendMessageW(window, WM_SYSCOMMAND, kUndoLastChangeCommand, 0);
+    SendMessageW(window, WM_SYSCOMMAND, kRestoreOriginalCommand, 0);
+    // The system's low four bits do not change which item it is.
+    SendMessageW(window, WM_SYSCOMMAND, kOpenRecordsFolderCommand | 0x2, 0);
+    EXPECT_EQ(undone, 1);
+    EXPECT_EQ(restored, 1);
+    EXPECT_EQ(opened, 1);
+    DestroyWindow(window);
+}
+
+TEST(UndoSystemMenuTest, OnlyControlZIsTheShortcut) {
+    MSG z{};
+    z.message = WM_KEYDOWN;
+    z.wParam = 'Z';
+    EXPECT_TRUE(isUndoShortcut(z, true, false));
+    EXPECT_FALSE(isUndoShortcut(z, false, false));
+    EXPECT_FALSE(isUndoShortcut(z, true, true));
+    MSG up = z;
+    up.message = WM_KEYUP;
+    EXPECT_FALSE(isUndoShortcut(up, true, false));
+    MSG y = z;
+    y.wParam = 'Y';
+    EXPECT_FALSE(isUndoShortcut(y, true, false));
+}
+
+}  // namespace
+}  // namespace quorvex::win32
