@@ -111,7 +111,8 @@ long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&
     // Only an absolute path below the root: never the working folder, never "/" itself.
     if (storePath_.empty() || storePath_[0] != '/' || folder == "/")
         return fail(kRegAccessDenied, storePath_, "no usable data folder");
-    if (!makeDirectories(folder)) return fail(kRegAccessDenied, folder, std::strerror(errno));
+    // The store names the failure: its folder is part of its path.
+    if (!makeDirectories(folder)) return fail(kRegAccessDenied, storePath_, std::strerror(errno));
     const std::string lockPath = storePath_ + ".lock";
     LockFile lock(lockPath);
     if (!lock.held()) return fail(kRegAccessDenied, lockPath, lock.error());
