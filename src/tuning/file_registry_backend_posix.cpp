@@ -204,7 +204,8 @@ long FileRegistryBackend::queryValue(Hive hive, const std::string& path, const s
 long FileRegistryBackend::deleteValue(RegKey key, const std::string& name) {
     auto it = handles_.find(key);
     if (it == handles_.end()) return kRegInvalidData;
-    const auto [hive, path] = it->second;
+    const Hive hive = it->second.first;
+    const std::string path = it->second.second;
     return transact([&](RegistryData& data, bool& changed) {
         changed = data.removeValue(hive, path, name);
         return changed ? kRegOk : kRegNotFound;

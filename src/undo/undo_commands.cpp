@@ -34,7 +34,8 @@ std::string failedValuesMessage(int failed, std::size_t total) {
 // Writes every recorded setting back and removes those that did not exist then.
 void putSettingsBack(SettingsStorage& settings, const ChangeRecord& record) {
     for (const auto& setting : record.settings) {
-        const auto& [section, key] = setting.address;
+        const auto& section = setting.address.section;
+        const auto& key = setting.address.key;
         runStep([&] {
             if (setting.text)
                 settings.write(section, key, *setting.text);
