@@ -4,7 +4,7 @@
 #include <string>
 
 #include "controls/xp_progress_bar_painter.h"
-#include "monitor/meter_sinks.h"
+#include "controls/meter_sinks.h"
 #include "win32/dib_surface.h"
 #include "win32/gdi_text_renderer.h"
 #include "win32/wnd.h"
