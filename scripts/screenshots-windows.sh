@@ -51,7 +51,7 @@ wait_for 5 '^1 [0-9a-f]+ QuorvexPage 1 .* Picture2$' >/dev/null || fail "the hom
 shot home
 for page in "Internet Settings:Picture16:internet-settings" \
     "Advanced Settings:Picture11:advanced-settings" "Local Area Network:Picture9:local-area-network" \
-    "Mozilla Firefox:Picture1:mozilla-firefox" "Internet Explorer:Picture15:internet-explorer"; do
+    "Mozilla Firefox:Picture15:mozilla-firefox" "Internet Explorer:Picture1:internet-explorer"; do
     IFS=: read -r caption panel file <<<"$page"
     go "$caption" "$panel" "$file"
     probe click "Home" >/dev/null || true
