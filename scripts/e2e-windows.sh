@@ -2,7 +2,7 @@
 # The Windows program end to end, as a person uses it: Quorvex.exe runs under Wine on a virtual
 # display from a bare folder (the executable and its two preference sets only), in a throwaway
 # Wine prefix and home folder under /tmp (never ~/.wine). It picks a connection kind in Combo3,
-# runs "Everything Automatically", answers Yes to the confirmation and No to the restart, then
+# clicks "Everything Automatically", answers Yes to the confirmation and No to the restart, then
 # checks with `reg query` the eighteen values, the Firefox profile's user.js and the settings
 # under HKEY_CURRENT_USER\Software\Quorvex; then starts the program again and checks that the
 # choice was restored. Every wait is bounded. Usage: e2e-windows.sh [windows build folder]
@@ -34,9 +34,11 @@ xdotool key Return
 sleep 0.3
 probe | grep -q " ComboBox 1 .* $kind\$" || fail "could not choose \"$kind\""
 
-# To "Everything Automatically" with Tab; Enter runs it.
-tab_to "Everything Automatically" || fail "Tab never reaches Everything Automatically"
-xdotool key Return
+# "Everything Automatically" with the pointer: moving onto the resting picture reveals the
+# command picture under it, which takes the click.
+icon=$(wait_for 5 ' QuorvexPicture 1 .* Everything Automatically$') ||
+    fail "no Everything Automatically icon"
+click_line "$icon"
 wait_for 20 '^0 [0-9a-f]+ #32770 1 .* Quorvex$' >/dev/null || fail "no confirmation"
 click_line "$(wait_for 5 ' Button 1 .* &Yes$')"
 # The shell's restart prompt: No.

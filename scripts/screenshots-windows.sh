@@ -2,8 +2,8 @@
 # Screenshots of Quorvex.exe under Wine, on a virtual display in a throwaway prefix (never
 # ~/.wine): the splash, the home page, every settings page and the traffic monitor with real
 # figures (a few kilobytes a second over 127.0.0.1, scripts/loopback_traffic.py), saved into the
-# folder given (default docs/screenshots/windows). It moves between pages through the pictures'
-# own pointer messages and never runs "Everything Automatically" or the apply command.
+# folder given (default docs/screenshots/windows). It moves between pages with the pointer, as a
+# person would, and never runs "Everything Automatically" or the apply command.
 # Usage: screenshots-windows.sh [folder] [windows build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,10 +34,15 @@ shot() {
     import -window root -crop "498x607+$cx+$cy" "$out/$1.png"
 }
 missing=0
+# Clicks the topmost picture command whose text is $1 with the pointer, as a person would: the
+# movement onto a resting picture reveals the command picture under it, which takes the click.
+point_at() {
+    local line
+    line=$(wait_for 5 " QuorvexPicture 1 .* $(literal "$1")\$") || return 1
+    click_line "$line"
+}
 go() {  # caption of the picture command, page panel it shows, file name
-    probe click "$1" || fail "no picture command $1"
-    # A second click where the first only revealed the highlighted picture.
-    wait_for 3 "^1 [0-9a-f]+ QuorvexPage 1 .* $2\$" >/dev/null || probe click "$1" || true
+    point_at "$1" || fail "no picture command $1"
     if wait_for 5 "^1 [0-9a-f]+ QuorvexPage 1 .* $2\$" >/dev/null; then
         shot "$3"
     else
@@ -51,10 +56,10 @@ wait_for 5 '^1 [0-9a-f]+ QuorvexPage 1 .* Picture2$' >/dev/null || fail "the hom
 shot home
 for page in "Internet Settings:Picture16:internet-settings" \
     "Advanced Settings:Picture11:advanced-settings" "Local Area Network:Picture9:local-area-network" \
-    "Mozilla Firefox:Picture1:mozilla-firefox" "Internet Explorer:Picture15:internet-explorer"; do
+    "Mozilla Firefox:Picture15:mozilla-firefox" "Internet Explorer:Picture1:internet-explorer"; do
     IFS=: read -r caption panel file <<<"$page"
     go "$caption" "$panel" "$file"
-    probe click "Home" >/dev/null || true
+    point_at "Home" || true
     wait_for 5 '^1 [0-9a-f]+ QuorvexPage 1 .* Picture2$' >/dev/null || fail "Home did not come back"
 done
 

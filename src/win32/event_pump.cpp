@@ -4,7 +4,12 @@ namespace quorvex::win32 {
 
 void Win32EventPump::dispatch(MSG& message) const {
     if (filter_ && filter_(message)) return;
-    if (dialog_ && IsWindow(dialog_) && IsDialogMessageW(dialog_, &message)) return;
+    // Not for a window that is hidden by now (Enter's character arrives after the key has
+    // changed the page): the dialog manager's search for a mnemonic starts from the message's
+    // window, walks only the shown windows, never comes back to it and never ends.
+    if (dialog_ && IsWindow(dialog_) && IsWindowVisible(message.hwnd) &&
+        IsDialogMessageW(dialog_, &message))
+        return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }

@@ -199,7 +199,17 @@ LRESULT Wnd::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Wnd::setVisible(bool visible) {
-    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    if (!hwnd_) return;
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    if (visible) return;
+    // The focus must not stay in a hidden window: keys would go nowhere, and the dialog
+    // manager's search for a character's mnemonic, which starts from the focus and walks only
+    // the shown windows, would never come back to it and would hang the program.
+    const HWND focus = GetFocus();
+    if (!focus || (focus != hwnd_ && !IsChild(hwnd_, focus))) return;
+    HWND keeper = GetParent(hwnd_);
+    while (keeper && !IsWindowVisible(keeper) && GetParent(keeper)) keeper = GetParent(keeper);
+    SetFocus(keeper);
 }
 
 bool Wnd::isVisible() const {

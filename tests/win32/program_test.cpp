@@ -83,6 +83,45 @@ class Win32ProgramTest : public ::testing::Test {
         SendMessageW(handle(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         SendMessageW(handle(name), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     }
+    // The pointer as a person moves it: input through the system's own hit-testing, which
+    // finds the topmost window under the point, rather than messages sent to a chosen window.
+    void pointerTo(const std::string& name) {
+        RECT r;
+        GetWindowRect(handle(name), &r);
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv((r.left + r.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv((r.top + r.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof(input));
+        settle();
+    }
+    void pointerClick() {
+        for (const DWORD flag : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dwFlags = flag;
+            SendInput(1, &input, sizeof(input));
+            settle();
+        }
+    }
+    void pressKey(WORD key) {
+        for (const DWORD flag : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = flag;
+            SendInput(1, &input, sizeof(input));
+            settle();
+        }
+    }
+    // Runs the window messages that input has queued.
+    void settle() {
+        for (int i = 0; i < 10; ++i) {
+            events.processEvents();
+            Sleep(10);
+        }
+    }
     void pick(const std::string& list, std::string_view entry) {
         auto& combo = static_cast<DropDownCtrl&>(*window()->element(list));
         const int index = static_cast<int>(
@@ -163,6 +202,38 @@ TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
         }
     }
     EXPECT_FALSE(shown(frame::kBackButton));
+}
+
+TEST_F(Win32ProgramTest, ThePointerOpensEachPageThroughTheHomeIconsAndTheHomeButton) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    SetForegroundWindow(form.hwnd());
+    for (const auto& [resting, page] :
+         {std::pair{frame::kInternetIconResting, frame::kInternetPage},
+          std::pair{frame::kAdvancedIconResting, frame::kAdvancedPage},
+          std::pair{frame::kLanIconResting, frame::kLanPage},
+          std::pair{frame::kFirefoxIconResting, frame::kFirefoxPage},
+          std::pair{frame::kExplorerIconResting, frame::kExplorerPage}}) {
+        pointerTo(resting);
+        pointerClick();
+        EXPECT_EQ(form.currentPage(), page) << resting;
+        pointerTo(frame::kHomeButton);
+        pointerClick();
+        EXPECT_EQ(form.currentPage(), frame::kHomePage) << resting;
+    }
+}
+
+TEST_F(Win32ProgramTest, EnterOnAFocusedHomeIconOpensItsPage) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    SetForegroundWindow(form.hwnd());
+    SetFocus(handle(frame::kAdvancedIconResting));
+    pressKey(VK_RETURN);  // the page changes before Enter's character arrives
+    EXPECT_EQ(form.currentPage(), frame::kAdvancedPage);
+    // The focus left the hidden home page, and typing on goes on working.
+    EXPECT_TRUE(IsWindowVisible(GetFocus()));
+    pressKey('A');
+    EXPECT_EQ(form.currentPage(), frame::kAdvancedPage);
 }
 
 TEST_F(Win32ProgramTest, EverythingAutomaticallyWritesTheRegistryAndOffersTheRestart) {

@@ -82,8 +82,8 @@ std::wstring Wide(const char* text) {
 
 // "at X Y": the window that takes the pointer at that screen point, as a click would find it.
 // "click CAPTION": the pointer's messages to the picture command CAPTION (a move, which reveals
-// a highlighted twin, then a click on what is then on top), for pictures that take no clicks
-// from the X server under this Wine.
+// a highlighted twin, then a click on what is then on top), for driving a picture without the
+// pointer.
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "click") {
         const std::wstring caption = Wide(argv[2]);
