@@ -55,23 +55,23 @@ ColorRef toColorRef(const QColor& colour) {
 }
 
 FontSpec toFontSpec(const QFont& font) {
-    FontSpec spec;
-    spec.face = font.family().toStdString();
-    spec.pointSize = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
-    spec.bold = font.bold();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    spec.strikeOut = font.strikeOut();
-    return spec;
+    FontSpec wanted;
+    wanted.face = font.family().toStdString();
+    wanted.pointSize = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+    wanted.bold = font.bold();
+    wanted.italic = font.italic();
+    wanted.underline = font.underline();
+    wanted.strikeOut = font.strikeOut();
+    return wanted;
 }
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.face));
-    if (spec.pointSize > 0) font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+QFont toQFont(const FontSpec& wanted) {
+    QFont font(QString::fromStdString(wanted.face));
+    if (wanted.pointSize > 0) font.setPointSizeF(wanted.pointSize);
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+    font.setStrikeOut(wanted.strikeOut);
     return font;
 }
 

@@ -26,6 +26,6 @@ QRegion toRegion(const PixelMask& mask);
 
 ColorRef toColorRef(const QColor& colour);
 FontSpec toFontSpec(const QFont& font);
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontSpec& wanted);
 
 }  // namespace quorvex

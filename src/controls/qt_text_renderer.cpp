@@ -28,12 +28,12 @@ QRect toQRect(const PixelRect& r) {
 
 }  // namespace
 
-const QFont& QtTextRenderer::fontFor(const FontSpec& spec) {
-    if (!lastSpec_ || !(*lastSpec_ == spec)) {
-        lastFont_ = toQFont(spec);
+const QFont& QtTextRenderer::fontFor(const FontSpec& wanted) {
+    if (!lastWanted_ || !(*lastWanted_ == wanted)) {
+        lastFont_ = toQFont(wanted);
         lastFont_.setStyleStrategy(QFont::NoAntialias);
         lastMetrics_ = QFontMetrics(lastFont_);
-        lastSpec_ = spec;
+        lastWanted_ = wanted;
     }
     return lastFont_;
 }

@@ -18,9 +18,9 @@ class QtTextRenderer : public TextRenderer {
               const PixelRect& box, unsigned flags, const PixelRect& clip) override;
 
   private:
-    const QFont& fontFor(const FontSpec& spec);
+    const QFont& fontFor(const FontSpec& wanted);
 
-    std::optional<FontSpec> lastSpec_;
+    std::optional<FontSpec> lastWanted_;
     QFont lastFont_;
     QFontMetrics lastMetrics_{QFont()};
 };

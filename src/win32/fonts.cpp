@@ -14,16 +14,16 @@ FontCache::~FontCache() {
     for (auto& [key, font] : fonts_) DeleteObject(font);
 }
 
-HFONT FontCache::get(const WindowFont& spec, int dpi) {
-    const auto key = std::make_tuple(spec.face, static_cast<int>(std::lround(spec.points * 100)),
-                                     spec.bold, dpi);
+HFONT FontCache::get(const WindowFont& wanted, int dpi) {
+    const auto key = std::make_tuple(
+        wanted.face, static_cast<int>(std::lround(wanted.points * 100)), wanted.bold, dpi);
     if (auto it = fonts_.find(key); it != fonts_.end()) return it->second;
     LOGFONTW lf{};
-    lf.lfHeight = fontHeight(spec.points, dpi);
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfHeight = fontHeight(wanted.points, dpi);
+    lf.lfWeight = wanted.bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
-    const std::wstring face = wide(spec.face);
+    const std::wstring face = wide(wanted.face);
     wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     HFONT font = CreateFontIndirectW(&lf);
     fonts_.emplace(key, font);

@@ -23,7 +23,7 @@ class FontCache {
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
-    HFONT get(const WindowFont& spec, int dpi);
+    HFONT get(const WindowFont& wanted, int dpi);
 
   private:
     std::map<std::tuple<std::string, int, bool, int>, HFONT> fonts_;

@@ -63,17 +63,18 @@ void GdiTextRenderer::releaseScratch() {
     scratchWidth_ = scratchHeight_ = 0;
 }
 
-HFONT GdiTextRenderer::fontFor(const FontSpec& spec) {
+HFONT GdiTextRenderer::fontFor(const FontSpec& wanted) {
     // Hundredths of a point, so that 8.25 points keep their quarter.
-    const long hundredths = std::lround(std::max(spec.pointSize, 1.0) * 100.0);
-    const FontKey key{spec.face,   hundredths,     spec.bold,
-                      spec.italic, spec.underline, spec.strikeOut};
+    const long hundredths = std::lround(std::max(wanted.pointSize, 1.0) * 100.0);
+    const FontKey key{wanted.face,   hundredths,       wanted.bold,
+                      wanted.italic, wanted.underline, wanted.strikeOut};
     if (const auto it = fonts_.find(key); it != fonts_.end()) return it->second;
-    const std::wstring face = widen(spec.face).substr(0, LF_FACESIZE - 1);
-    const HFONT font = CreateFontW(
-        -MulDiv(static_cast<int>(hundredths), dpi_, 7200), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
-        spec.italic, spec.underline, spec.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-        CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    const std::wstring face = widen(wanted.face).substr(0, LF_FACESIZE - 1);
+    const HFONT font =
+        CreateFontW(-MulDiv(static_cast<int>(hundredths), dpi_, 7200), 0, 0, 0,
+                    wanted.bold ? FW_BOLD : FW_NORMAL, wanted.italic, wanted.underline,
+                    wanted.strikeOut, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
     if (font != nullptr) fonts_.emplace(key, font);
     return font;
 }

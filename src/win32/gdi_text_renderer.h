@@ -33,7 +33,7 @@ class GdiTextRenderer : public TextRenderer {
   private:
     using FontKey = std::tuple<std::string, long, bool, bool, bool, bool>;
 
-    HFONT fontFor(const FontSpec& spec);
+    HFONT fontFor(const FontSpec& wanted);
     bool ensureScratch(int width, int height);
     void releaseFonts();
     void releaseScratch();
