@@ -19,6 +19,10 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml=;winemenubuilder.exe=d"}
 
 if [ -n "${WINEPREFIX:-}" ]; then
+    # A server still up from a headless run keeps a desktop without a display, on which no
+    # top-level window can be made: let it go first, so this run starts one on the display.
+    "$server" -k >/dev/null 2>&1 || true
+    "$server" -w >/dev/null 2>&1 || true
     exec "$loader" "$@"
 fi
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-wine.XXXXXX")
