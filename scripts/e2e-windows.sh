@@ -5,7 +5,9 @@
 # clicks "Everything Automatically", answers Yes to the confirmation and No to the restart, then
 # checks with `reg query` the eighteen values, the Firefox profile's user.js and the settings
 # under HKEY_CURRENT_USER\Software\Quorvex; then starts the program again and checks that the
-# choice was restored. Every wait is bounded. Usage: e2e-windows.sh [windows build folder]
+# choice was restored; then runs "Undo Last Change…" from the window's system menu and checks
+# that every value either tuning command can write is back as it was before the optimization.
+# Every wait is bounded. Usage: e2e-windows.sh [windows build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-${QUORVEX_WINDOWS_BUILD_DIR:-build-windows}}")
@@ -18,6 +20,60 @@ appdata=$(timeout 30 "$loader" cmd /c echo %APPDATA% | tr -d '\r')
 profiles=$(timeout 30 "$loader" winepath -u "$appdata" | tr -d '\r')/Mozilla/Firefox/Profiles
 mkdir -p "$profiles/e2e.default"
 echo 'user_pref("e2e.own", true);' >"$profiles/e2e.default/user.js"
+
+services='HKLM\System\CurrentControlSet\Services'
+internet='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
+# Every value either tuning command can write, as "key|name".
+tracked=(
+    "$services\VxD\MSTCP|DefaultRcvWindow"
+    "$services\VxD\MSTCP|DefaultTTL"
+    "$services\VXD\MSTCP|Tcp1323Opts"
+    "$services\Class\NetTrans\0000|MaxMTU"
+    "$services\Class\NetTrans\0000|IPMTU"
+    "$services\Class\NetTrans\0000\NDI\params\IPMTU|(Default)"
+    "$services\Class\NetTrans\0000|MaxMSS"
+    "$services\VxD\MSTCP|SackOpts"
+    "$services\Tcpip\Parameters|TcpMaxDupAcks"
+    "$services\AFD\Parameters|FastCopyReceiveThreshold"
+    "$services\AFD\Parameters|FastSendDatagramThreshold"
+    "$services\LanmanWorkstation\Parameters|SizReqBuf"
+    "$services\LanmanWorkstation\Parameters|MaxCmds"
+    "$services\LanmanWorkstation\Parameters|MaxThreads"
+    "HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer|NoRecentDocsNetHood"
+    "HKLM\SOFTWARE\Policies\Microsoft\Windows\Psched|NonBestEffortLimit"
+    "$internet|MaxConnectionsPerServer"
+    "$internet|MaxConnectionsPer1_0Server"
+    "$services\VXD\MSTCP\Parameters|MaxDupAcks"
+)
+# One line per tracked value: "key|name|type data", or "key|name|absent". One Wine process
+# queries every key, each after a marker line.
+tracked_state() {
+    local entry batch=$scratch/query.bat
+    : >"$batch"
+    for entry in "${tracked[@]}"; do
+        printf '@echo ==%s\r\n@reg query "%s"\r\n' "${entry/|/^|}" "${entry%|*}" >>"$batch"
+    done
+    # reg fails on a missing key: its message goes nowhere and the marker tells the rest.
+    { timeout 60 "$loader" cmd /c "$(timeout 30 "$loader" winepath -w "$batch" | tr -d '\r')" \
+        2>/dev/null || true; } | tr -d '\r' | awk '
+        function flush() { if (entry != "") print entry "|" (found == "" ? "absent" : found) }
+        /^==/ { flush(); entry = substr($0, 3); split(entry, part, "|"); found = ""; next }
+        { line = $0; sub(/^ +/, "", line)
+          if (index(line, part[2] " ") == 1 && substr(line, length(part[2]) + 1) ~ /^ +REG_/) {
+              rest = substr(line, length(part[2]) + 1); sub(/^ +/, "", rest); gsub(/ +/, " ", rest)
+              found = rest } }
+        END { flush() }'
+}
+# Two values the user had already: one of the type the optimization writes, one of another type,
+# so that the undo has to bring back data and type as well as remove what was absent.
+printf '@reg add "%s" /v TcpMaxDupAcks /t REG_SZ /d 7 /f\r\n@reg add "%s" /v %s /t REG_DWORD /d 4 /f\r\n' \
+    "$services\\Tcpip\\Parameters" "$internet" MaxConnectionsPerServer >"$scratch/seed.bat"
+timeout 60 "$loader" cmd /c "$(timeout 30 "$loader" winepath -w "$scratch/seed.bat" | tr -d '\r')" \
+    >/dev/null 2>&1 || fail "could not set the user's own values"
+before_optimization=$(tracked_state)
+grep -qx ".*|TcpMaxDupAcks|REG_SZ 7" <<<"$before_optimization" &&
+    grep -qx ".*|MaxConnectionsPerServer|REG_DWORD 0x4" <<<"$before_optimization" ||
+    fail "could not read the values before the optimization: $before_optimization"
 
 kind="DSL Or Cable Modem (16 Megabit And Up)"
 start_program
@@ -39,14 +95,15 @@ probe | grep -q " ComboBox 1 .* $kind\$" || fail "could not choose \"$kind\""
 icon=$(wait_for 5 ' QuorvexPicture 1 .* Everything Automatically$') ||
     fail "no Everything Automatically icon"
 click_line "$icon"
-wait_for 20 '^0 [0-9a-f]+ #32770 1 .* Quorvex$' >/dev/null || fail "no confirmation"
+question=$(wait_for 20 '^0 [0-9a-f]+ #32770 1 .* Quorvex$') || fail "no confirmation"
 click_line "$(wait_for 5 ' Button 1 .* &Yes$')"
+# The next box also has a No: wait for this one to go first.
+wait_gone 20 "^0 $(awk '{print $2}' <<<"$question") " || fail "the confirmation stays open"
 # The shell's restart prompt: No.
 wait_for 60 '^0 [0-9a-f]+ #32770 1 .* (Restart|Quorvex)$' >/dev/null || fail "no restart prompt"
 no=$(wait_for 5 ' Button 1 .* &No$') || fail "the restart prompt has no No"
 click_line "$no"
-deadline=$((SECONDS + 20))
-while probe | grep -q ' #32770 1 '; do [ $SECONDS -lt $deadline ] || fail "a prompt stays open"; sleep 0.3; done
+wait_gone 20 ' #32770 1 ' || fail "a prompt stays open"
 
 # The eighteen values, with their types and data for the chosen kind.
 failures=0
@@ -59,8 +116,6 @@ check_value() {  # hive\key, value name, type, data
         failures=$((failures + 1))
     fi
 }
-services='HKLM\System\CurrentControlSet\Services'
-internet='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 check_value "$services\\VxD\\MSTCP" DefaultRcvWindow REG_SZ 374616
 check_value "$services\\VxD\\MSTCP" DefaultTTL REG_SZ 64
 check_value "$services\\VXD\\MSTCP" Tcp1323Opts REG_SZ 1
@@ -83,6 +138,12 @@ check_value "$internet" MaxConnectionsPer1_0Server REG_DWORD 0xa
 # The settings, under the current user, with the chosen kind among them.
 check_value 'HKCU\Software\Quorvex\Values' Connection REG_SZ "$(literal "$kind")"
 
+# Every tracked value is now there (the optimization's eighteen and the one only the advanced
+# page writes, absent as before): the listing reads what the undo is checked against.
+after_optimization=$(tracked_state)
+[ "$(grep -c '|absent$' <<<"$after_optimization")" -eq 1 ] ||
+    { echo "e2e-windows: after the optimization: $after_optimization" >&2; failures=$((failures + 1)); }
+
 # The profile got the optimized preference set; the user's own file was kept aside.
 cmp -s "$profiles/e2e.default/user.js" "$scratch/app/pipeline.js" ||
     { echo "e2e-windows: the profile's user.js is not the optimized set" >&2; failures=$((failures + 1)); }
@@ -95,6 +156,28 @@ sleep 1
 start_program
 wait_for 10 " ComboBox 1 .* $(literal "$kind")\$" >/dev/null ||
     { echo "e2e-windows: the choice was not restored" >&2; failures=$((failures + 1)); }
+
+# "Undo Last Change…" from the system menu (Alt+Space, then up from the bottom past "Open
+# Records Folder" and "Restore Original Settings…"), Yes to its question, No to the restart.
+xdotool key alt+space
+sleep 0.7
+xdotool key Up Up Up
+sleep 0.3
+xdotool key Return
+wait_for 20 ' Put back the 19 tuning values as they were on [0-9-]+ [0-9:]+\?$' >/dev/null ||
+    fail "no undo question"
+click_line "$(wait_for 5 ' Button 1 .* &Yes$')"
+wait_gone 20 ' Put back the 19 tuning values ' || fail "the undo question stays open"
+wait_for 60 '^0 [0-9a-f]+ #32770 1 .* (Restart|Quorvex)$' >/dev/null ||
+    fail "no restart prompt after the undo"
+click_line "$(wait_for 5 ' Button 1 .* &No$')"
+wait_gone 20 ' #32770 1 ' || fail "a prompt stays open"
+after_undo=$(tracked_state)
+if [ "$after_undo" != "$before_optimization" ]; then
+    echo "e2e-windows: after the undo the values differ from before the optimization:" >&2
+    diff <(echo "$before_optimization") <(echo "$after_undo") >&2 || true
+    failures=$((failures + 1))
+fi
 
 [ "$failures" -eq 0 ] || fail "$failures checks"
 echo "e2e-windows: passed in $((SECONDS - started)) s"

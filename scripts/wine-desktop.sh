@@ -53,6 +53,15 @@ wait_for() {
     return 1
 }
 
+# Waits up to $1 seconds until no probe line matches $2.
+wait_gone() {
+    local deadline=$((SECONDS + $1))
+    while probe | grep -qE -- "$2"; do
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.3
+    done
+}
+
 # Clicks the middle of the window a probe line describes, like a pointer would.
 click_line() {
     local x1 y1 x2 y2
