@@ -34,3 +34,15 @@ target_compile_definitions(quorvex_options INTERFACE
 if(WIN32)
   target_compile_definitions(quorvex_options INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 endif()
+
+# Test code is built for a short compile, not for fast code: the suites run in seconds either way,
+# and the test sources are most of what the three test builds (native, sanitizers, Windows)
+# compile. The sanitizer build keeps line tables for its reports.
+add_library(quorvex_test_options INTERFACE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  if(QUORVEX_FUZZ OR QUORVEX_SANITIZE)
+    target_compile_options(quorvex_test_options INTERFACE -O0 -g1)
+  else()
+    target_compile_options(quorvex_test_options INTERFACE -O0 -g0)
+  endif()
+endif()
