@@ -33,6 +33,10 @@ export DISPLAY=":$(tr -d '\n' <"$scratch/display")"
 
 timeout 180 "$loader" wineboot --init >"$scratch/wineboot.log" 2>&1 ||
     { cat "$scratch/wineboot.log" >&2; fail "creating the Wine prefix"; }
+# No window manager runs on this display: Wine places the windows itself, or each window it
+# hides waits two seconds for a manager to confirm it.
+timeout 30 "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
+    fail "setting up the Wine prefix"
 
 # The bare folder: nothing beside the executable but the two preference sets.
 cp "$program" "$build/src/win32/pipeline.js" "$build/src/win32/unpipeline.js" "$scratch/app/"

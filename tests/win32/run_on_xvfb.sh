@@ -18,11 +18,18 @@ export WINELOADER="$loader" WINESERVER="$server" WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml=;winemenubuilder.exe=d"}
 
+# There is no window manager on the virtual display: Wine is told to place the windows itself,
+# or each window it hides waits two seconds for a manager to confirm it.
+unmanaged() {
+    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+}
+
 if [ -n "${WINEPREFIX:-}" ]; then
     # A server still up from a headless run keeps a desktop without a display, on which no
     # top-level window can be made: let it go first, so this run starts one on the display.
     "$server" -k >/dev/null 2>&1 || true
     "$server" -w >/dev/null 2>&1 || true
+    unmanaged
     exec "$loader" "$@"
 fi
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-wine.XXXXXX")
@@ -35,4 +42,5 @@ export WINEPREFIX="$scratch/prefix" HOME="$scratch/home"
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 mkdir -p "$HOME"
 "$loader" wineboot --init >/dev/null 2>&1 || true
+unmanaged
 "$loader" "$@"
