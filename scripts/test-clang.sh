@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The clang stage: the core and its tests built with clang, AddressSanitizer, UBSan and the
 # fuzzer's coverage, the core suite run, then every fuzz target for a short while.
-#   bash scripts/test-clang.sh [seconds per fuzz target, default 20]
+#   bash scripts/test-clang.sh [seconds per fuzz target, default 10]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
@@ -13,5 +13,5 @@ cmake --build "$build" --target quorvex_core_tests quorvex_fuzzers
 # One process for the whole suite (a process per case under the sanitizers costs a minute);
 # the native stage already bounds every case on its own.
 timeout 300 "$build/tests/quorvex_core_tests" --gtest_brief=1
-bash scripts/fuzz.sh "${1:-20}"
+bash scripts/fuzz.sh "${1:-10}"
 echo "Clang, sanitizer and fuzz stage: $((SECONDS - start)) s"
