@@ -26,7 +26,7 @@ function(quorvex_svg_renderer out_command out_depends)
       "The Windows artwork and icon need the SVG renderer of the native build, and "
       "QUORVEX_SVG2PNG ('${QUORVEX_SVG2PNG}') names no such program. Build it natively first "
       "(bash scripts/build.sh, or cmake --build build --target quorvex_svg2png) and pass "
-      "-DQUORVEX_SVG2PNG=<native build>/src/app/quorvex_svg2png.")
+      "-DQUORVEX_SVG2PNG=<native build>/tools/svg2png/quorvex_svg2png.")
   endif()
   set(${out_command} ${QUORVEX_SVG2PNG} PARENT_SCOPE)
   set(${out_depends} ${QUORVEX_SVG2PNG} PARENT_SCOPE)

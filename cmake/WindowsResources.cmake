@@ -5,7 +5,7 @@
 # executable that loads them.
 #
 # The SVG renderer is a program of the native (Qt) build, which the cross build cannot make
-# itself: pass its path as -DQUORVEX_SVG2PNG=<native build>/src/app/quorvex_svg2png.
+# itself: pass its path as -DQUORVEX_SVG2PNG=<native build>/tools/svg2png/quorvex_svg2png.
 set(QUORVEX_SVG2PNG "" CACHE FILEPATH "The native build's quorvex_svg2png, to render the artwork")
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 include(Artwork)

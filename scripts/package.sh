@@ -64,7 +64,7 @@ else
     if [ $reuse -eq 0 ]; then
         cmake -S . -B "$windows" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
             -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-w64-x86_64.cmake \
-            -DQUORVEX_BUILD_TESTS=OFF "-DQUORVEX_SVG2PNG=$source_dir/$native/src/app/quorvex_svg2png" \
+            -DQUORVEX_BUILD_TESTS=OFF "-DQUORVEX_SVG2PNG=$source_dir/$native/tools/svg2png/quorvex_svg2png" \
             "-DCMAKE_CXX_FLAGS=-ffile-prefix-map=$source_dir=." >/dev/null
     fi
     [ -f "$windows/CMakeCache.txt" ] ||
