@@ -28,8 +28,11 @@ struct TestRegistryKind {
     std::function<std::unique_ptr<TestRegistry>(const std::filesystem::path& scratch)> make;
 };
 
-// Every backend this platform builds: memory and file store here, memory and the real
-// registry functions (in redirected hives) on Windows.
+// Every backend this platform builds: memory, then platformTestRegistryKind().
 std::vector<TestRegistryKind> testRegistryKinds();
+
+// The platform's own backend: the file store here, the real registry functions (in redirected
+// hives) on Windows.
+TestRegistryKind platformTestRegistryKind();
 
 }  // namespace quorvex::testing

@@ -1,23 +1,9 @@
 #include "tuning/file_registry_backend.h"
-#include "tuning/memory_registry_backend.h"
 #include "undo/test_registries.h"
 
 namespace quorvex::testing {
 
 namespace {
-
-class MemoryTestRegistry : public TestRegistry {
-  public:
-    RegistryBackend& backend() override { return backend_; }
-    std::optional<RegValue> stored(Hive hive, const std::string& path,
-                                   const std::string& name) const override {
-        const RegValue* value = backend_.data().value(hive, path, name);
-        return value ? std::optional<RegValue>(*value) : std::nullopt;
-    }
-
-  private:
-    MemoryRegistryBackend backend_;
-};
 
 class FileTestRegistry : public TestRegistry {
   public:
@@ -37,10 +23,9 @@ class FileTestRegistry : public TestRegistry {
 
 }  // namespace
 
-std::vector<TestRegistryKind> testRegistryKinds() {
-    return {{"Memory", [](const auto&) { return std::make_unique<MemoryTestRegistry>(); }},
-            {"FileStore",
-             [](const auto& scratch) { return std::make_unique<FileTestRegistry>(scratch); }}};
+TestRegistryKind platformTestRegistryKind() {
+    return {"FileStore",
+            [](const auto& scratch) { return std::make_unique<FileTestRegistry>(scratch); }};
 }
 
 }  // namespace quorvex::testing

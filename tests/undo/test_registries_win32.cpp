@@ -1,26 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32_registry_sandbox.h"
-#include "tuning/memory_registry_backend.h"
 #include "tuning/win32_registry_backend.h"
 #include "undo/test_registries.h"
 
 namespace quorvex::testing {
 
 namespace {
-
-class MemoryTestRegistry : public TestRegistry {
-  public:
-    RegistryBackend& backend() override { return backend_; }
-    std::optional<RegValue> stored(Hive hive, const std::string& path,
-                                   const std::string& name) const override {
-        const RegValue* value = backend_.data().value(hive, path, name);
-        return value ? std::optional<RegValue>(*value) : std::nullopt;
-    }
-
-  private:
-    MemoryRegistryBackend backend_;
-};
 
 std::string sandboxName() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -52,13 +38,12 @@ class Win32TestRegistry : public TestRegistry {
 
 }  // namespace
 
-std::vector<TestRegistryKind> testRegistryKinds() {
-    return {{"Memory", [](const auto&) { return std::make_unique<MemoryTestRegistry>(); }},
-            {"Win32", [](const auto&) -> std::unique_ptr<TestRegistry> {
-                 auto registry = std::make_unique<Win32TestRegistry>();
-                 EXPECT_TRUE(registry->ready());
-                 return registry;
-             }}};
+TestRegistryKind platformTestRegistryKind() {
+    return {"Win32", [](const auto&) -> std::unique_ptr<TestRegistry> {
+                auto registry = std::make_unique<Win32TestRegistry>();
+                EXPECT_TRUE(registry->ready());
+                return registry;
+            }};
 }
 
 }  // namespace quorvex::testing
