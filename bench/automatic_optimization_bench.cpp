@@ -1,11 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 
-#include "browser/preference_sets.h"
+#include "command_bench_support.h"
 #include "commands/tuning_commands.h"
 #include "commands/window_settings.h"
 #include "platform/clock.h"
@@ -16,31 +15,9 @@
 namespace {
 
 using namespace quorvex;
+using quorvex::bench::BenchLocations;
+using quorvex::bench::YesPrompts;
 namespace fs = std::filesystem;
-
-// Every box answered Yes; the restart prompt does nothing.
-class YesPrompts : public Prompts {
-  public:
-    MessageAnswer showMessage(const MessageRequest& request) override {
-        return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    }
-    void offerRestart() override {}
-};
-
-class BenchLocations : public Locations {
-  public:
-    fs::path programFolder() const override { return program; }
-    std::vector<std::pair<std::string, std::string>> environment() const override {
-        return {{"APPDATA", appdata.string()}};
-    }
-    std::vector<fs::path> platformProfileRoots() const override { return {}; }
-    fs::path program, appdata;
-};
-
-void writeFile(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // The whole command without dialogs: 18 registry rows, user.js into 100 profiles, 67 settings.
 // With alternate=1 the two connection kinds take turns, so that every profile's user.js is
@@ -52,9 +29,7 @@ void BM_AutomaticOptimization100Profiles(benchmark::State& state) {
     BenchLocations locations;
     locations.program = root / "program";
     locations.appdata = root / "appdata";
-    fs::create_directories(locations.program);
-    writeFile(locations.program / "pipeline.js", kOptimizedPreferences);
-    writeFile(locations.program / "unpipeline.js", kDefaultPreferences);
+    bench::writeProgramFolder(locations.program);
     const fs::path profiles = locations.appdata / "Mozilla" / "Firefox" / "Profiles";
     for (int i = 0; i < 100; ++i) fs::create_directories(profiles / ("p" + std::to_string(i)));
 

@@ -1,11 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 
-#include "browser/preference_sets.h"
+#include "command_bench_support.h"
 #include "commands/tuning_commands.h"
 #include "commands/window_settings.h"
 #include "platform/clock.h"
@@ -18,24 +17,9 @@
 namespace {
 
 using namespace quorvex;
+using quorvex::bench::BenchLocations;
+using quorvex::bench::YesPrompts;
 namespace fs = std::filesystem;
-
-class YesPrompts : public Prompts {
-  public:
-    MessageAnswer showMessage(const MessageRequest& request) override {
-        return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    }
-    void offerRestart() override {}
-};
-
-// No Firefox profiles: the figure is the registry file store's and the records' alone.
-class NoProfiles : public Locations {
-  public:
-    fs::path programFolder() const override { return program; }
-    std::vector<std::pair<std::string, std::string>> environment() const override { return {}; }
-    std::vector<fs::path> platformProfileRoots() const override { return {}; }
-    fs::path program;
-};
 
 struct Bench {
     explicit Bench(bool keepRecords)
@@ -44,12 +28,7 @@ struct Bench {
           registry((root / "data" / "registry.reg").string()),
           records(root / "data") {
         locations.program = root / "program";
-        fs::create_directories(locations.program);
-        for (auto [name, text] : {std::pair{"pipeline.js", kOptimizedPreferences},
-                                  std::pair{"unpipeline.js", kDefaultPreferences}}) {
-            std::ofstream out(locations.program / name, std::ios::binary);
-            out << text;
-        }
+        bench::writeProgramFolder(locations.program);
         restoreWindowState(window, settings);
         if (keepRecords) commands.context().recorder = &recorder;
     }
@@ -64,7 +43,7 @@ struct Bench {
     MemorySettingsStorage settings;
     YesPrompts prompts;
     NullEventPump events;
-    NoProfiles locations;
+    BenchLocations locations;  // no Firefox profiles: the figure is the store's and records'
     SystemClock clock;
     undo::RecordStore records;
     undo::UndoRecorder recorder{records};
