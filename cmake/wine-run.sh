@@ -3,6 +3,8 @@
 # cross-built test executables. A caller that sets no WINEPREFIX gets a throwaway prefix and
 # home folder for this one run, removed afterwards, so ~/.wine and the user's home are never
 # used. scripts/test-windows.sh sets up one throwaway prefix for the whole suite instead.
+# With QUORVEX_WINE_ON_DISPLAY=1 (tests/win32/run_on_xvfb.sh) the program runs on the caller's
+# X display instead, which has no window manager.
 set -euo pipefail
 
 loader=$(command -v wine64 || true)
@@ -16,13 +18,28 @@ if [ -z "$loader" ] || [ -z "$server" ]; then
     exit 127
 fi
 
-unset DISPLAY WAYLAND_DISPLAY
+on_display=${QUORVEX_WINE_ON_DISPLAY:-}
+[ -n "$on_display" ] || unset DISPLAY WAYLAND_DISPLAY
 export WINELOADER="$loader" WINESERVER="$server" WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko installer dialogs, no desktop menu entries.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree=;mshtml=;winemenubuilder.exe=d"}
 
+# On a display without a window manager Wine is told to place the windows itself, or each window
+# it hides waits two seconds for a manager to confirm it.
+prepare_display() {
+    [ -n "$on_display" ] || return 0
+    "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+}
+
 if [ -n "${WINEPREFIX:-}" ]; then
+    if [ -n "$on_display" ]; then
+        # A server still up from a headless run keeps a desktop without a display, on which no
+        # top-level window can be made: let it go first, so this run starts one on the display.
+        "$server" -k >/dev/null 2>&1 || true
+        "$server" -w >/dev/null 2>&1 || true
+    fi
+    prepare_display
     exec "$loader" "$@"
 fi
 
@@ -37,4 +54,5 @@ export WINEPREFIX="$scratch/prefix" HOME="$scratch/home"
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 mkdir -p "$HOME"
 "$loader" wineboot --init >/dev/null 2>&1 || true
+prepare_display
 "$loader" "$@"
