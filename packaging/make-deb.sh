@@ -3,7 +3,8 @@
 #   make-deb.sh <native build folder> <version> <out.deb>
 # The build's install rules give the program, the preference sets, the desktop entry, the
 # AppStream metadata and the icons under /usr; this adds the manual page, the copyright and
-# changelog files, and a control file whose Depends dpkg-shlibdeps computes from the program's
+# changelog files, the table of which Windows versions read each tuning value (the manual page
+# points to it), and a control file whose Depends dpkg-shlibdeps computes from the program's
 # libraries. Byte for byte the same from the same build: fixed modes, owners and times
 # (SOURCE_DATE_EPOCH), sorted entries, no compressor time stamps.
 set -euo pipefail
@@ -35,6 +36,7 @@ fill() {  # template -> stdout, with @VERSION@ and @DATE@ filled in
 doc=$root/usr/share/doc/quorvex
 mkdir -p "$doc" "$root/usr/share/man/man1"
 install -m 644 "$here/debian/copyright" "$doc/copyright"
+install -m 644 "$here/../docs/registry-effects.md" "$doc/registry-effects.md"
 fill "$here/debian/changelog.in" "$(date -u -d "@$SOURCE_DATE_EPOCH" -R)" | gzip -9n >"$doc/changelog.gz"
 fill "$here/debian/quorvex.1.in" "$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%d)" |
     gzip -9n >"$root/usr/share/man/man1/quorvex.1.gz"

@@ -64,6 +64,8 @@ for set in pipeline.js unpipeline.js; do
     [ -f "$root/usr/share/quorvex/$set" ] || fail "the preference set $set is missing"
 done
 [ -f "$root/usr/share/doc/quorvex/copyright" ] || fail "the copyright file is missing"
+[ -f "$root/usr/share/doc/quorvex/registry-effects.md" ] ||
+    fail "the registry effects table that the manual page names is missing"
 
 printed=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 20 \
     "$root/usr/bin/quorvex" --version 2>&1) || fail "quorvex --version ended with status $?"
