@@ -19,6 +19,8 @@ bool BelongsTo(const CInterface& row, const LinkFacts& facts, CountedTier tier) 
     switch (tier) {
         case CountedTier::Hardware:
             return facts.hardware;
+        case CountedTier::HardwareAndDialUp:
+            return facts.hardware || row.InterfaceType() == kIfTypePpp;
         case CountedTier::Connector:
             return facts.connectorPresent;
         case CountedTier::Software:
@@ -33,15 +35,20 @@ bool BelongsTo(const CInterface& row, const LinkFacts& facts, CountedTier tier) 
 
 CountedTier ChooseCountedTier(const CInterfaces& rows) {
     bool anyFacts = false;
+    bool anyHardware = false;
     bool anyConnector = false;
     for (const auto& row : rows) {
         const auto& facts = row->linkFacts();
         if (!facts) continue;
         anyFacts = true;
-        if (BelongsTo(*row, *facts, CountedTier::Hardware)) return CountedTier::Hardware;
+        if (BelongsTo(*row, *facts, CountedTier::Hardware)) {
+            if (row->OperationalStatus() == kIfOperStatusUp) return CountedTier::Hardware;
+            anyHardware = true;
+        }
         anyConnector = anyConnector || BelongsTo(*row, *facts, CountedTier::Connector);
     }
     if (!anyFacts) return CountedTier::EveryRow;
+    if (anyHardware) return CountedTier::HardwareAndDialUp;
     return anyConnector ? CountedTier::Connector : CountedTier::Software;
 }
 

@@ -17,9 +17,13 @@ inline constexpr std::int32_t kEthernet = 6;  // IF_TYPE_ETHERNET_CSMACD
 inline constexpr std::int32_t kWifi = 71;     // IF_TYPE_IEEE80211
 inline constexpr std::int32_t kLoopback = monitor::kIfTypeSoftwareLoopback;
 inline constexpr std::int32_t kTunnel = monitor::kIfTypeTunnel;
+inline constexpr std::int32_t kPpp = monitor::kIfTypePpp;
 inline constexpr std::int32_t kTunnel6to4 = 11;    // TUNNEL_TYPE_6TO4
 inline constexpr std::int32_t kTunnelIsatap = 13;  // TUNNEL_TYPE_ISATAP
 inline constexpr std::int32_t kTunnelTeredo = 14;  // TUNNEL_TYPE_TEREDO
+
+inline constexpr std::int32_t kUp = 1;    // IfOperStatusUp
+inline constexpr std::int32_t kDown = 2;  // IfOperStatusDown
 
 inline constexpr LinkFacts kHardwareNic{.hardware = true, .connectorPresent = true};
 // A filter module's row takes its adapter's flags and adds its own.
@@ -38,19 +42,21 @@ inline Table Windows11Pc() {
     constexpr std::uint64_t in = 7'340'032'000, out = 912'384'512;
     constexpr std::uint64_t wifiIn = 1'204'224, wifiOut = 309'248;
     return {
-        {"Ethernet", in, out, kEthernet, kHardwareNic},
-        {"Ethernet-WFP Native MAC Layer LightWeight Filter-0000", in, out, kEthernet, kFilterOfNic},
-        {"Ethernet-QoS Packet Scheduler-0000", in, out, kEthernet, kFilterOfNic},
-        {"Ethernet-WFP 802.3 MAC Layer LightWeight Filter-0000", in, out, kEthernet, kFilterOfNic},
-        {"Wi-Fi", wifiIn, wifiOut, kWifi, kHardwareNic},
-        {"Wi-Fi-Native WiFi Filter Driver-0000", wifiIn, wifiOut, kWifi, kFilterOfNic},
-        {"Wi-Fi-Virtual WiFi Filter Driver-0000", wifiIn, wifiOut, kWifi, kFilterOfNic},
-        {"Wi-Fi-QoS Packet Scheduler-0000", wifiIn, wifiOut, kWifi, kFilterOfNic},
-        {"Local Area Connection* 1", 0, 0, kWifi, kSoftware},
-        {"Loopback Pseudo-Interface 1", 52'428'800, 52'428'800, kLoopback, kSoftware},
-        {"vEthernet (Default Switch)", 812'000'000, 41'000'000, kEthernet, kSoftware},
+        {"Ethernet", in, out, kEthernet, kHardwareNic, kUp},
+        {"Ethernet-WFP Native MAC Layer LightWeight Filter-0000", in, out, kEthernet, kFilterOfNic,
+         kUp},
+        {"Ethernet-QoS Packet Scheduler-0000", in, out, kEthernet, kFilterOfNic, kUp},
+        {"Ethernet-WFP 802.3 MAC Layer LightWeight Filter-0000", in, out, kEthernet, kFilterOfNic,
+         kUp},
+        {"Wi-Fi", wifiIn, wifiOut, kWifi, kHardwareNic, kDown},
+        {"Wi-Fi-Native WiFi Filter Driver-0000", wifiIn, wifiOut, kWifi, kFilterOfNic, kDown},
+        {"Wi-Fi-Virtual WiFi Filter Driver-0000", wifiIn, wifiOut, kWifi, kFilterOfNic, kDown},
+        {"Wi-Fi-QoS Packet Scheduler-0000", wifiIn, wifiOut, kWifi, kFilterOfNic, kDown},
+        {"Local Area Connection* 1", 0, 0, kWifi, kSoftware, kDown},
+        {"Loopback Pseudo-Interface 1", 52'428'800, 52'428'800, kLoopback, kSoftware, kUp},
+        {"vEthernet (Default Switch)", 812'000'000, 41'000'000, kEthernet, kSoftware, kUp},
         {"Teredo Tunneling Pseudo-Interface", 3'072'000, 1'024'000, kTunnel,
-         LinkFacts{.tunnelType = kTunnelTeredo}},
+         LinkFacts{.tunnelType = kTunnelTeredo}, kUp},
     };
 }
 
@@ -59,12 +65,34 @@ inline Table Windows11Pc() {
 inline Table WifiThroughVirtualSwitch() {
     constexpr std::uint64_t in = 2'000'000'000, out = 400'000'000;
     return {
-        {"Wi-Fi", in, out, kWifi, kHardwareNic},
-        {"Wi-Fi-Native WiFi Filter Driver-0000", in, out, kWifi, kFilterOfNic},
-        {"Wi-Fi-Hyper-V Virtual Switch Extension Filter-0000", in, out, kWifi, kFilterOfNic},
-        {"Network Bridge", in, out, kEthernet, kSoftware},
-        {"vEthernet (External)", 1'500'000'000, 300'000'000, kEthernet, kSoftware},
-        {"Loopback Pseudo-Interface 1", 0, 0, kLoopback, kSoftware},
+        {"Wi-Fi", in, out, kWifi, kHardwareNic, kUp},
+        {"Wi-Fi-Native WiFi Filter Driver-0000", in, out, kWifi, kFilterOfNic, kUp},
+        {"Wi-Fi-Hyper-V Virtual Switch Extension Filter-0000", in, out, kWifi, kFilterOfNic, kUp},
+        {"Network Bridge", in, out, kEthernet, kSoftware, kUp},
+        {"vEthernet (External)", 1'500'000'000, 300'000'000, kEthernet, kSoftware, kUp},
+        {"Loopback Pseudo-Interface 1", 0, 0, kLoopback, kSoftware, kUp},
+    };
+}
+
+// DSL through PPPoE: the PPP link's bytes cross the Ethernet adapter to the modem.
+inline Table PppoeOverEthernet() {
+    constexpr std::uint64_t in = 500'000'000, out = 60'000'000;
+    return {
+        {"Ethernet", in, out, kEthernet, kHardwareNic, kUp},
+        {"Ethernet-QoS Packet Scheduler-0000", in, out, kEthernet, kFilterOfNic, kUp},
+        {"Broadband Connection", 480'000'000, 55'000'000, kPpp, kSoftware, kUp},
+        {"Loopback Pseudo-Interface 1", 0, 0, kLoopback, kSoftware, kUp},
+    };
+}
+
+// A dial-up modem on a desktop whose Ethernet adapter is unplugged: the PPP link is the line.
+inline Table DialUpBesideUnpluggedEthernet() {
+    constexpr std::uint64_t in = 3'000'000, out = 200'000;
+    return {
+        {"Ethernet", in, out, kEthernet, kHardwareNic, kDown},
+        {"Ethernet-QoS Packet Scheduler-0000", in, out, kEthernet, kFilterOfNic, kDown},
+        {"Dial-up Connection", 250'000, 40'000, kPpp, kSoftware, kUp},
+        {"Loopback Pseudo-Interface 1", 0, 0, kLoopback, kSoftware, kUp},
     };
 }
 
@@ -73,22 +101,23 @@ inline Table WifiThroughVirtualSwitch() {
 inline Table VirtualMachineGuest() {
     constexpr std::uint64_t in = 90'000'000, out = 8'000'000;
     return {
-        {"Ethernet", in, out, kEthernet, kVirtualMachineNic},
+        {"Ethernet", in, out, kEthernet, kVirtualMachineNic, kUp},
         {"Ethernet-WFP Native MAC Layer LightWeight Filter-0000", in, out, kEthernet,
-         kFilterOfVirtualMachineNic},
-        {"vEthernet (WSL)", 4'000'000, 3'000'000, kEthernet, kSoftware},
-        {"Loopback Pseudo-Interface 1", 0, 0, kLoopback, kSoftware},
-        {"isatap.localdomain", 7'000, 7'000, kTunnel, LinkFacts{.tunnelType = kTunnelIsatap}},
+         kFilterOfVirtualMachineNic, kUp},
+        {"vEthernet (WSL)", 4'000'000, 3'000'000, kEthernet, kSoftware, kUp},
+        {"Loopback Pseudo-Interface 1", 0, 0, kLoopback, kSoftware, kUp},
+        {"isatap.localdomain", 7'000, 7'000, kTunnel, LinkFacts{.tunnelType = kTunnelIsatap},
+         kDown},
     };
 }
 
 // A container or a guest whose adapters are all software.
 inline Table SoftwareOnly() {
     return {
-        {"vEthernet (Ethernet)", 60'000'000, 2'000'000, kEthernet, kSoftware},
-        {"Loopback Pseudo-Interface 1", 9'000, 9'000, kLoopback, kSoftware},
+        {"vEthernet (Ethernet)", 60'000'000, 2'000'000, kEthernet, kSoftware, kUp},
+        {"Loopback Pseudo-Interface 1", 9'000, 9'000, kLoopback, kSoftware, kUp},
         {"Teredo Tunneling Pseudo-Interface", 5'000, 4'000, kTunnel,
-         LinkFacts{.tunnelType = kTunnelTeredo}},
+         LinkFacts{.tunnelType = kTunnelTeredo}, kUp},
     };
 }
 

@@ -27,6 +27,7 @@ class FakeTableSource : public InterfaceTableSource {
         std::uint64_t sent = 0;
         std::int32_t type = 0;
         std::optional<LinkFacts> facts = {};  // none: a source without them (classic table, Linux)
+        std::int32_t operStatus = 0;
     };
     TableResult ReadTable(CInterfaces& rows) override {
         ++reads;
@@ -38,6 +39,7 @@ class FakeTableSource : public InterfaceTableSource {
                 row->SetOctetsSent(r.sent);
                 row->SetInterfaceType(r.type);
                 row->setLinkFacts(r.facts);
+                row->SetOperationalStatus(r.operStatus);
                 rows.Add(row);
             }
         }
