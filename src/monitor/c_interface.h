@@ -20,7 +20,8 @@ struct LinkFacts {
 
 // One row of the interface table: a plain record with a getter and a setter per field; setters
 // store the value unchanged. Counters are unsigned (32-bit in the Windows table, 64-bit where the
-// system keeps them so); codes are stored as the platform gives them and never interpreted.
+// system keeps them so); codes are stored as the platform gives them. Only the counting rule
+// (interface_counting.h) reads the type and status codes, and only of rows with LinkFacts.
 // `LastChange` is a date-time counted in days since 30 December 1899, 0 when unknown.
 class CInterface {
   public:
