@@ -1,14 +1,27 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
 namespace quorvex {
 
+// What the system says about the link beneath one row, where it says it (the Windows table of
+// GetIfTable2 does; the classic table and Linux do not). The counting rule of
+// interface_counting.h reads these to count each line once.
+struct LinkFacts {
+    bool hardware = false;          // the interface belongs to a hardware device
+    bool filter = false;            // a filter module's row, repeating its adapter's counters
+    bool connectorPresent = false;  // a physical connector: the system's "physical adapter"
+    bool endpoint = false;          // a device such as a phone, not a link to a network
+    std::int32_t tunnelType = 0;    // the encapsulation of a tunnel; 0 for none
+};
+
 // One row of the interface table: a plain record with a getter and a setter per field; setters
 // store the value unchanged. Counters are unsigned (32-bit in the Windows table, 64-bit where the
-// system keeps them so); codes are stored as the platform gives them and never interpreted.
+// system keeps them so); codes are stored as the platform gives them. Only the counting rule
+// (interface_counting.h) reads the type and status codes, and only of rows with LinkFacts.
 // `LastChange` is a date-time counted in days since 30 December 1899, 0 when unknown.
 class CInterface {
   public:
@@ -57,6 +70,10 @@ class CInterface {
     const std::string& InterfaceName() const { return interfaceName_; }
     void SetInterfaceName(std::string value) { interfaceName_ = std::move(value); }
 
+    // Empty when the source has no such facts.
+    const std::optional<LinkFacts>& linkFacts() const { return linkFacts_; }
+    void setLinkFacts(std::optional<LinkFacts> value) { linkFacts_ = value; }
+
   private:
     std::string interfaceName_;
     std::int32_t interfaceIndex_ = 0;
@@ -80,6 +97,7 @@ class CInterface {
     std::uint64_t outgoingErrors_ = 0;
     std::uint64_t outputQueueLength_ = 0;
     std::string interfaceDescription_;
+    std::optional<LinkFacts> linkFacts_;
 };
 
 }  // namespace quorvex

@@ -1,5 +1,7 @@
 #include "monitor/c_ip_helper.h"
 
+#include "monitor/interface_counting.h"
+
 namespace quorvex {
 
 namespace {
@@ -35,9 +37,13 @@ void CIpHelper::LoadInterfaceTable() {
     }
     // A failed attempt leaves the snapshot empty, even if the source delivered part of a table.
     if (result != TableResult::Ok) return;
+    // Every row is kept; only the rows of the computer's own lines enter the sums.
+    const monitor::CountedTier tier = monitor::ChooseCountedTier(rows);
     for (const auto& row : rows) {
-        AddCounter(bytesReceived_, row->OctetsReceived());
-        AddCounter(bytesSent_, row->OctetsSent());
+        if (monitor::IsCounted(*row, tier)) {
+            AddCounter(bytesReceived_, row->OctetsReceived());
+            AddCounter(bytesSent_, row->OctetsSent());
+        }
         auto entry = row;
         interfaces_->Add(entry);
     }

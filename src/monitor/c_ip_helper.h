@@ -10,6 +10,7 @@
 namespace quorvex {
 
 // The interface-table snapshot and its two byte sums. The window keeps one for its whole life.
+// The snapshot holds every row of the table; the sums count each line once.
 class CIpHelper {
   public:
     static constexpr const char* kNotSupportedMessage =
@@ -23,8 +24,9 @@ class CIpHelper {
     // Replaces the current collection; the sums stay and nothing is read from the system.
     void SetInterfaces(std::shared_ptr<CInterfaces> interfaces);
 
-    // Sums of the received and sent octet counters over every row of the last snapshot attempted
-    // (0 after a failed one). Unsigned 64-bit, so large or many counters never turn them negative.
+    // Sums of the received and sent octet counters of the last snapshot attempted (0 after a
+    // failed one), over the rows that carry each line once (interface_counting.h). Unsigned
+    // 64-bit, so large or many counters never turn them negative.
     std::uint64_t BytesReceived() const { return bytesReceived_; }
     std::uint64_t BytesSent() const { return bytesSent_; }
 

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "monitor/if_table_decoder.h"
+#include "monitor/interface_counting.h"
 
 namespace quorvex {
 
@@ -27,6 +28,12 @@ static_assert(RawInterfaceTableSource::kInsufficientBuffer == ERROR_INSUFFICIENT
 static_assert(RawInterfaceTableSource::kNotSupported == ERROR_NOT_SUPPORTED);
 static_assert(std::is_same_v<IfTable2Functions::Get, decltype(&GetIfTable2)>);
 static_assert(std::is_same_v<IfTable2Functions::Free, decltype(&FreeMibTable)>);
+// The codes the counting rule reads, as the platform defines them.
+static_assert(monitor::kIfTypeSoftwareLoopback == IF_TYPE_SOFTWARE_LOOPBACK);
+static_assert(monitor::kIfTypeTunnel == IF_TYPE_TUNNEL);
+static_assert(monitor::kTunnelTypeNone == TUNNEL_TYPE_NONE);
+static_assert(monitor::kIfTypePpp == IF_TYPE_PPP);
+static_assert(monitor::kIfOperStatusUp == IfOperStatusUp);
 
 std::uint32_t Win32IfTableSource::GetTable(std::span<std::byte> buffer, std::uint32_t& size) {
     // The platform is told no more than the buffer really holds, whatever the caller claims.
@@ -90,6 +97,17 @@ std::string WideText(const WCHAR* text, std::size_t capacity) {
     return Utf16LeToUtf8(std::as_bytes(std::span(text, capacity)));
 }
 
+LinkFacts ReadLinkFacts(const MIB_IF_ROW2& row) {
+    const auto& flags = row.InterfaceAndOperStatusFlags;
+    LinkFacts facts;
+    facts.hardware = flags.HardwareInterface != 0;
+    facts.filter = flags.FilterInterface != 0;
+    facts.connectorPresent = flags.ConnectorPresent != 0;
+    facts.endpoint = flags.EndPointInterface != 0;
+    facts.tunnelType = static_cast<std::int32_t>(row.TunnelType);
+    return facts;
+}
+
 }  // namespace
 
 std::shared_ptr<CInterface> DecodeIfRow2(const MIB_IF_ROW2& row) {
@@ -117,6 +135,7 @@ std::shared_ptr<CInterface> DecodeIfRow2(const MIB_IF_ROW2& row) {
     item->SetOutgoingErrors(row.OutErrors);
     item->SetOutputQueueLength(row.OutQLen);
     item->SetInterfaceDescription(WideText(row.Description, std::size(row.Description)));
+    item->setLinkFacts(ReadLinkFacts(row));
     return item;
 }
 

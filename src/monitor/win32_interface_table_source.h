@@ -55,7 +55,8 @@ namespace monitor {
 
 // One MIB_IF_ROW2 as a row of the table: the alias is the name, the receive link speed (bits per
 // second, capped at the largest signed 32-bit value; unknown is 0) the speed; the 64-bit counters
-// are kept whole. The row has no last-change time, so LastChange stays 0.
+// are kept whole. The row has no last-change time, so LastChange stays 0. Its hardware, filter,
+// connector and endpoint flags and its tunnel type become the row's LinkFacts.
 std::shared_ptr<CInterface> DecodeIfRow2(const _MIB_IF_ROW2& row);
 
 }  // namespace monitor

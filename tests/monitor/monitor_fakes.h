@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ class FakeTableSource : public InterfaceTableSource {
         std::string name;
         std::uint64_t received = 0;
         std::uint64_t sent = 0;
+        std::int32_t type = 0;
+        std::optional<LinkFacts> facts = {};  // none: a source without them (classic table, Linux)
+        std::int32_t operStatus = 0;
     };
     TableResult ReadTable(CInterfaces& rows) override {
         ++reads;
@@ -33,6 +37,9 @@ class FakeTableSource : public InterfaceTableSource {
                 row->SetInterfaceName(r.name);
                 row->SetOctetsReceived(r.received);
                 row->SetOctetsSent(r.sent);
+                row->SetInterfaceType(r.type);
+                row->setLinkFacts(r.facts);
+                row->SetOperationalStatus(r.operStatus);
                 rows.Add(row);
             }
         }

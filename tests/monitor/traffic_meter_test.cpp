@@ -6,6 +6,7 @@
 #include <map>
 #include <random>
 
+#include "interface_tables.h"
 #include "model/window_model.h"
 #include "monitor/second_pacer.h"
 #include "monitor_fakes.h"
@@ -373,6 +374,78 @@ TEST_F(TrafficMeterTest, TenSecondsGiveTenOrElevenUpdates) {
         EXPECT_LE(updates, 11) << startMs;
     }
     EXPECT_EQ(text("lblDownloadSpeedTop"), "0.0 KB/s");
+}
+
+// One meter with its page, its displays and a table of its own.
+struct MeterRig {
+    explicit MeterRig(monitor_testing::Table table) { source.table = std::move(table); }
+
+    std::map<std::string, std::string> texts() const {
+        std::map<std::string, std::string> all;
+        for (const char* element :
+             {"lblDownloadSpeedTop", "lblUploadSpeedTop", "Label77", "Label78", "Label54",
+              "Label62", "MaximumDownload", "MaximumUpload", "Label79", "Label81", "Label52",
+              "Label83", "Label84", "Label30", "Text2", "Text3"})
+            all[element] = controls.text(element);
+        return all;
+    }
+
+    WindowModel window;
+    ControlModel& controls = window.controls();
+    monitor_testing::FakeTableSource source;
+    monitor_testing::FakePrompts prompts;
+    CIpHelper helper{source, prompts};
+    monitor_testing::FakePump pump;
+    monitor_testing::RecordingSink graph1, graph2;
+    monitor_testing::RecordingBar bar1, bar4, bar2, bar3;
+    TrafficMeter meter{controls, helper, MeterDisplays{graph1, graph2, bar1, bar4, bar2, bar3},
+                       pump, monitor::NumberLocale{".", ","}};
+};
+
+TEST(TrafficMeterOnAWindowsTableTest, FiguresEqualThoseOfTheEthernetAdapterAlone) {
+    using monitor_testing::AddTraffic;
+    MeterRig pc(monitor_testing::Windows11Pc());
+    MeterRig alone(monitor_testing::Table{pc.source.table.front()});
+    ASSERT_EQ(alone.source.table.front().name, "Ethernet");
+
+    struct Second {
+        std::uint64_t hostIn, hostOut;  // the computer's own traffic
+        std::uint64_t vmIn, vmOut;      // virtual machines behind the Default Switch
+        std::uint64_t teredoIn, teredoOut;
+        std::uint64_t loopback;
+    };
+    const Second seconds[] = {
+        {512'000, 40'960, 0, 0, 0, 0, 65'536},
+        {2'621'440, 81'920, 1'048'576, 20'480, 0, 0, 0},
+        {1'310'720, 1'310'720, 0, 0, 4'096, 2'048, 10'240},
+        {0, 0, 3'145'728, 102'400, 0, 0, 0},
+        {20'480, 20'480, 0, 0, 0, 0, 1'048'576},
+        {5'242'880, 204'800, 524'288, 8'192, 1'024, 512, 0},
+    };
+    pc.meter.Start();
+    alone.meter.Start();
+    pc.meter.UpdateTrafficMeter();
+    alone.meter.UpdateTrafficMeter();
+    for (const Second& s : seconds) {
+        // Everything but loopback crosses the Ethernet adapter, whose filters see it too.
+        const std::uint64_t wireIn = s.hostIn + s.vmIn + s.teredoIn;
+        const std::uint64_t wireOut = s.hostOut + s.vmOut + s.teredoOut;
+        AddTraffic(pc.source.table, "Ethernet", wireIn, wireOut);
+        AddTraffic(alone.source.table, "Ethernet", wireIn, wireOut);
+        AddTraffic(pc.source.table, "vEthernet (Default Switch)", s.vmIn, s.vmOut);
+        AddTraffic(pc.source.table, "Teredo", s.teredoIn, s.teredoOut);
+        AddTraffic(pc.source.table, "Loopback", s.loopback, s.loopback);
+        pc.meter.UpdateTrafficMeter();
+        alone.meter.UpdateTrafficMeter();
+        EXPECT_EQ(pc.texts(), alone.texts());
+    }
+    EXPECT_EQ(pc.controls.text("MaximumDownload"), "5.5 MB/s");  // the busiest second on the wire
+    EXPECT_EQ(pc.graph1.samples, alone.graph1.samples);
+    EXPECT_EQ(pc.graph2.samples, alone.graph2.samples);
+    EXPECT_EQ(pc.bar1.values, alone.bar1.values);
+    EXPECT_EQ(pc.bar4.values, alone.bar4.values);
+    EXPECT_EQ(pc.bar2.values, alone.bar2.values);
+    EXPECT_EQ(pc.bar3.values, alone.bar3.values);
 }
 
 }  // namespace

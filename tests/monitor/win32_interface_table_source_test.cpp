@@ -16,8 +16,10 @@
 #include <set>
 #include <vector>
 
+#include "interface_tables.h"
 #include "monitor/c_ip_helper.h"
 #include "monitor/if_table_decoder.h"
+#include "monitor/interface_counting.h"
 #include "monitor_fakes.h"
 
 namespace quorvex {
@@ -317,6 +319,89 @@ TEST(Win32InterfaceTableSourceTest, ANewRowReadsLikeAClassicOne) {
     EXPECT_EQ(monitor::DecodeIfRow2(row)->AdapterAddress(), "A-A-A-A-A-A-A-A");
     row.PhysicalAddressLength = 0;
     EXPECT_EQ(monitor::DecodeIfRow2(row)->AdapterAddress(), "");
+}
+
+TEST(Win32InterfaceTableSourceTest, TheRowsFlagsAndTunnelTypeBecomeItsLinkFacts) {
+    struct Case {
+        const char* what;
+        void (*set)(MIB_IF_ROW2&);
+        LinkFacts facts;
+    };
+    const Case cases[] = {
+        {"no flags", [](MIB_IF_ROW2&) {}, {}},
+        {"hardware",
+         [](MIB_IF_ROW2& r) { r.InterfaceAndOperStatusFlags.HardwareInterface = 1; },
+         {.hardware = true}},
+        {"filter",
+         [](MIB_IF_ROW2& r) { r.InterfaceAndOperStatusFlags.FilterInterface = 1; },
+         {.filter = true}},
+        {"connector",
+         [](MIB_IF_ROW2& r) { r.InterfaceAndOperStatusFlags.ConnectorPresent = 1; },
+         {.connectorPresent = true}},
+        {"endpoint",
+         [](MIB_IF_ROW2& r) { r.InterfaceAndOperStatusFlags.EndPointInterface = 1; },
+         {.endpoint = true}},
+        {"Teredo", [](MIB_IF_ROW2& r) { r.TunnelType = TUNNEL_TYPE_TEREDO; }, {.tunnelType = 14}},
+        // The operational flags in the same byte are no facts of the link.
+        {"not connected, paused, low power",
+         [](MIB_IF_ROW2& r) {
+             r.InterfaceAndOperStatusFlags.NotMediaConnected = 1;
+             r.InterfaceAndOperStatusFlags.Paused = 1;
+             r.InterfaceAndOperStatusFlags.LowPower = 1;
+             r.InterfaceAndOperStatusFlags.NotAuthenticated = 1;
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MIB_IF_ROW2 row = Row2(4, 1, 2);
+        c.set(row);
+        const auto facts = monitor::DecodeIfRow2(row)->linkFacts();
+        ASSERT_TRUE(facts.has_value());
+        EXPECT_EQ(facts->hardware, c.facts.hardware);
+        EXPECT_EQ(facts->filter, c.facts.filter);
+        EXPECT_EQ(facts->connectorPresent, c.facts.connectorPresent);
+        EXPECT_EQ(facts->endpoint, c.facts.endpoint);
+        EXPECT_EQ(facts->tunnelType, c.facts.tunnelType);
+    }
+}
+
+// The modelled table as GetIfTable2 would hand it out.
+std::vector<MIB_IF_ROW2> Rows2(const monitor_testing::Table& table) {
+    std::vector<MIB_IF_ROW2> rows;
+    for (const auto& r : table) {
+        MIB_IF_ROW2 row = Row2(static_cast<ULONG>(rows.size() + 1), r.received, r.sent);
+        const std::wstring alias(r.name.begin(), r.name.end());
+        std::copy(alias.begin(), alias.end(), row.Alias);
+        row.Type = static_cast<IFTYPE>(r.type);
+        row.OperStatus = static_cast<IF_OPER_STATUS>(r.operStatus);
+        auto& flags = row.InterfaceAndOperStatusFlags;
+        flags.HardwareInterface = r.facts->hardware;
+        flags.FilterInterface = r.facts->filter;
+        flags.ConnectorPresent = r.facts->connectorPresent;
+        flags.EndPointInterface = r.facts->endpoint;
+        row.TunnelType = static_cast<TUNNEL_TYPE>(r.facts->tunnelType);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(Win32InterfaceTableSourceTest, AWindows11TableSumsItsAdaptersOnceAndKeepsEveryRow) {
+    const monitor_testing::Table table = monitor_testing::Windows11Pc();
+    FakeTable2::reset(Rows2(table));
+    Win32InterfaceTableSource source(FakeTable2::functions(), nullptr);
+    monitor_testing::FakePrompts prompts;
+    CIpHelper helper(source, prompts);
+    const auto rows = helper.Interfaces();
+    ASSERT_EQ(rows->Count(), static_cast<std::int32_t>(table.size()));
+    EXPECT_EQ(rows->Item(2)->InterfaceName(),
+              "Ethernet-WFP Native MAC Layer LightWeight Filter-0000");
+    // The Ethernet and the Wi-Fi adapter, each once: no filter, switch, tunnel or loopback row.
+    const auto& ethernet = table[0];
+    const auto& wifi = table[4];
+    ASSERT_EQ(wifi.name, "Wi-Fi");
+    EXPECT_EQ(helper.BytesReceived(), ethernet.received + wifi.received);
+    EXPECT_EQ(helper.BytesSent(), ethernet.sent + wifi.sent);
 }
 
 TEST(Win32InterfaceTableSourceTest, TheSystemSourceReadsTheNewTableWithEveryClassicInterface) {
