@@ -53,8 +53,7 @@ std::string refusedValuesMessage(const ValuesWording& wording, std::size_t total
 
     const auto location = [](const RegistryFailure& f) { return f.location; };
     const bool oneFile = !refused.front().failure.location.empty() && allAlike(refused, location);
-    if (oneFile)
-        text += " " + std::string(wording.inFile) + " " + refused.front().failure.location;
+    if (oneFile) text += " " + std::string(wording.inFile) + " " + refused.front().failure.location;
     if (allAlike(refused, [](const RegistryFailure& f) { return f.reason; })) {
         // Naming every one of them would only list them all.
         if (refused.size() < total) {

@@ -52,9 +52,8 @@ TEST_F(UndoOnFileStoreTest, AStoreThatCannotTakeThemBackIsNamedWithTheSystemsRea
     world.undo.restoreOriginalSettings();
     EXPECT_EQ(world.prompts.restarts, 0);
     ASSERT_EQ(world.prompts.shown.size(), 2u);
-    EXPECT_EQ(world.prompts.shown[1].text,
-              "19 of the 19 tuning values could not be put back in " + store() +
-                  ": not a regular file.");
+    EXPECT_EQ(world.prompts.shown[1].text, "19 of the 19 tuning values could not be put back in " +
+                                               store() + ": not a regular file.");
     EXPECT_EQ(world.prompts.shown[1].icon, MessageIcon::Error);
 }
 
