@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program under Xvfb in a throwaway home, clicks through every page with
 # xdotool and saves a screenshot of each into the folder given (default build/screenshots).
-# It never clicks "Everything Automatically" or the apply button: those write settings and
-# offer a restart. The system bus is pointed at nothing, so no restart could be asked for anyway.
+# It never clicks "Everything Automatically" or the apply button: those write settings and the
+# registry file.
 # For the monitor it sends a few kilobytes a second over 127.0.0.1 (scripts/loopback_traffic.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,7 +30,6 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
 export XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/runtime APPDATA=$home/appdata
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export DBUS_SYSTEM_BUS_ADDRESS=unix:path=$home/no-system-bus
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 "$program" >"$home/quorvex.log" 2>&1 &
 app_pid=$!

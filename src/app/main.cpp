@@ -4,7 +4,6 @@
 #include <QUrl>
 
 #include "app/form1.h"
-#include "app/logind_reboot.h"
 #include "app/program.h"
 #include "app/qt_event_pump.h"
 #include "app/qt_prompts.h"
@@ -40,9 +39,7 @@ int main(int argc, char* argv[]) {
     quorvex::FileRegistryBackend registry(quorvex::registryStorePath(folders).string(),
                                           QDir::homePath().toStdString());
     quorvex::IniFileSettingsStorage settings(quorvex::settingsFilePath(folders));
-    quorvex::QtPrompts prompts(nullptr, [&app](quorvex::QtPrompts::RefusalHandler onRefused) {
-        quorvex::requestSystemReboot(&app, std::move(onRefused));
-    });
+    quorvex::QtPrompts prompts(nullptr);
     quorvex::QtEventPump events;
     quorvex::SystemLocations locations;
     quorvex::SystemClock clock;

@@ -24,10 +24,8 @@ QMessageBox::Icon toQt(MessageIcon icon) {
 
 }  // namespace
 
-QtPrompts::QtPrompts(QWidget* parent, RestartAction restart)
-    : parent_(parent),
-      restart_(std::move(restart)),
-      runner_([](QMessageBox& box) { return box.exec(); }) {}
+QtPrompts::QtPrompts(QWidget* parent)
+    : parent_(parent), runner_([](QMessageBox& box) { return box.exec(); }) {}
 
 std::unique_ptr<QMessageBox> QtPrompts::buildMessageBox(const MessageRequest& request) const {
     auto box = std::make_unique<QMessageBox>(parent_);
@@ -57,36 +55,6 @@ MessageAnswer QtPrompts::showMessage(const MessageRequest& request) {
         default:
             return MessageAnswer::Closed;
     }
-}
-
-MessageRequest QtPrompts::restartRequest() {
-    MessageRequest request;
-    request.text = kRestartQuestion;
-    request.buttons = MessageButtons::YesNo;
-    request.icon = MessageIcon::Question;
-    request.defaultNo = true;
-    return request;
-}
-
-MessageRequest QtPrompts::restartFailedRequest(const QString& reason) {
-    MessageRequest request;
-    request.text = "The computer could not be restarted";
-    if (!reason.isEmpty()) request.text += ": " + reason.toStdString();
-    request.text += ". Please restart it yourself for the new settings to take effect.";
-    request.icon = MessageIcon::Error;
-    return request;
-}
-
-void QtPrompts::offerRestart() {
-    if (showMessage(restartRequest()) != MessageAnswer::Yes) return;
-    RefusalHandler onRefused = [this, alive = std::weak_ptr<int>(alive_)](const QString& reason) {
-        if (alive.lock()) showMessage(restartFailedRequest(reason));
-    };
-    if (!restart_) {
-        onRefused(QStringLiteral("no restart is possible here"));
-        return;
-    }
-    restart_(std::move(onRefused));
 }
 
 }  // namespace quorvex

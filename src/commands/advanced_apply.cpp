@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "commands/window_settings.h"
 
@@ -53,16 +54,10 @@ void runAdvancedApply(CommandContext& context) {
         runStep([&] { saveTuningValues(context.settings, window.state()); });
         runStep([&] { context.settings.flush(); });
 
-        int failed = 0;
-        for (const auto& row : advancedWritePlan()) {
-            bool written = false;
-            runStep([&] {
-                written = runPlanRow(context.registry, row, window.state(), window.controls());
-            });
-            if (!written) ++failed;
-        }
+        std::vector<RefusedValue> refused;
+        for (const auto& row : advancedWritePlan()) writePlanRow(context, row, refused);
 
-        finishTuningCommand(context.prompts, failed, context.registry.lastFailure());
+        finishTuningCommand(context, refused);
     } catch (...) {
         // A command never lets a failure escape into the window's event loop.
     }

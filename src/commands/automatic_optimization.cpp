@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "browser/firefox_profiles.h"
 #include "commands/firefox_page.h"
@@ -75,20 +76,13 @@ void selectConnection(WindowModel& window, const ConnectionType& entry) {
     window.state().Rwin = entry.rwin;
 }
 
-// Brings the set's choices in place row by row; returns how many rows were not written.
-int applySet(CommandContext& context, const ProfileSet& set) {
-    int failed = 0;
+// Brings the set's choices in place row by row; the values not written go to `refused`.
+void applySet(CommandContext& context, const ProfileSet& set, std::vector<RefusedValue>& refused) {
     const auto plan = optimizationWritePlan();
     for (std::size_t i = 0; i < plan.size(); ++i) {
         runStep([&] { putInPlace(context.window, set, kBeforeRow[i]); });
-        bool written = false;
-        runStep([&] {
-            written = runPlanRow(context.registry, plan[i], context.window.state(),
-                                 context.window.controls());
-        });
-        if (!written) ++failed;
+        writePlanRow(context, plan[i], refused);
     }
-    return failed;
 }
 
 std::string connectionText(const WindowModel& window) {
@@ -111,7 +105,7 @@ void runAutomaticOptimization(CommandContext& context) {
         if (!recordBeforeFirstWrite(context)) return;
 
         const ConnectionType& restore = connectionType(ConnectionKind::RestoreDefaults);
-        int failed = 0;
+        std::vector<RefusedValue> refused;
         if (connectionText(window) != restore.fullName) {
             runStep([&] {
                 const std::string text = connectionText(window);
@@ -119,14 +113,14 @@ void runAutomaticOptimization(CommandContext& context) {
                     if (entry.kind != ConnectionKind::RestoreDefaults && entry.fullName == text)
                         selectConnection(window, entry);
             });
-            failed += applySet(context, recommendedSet());
+            applySet(context, recommendedSet(), refused);
             runStep([&] { ApplyOptimizedFirefoxPrefs(context.locations, context.clock); });
             runStep(
                 [&] { showFirefoxPageState(window.controls(), FirefoxPageState::optimized()); });
         }
         if (connectionText(window) == restore.fullName) {
             runStep([&] { selectConnection(window, restore); });
-            failed += applySet(context, defaultSet());
+            applySet(context, defaultSet(), refused);
             runStep([&] { ApplyDefaultFirefoxPrefs(context.locations, context.clock); });
             runStep([&] { showFirefoxPageState(window.controls(), FirefoxPageState::defaults()); });
         }
@@ -142,7 +136,7 @@ void runAutomaticOptimization(CommandContext& context) {
         runStep([&] { saveTuningValues(context.settings, window.state()); });
         runStep([&] { context.settings.flush(); });
 
-        finishTuningCommand(context.prompts, failed, context.registry.lastFailure());
+        finishTuningCommand(context, refused);
     } catch (...) {
         // A command never lets a failure escape into the window's event loop.
     }

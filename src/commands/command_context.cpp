@@ -4,13 +4,6 @@
 
 namespace quorvex {
 
-std::string failedRowsMessage(int failedRows, const std::optional<RegistryFailure>& failure) {
-    const std::string refused =
-        std::to_string(failedRows) + " of the 18 registry values could not be written";
-    if (failure) return refused + " to " + failure->location + ": " + failure->reason + ".";
-    return refused + ". Run Quorvex as administrator and try again.";
-}
-
 bool recordBeforeFirstWrite(const CommandContext& context) {
     if (!context.recorder) return true;
     const auto failure = context.recorder->recordBeforeFirstWrite(context);
@@ -19,17 +12,35 @@ bool recordBeforeFirstWrite(const CommandContext& context) {
     return false;
 }
 
-void finishTuningCommand(Prompts& prompts, int failedRows,
-                         const std::optional<RegistryFailure>& failure) {
-    if (failedRows == 0) {
-        prompts.offerRestart();
+void finishWriting(const CommandContext& context, const ValuesWording& wording, std::size_t total,
+                   const std::vector<RefusedValue>& refused) {
+    if (refused.empty()) {
+        if (const auto file = context.registry.fileForWindows()) {
+            context.prompts.showMessage({carryToWindowsMessage(wording, total, *file),
+                                         MessageButtons::Ok, MessageIcon::Information});
+            return;
+        }
+        context.prompts.offerRestart();
         return;
     }
-    MessageRequest box;
-    box.text = failedRowsMessage(failedRows, failure);
-    box.buttons = MessageButtons::Ok;
-    box.icon = MessageIcon::Error;
-    prompts.showMessage(box);
+    const bool elevated = context.elevation && context.elevation->elevated();
+    context.prompts.showMessage({refusedValuesMessage(wording, total, refused, elevated),
+                                 MessageButtons::Ok, MessageIcon::Error});
+}
+
+void finishTuningCommand(const CommandContext& context, const std::vector<RefusedValue>& refused) {
+    finishWriting(context, kRegistryValuesWritten, kPlanRows, refused);
+}
+
+void writePlanRow(CommandContext& context, const PlanRow& row, std::vector<RefusedValue>& refused) {
+    // Kept when the row fails before the registry is reached.
+    RegistryFailure why{{}, "the value could not be prepared", 0};
+    bool written = false;
+    runStep([&] {
+        written = runPlanRow(context.registry, row, context.window.state(),
+                             context.window.controls(), &why);
+    });
+    if (!written) refused.push_back({std::string(row.valueName), std::move(why)});
 }
 
 }  // namespace quorvex

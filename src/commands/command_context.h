@@ -1,13 +1,18 @@
 #pragma once
 
+#include <vector>
+
 #include "browser/locations.h"
+#include "commands/refused_values.h"
 #include "model/window_model.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
+#include "platform/process_elevation.h"
 #include "platform/prompts.h"
 #include "settings/settings_storage.h"
 #include "tuning/change_recorder.h"
 #include "tuning/registry_backend.h"
+#include "tuning/registry_write_plan.h"
 
 namespace quorvex {
 
@@ -23,6 +28,8 @@ struct CommandContext {
     const Clock& clock;
     // Takes the undo records; none in a program or test that keeps no records.
     ChangeRecorder* recorder = nullptr;
+    // Whether the process runs elevated; none counts as not elevated.
+    const ProcessElevation* elevation = nullptr;
 };
 
 // Both tuning commands refuse to run without a connection kind.
@@ -43,12 +50,17 @@ void runStep(Step&& step) noexcept {
 // are kept, or a box titled "Quorvex" says why not and the command must stop (false).
 bool recordBeforeFirstWrite(const CommandContext& context);
 
-// The last step of both tuning commands. With every registry value written, the restart
-// prompt; otherwise no restart is offered (it would apply nothing) and an error box says how
-// many of the eighteen values were refused, and which file and why when the registry is a
-// file, or else that administrator rights are needed.
-void finishTuningCommand(Prompts& prompts, int failedRows,
-                         const std::optional<RegistryFailure>& failure);
-std::string failedRowsMessage(int failedRows, const std::optional<RegistryFailure>& failure);
+// How a command that writes `total` values ends. With every value written: the restart
+// prompt, or, when the values went to a file for a Windows computer, a box that names the file
+// and how to merge it there (no restart here would apply them). Otherwise no restart is offered
+// (it would apply nothing) and an error box says how many values were refused and why.
+void finishWriting(const CommandContext& context, const ValuesWording& wording, std::size_t total,
+                   const std::vector<RefusedValue>& refused);
+
+// The last step of both tuning commands, for their eighteen values.
+void finishTuningCommand(const CommandContext& context, const std::vector<RefusedValue>& refused);
+
+// Runs one row of a command's write plan; a refused value is added to `refused`.
+void writePlanRow(CommandContext& context, const PlanRow& row, std::vector<RefusedValue>& refused);
 
 }  // namespace quorvex

@@ -2,11 +2,23 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace quorvex {
 namespace {
 
 HWND windowOf(WindowHandle handle) {
     return reinterpret_cast<HWND>(handle);
+}
+
+std::wstring wideText(const std::string& utf8) {
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(length > 0 ? static_cast<std::size_t>(length) : 0, L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                            length);
+    return wide;
 }
 
 }  // namespace
@@ -26,9 +38,12 @@ void* Win32ShellLibrary::restartPromptAddress() const {
 Win32Prompts::Win32Prompts(WindowHandle owner, RestartPrompt restart)
     : owner_(owner), restart_(std::move(restart)) {}
 
+// The texts are UTF-8 (the system's own error messages among them, in the user's language).
 MessageAnswer Win32Prompts::showMessage(const MessageRequest& request) {
-    const int result = MessageBoxA(windowOf(owner_), request.text.c_str(), request.title.c_str(),
-                                   messageBoxStyle(request));
+    const std::wstring text = wideText(request.text);
+    const std::wstring title = wideText(request.title);
+    const int result =
+        MessageBoxW(windowOf(owner_), text.c_str(), title.c_str(), messageBoxStyle(request));
     return messageBoxAnswer(result);
 }
 

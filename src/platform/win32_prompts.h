@@ -30,7 +30,7 @@ class Win32ShellLibrary {
 // The restart prompt's exit flags: restart the computer (2), forcing applications to close (4).
 inline constexpr std::uint32_t kRestartForced = 6;
 
-// Message boxes through MessageBoxA and the system's restart prompt.
+// Message boxes through MessageBoxW (texts given in UTF-8) and the system's restart prompt.
 class Win32Prompts : public Prompts {
   public:
     // Shows a restart prompt for an owner window, with a prompt text (null: the system's own)
@@ -53,9 +53,9 @@ class Win32Prompts : public Prompts {
     RestartPrompt restart_;
 };
 
-// MessageBoxA's style flags for a request: buttons, icon and default button.
+// MessageBoxW's style flags for a request: buttons, icon and default button.
 std::uint32_t messageBoxStyle(const MessageRequest& request);
-// The answer for MessageBoxA's result (IDOK, IDYES, IDNO, or anything else: closed).
+// The answer for MessageBoxW's result (IDOK, IDYES, IDNO, or anything else: closed).
 MessageAnswer messageBoxAnswer(int result);
 
 }  // namespace quorvex

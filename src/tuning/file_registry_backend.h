@@ -35,8 +35,13 @@ class FileRegistryBackend : public RegistryBackend {
     long queryValue(Hive hive, const std::string& path, const std::string& name,
                     std::uint32_t& type, std::vector<std::uint8_t>& data) override;
     long deleteValue(RegKey key, const std::string& name) override;
-    // The store's path and the system's reason (errno's text), kept as they were.
-    std::optional<RegistryFailure> lastFailure() const override;
+    // The last call's refusal: the file and the system's reason (errno's text); nothing when
+    // that call was not refused by the file.
+    std::optional<RegistryFailure> lastFailure() const;
+    // The last call's refusal, or the store and the status's words when the file had no part.
+    RegistryFailure describeFailure(long status) const override;
+    // The store: the values are kept in it to be merged into a Windows registry.
+    std::optional<std::string> fileForWindows() const override { return shown(storePath_); }
 
     const std::string& storePath() const { return storePath_; }
     // The store as it is on disk now (empty when missing or unreadable).
@@ -49,10 +54,12 @@ class FileRegistryBackend : public RegistryBackend {
     RegKey open(Hive hive, const std::string& path);
 
     long fail(long status, const std::string& path, const std::string& reason);
+    // A path as the user is shown it: from "~" when it is under the home folder.
+    std::string shown(const std::string& path) const;
 
     std::string storePath_;
     std::string homeFolder_;
-    // The file and the system's reason of the last refusal; empty after a success.
+    // The file and the system's reason of the last call's refusal; every call starts without.
     std::optional<RegistryFailure> failure_;
     bool cleanedUp_ = false;
     std::map<RegKey, std::pair<Hive, std::string>> handles_;

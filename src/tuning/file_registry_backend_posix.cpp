@@ -86,16 +86,26 @@ class LockFile {
 FileRegistryBackend::FileRegistryBackend(std::string storePath, std::string homeFolder)
     : storePath_(std::move(storePath)), homeFolder_(std::move(homeFolder)) {}
 
+std::string FileRegistryBackend::shown(const std::string& path) const {
+    if (!homeFolder_.empty() && path.starts_with(homeFolder_ + "/"))
+        return "~" + path.substr(homeFolder_.size());
+    return path;
+}
+
 std::optional<RegistryFailure> FileRegistryBackend::lastFailure() const {
     if (!failure_) return std::nullopt;
-    RegistryFailure shown = *failure_;
-    if (!homeFolder_.empty() && shown.location.starts_with(homeFolder_ + "/"))
-        shown.location = "~" + shown.location.substr(homeFolder_.size());
-    return shown;
+    RegistryFailure failure = *failure_;
+    failure.location = shown(failure.location);
+    return failure;
+}
+
+RegistryFailure FileRegistryBackend::describeFailure(long status) const {
+    if (auto failure = lastFailure()) return *failure;
+    return {shown(storePath_), registryStatusText(status), status};
 }
 
 long FileRegistryBackend::fail(long status, const std::string& path, const std::string& reason) {
-    failure_ = RegistryFailure{path, reason};
+    failure_ = RegistryFailure{path, reason, status};
     return status;
 }
 

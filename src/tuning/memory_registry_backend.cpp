@@ -1,5 +1,7 @@
 #include "tuning/memory_registry_backend.h"
 
+#include "platform/ascii_case.h"
+
 namespace quorvex {
 
 RegKey MemoryRegistryBackend::open(Hive hive, const std::string& path) {
@@ -13,16 +15,30 @@ bool MemoryRegistryBackend::refused(Hive hive) const {
     return it != refused_.end() && it->second;
 }
 
+void MemoryRegistryBackend::refuseKey(Hive hive, const std::string& path) {
+    refusedKeys_.emplace(hive, asciiLower(path));
+}
+
+void MemoryRegistryBackend::failValue(const std::string& name, long status) {
+    failingValues_[asciiLower(name)] = status;
+}
+
+bool MemoryRegistryBackend::refused(Hive hive, const std::string& path) const {
+    return refused(hive) || refusedKeys_.count({hive, asciiLower(path)}) != 0;
+}
+
 long MemoryRegistryBackend::createKey(Hive hive, const std::string& path, RegKey& key) {
-    if (refused(hive)) return kRegAccessDenied;
+    if (refused(hive, path)) return kRegAccessDenied;
     if (!validKeyPath(path)) return kRegInvalidData;
     data_.createKey(hive, path);
     key = open(hive, path);
     return kRegOk;
 }
 
+// Every key is opened for writing (access 0x3F), so a refused key does not open at all.
 long MemoryRegistryBackend::openKey(Hive hive, const std::string& path, RegKey& key) {
     if (!data_.hasKey(hive, path)) return kRegNotFound;
+    if (refusedKeys_.count({hive, asciiLower(path)}) != 0) return kRegAccessDenied;
     key = open(hive, path);
     return kRegOk;
 }
@@ -32,7 +48,9 @@ long MemoryRegistryBackend::setValue(RegKey key, const std::string& name, std::u
     auto it = handles_.find(key);
     if (it == handles_.end()) return kRegInvalidData;
     const auto& [hive, path] = it->second;
-    if (refused(hive)) return kRegAccessDenied;
+    if (refused(hive, path)) return kRegAccessDenied;
+    if (auto failing = failingValues_.find(asciiLower(name)); failing != failingValues_.end())
+        return failing->second;
     if (!validValueName(name)) return kRegInvalidData;
     if (!data_.hasKey(hive, path)) return kRegNotFound;
     data_.setValue(hive, path, name, type, data);
@@ -58,7 +76,9 @@ long MemoryRegistryBackend::deleteValue(RegKey key, const std::string& name) {
     auto it = handles_.find(key);
     if (it == handles_.end()) return kRegInvalidData;
     const auto& [hive, path] = it->second;
-    if (refused(hive)) return kRegAccessDenied;
+    if (refused(hive, path)) return kRegAccessDenied;
+    if (auto failing = failingValues_.find(asciiLower(name)); failing != failingValues_.end())
+        return failing->second;
     return data_.removeValue(hive, path, name) ? kRegOk : kRegNotFound;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <utility>
 
 #include "tuning/registry_backend.h"
@@ -9,7 +10,9 @@
 namespace quorvex {
 
 // A registry held in memory, for tests and benchmarks. A hive can be made to refuse every
-// create and write, as HKEY_LOCAL_MACHINE does for a user without administrator rights.
+// create and write, as HKEY_LOCAL_MACHINE does for a user without administrator rights; so can
+// one key, as the current user's policy keys that only administrators may change; and one
+// value's writes can fail with any status, as a write that fails for another reason.
 class MemoryRegistryBackend : public RegistryBackend {
   public:
     long createKey(Hive hive, const std::string& path, RegKey& key) override;
@@ -22,6 +25,10 @@ class MemoryRegistryBackend : public RegistryBackend {
     long deleteValue(RegKey key, const std::string& name) override;
 
     void refuseWrites(Hive hive, bool refuse = true) { refused_[hive] = refuse; }
+    // Creating the key, opening it for writing and writing or deleting its values are refused.
+    void refuseKey(Hive hive, const std::string& path);
+    // Every write or deletion of a value of this name (any key, any case) fails with `status`.
+    void failValue(const std::string& name, long status);
     // Makes every read under the hive fail with access denied.
     void refuseReads(Hive hive, bool refuse = true) { unreadable_[hive] = refuse; }
     const RegistryData& data() const { return data_; }
@@ -31,11 +38,15 @@ class MemoryRegistryBackend : public RegistryBackend {
   private:
     RegKey open(Hive hive, const std::string& path);
     bool refused(Hive hive) const;
+    bool refused(Hive hive, const std::string& path) const;
 
     RegistryData data_;
     std::map<RegKey, std::pair<Hive, std::string>> handles_;
     std::map<Hive, bool> refused_;
     std::map<Hive, bool> unreadable_;
+    std::set<std::pair<Hive, std::string>> refusedKeys_;  // folded paths
+    std::map<std::string, long> failingValues_;           // folded names
+
     RegKey next_ = 1;
 };
 

@@ -47,9 +47,11 @@ std::optional<std::vector<std::uint8_t>> encodeValue(std::uint32_t type, const R
     return std::nullopt;
 }
 
-void CreateKey(RegistryBackend& backend, const std::string& keyPath, Hive hive) {
+long CreateKey(RegistryBackend& backend, const std::string& keyPath, Hive hive) {
     RegKey key = 0;
-    if (backend.createKey(hive, keyPath, key) == kRegOk) backend.closeKey(key);
+    const long status = backend.createKey(hive, keyPath, key);
+    if (status == kRegOk) backend.closeKey(key);
+    return status;
 }
 
 long WriteValue(RegistryBackend& backend, RegKey key, const std::string& valueName,
@@ -61,13 +63,29 @@ long WriteValue(RegistryBackend& backend, RegKey key, const std::string& valueNa
 }
 
 bool SetValue(RegistryBackend& backend, Hive hive, const std::string& keyPath,
-              const std::string& valueName, const RegData& data, std::uint32_t type) {
+              const std::string& valueName, const RegData& data, std::uint32_t type,
+              RegistryFailure* why) {
+    RegistryFailure failure;
     RegKey key = 0;
-    if (backend.openKey(hive, keyPath, key) != kRegOk) return false;
-    const long status = WriteValue(backend, key, valueName, type, data);
-    backend.closeKey(key);
-    // A type that is never written is no failure of the platform, but nothing was stored.
-    return status == kRegOk && (type == kRegSz || type == kRegDword);
+    const long opened = backend.openKey(hive, keyPath, key);
+    if (opened != kRegOk) {
+        failure = backend.describeFailure(opened);
+    } else if (type != kRegSz && type != kRegDword) {
+        // No failure of the platform, but nothing was stored.
+        failure = {{}, "values of type " + std::to_string(type) + " are not written", kRegOk};
+        backend.closeKey(key);
+    } else if (!encodeValue(type, data)) {
+        failure = {{}, "\"" + std::get<std::string>(data) + "\" is not a number", kRegInvalidData};
+        backend.closeKey(key);
+    } else {
+        const long status = WriteValue(backend, key, valueName, type, data);
+        // Described before the key is closed: closing is a call of its own.
+        if (status != kRegOk) failure = backend.describeFailure(status);
+        backend.closeKey(key);
+        if (status == kRegOk) return true;
+    }
+    if (why) *why = std::move(failure);
+    return false;
 }
 
 }  // namespace modRegistry

@@ -10,13 +10,16 @@
 
 namespace quorvex::modRegistry {
 
-// Makes sure the key exists; whether it could be created is not reported.
-void CreateKey(RegistryBackend& backend, const std::string& keyPath, Hive hive);
+// Makes sure the key exists. Returns the platform status, which callers only use to say why a
+// value written next was refused.
+long CreateKey(RegistryBackend& backend, const std::string& keyPath, Hive hive);
 
 // Writes one value into an existing key. Returns whether it was written: false for a key that
-// would not open, a refused write or a text that is no number for REG_DWORD. Never throws.
+// would not open, a refused write or a text that is no number for REG_DWORD, and then `why`
+// (when given) says why. Never throws.
 bool SetValue(RegistryBackend& backend, Hive hive, const std::string& keyPath,
-              const std::string& valueName, const RegData& data, std::uint32_t type);
+              const std::string& valueName, const RegData& data, std::uint32_t type,
+              RegistryFailure* why = nullptr);
 
 // Writes one value into an open key; returns the platform status (0 on success).
 // A text that is no decimal 32-bit number for REG_DWORD writes nothing and returns

@@ -11,13 +11,19 @@ namespace quorvex {
 
 using RegKey = std::uintptr_t;
 
-// Where and why a backend's last refused call failed, in words for the user: the file that
-// holds the values and the system's own error text.
+// Why a backend refused one call, in words for the user.
 struct RegistryFailure {
+    // The file that holds the values, as shown to the user; empty for the registry itself.
     std::string location;
+    // The system's own words, without a closing full stop ("Access is denied").
     std::string reason;
+    // The refused call's status (kRegAccessDenied...); 0 when the layer refused it itself.
+    long status = 0;
     friend bool operator==(const RegistryFailure&, const RegistryFailure&) = default;
 };
+
+// The Windows registry's words for the statuses this layer produces ("error <n>" for others).
+std::string registryStatusText(long status);
 
 // The four registry primitives modRegistry is written against; each backend gives them the
 // Windows registry's semantics: case-insensitive key paths and value names, creation of
@@ -40,9 +46,12 @@ class RegistryBackend {
                             std::uint32_t& type, std::vector<std::uint8_t>& data) = 0;
     // Deletes one value of an open key: kRegOk, or kRegNotFound when it does not exist.
     virtual long deleteValue(RegKey key, const std::string& name) = 0;
-    // The last refusal's file and reason; nothing where the status code says all there is (the
-    // Windows registry refuses a user without administrator rights).
-    virtual std::optional<RegistryFailure> lastFailure() const { return std::nullopt; }
+    // Why the call that has just returned `status` was refused. Asked right after that call:
+    // the next call describes its own refusal. By default the registry's words for the status.
+    virtual RegistryFailure describeFailure(long status) const;
+    // Where the values go when they are kept for a Windows computer elsewhere (a file to merge
+    // there), as shown to the user; nothing when they go to this computer's registry.
+    virtual std::optional<std::string> fileForWindows() const { return std::nullopt; }
 };
 
 }  // namespace quorvex

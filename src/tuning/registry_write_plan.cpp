@@ -1,6 +1,7 @@
 #include "tuning/registry_write_plan.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "tuning/mod_registry.h"
@@ -63,11 +64,16 @@ RegData planRowData(const PlanRow& row, const TuningState& state, const ListText
 }
 
 bool runPlanRow(RegistryBackend& backend, const PlanRow& row, const TuningState& state,
-                const ListTexts& controls) {
+                const ListTexts& controls, RegistryFailure* why) {
     const std::string path(row.keyPath);
-    modRegistry::CreateKey(backend, path, row.hive);
-    return modRegistry::SetValue(backend, row.hive, path, std::string(row.valueName),
-                                 planRowData(row, state, controls), row.type);
+    const long created = modRegistry::CreateKey(backend, path, row.hive);
+    std::optional<RegistryFailure> notCreated;
+    if (created != kRegOk) notCreated = backend.describeFailure(created);
+    if (modRegistry::SetValue(backend, row.hive, path, std::string(row.valueName),
+                              planRowData(row, state, controls), row.type, why))
+        return true;
+    if (why && notCreated) *why = std::move(*notCreated);
+    return false;
 }
 
 int runWritePlan(RegistryBackend& backend, std::span<const PlanRow> plan, const TuningState& state,

@@ -33,15 +33,19 @@ struct PlanRow {
     PlanSource source;
 };
 
+// How many values each tuning command writes.
+inline constexpr std::size_t kPlanRows = 18;
+
 // The eighteen writes of the automatic optimization, in order.
 std::span<const PlanRow> optimizationWritePlan();
 
 RegData planRowData(const PlanRow& row, const TuningState& state, const ListTexts& controls);
 
 // CreateKey for the row's hive and path, then SetValue with its current source value.
-// Returns whether the value was written.
+// Returns whether the value was written; when not, `why` (when given) says why: the key's
+// refusal when it could not be created, since the write then fails for that alone.
 bool runPlanRow(RegistryBackend& backend, const PlanRow& row, const TuningState& state,
-                const ListTexts& controls);
+                const ListTexts& controls, RegistryFailure* why = nullptr);
 
 // Runs every row in order; returns how many rows were not written.
 int runWritePlan(RegistryBackend& backend, std::span<const PlanRow> plan, const TuningState& state,

@@ -16,6 +16,12 @@ class Win32RegistryBackend : public RegistryBackend {
     long queryValue(Hive hive, const std::string& path, const std::string& name,
                     std::uint32_t& type, std::vector<std::uint8_t>& data) override;
     long deleteValue(RegKey key, const std::string& name) override;
+    // The system's own words for the status, in the user's language (FormatMessageW).
+    RegistryFailure describeFailure(long status) const override;
 };
+
+// The system's message for a Win32 error code as UTF-8, without the closing full stop and line
+// break; "error <n>" when the system has none.
+std::string systemErrorText(unsigned long error);
 
 }  // namespace quorvex

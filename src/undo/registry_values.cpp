@@ -38,8 +38,43 @@ long readValue(RegistryBackend& backend, const ValueAddress& address,
     return status == kRegNotFound ? kRegOk : status;
 }
 
+namespace {
+
+// Writes the recorded value back, creating its key when missing.
+bool writeBack(RegistryBackend& backend, const ValueAddress& address, const RegValue& recorded,
+               RegistryFailure& why) {
+    const long created = modRegistry::CreateKey(backend, address.keyPath, address.hive);
+    if (created != kRegOk) why = backend.describeFailure(created);
+    OpenedKey key(backend, address.hive, address.keyPath);
+    if (key.status() != kRegOk) {
+        // The key's creation was refused first; opening it then fails for that alone.
+        if (created == kRegOk) why = backend.describeFailure(key.status());
+        return false;
+    }
+    const long status =
+        backend.setValue(key.key(), address.valueName, recorded.type, recorded.data);
+    if (status != kRegOk) why = backend.describeFailure(status);
+    return status == kRegOk;
+}
+
+// Deletes a value that did not exist when it was recorded.
+bool deleteBack(RegistryBackend& backend, const ValueAddress& address, RegistryFailure& why) {
+    OpenedKey key(backend, address.hive, address.keyPath);
+    if (key.status() == kRegNotFound) return true;
+    if (key.status() != kRegOk) {
+        why = backend.describeFailure(key.status());
+        return false;
+    }
+    const long status = backend.deleteValue(key.key(), address.valueName);
+    if (status == kRegOk || status == kRegNotFound) return true;
+    why = backend.describeFailure(status);
+    return false;
+}
+
+}  // namespace
+
 bool putValueBack(RegistryBackend& backend, const ValueAddress& address,
-                  const std::optional<RegValue>& recorded) {
+                  const std::optional<RegValue>& recorded, RegistryFailure* why) {
     std::optional<RegValue> current;
     if (readValue(backend, address, current) == kRegOk) {
         if (!current && !recorded) return true;
@@ -47,17 +82,11 @@ bool putValueBack(RegistryBackend& backend, const ValueAddress& address,
             current->data == recorded->data)
             return true;
     }
-    if (recorded) {
-        modRegistry::CreateKey(backend, address.keyPath, address.hive);
-        OpenedKey key(backend, address.hive, address.keyPath);
-        return key.status() == kRegOk && backend.setValue(key.key(), address.valueName,
-                                                          recorded->type, recorded->data) == kRegOk;
-    }
-    OpenedKey key(backend, address.hive, address.keyPath);
-    if (key.status() == kRegNotFound) return true;
-    if (key.status() != kRegOk) return false;
-    const long status = backend.deleteValue(key.key(), address.valueName);
-    return status == kRegOk || status == kRegNotFound;
+    RegistryFailure failure;
+    const bool done = recorded ? writeBack(backend, address, *recorded, failure)
+                               : deleteBack(backend, address, failure);
+    if (!done && why) *why = std::move(failure);
+    return done;
 }
 
 }  // namespace quorvex::undo

@@ -15,8 +15,9 @@ long readValue(RegistryBackend& backend, const ValueAddress& address,
 
 // Puts one value back as recorded: written with exactly its type and data, or deleted when it
 // did not exist (a missing key is not created for that). A value that already is as recorded
-// is left alone. Returns whether the registry holds the recorded state afterwards.
+// is left alone. Returns whether the registry holds the recorded state afterwards; when not,
+// `why` (when given) says why.
 bool putValueBack(RegistryBackend& backend, const ValueAddress& address,
-                  const std::optional<RegValue>& recorded);
+                  const std::optional<RegValue>& recorded, RegistryFailure* why = nullptr);
 
 }  // namespace quorvex::undo

@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <system_error>
+#include <vector>
 
 #include "commands/window_settings.h"
 #include "settings/settings_keys.h"
@@ -24,11 +25,6 @@ std::string unusableRecordMessage(const std::filesystem::path& path, const Recor
                " is damaged and cannot be put back. Nothing was changed.";
     return "The record " + path.string() + " cannot be read: " + load.reason +
            ". Nothing was changed.";
-}
-
-std::string failedValuesMessage(int failed, std::size_t total) {
-    return std::to_string(failed) + " of the " + std::to_string(total) +
-           " tuning values could not be put back. Run Quorvex as administrator and try again.";
 }
 
 // Writes every recorded setting back and removes those that did not exist then.
@@ -109,11 +105,12 @@ void UndoCommands::run(RecordKind kind) {
         MessageAnswer::Yes)
         return;
 
-    int failed = 0;
+    std::vector<RefusedValue> refused;
     for (const auto& value : record.values) {
+        RegistryFailure why{{}, "the value could not be prepared", 0};
         bool done = false;
-        runStep([&] { done = putValueBack(context.registry, value.address, value.value); });
-        if (!done) ++failed;
+        runStep([&] { done = putValueBack(context.registry, value.address, value.value, &why); });
+        if (!done) refused.push_back({value.address.valueName, std::move(why)});
     }
     putSettingsBack(context.settings, record);
     runStep([&] {
@@ -121,12 +118,7 @@ void UndoCommands::run(RecordKind kind) {
         restoreWindowState(context.window, context.settings);
     });
 
-    if (failed == 0) {
-        context.prompts.offerRestart();
-        return;
-    }
-    context.prompts.showMessage({failedValuesMessage(failed, record.values.size()),
-                                 MessageButtons::Ok, MessageIcon::Error});
+    finishWriting(context, kTuningValuesPutBack, record.values.size(), refused);
 }
 
 }  // namespace quorvex::undo

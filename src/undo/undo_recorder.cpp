@@ -5,6 +5,16 @@
 
 namespace quorvex::undo {
 
+std::string valueNotReadMessage(const ValueAddress& address, const RegistryFailure& why) {
+    // A file that cannot be read fails every value alike: the file is what matters.
+    if (!why.location.empty())
+        return "Quorvex could not read " + why.location +
+               " to keep a record of the tuning values: " + why.reason + ". Nothing was changed.";
+    return "Quorvex could not read the value \"" + address.valueName + "\" under " +
+           hiveName(address.hive) + "\\" + address.keyPath +
+           " to keep a record of it: " + why.reason + ". Nothing was changed.";
+}
+
 std::optional<ChangeRecord> takeRecord(RegistryBackend& registry, const SettingsStorage& settings,
                                        const Clock& clock, std::string& failure) {
     ChangeRecord record;
@@ -13,10 +23,7 @@ std::optional<ChangeRecord> takeRecord(RegistryBackend& registry, const Settings
         std::optional<RegValue> value;
         const long status = readValue(registry, address, value);
         if (status != kRegOk) {
-            failure = "Quorvex could not read the value \"" + address.valueName + "\" under " +
-                      hiveName(address.hive) + "\\" + address.keyPath +
-                      " to keep a record of it (error " + std::to_string(status) +
-                      "). Nothing was changed.";
+            failure = valueNotReadMessage(address, registry.describeFailure(status));
             return std::nullopt;
         }
         record.values.push_back({address, std::move(value)});

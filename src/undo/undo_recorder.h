@@ -28,6 +28,10 @@ class UndoRecorder : public ChangeRecorder {
     const RecordStore& records_;
 };
 
+// The box text when a value cannot be read for the record: the file and the system's reason,
+// or the value, its key and the reason when the registry itself refused.
+std::string valueNotReadMessage(const ValueAddress& address, const RegistryFailure& why);
+
 // The box text when a record cannot be written.
 std::string recordNotWrittenMessage(const std::filesystem::path& path, const std::string& reason);
 

@@ -6,6 +6,7 @@
 #include "browser/locations.h"
 #include "monitor/interface_table_source.h"
 #include "platform/clock.h"
+#include "platform/win32_process_elevation.h"
 #include "platform/win32_prompts.h"
 #include "settings/win32_registry_settings_storage.h"
 #include "shell/shell.h"
@@ -48,6 +49,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const quorvex::undo::RecordStore records(quorvex::undo::defaultRecordsFolder());
     quorvex::undo::UndoRecorder recorder(records);
     shell.commands().context().recorder = &recorder;
+    // Only an unelevated process is told to run as administrator when the registry refuses.
+    const quorvex::Win32ProcessElevation elevation;
+    shell.commands().context().elevation = &elevation;
     quorvex::undo::UndoCommands undo(shell.commands(), records);
 
     shell.setMainWindowCreated([&prompts, &undo, &events](quorvex::MainWindow& window) {

@@ -25,7 +25,7 @@ struct Scripted {
 };
 
 TEST(QtPromptsTest, BoxesCarryTitleTextButtonsDefaultAndIcon) {
-    QtPrompts prompts(nullptr, [](QtPrompts::RefusalHandler) {});
+    QtPrompts prompts(nullptr);
     MessageRequest error{"Please choose", MessageButtons::Ok, MessageIcon::Error};
     auto box = prompts.buildMessageBox(error);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Quorvex"));
@@ -39,15 +39,14 @@ TEST(QtPromptsTest, BoxesCarryTitleTextButtonsDefaultAndIcon) {
     EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::Yes);
 
-    box = prompts.buildMessageBox(QtPrompts::restartRequest());
-    EXPECT_EQ(box->text(), QStringLiteral("The new settings take effect after a restart. Restart "
-                                          "the computer now?"));
+    MessageRequest defaultNo{"Really?", MessageButtons::YesNo, MessageIcon::Question, true};
+    box = prompts.buildMessageBox(defaultNo);
     EXPECT_EQ(box->icon(), QMessageBox::Question);
     EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::No);
 }
 
 TEST(QtPromptsTest, AnswersMapToTheProgramsAnswers) {
-    QtPrompts prompts(nullptr, {});
+    QtPrompts prompts(nullptr);
     Scripted script;
     prompts.setRunner([&](QMessageBox& box) { return script(box); });
     MessageRequest confirm{"?", MessageButtons::YesNo, MessageIcon::None};
@@ -60,57 +59,15 @@ TEST(QtPromptsTest, AnswersMapToTheProgramsAnswers) {
               MessageAnswer::Ok);
 }
 
-TEST(QtPromptsTest, RestartRunsOnlyOnYesAndReturnsBeforeItsAnswer) {
-    std::vector<QtPrompts::RefusalHandler> requests;
-    QtPrompts prompts(nullptr, [&](QtPrompts::RefusalHandler onRefused) {
-        requests.push_back(std::move(onRefused));
-    });
-    Scripted script;
-    prompts.setRunner([&](QMessageBox& box) { return script(box); });
-
-    script.answer = QMessageBox::No;
-    prompts.offerRestart();
-    EXPECT_TRUE(requests.empty());
-    EXPECT_EQ(script.texts.size(), 1u);
-
-    // The request is on its way; the window goes on and nothing more is said.
-    script.answer = QMessageBox::Yes;
-    prompts.offerRestart();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(script.texts.size(), 2u);
-
-    // A refusal that arrives later is shown then.
-    script.answer = QMessageBox::Ok;
-    requests[0](QStringLiteral("Access denied"));
-    ASSERT_EQ(script.texts.size(), 3u);
-    EXPECT_TRUE(script.texts[2].contains(QStringLiteral("could not be restarted")));
-    EXPECT_TRUE(script.texts[2].contains(QStringLiteral("Access denied")));
-    EXPECT_EQ(script.icons[2], QMessageBox::Critical);
-}
-
-TEST(QtPromptsTest, ARefusalAfterThePromptsAreGoneIsDropped) {
-    QtPrompts::RefusalHandler late;
-    Scripted script;
-    {
-        QtPrompts prompts(
-            nullptr, [&](QtPrompts::RefusalHandler onRefused) { late = std::move(onRefused); });
-        script.answer = QMessageBox::Yes;
-        prompts.setRunner([&](QMessageBox& box) { return script(box); });
-        prompts.offerRestart();
-    }
-    ASSERT_TRUE(late);
-    late(QStringLiteral("Access denied"));
-    EXPECT_EQ(script.texts.size(), 1u);
-}
-
-TEST(QtPromptsTest, WithoutARestartActionTheBoxSaysSo) {
-    QtPrompts prompts(nullptr, {});
+// Outside Windows the values go to a file for Windows: no restart of this computer applies
+// them, so even a command that asked for one would show nothing.
+TEST(QtPromptsTest, ARestartIsNeverOffered) {
+    QtPrompts prompts(nullptr);
     Scripted script;
     script.answer = QMessageBox::Yes;
     prompts.setRunner([&](QMessageBox& box) { return script(box); });
     prompts.offerRestart();
-    ASSERT_EQ(script.texts.size(), 2u);
-    EXPECT_TRUE(script.texts[1].contains(QStringLiteral("could not be restarted")));
+    EXPECT_TRUE(script.texts.empty());
 }
 
 }  // namespace

@@ -95,14 +95,26 @@ TEST_F(AdvancedApplyTest, SatelliteChoiceIsTheOnlySelectedConnectionKey) {
     EXPECT_EQ(selected, 1);
 }
 
-TEST_F(AdvancedApplyTest, RefusedMachineValuesAreReportedInsteadOfTheRestart) {
-    registry.refuseWrites(Hive::LocalMachine);
+TEST_F(AdvancedApplyTest, AStandardUserIsToldTheTrueCountAndToRunAsAdministrator) {
+    refuseAsStandardUser(registry);
     commands.advancedApply();
-    EXPECT_EQ(cu(kExplorer, "NoRecentDocsNetHood"), "#0");
+    EXPECT_EQ(cu(kExplorer, "NoRecentDocsNetHood"), "<missing>");
     EXPECT_EQ(cu(kInternet, "MaxConnectionsPerServer"), "#2");
     EXPECT_EQ(cu(kInternet, "MaxConnectionsPer1_0Server"), "#4");
     EXPECT_EQ(storage.log.size(), 63u);
-    expectRefusedValuesBox(prompts, 15);
+    expectRefusedValuesBox(prompts,
+                           "16 of the 18 registry values could not be written. Run Quorvex as "
+                           "administrator and try again.");
+}
+
+TEST_F(AdvancedApplyTest, AnElevatedAdministratorIsToldWhichValueFailedAndWhy) {
+    elevation.value = true;
+    registry.failValue("MaxDupAcks", kRegWriteFault);
+    commands.advancedApply();
+    EXPECT_EQ(lm(kMstcp, "DefaultTTL"), "32");
+    expectRefusedValuesBox(prompts,
+                           "1 of the 18 registry values could not be written (\"MaxDupAcks\"): The "
+                           "system cannot write to the specified device.");
 }
 
 TEST_F(AdvancedApplyTest, NoConnectionChosenShowsTheErrorAndWritesNothing) {

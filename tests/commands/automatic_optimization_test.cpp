@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -195,15 +196,63 @@ TEST_F(AutomaticOptimizationTest, ControlsChangeRightBeforeTheirRow) {
     EXPECT_EQ(seen["MaxConnectionsPer1_0Server"], "TTL64,TCP1,Option40,Option43,0,10,10");
 }
 
-TEST_F(AutomaticOptimizationTest, RefusedMachineValuesAreReportedInsteadOfTheRestart) {
-    registry.refuseWrites(Hive::LocalMachine);
+TEST_F(AutomaticOptimizationTest, AStandardUserIsToldTheTrueCountAndToRunAsAdministrator) {
+    refuseAsStandardUser(registry);
     choose(kDsl16M);
     commands.automaticOptimization();
-    EXPECT_EQ(cu(kExplorer, "NoRecentDocsNetHood"), "#1");
+    EXPECT_EQ(cu(kExplorer, "NoRecentDocsNetHood"), "<missing>");
     EXPECT_EQ(cu(kInternet, "MaxConnectionsPerServer"), "#10");
     EXPECT_EQ(cu(kInternet, "MaxConnectionsPer1_0Server"), "#10");
     EXPECT_EQ(storage.log.size(), 56u + 11u);
-    expectRefusedValuesBox(prompts, 15);
+    expectRefusedValuesBox(prompts,
+                           "16 of the 18 registry values could not be written. Run Quorvex as "
+                           "administrator and try again.");
+}
+
+// Running as administrator is advice only for an unelevated process whose values were all
+// refused for want of rights; otherwise the box names the values and the system's reasons.
+TEST_F(AutomaticOptimizationTest, OtherRefusalsNameTheValuesAndTheSystemsReason) {
+    struct Case {
+        const char* name;
+        std::function<void(MemoryRegistryBackend&)> refuse;
+        bool elevated;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"an elevated administrator with one value failing otherwise",
+         [](auto& r) { r.failValue("NonBestEffortLimit", kRegWriteFault); }, true,
+         "1 of the 18 registry values could not be written (\"NonBestEffortLimit\"): The system "
+         "cannot write to the specified device."},
+        {"an elevated administrator refused one key",
+         [](auto& r) { r.refuseKey(Hive::LocalMachine, kPsched); }, true,
+         "1 of the 18 registry values could not be written (\"NonBestEffortLimit\"): Access is "
+         "denied."},
+        {"an elevated administrator refused like a standard user", refuseAsStandardUser, true,
+         "16 of the 18 registry values could not be written (\"DefaultRcvWindow\", "
+         "\"DefaultTTL\", \"Tcp1323Opts\" and 13 more): Access is denied."},
+        {"a standard user with one value failing otherwise",
+         [](auto& r) { r.failValue("MaxCmds", kRegWriteFault); }, false,
+         "1 of the 18 registry values could not be written (\"MaxCmds\"): The system cannot "
+         "write to the specified device."},
+        {"a standard user refused and one value failing otherwise",
+         [](auto& r) {
+             refuseAsStandardUser(r);
+             r.failValue("MaxConnectionsPerServer", kRegWriteFault);
+         },
+         false,
+         "17 of the 18 registry values could not be written: \"DefaultRcvWindow\" (Access is "
+         "denied), \"DefaultTTL\" (Access is denied), \"Tcp1323Opts\" (Access is denied) and "
+         "14 more."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CommandWorld world;
+        c.refuse(world.registry);
+        world.elevation.value = c.elevated;
+        world.choose(kDsl16M);
+        world.commands.automaticOptimization();
+        expectRefusedValuesBox(world.prompts, c.text);
+    }
 }
 
 TEST_F(AutomaticOptimizationTest, RunningTwiceLeavesTheSameState) {

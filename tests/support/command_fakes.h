@@ -12,6 +12,7 @@
 #include "browser/locations.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
+#include "platform/process_elevation.h"
 #include "platform/prompts.h"
 #include "settings/settings_storage.h"
 #include "tuning/memory_registry_backend.h"
@@ -57,6 +58,13 @@ class FakePrompts : public Prompts {
     int restarts = 0;
     std::function<void(const MessageRequest&)> onMessage;
     std::function<void()> onRestart;
+};
+
+// Whether the process runs elevated, as the test says (not, by default).
+class FakeElevation : public ProcessElevation {
+  public:
+    bool elevated() const override { return value; }
+    bool value = false;
 };
 
 class FakeEventPump : public EventPump {

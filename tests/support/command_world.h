@@ -62,20 +62,33 @@ struct CommandWorld {
     FakeEventPump events;
     FakeLocations locations;
     FixedClock clock;
-    TuningCommands commands{
-        CommandContext{window, registry, storage, prompts, events, locations, clock}};
+    FakeElevation elevation;
+    TuningCommands commands{CommandContext{window, registry, storage, prompts, events, locations,
+                                           clock, nullptr, &elevation}};
 };
 
 // The box a tuning command shows instead of the restart prompt when values were refused.
-inline void expectRefusedValuesBox(const FakePrompts& prompts, int refused) {
+inline void expectRefusedValuesBox(const FakePrompts& prompts, const std::string& text) {
     EXPECT_EQ(prompts.restarts, 0);
     ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[1].text,
-              std::to_string(refused) +
-                  " of the 18 registry values could not be written. Run Quorvex as "
-                  "administrator and try again.");
+    EXPECT_EQ(prompts.shown[1].text, text);
     EXPECT_EQ(prompts.shown[1].icon, MessageIcon::Error);
     EXPECT_EQ(prompts.shown[1].buttons, MessageButtons::Ok);
+}
+
+// How many commands ended with every value in place: by the restart prompt, or, where the
+// values go to a file for Windows, by the box that names the file (and never a restart).
+inline int completedCommands(const FakePrompts& prompts, const RegistryBackend& registry) {
+    const auto file = registry.fileForWindows();
+    if (!file) return prompts.restarts;
+    EXPECT_EQ(prompts.restarts, 0);
+    int boxes = 0;
+    for (const auto& box : prompts.shown)
+        if (box.icon == MessageIcon::Information &&
+            box.text.find(" " + *file + ". They take effect only in a Windows registry") !=
+                std::string::npos)
+            ++boxes;
+    return boxes;
 }
 
 inline constexpr const char* kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
@@ -94,5 +107,16 @@ inline constexpr const char* kExplorer =
 inline constexpr const char* kPsched = "SOFTWARE\\Policies\\Microsoft\\Windows\\Psched";
 inline constexpr const char* kInternet =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+
+}  // namespace quorvex::testing
+
+namespace quorvex::testing {
+
+// A standard user on current Windows: nothing under HKEY_LOCAL_MACHINE may be changed, and
+// neither may the current user's Explorer policies key, which only administrators may change.
+inline void refuseAsStandardUser(MemoryRegistryBackend& registry) {
+    registry.refuseWrites(Hive::LocalMachine);
+    registry.refuseKey(Hive::CurrentUser, kExplorer);
+}
 
 }  // namespace quorvex::testing

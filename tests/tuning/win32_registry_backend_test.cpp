@@ -120,6 +120,24 @@ TEST_F(Win32RegistryBackendTest, CreateKeyMakesMissingParentsUnderTheRightHive) 
     EXPECT_FALSE(test::keyExists(lm(), "Software\\Quorvex"));
 }
 
+// The words the user is shown for a refusal are the system's own, without the full stop and
+// line break that end them; a code without words is still named.
+TEST_F(Win32RegistryBackendTest, ARefusedWriteIsDescribedInTheSystemsWords) {
+    ASSERT_TRUE(sandbox.refuseLocalMachineWrites());
+    const WindowModel window;
+    RegistryFailure why;
+    EXPECT_FALSE(
+        runPlanRow(backend, optimizationWritePlan()[0], window.state(), window.controls(), &why));
+    EXPECT_TRUE(why.location.empty());
+    EXPECT_NE(why.status, ERROR_SUCCESS);
+    ASSERT_FALSE(why.reason.empty());
+    EXPECT_EQ(why.reason.find("error "), std::string::npos) << why.reason;
+    EXPECT_NE(why.reason.back(), '.');
+    EXPECT_NE(why.reason.back(), '\n');
+    EXPECT_EQ(why.reason, systemErrorText(static_cast<unsigned long>(why.status)));
+    EXPECT_EQ(systemErrorText(0x2000ABCDul), "error 536914893");
+}
+
 TEST_F(Win32RegistryBackendTest, CreateKeyOnAnExistingKeyLeavesItsValues) {
     modRegistry::CreateKey(backend, kMstcp, HKLM);
     ASSERT_TRUE(modRegistry::SetValue(backend, HKLM, kMstcp, "SackOpts", 1, kRegSz));

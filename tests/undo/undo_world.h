@@ -54,6 +54,8 @@ struct UndoWorld {
         ASSERT_EQ(registry->backend().setValue(key, name, type, data), kRegOk);
         registry->backend().closeKey(key);
     }
+    // Commands that ended with every value in place (see completedCommands).
+    int completed() const { return completedCommands(prompts, registry->backend()); }
     Observed observe() const {
         Observed seen;
         for (const auto& address : undo::trackedValues()) {
@@ -84,10 +86,11 @@ struct UndoWorld {
     FakeEventPump events;
     FakeLocations locations;
     FixedClock clock;
+    FakeElevation elevation;
     undo::RecordStore records{temp.path() / "data" / "Quorvex"};
     undo::UndoRecorder recorder{records};
     TuningCommands commands{CommandContext{window, registry->backend(), storage, prompts, events,
-                                           locations, clock, &recorder}};
+                                           locations, clock, &recorder, &elevation}};
     undo::UndoCommands undo{commands, records};
 };
 
