@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows program end to end, as a person uses it: Quorvex.exe runs under Wine on a virtual
-# display from a bare folder (the executable and its two preference sets only), in a throwaway
+# display from a bare folder (the executable alone, without its two preference sets), in a throwaway
 # Wine prefix and home folder under /tmp (never ~/.wine). It picks a connection kind in Combo3,
 # clicks "Everything Automatically", answers Yes to the confirmation and No to the restart, then
 # checks with `reg query` the eighteen values, the Firefox profile's user.js and the settings
@@ -99,8 +99,9 @@ question=$(wait_for 20 '^0 [0-9a-f]+ #32770 1 .* Quorvex$') || fail "no confirma
 click_line "$(wait_for 5 ' Button 1 .* &Yes$')"
 # The next box also has a No: wait for this one to go first.
 wait_gone 20 "^0 $(awk '{print $2}' <<<"$question") " || fail "the confirmation stays open"
-# The shell's restart prompt: No.
+# The shell's restart prompt: No. A box saying Firefox was not tuned would come before it.
 wait_for 60 '^0 [0-9a-f]+ #32770 1 .* (Restart|Quorvex)$' >/dev/null || fail "no restart prompt"
+! probe | grep -E ' (No Firefox profile|Firefox could not be tuned)' >&2 || fail "Firefox was not tuned"
 no=$(wait_for 5 ' Button 1 .* &No$') || fail "the restart prompt has no No"
 click_line "$no"
 wait_gone 20 ' #32770 1 ' || fail "a prompt stays open"
@@ -144,9 +145,13 @@ after_optimization=$(tracked_state)
 [ "$(grep -c '|absent$' <<<"$after_optimization")" -eq 1 ] ||
     { echo "e2e-windows: after the optimization: $after_optimization" >&2; failures=$((failures + 1)); }
 
-# The profile got the optimized preference set; the user's own file was kept aside.
-cmp -s "$profiles/e2e.default/user.js" "$scratch/app/pipeline.js" ||
+# The profile got the optimized preference set, byte for byte, from the program alone (the
+# shipped file is the compiled-in set, which a unit test holds it to); the user's own file was
+# kept aside; the program's folder still holds nothing but the program.
+cmp -s "$profiles/e2e.default/user.js" src/browser/pipeline.js ||
     { echo "e2e-windows: the profile's user.js is not the optimized set" >&2; failures=$((failures + 1)); }
+[ "$(ls -A "$scratch/app")" = Quorvex.exe ] ||
+    { echo "e2e-windows: the program's folder holds $(ls -A "$scratch/app" | tr '\n' ' ')" >&2; failures=$((failures + 1)); }
 ls "$profiles/e2e.default" | grep -q '^user\.js\.backup' ||
     { echo "e2e-windows: the user's own user.js was not kept" >&2; failures=$((failures + 1)); }
 

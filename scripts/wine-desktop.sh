@@ -1,6 +1,6 @@
 # Sourced by the scripts that drive Quorvex.exe under Wine (e2e-windows.sh, screenshots-windows.sh):
 # a throwaway Wine prefix and home folder under /tmp (never ~/.wine) on a virtual display of its
-# own, the program copied into a bare folder, and bounded helpers to find, click and type into
+# own, the program copied alone into a bare folder, and bounded helpers to find, click and type into
 # its windows. Needs $build (the Windows build folder); removes everything on exit.
 program=$build/src/win32/Quorvex.exe
 probe_exe=$build/tools/win32_probe/quorvex_win32_probe.exe
@@ -38,8 +38,9 @@ timeout 180 "$loader" wineboot --init >"$scratch/wineboot.log" 2>&1 ||
 timeout 30 "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
     fail "setting up the Wine prefix"
 
-# The bare folder: nothing beside the executable but the two preference sets.
-cp "$program" "$build/src/win32/pipeline.js" "$build/src/win32/unpipeline.js" "$scratch/app/"
+# The bare folder: the executable alone, as a copied Quorvex.exe runs (the preference sets are
+# compiled into it).
+cp "$program" "$scratch/app/"
 cp "$probe_exe" "$scratch/tools/probe.exe"
 
 # Every visible window: "<depth> <handle> <class> <enabled> <left> <top> <right> <bottom> <text>",

@@ -1,6 +1,7 @@
 #include "browser/firefox_profiles.h"
 
 #include <chrono>
+#include <exception>
 #include <optional>
 #include <set>
 #include <system_error>
@@ -16,6 +17,16 @@ namespace {
 
 // A preference file or a user.js larger than this is not a preference file.
 constexpr std::uint64_t kMaxPreferenceFileBytes = 16ull << 20;
+
+// A path as UTF-8 text for a message, whatever the platform's own encoding of it.
+std::string pathText(const fs::path& path) {
+    const auto text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::string describe(const fs::path& path, const std::string& reason) {
+    return pathText(path) + ": " + reason;
+}
 
 // The whole file when it is a regular file of a sane size; never blocks on a FIFO or device.
 std::optional<std::string> readWhole(const fs::path& path) {
@@ -73,26 +84,34 @@ bool isShippedContent(const std::string& bytes, const std::string& source) {
     return bytes == source || bytes == kOptimizedPreferences || bytes == kDefaultPreferences;
 }
 
-// Keeps the user's own destination file; false when it cannot be kept (then nothing replaces it).
-bool keepUsersFile(const fs::path& destination, const std::string& source, const Clock& clock) {
+// Keeps the user's own destination file; a failure says why (then nothing replaces it).
+FileResult keepUsersFile(const fs::path& destination, const std::string& source,
+                         const Clock& clock) {
     std::error_code ec;
     const auto status = fs::symlink_status(destination, ec);
     if (ec || !fs::exists(status))
-        return true;  // nothing there (or a dangling link): nothing to keep
+        return FileResult::success();  // nothing there (or a dangling link): nothing to keep
     const bool isLink = fs::is_symlink(status);
-    if (!isLink && !fs::is_regular_file(status)) return false;  // a folder is never replaced
+    // A folder is never replaced.
+    if (!isLink && !fs::is_regular_file(status)) return FileResult::failure("not a regular file");
     if (isLink) {
         const auto target = fs::status(destination, ec);
-        if (ec || !fs::exists(target)) return true;  // dangling: nothing to keep
+        if (ec || !fs::exists(target)) return FileResult::success();  // dangling: nothing to keep
         // A link to a device, FIFO or folder makes the profile unusable: it is skipped.
-        if (!fs::is_regular_file(target)) return false;
+        if (!fs::is_regular_file(target)) return FileResult::failure("not a regular file");
     }
-    const auto existing = readWhole(destination);
+    std::string existing;
     // Unreadable or absurdly large: nothing of it could be kept, so nothing replaces it.
-    if (!existing) return false;
-    if (isShippedContent(*existing, source)) return true;
+    if (const auto read = readRegularFile(destination, kMaxPreferenceFileBytes, existing); !read)
+        return read;
+    if (isShippedContent(existing, source)) return FileResult::success();
     const auto backup = freeBackupName(destination, clock);
-    return backup && replaceFileAtomically(*backup, *existing, temporaryPrefix(destination));
+    if (!backup) return FileResult::failure("no free name for its backup");
+    const auto kept = replaceFileAtomically(*backup, existing, temporaryPrefix(destination));
+    if (!kept)
+        return FileResult::failure("its backup " + pathText(*backup) +
+                                   " could not be written: " + kept.reason);
+    return kept;
 }
 
 }  // namespace
@@ -108,13 +127,22 @@ std::vector<ProfileRoot> firefoxProfileRoots(const Locations& locations) {
     return roots;
 }
 
-std::vector<fs::path> firefoxProfiles(const Locations& locations) {
+namespace {
+
+// The profiles below `locations`; `failure` gets the first profiles folder that exists but
+// cannot be listed (a missing one is no failure: Firefox is not installed there).
+std::vector<fs::path> listProfiles(const Locations& locations, std::string& failure) {
     std::vector<fs::path> profiles;
     const auto roots = firefoxProfileRoots(locations);
     std::set<fs::path> seen;  // one profile reached through two roots receives one copy
     for (const auto& root : roots) {
         std::error_code ec;
-        if (!fs::is_directory(root.folder, ec)) continue;
+        const auto status = fs::status(root.folder, ec);
+        if (!fs::is_directory(status)) {
+            if (ec && status.type() != fs::file_type::not_found && failure.empty())
+                failure = describe(root.folder, ec.message());
+            continue;
+        }
         fs::directory_iterator it(root.folder, ec), end;
         for (; !ec && it != end; it.increment(ec)) {
             std::error_code entryError;
@@ -131,17 +159,26 @@ std::vector<fs::path> firefoxProfiles(const Locations& locations) {
             if (entryError) identity = folder;
             if (seen.insert(identity).second) profiles.push_back(folder);
         }
+        if (ec && failure.empty()) failure = describe(root.folder, ec.message());
     }
     return profiles;
 }
 
-fs::path preferenceSetSource(const Locations& locations, std::string_view fileName) {
+}  // namespace
+
+std::vector<fs::path> firefoxProfiles(const Locations& locations) {
+    std::string failure;
+    return listProfiles(locations, failure);
+}
+
+std::optional<fs::path> preferenceSetSource(const Locations& locations, std::string_view fileName) {
     const fs::path program = locations.programFolder();
     const fs::path beside = program / fileName;
     const fs::path shared = program / ".." / "share" / "quorvex" / fileName;
     std::error_code ec;
-    if (!fs::exists(beside, ec) && fs::exists(shared, ec)) return shared.lexically_normal();
-    return beside;
+    if (fs::exists(beside, ec)) return beside;
+    if (fs::exists(shared, ec)) return shared.lexically_normal();
+    return std::nullopt;
 }
 
 namespace {
@@ -155,14 +192,42 @@ bool alreadyInPlace(const fs::path& target, const std::string& bytes) {
     return existing && *existing == bytes;
 }
 
-bool copyBytes(const std::string& bytes, const fs::path& target, const Clock& clock) {
+FileResult copyBytes(const std::string& bytes, const fs::path& target, const Clock& clock) {
     // Rewriting identical bytes would change nothing but the file's time.
-    if (alreadyInPlace(target, bytes)) return true;
+    if (alreadyInPlace(target, bytes)) return FileResult::success();
     // What an interrupted copy left behind would pile up in the profile.
     removeStaleTemporaryFiles(target.parent_path(), temporaryPrefix(target),
                               kStaleTemporarySeconds);
-    if (!keepUsersFile(target, bytes, clock)) return false;
-    return static_cast<bool>(replaceFileAtomically(target, bytes, temporaryPrefix(target)));
+    if (auto kept = keepUsersFile(target, bytes, clock); !kept) return kept;
+    return replaceFileAtomically(target, bytes, temporaryPrefix(target));
+}
+
+// The bytes of the set: the shipped file when there is one, else the compiled-in set.
+std::optional<std::string> preferenceSetBytes(const Locations& locations, std::string_view fileName,
+                                              std::string& failure) {
+    const auto source = preferenceSetSource(locations, fileName);
+    if (!source) {
+        const auto builtIn = builtInPreferenceSet(fileName);
+        if (!builtIn.empty()) return std::string(builtIn);
+        failure = describe(locations.programFolder() / fileName, "no such preference set");
+        return std::nullopt;
+    }
+    std::string bytes;
+    if (const auto read = readRegularFile(*source, kMaxPreferenceFileBytes, bytes); !read) {
+        failure = describe(*source, read.reason);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::string unexpected(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "unexpected error";
+    }
 }
 
 }  // namespace
@@ -176,31 +241,42 @@ bool CopyFile(const std::string& source, const std::string& destination, const C
     }
 }
 
-int applyPreferenceSet(const Locations& locations, const Clock& clock, std::string_view fileName) {
+PreferenceSetOutcome applyPreferenceSet(const Locations& locations, const Clock& clock,
+                                        std::string_view fileName) {
+    PreferenceSetOutcome outcome;
     try {
-        // The set is read once; a missing set fails every copy and touches no profile.
-        const auto bytes = readWhole(preferenceSetSource(locations, fileName));
-        if (!bytes) return 0;
-        int copied = 0;
-        for (const auto& profile : firefoxProfiles(locations)) {
+        // The set is read once; one that cannot be read fails every copy and touches no profile.
+        const auto bytes = preferenceSetBytes(locations, fileName, outcome.failure);
+        if (!bytes) return outcome;
+        const auto profiles = listProfiles(locations, outcome.failure);
+        outcome.profiles = static_cast<int>(profiles.size());
+        for (const auto& profile : profiles) {
+            const fs::path target = profile / "user.js";
+            std::string failure;
             try {
-                if (copyBytes(*bytes, profile / "user.js", clock)) ++copied;
+                const auto copied = copyBytes(*bytes, target, clock);
+                if (copied)
+                    ++outcome.copied;
+                else
+                    failure = describe(target, copied.reason);
             } catch (...) {
                 // This profile failed; the others are still processed.
+                failure = describe(target, unexpected(std::current_exception()));
             }
+            if (outcome.failure.empty()) outcome.failure = failure;
         }
-        return copied;
     } catch (...) {
-        return 0;
+        if (outcome.failure.empty()) outcome.failure = unexpected(std::current_exception());
     }
+    return outcome;
 }
 
-void ApplyOptimizedFirefoxPrefs(const Locations& locations, const Clock& clock) {
-    applyPreferenceSet(locations, clock, kOptimizedPreferencesFile);
+PreferenceSetOutcome ApplyOptimizedFirefoxPrefs(const Locations& locations, const Clock& clock) {
+    return applyPreferenceSet(locations, clock, kOptimizedPreferencesFile);
 }
 
-void ApplyDefaultFirefoxPrefs(const Locations& locations, const Clock& clock) {
-    applyPreferenceSet(locations, clock, kDefaultPreferencesFile);
+PreferenceSetOutcome ApplyDefaultFirefoxPrefs(const Locations& locations, const Clock& clock) {
+    return applyPreferenceSet(locations, clock, kDefaultPreferencesFile);
 }
 
 }  // namespace quorvex

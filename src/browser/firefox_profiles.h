@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +34,9 @@ std::vector<ProfileRoot> firefoxProfileRoots(const Locations& locations);
 std::vector<std::filesystem::path> firefoxProfiles(const Locations& locations);
 
 // The shipped preference file: beside the executable, else in ../share/quorvex/ relative to
-// it. The path beside the executable when neither exists (the copies then fail).
-std::filesystem::path preferenceSetSource(const Locations& locations, std::string_view fileName);
+// it; none when neither exists (the set compiled into the program is used then).
+std::optional<std::filesystem::path> preferenceSetSource(const Locations& locations,
+                                                         std::string_view fileName);
 
 // Copies `source` over `destination`, replacing it atomically (an exclusive temporary file in
 // the same folder, flushed, renamed, the folder flushed; a destination that is a link is
@@ -47,11 +49,23 @@ std::filesystem::path preferenceSetSource(const Locations& locations, std::strin
 // thrown and nothing is reported to the user.
 bool CopyFile(const std::string& source, const std::string& destination, const Clock& clock);
 
-// Copies one preference set over user.js in every profile; a failed copy does not stop the
-// others. Returns how many profiles received it.
-int applyPreferenceSet(const Locations& locations, const Clock& clock, std::string_view fileName);
+// What copying one preference set into every profile came to.
+struct PreferenceSetOutcome {
+    int profiles = 0;  // profile folders found
+    int copied = 0;    // of them, how many now hold the set
+    // The first thing that failed, as "<file or folder>: <reason in the system's words>": the
+    // shipped set, a profiles folder that exists but cannot be listed, or a profile's user.js.
+    // Empty when nothing failed.
+    std::string failure;
+};
 
-void ApplyOptimizedFirefoxPrefs(const Locations& locations, const Clock& clock);
-void ApplyDefaultFirefoxPrefs(const Locations& locations, const Clock& clock);
+// Copies one preference set over user.js in every profile; a failed copy does not stop the
+// others. The set is the shipped file when there is one (a file there that cannot be read
+// copies nothing), else the bytes compiled into the program. Nothing is thrown.
+PreferenceSetOutcome applyPreferenceSet(const Locations& locations, const Clock& clock,
+                                        std::string_view fileName);
+
+PreferenceSetOutcome ApplyOptimizedFirefoxPrefs(const Locations& locations, const Clock& clock);
+PreferenceSetOutcome ApplyDefaultFirefoxPrefs(const Locations& locations, const Clock& clock);
 
 }  // namespace quorvex

@@ -9,7 +9,8 @@ inline constexpr std::string_view kOptimizedPreferencesFile = "pipeline.js";
 inline constexpr std::string_view kDefaultPreferencesFile = "unpipeline.js";
 
 // Their exact content (ASCII, CR LF after every line): Firefox applies each user_pref line of a
-// profile's user.js at its next start. The shipped files must stay byte-identical to these.
+// profile's user.js at its next start. The shipped files must stay byte-identical to these; a
+// program copied without them still has these.
 inline constexpr std::string_view kOptimizedPreferences =
     "user_pref(\"network.http.max-connections\", 25);\r\n"
     "user_pref(\"network.http.max-connections-per-server\", 10);\r\n"
@@ -51,5 +52,12 @@ inline constexpr std::string_view kDefaultPreferences =
     "\r\n"
     "user_pref(\"content.max.tokenizing.time\", 1800000);\r\n"
     "user_pref(\"content.switch.threshold\", 600000);\r\n";
+
+// The set compiled into the program under its shipped file name; empty for any other name.
+constexpr std::string_view builtInPreferenceSet(std::string_view fileName) {
+    if (fileName == kOptimizedPreferencesFile) return kOptimizedPreferences;
+    if (fileName == kDefaultPreferencesFile) return kDefaultPreferences;
+    return {};
+}
 
 }  // namespace quorvex

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "browser/firefox_profiles.h"
 #include "commands/firefox_page.h"
 #include "commands/window_settings.h"
 #include "tuning/optimization_profile.h"
@@ -114,15 +113,14 @@ void runAutomaticOptimization(CommandContext& context) {
                         selectConnection(window, entry);
             });
             applySet(context, recommendedSet(), refused);
-            runStep([&] { ApplyOptimizedFirefoxPrefs(context.locations, context.clock); });
-            runStep(
-                [&] { showFirefoxPageState(window.controls(), FirefoxPageState::optimized()); });
+            // Firefox reads user.js at its own next start, so a Firefox that was not tuned is
+            // told in a box of its own and the restart offer stays with the registry values.
+            runStep([&] { applyFirefoxConfiguration(context, FirefoxPageState::optimized()); });
         }
         if (connectionText(window) == restore.fullName) {
             runStep([&] { selectConnection(window, restore); });
             applySet(context, defaultSet(), refused);
-            runStep([&] { ApplyDefaultFirefoxPrefs(context.locations, context.clock); });
-            runStep([&] { showFirefoxPageState(window.controls(), FirefoxPageState::defaults()); });
+            runStep([&] { applyFirefoxConfiguration(context, FirefoxPageState::defaults()); });
         }
 
         runStep([&] { context.events.processEvents(); });

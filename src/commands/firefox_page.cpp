@@ -1,6 +1,5 @@
 #include "commands/firefox_page.h"
 
-#include "browser/firefox_profiles.h"
 #include "model/firefox_elements.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
@@ -61,20 +60,42 @@ void restoreFirefoxPageState(ControlModel& controls, const SettingsStorage& stor
             setFlag(controls, f, *value);
 }
 
-void enableOptimizedConfiguration(ControlModel& controls, SettingsStorage& storage,
-                                  const Locations& locations, const Clock& clock) {
-    ApplyOptimizedFirefoxPrefs(locations, clock);
-    showFirefoxPageState(controls, FirefoxPageState::optimized());
-    saveFirefoxPageState(storage, controls);
-    storage.flush();
+std::string firefoxNotTunedMessage(const PreferenceSetOutcome& outcome) {
+    if (outcome.copied > 0) return {};
+    if (!outcome.failure.empty()) return "Firefox could not be tuned: " + outcome.failure + ".";
+    return kNoFirefoxProfileMessage;
 }
 
-void disableOptimizedConfiguration(ControlModel& controls, SettingsStorage& storage,
-                                   const Locations& locations, const Clock& clock) {
-    ApplyDefaultFirefoxPrefs(locations, clock);
-    showFirefoxPageState(controls, FirefoxPageState::defaults());
-    saveFirefoxPageState(storage, controls);
-    storage.flush();
+bool applyFirefoxConfiguration(CommandContext& context, const FirefoxPageState& state) {
+    const bool optimized = state == FirefoxPageState::optimized();
+    const PreferenceSetOutcome outcome =
+        optimized ? ApplyOptimizedFirefoxPrefs(context.locations, context.clock)
+                  : ApplyDefaultFirefoxPrefs(context.locations, context.clock);
+    const std::string message = firefoxNotTunedMessage(outcome);
+    if (!message.empty()) {
+        context.prompts.showMessage({message, MessageButtons::Ok, MessageIcon::Error});
+        return false;
+    }
+    showFirefoxPageState(context.window.controls(), state);
+    return true;
+}
+
+namespace {
+
+void switchConfiguration(CommandContext& context, const FirefoxPageState& state) {
+    if (!applyFirefoxConfiguration(context, state)) return;
+    saveFirefoxPageState(context.settings, context.window.controls());
+    context.settings.flush();
+}
+
+}  // namespace
+
+void enableOptimizedConfiguration(CommandContext& context) {
+    switchConfiguration(context, FirefoxPageState::optimized());
+}
+
+void disableOptimizedConfiguration(CommandContext& context) {
+    switchConfiguration(context, FirefoxPageState::defaults());
 }
 
 }  // namespace quorvex

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "browser/locations.h"
+#include <string>
+
+#include "browser/firefox_profiles.h"
+#include "commands/command_context.h"
 #include "model/control_model.h"
-#include "platform/clock.h"
 #include "settings/settings_storage.h"
 
 namespace quorvex {
@@ -28,11 +30,21 @@ void saveFirefoxPageState(SettingsStorage& storage, const ControlModel& controls
 // stands); the text boxes are left to the page navigation.
 void restoreFirefoxPageState(ControlModel& controls, const SettingsStorage& storage);
 
-// The page's two buttons: copy the set into every profile, switch the page and save the flags,
-// whatever the copying achieved.
-void enableOptimizedConfiguration(ControlModel& controls, SettingsStorage& storage,
-                                  const Locations& locations, const Clock& clock);
-void disableOptimizedConfiguration(ControlModel& controls, SettingsStorage& storage,
-                                   const Locations& locations, const Clock& clock);
+inline constexpr const char* kNoFirefoxProfileMessage =
+    "No Firefox profile was found, so Firefox was not tuned.";
+// What a box says when no profile received the set; empty when one did.
+std::string firefoxNotTunedMessage(const PreferenceSetOutcome& outcome);
+
+// Copies the set that goes with `state` (the optimized set for the Optimized combination, else
+// the default set) into every Firefox profile. When at least one profile received it, the page
+// shows `state` and the result is true. Otherwise the page is left as it was, an error box
+// titled "Quorvex" says why Firefox was not tuned, and the result is false.
+bool applyFirefoxConfiguration(CommandContext& context, const FirefoxPageState& state);
+
+// The page's two buttons: apply the configuration and save the four flags; when no profile
+// received the set, the box of applyFirefoxConfiguration and nothing else (the page and the
+// saved flags keep showing what the profiles hold).
+void enableOptimizedConfiguration(CommandContext& context);
+void disableOptimizedConfiguration(CommandContext& context);
 
 }  // namespace quorvex

@@ -24,17 +24,11 @@ bool TuningCommands::advancedApply() {
 }
 
 void TuningCommands::enableOptimizedFirefox() {
-    runStep([&] {
-        enableOptimizedConfiguration(context_.window.controls(), context_.settings,
-                                     context_.locations, context_.clock);
-    });
+    runStep([&] { enableOptimizedConfiguration(context_); });
 }
 
 void TuningCommands::disableOptimizedFirefox() {
-    runStep([&] {
-        disableOptimizedConfiguration(context_.window.controls(), context_.settings,
-                                      context_.locations, context_.clock);
-    });
+    runStep([&] { disableOptimizedConfiguration(context_); });
 }
 
 }  // namespace quorvex

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 
 #include "browser/firefox_profiles.h"
@@ -18,7 +20,9 @@ using namespace quorvex::testing;
 
 class HostileProfileTest : public ::testing::Test, protected CommandWorld {
   protected:
-    int applyOptimized() { return applyPreferenceSet(locations, clock, kOptimizedPreferencesFile); }
+    int applyOptimized() {
+        return applyPreferenceSet(locations, clock, kOptimizedPreferencesFile).copied;
+    }
 };
 
 // Each unusable profile is skipped without blocking; the ordinary one is still updated.
@@ -51,6 +55,16 @@ TEST_F(HostileProfileTest, AHugeUserJsIsNeitherReadNorReplaced) {
     EXPECT_EQ(applyOptimized(), 0);
     EXPECT_EQ(fs::file_size(p / "user.js"), (16u << 20) + 1);
     EXPECT_FALSE(fs::exists(p / "user.js.backup"));
+}
+
+// A profiles folder that is there but cannot be reached is not "no Firefox": it is named.
+TEST_F(HostileProfileTest, AProfilesFolderThatCannotBeReachedIsAFailureNotAnAbsence) {
+    fs::create_directories(profiles().parent_path());
+    fs::create_symlink(profiles(), profiles());  // a link to itself: ELOOP
+    const auto outcome = applyPreferenceSet(locations, clock, kOptimizedPreferencesFile);
+    EXPECT_EQ(outcome.profiles, 0);
+    EXPECT_EQ(outcome.copied, 0);
+    EXPECT_EQ(outcome.failure, profiles().string() + ": " + std::strerror(ELOOP));
 }
 
 TEST_F(HostileProfileTest, TemporaryFilesAnInterruptedCopyLeftAreRemoved) {

@@ -44,8 +44,12 @@ TEST(PreferenceSetsTest, ShippedFilesAreTheExactSets) {
 
 class FirefoxProfilesTest : public ::testing::Test, protected CommandWorld {
   protected:
-    int applyOptimized() { return applyPreferenceSet(locations, clock, kOptimizedPreferencesFile); }
-    int applyDefault() { return applyPreferenceSet(locations, clock, kDefaultPreferencesFile); }
+    int applyOptimized() {
+        return applyPreferenceSet(locations, clock, kOptimizedPreferencesFile).copied;
+    }
+    int applyDefault() {
+        return applyPreferenceSet(locations, clock, kDefaultPreferencesFile).copied;
+    }
     std::vector<std::string> namesIn(const fs::path& folder) {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder))
@@ -197,13 +201,96 @@ TEST_F(FirefoxProfilesTest, AProfileThatCannotBeWrittenDoesNotStopTheOthers) {
     EXPECT_EQ(readFile(profiles() / "c" / "user.js"), kOptimizedPreferences);
 }
 
-TEST_F(FirefoxProfilesTest, AMissingSourceCopiesNothingAndLeavesTheProfileAlone) {
+// A program copied on its own still tunes Firefox; files beside it (or in the shared data
+// folder) that differ from the compiled-in sets are what gets copied.
+TEST_F(FirefoxProfilesTest, TheShippedFilesWinAndWithoutThemTheBuiltInSetsAreCopied) {
+    const fs::path bin = temp.path() / "usr" / "bin";
+    const fs::path share = temp.path() / "usr" / "share" / "quorvex";
+    fs::create_directories(bin);
+    locations.program = bin;
+    fs::create_directories(profiles() / "p");
+    const fs::path userJs = profiles() / "p" / "user.js";
+    struct Case {
+        const char* what;
+        std::vector<std::pair<fs::path, std::string>> files;
+        std::string_view fileName;
+        std::string copied;
+    };
+    const Case cases[] = {
+        {"nothing shipped, optimized",
+         {},
+         kOptimizedPreferencesFile,
+         std::string(kOptimizedPreferences)},
+        {"nothing shipped, default", {}, kDefaultPreferencesFile, std::string(kDefaultPreferences)},
+        {"only the other set shipped",
+         {{bin / "unpipeline.js", "other"}},
+         kOptimizedPreferencesFile,
+         std::string(kOptimizedPreferences)},
+        {"shared data folder",
+         {{share / "pipeline.js", "shared"}},
+         kOptimizedPreferencesFile,
+         "shared"},
+        {"beside the program",
+         {{share / "pipeline.js", "shared"}, {bin / "pipeline.js", "beside"}},
+         kOptimizedPreferencesFile,
+         "beside"},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(bin);
+        fs::remove_all(share);
+        fs::create_directories(bin);
+        fs::remove(userJs);
+        for (const auto& [path, bytes] : c.files) writeFile(path, bytes);
+        const auto outcome = applyPreferenceSet(locations, clock, c.fileName);
+        EXPECT_EQ(outcome.copied, 1) << c.what;
+        EXPECT_EQ(outcome.failure, "") << c.what;
+        EXPECT_EQ(readFile(userJs), c.copied) << c.what;
+    }
+}
+
+TEST_F(FirefoxProfilesTest, AShippedSetThatCannotBeReadCopiesNothingAndSaysWhich) {
     writeFile(profiles() / "p" / "user.js", "keep");
     fs::remove(locations.program / "pipeline.js");
-    EXPECT_EQ(applyOptimized(), 0);
+    fs::create_directories(locations.program / "pipeline.js");  // present, but no file
+    const auto outcome = applyPreferenceSet(locations, clock, kOptimizedPreferencesFile);
+    EXPECT_EQ(outcome.copied, 0);
+    // The reason is the system's ("not a regular file", "Access is denied").
+    const std::string which = (locations.program / "pipeline.js").string() + ": ";
+    EXPECT_THAT(outcome.failure, ::testing::StartsWith(which));
+    EXPECT_GT(outcome.failure.size(), which.size());
     EXPECT_EQ(readFile(profiles() / "p" / "user.js"), "keep");
     EXPECT_FALSE(CopyFile((temp.path() / "nothing").string(),
                           (profiles() / "p" / "user.js").string(), clock));
+}
+
+TEST_F(FirefoxProfilesTest, TheOutcomeCountsProfilesAndCopiesAndNamesTheFirstFailure) {
+    struct Case {
+        const char* what;
+        std::vector<const char*> folderUserJs;  // profiles whose user.js is a folder
+        std::vector<const char*> plain;         // ordinary profiles
+        int profiles, copied;
+        const char* failedProfile;  // nullptr: no failure
+    };
+    const Case cases[] = {
+        {"no profiles folder", {}, {}, 0, 0, nullptr},
+        {"every copy failed", {"a"}, {}, 1, 0, "a"},
+        {"one of two failed", {"a"}, {"b"}, 2, 1, "a"},
+        {"all copied", {}, {"a", "b"}, 2, 2, nullptr},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(profiles());
+        for (const char* name : c.folderUserJs)
+            fs::create_directories(profiles() / name / "user.js");
+        for (const char* name : c.plain) fs::create_directories(profiles() / name);
+        const auto outcome = applyPreferenceSet(locations, clock, kOptimizedPreferencesFile);
+        EXPECT_EQ(outcome.profiles, c.profiles) << c.what;
+        EXPECT_EQ(outcome.copied, c.copied) << c.what;
+        const std::string failure =
+            c.failedProfile
+                ? (profiles() / c.failedProfile / "user.js").string() + ": not a regular file"
+                : "";
+        EXPECT_EQ(outcome.failure, failure) << c.what;
+    }
 }
 
 TEST_F(FirefoxProfilesTest, SetsAreFoundBesideTheProgramOrInTheSharedDataFolder) {
@@ -215,7 +302,13 @@ TEST_F(FirefoxProfilesTest, SetsAreFoundBesideTheProgramOrInTheSharedDataFolder)
     EXPECT_EQ(preferenceSetSource(locations, "pipeline.js"), share / "pipeline.js");
     writeFile(bin / "pipeline.js", kOptimizedPreferences);
     EXPECT_EQ(preferenceSetSource(locations, "pipeline.js"), bin / "pipeline.js");
-    EXPECT_EQ(preferenceSetSource(locations, "unpipeline.js"), bin / "unpipeline.js");
+    EXPECT_EQ(preferenceSetSource(locations, "unpipeline.js"), std::nullopt);
+}
+
+TEST(BuiltInPreferenceSetsTest, EachShippedNameHasItsSet) {
+    EXPECT_EQ(builtInPreferenceSet("pipeline.js"), kOptimizedPreferences);
+    EXPECT_EQ(builtInPreferenceSet("unpipeline.js"), kDefaultPreferences);
+    EXPECT_TRUE(builtInPreferenceSet("user.js").empty());
 }
 
 }  // namespace

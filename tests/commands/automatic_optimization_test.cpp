@@ -27,6 +27,8 @@ constexpr const char* kRestore = "Restore Windows Default Settings";
 
 class AutomaticOptimizationTest : public ::testing::Test, protected CommandWorld {
   protected:
+    // One Firefox profile, so that the optimized or default set has somewhere to go.
+    AutomaticOptimizationTest() { std::filesystem::create_directories(profiles() / "a.default"); }
     std::string saved(const char* section, const char* key) const {
         return storage.value(section, key);
     }
@@ -79,7 +81,7 @@ TEST_F(AutomaticOptimizationTest, NoChangesNothing) {
     EXPECT_TRUE(registry.data().empty());
     EXPECT_TRUE(storage.log.empty());
     EXPECT_EQ(prompts.restarts, 0);
-    EXPECT_FALSE(std::filesystem::exists(profiles()));
+    EXPECT_FALSE(std::filesystem::exists(profiles() / "a.default" / "user.js"));
 }
 
 TEST_F(AutomaticOptimizationTest, Dsl4MEndToEnd) {
@@ -146,6 +148,64 @@ TEST_F(AutomaticOptimizationTest, RestoreDefaultsEndToEnd) {
     EXPECT_EQ(saved("Firefox", "6"), "False");
     EXPECT_EQ(readFile(profiles() / "a.default" / "user.js"), kDefaultPreferences);
     EXPECT_EQ(prompts.restarts, 2);
+}
+
+// Without a profile to tune, the registry part and the saving still run, the Firefox page keeps
+// its state (and saves it as it stands), a box says Firefox was not tuned before the restart
+// offer that the registry values still call for.
+TEST_F(AutomaticOptimizationTest, WithoutAFirefoxProfileThePageKeepsItsStateAndABoxSaysSo) {
+    struct Case {
+        const char* connection;
+        FirefoxPageState start;
+        const char* savedKey3;
+    };
+    for (const Case& c : {Case{kDsl16M, FirefoxPageState::defaults(), "False"},
+                          Case{kRestore, FirefoxPageState::optimized(), "True"}}) {
+        std::filesystem::remove_all(profiles());
+        showFirefoxPageState(window.controls(), c.start);
+        prompts.shown.clear();
+        prompts.restarts = 0;
+        storage.log.clear();
+        std::size_t boxesBeforeRestart = 0;
+        prompts.onRestart = [&] { boxesBeforeRestart = prompts.shown.size(); };
+        choose(c.connection);
+        commands.automaticOptimization();
+        EXPECT_EQ(firefoxPageState(window.controls()), c.start) << c.connection;
+        EXPECT_EQ(saved("Firefox", "3"), c.savedKey3) << c.connection;
+        EXPECT_EQ(storage.log.size(), 56u + 11u) << c.connection;
+        EXPECT_EQ(saved("Values", "Connection"), c.connection);
+        EXPECT_EQ(lm(kNetTrans, "MaxMTU"),
+                  std::string_view(c.connection) == kRestore ? "1480" : "1492");
+        ASSERT_EQ(prompts.shown.size(), 2u) << c.connection;
+        EXPECT_EQ(prompts.shown[1].text, "No Firefox profile was found, so Firefox was not tuned.");
+        EXPECT_EQ(prompts.shown[1].title, "Quorvex");
+        EXPECT_EQ(prompts.shown[1].icon, MessageIcon::Error);
+        EXPECT_EQ(prompts.restarts, 1) << c.connection;
+        EXPECT_EQ(boxesBeforeRestart, 2u) << c.connection;
+    }
+}
+
+TEST_F(AutomaticOptimizationTest, AProfileThatCannotBeWrittenIsNamedInTheBox) {
+    std::filesystem::create_directories(profiles() / "a.default" / "user.js");
+    choose(kDsl16M);
+    commands.automaticOptimization();
+    EXPECT_EQ(firefoxPageState(window.controls()), FirefoxPageState::defaults());
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[1].text,
+              "Firefox could not be tuned: " + (profiles() / "a.default" / "user.js").string() +
+                  ": not a regular file.");
+    EXPECT_EQ(prompts.restarts, 1);
+}
+
+// A Quorvex.exe copied on its own into an empty folder still tunes Firefox.
+TEST_F(AutomaticOptimizationTest, WithoutTheShippedFilesTheBuiltInSetIsCopied) {
+    std::filesystem::remove_all(locations.program);
+    choose(kDsl16M);
+    commands.automaticOptimization();
+    EXPECT_EQ(readFile(profiles() / "a.default" / "user.js"), kOptimizedPreferences);
+    expectRecommendedControls();
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.restarts, 1);
 }
 
 TEST_F(AutomaticOptimizationTest, SavesTheFiftySixSettingsAndTheNumbersInOrder) {

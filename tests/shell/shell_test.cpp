@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,16 @@ TEST(Shell, TheFirefoxPageShowsBothPreferenceTextsAndItsButtonsRunTheCommands) {
     EXPECT_NE(controls.text(firefox::kDefaultText).find("user_pref"), std::string::npos);
     EXPECT_EQ(controls.text(firefox::kOptimizedText).find('\r'), std::string::npos);
 
+    // With no Firefox profile the button says so and the page stays as it is.
+    run.shell().window().click(firefox::kEnableButton);
+    EXPECT_FALSE(controls.visible(firefox::kOptimizedLabel));
+    ASSERT_EQ(run.prompts.shown.size(), 1u);
+    EXPECT_EQ(run.prompts.shown[0].text, "No Firefox profile was found, so Firefox was not tuned.");
+    EXPECT_EQ(run.settings.value("Firefox", "3"), "<missing>");
+
+    testing::TempDir appdata;
+    std::filesystem::create_directories(appdata.path() / "Mozilla" / "Firefox" / "Profiles" / "p");
+    run.locations.variables = {{"APPDATA", appdata.path().string()}};
     run.shell().window().click(firefox::kEnableButton);
     EXPECT_TRUE(controls.visible(firefox::kOptimizedLabel));
     EXPECT_EQ(run.settings.value("Firefox", "3"), "True");

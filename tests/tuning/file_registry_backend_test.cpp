@@ -141,6 +141,7 @@ TEST_F(FileRegistryBackendTest, TheRefusedValuesBoxNamesTheFileAndTheReason) {
     std::ofstream(dir / "sub") << "a file where the store's folder belongs\n";
     FileRegistryBackend backend(store.string(), dir.string());
     testing::CommandWorld world;
+    fs::create_directories(world.profiles() / "p");  // Firefox is tuned: no box of its own
     world.choose("DSL Or Cable Modem (16 Megabit And Up)");
     CommandContext context{world.window, backend,         world.storage, world.prompts,
                            world.events, world.locations, world.clock};

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "model/firefox_elements.h"
 #include "model/frame_elements.h"
 #include "monitor/monitor_fakes.h"
 #include "platform/win32_registry_sandbox.h"
@@ -264,6 +265,30 @@ TEST_F(Win32ProgramTest, EverythingAutomaticallyWritesTheRegistryAndOffersTheRes
     // The choice is kept under the program's own key.
     EXPECT_TRUE(test::keyExists(cu, "Software\\Quorvex"));
     // And Firefox got the optimized preferences.
+    EXPECT_EQ(quorvex::testing::readFile(profiles() / "abcd.default" / "user.js"),
+              kOptimizedPreferences);
+}
+
+// Quorvex.exe copied on its own: the enable button says so when no profile was there to
+// tune and leaves the page; with a profile it copies the set compiled into the program.
+TEST_F(Win32ProgramTest, TheEnableButtonTunesFirefoxFromTheProgramAloneOrSaysWhyNot) {
+    ASSERT_TRUE(sandbox.ready());
+    std::filesystem::remove_all(locations.program);
+    std::filesystem::remove_all(profiles());
+    started();
+    click(frame::kFirefoxIcon);
+    click(firefox::kEnableButton);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, "No Firefox profile was found, so Firefox was not tuned.");
+    EXPECT_EQ(prompts.shown[0].title, "Quorvex");
+    EXPECT_FALSE(shown(firefox::kOptimizedLabel));
+    EXPECT_TRUE(shown(firefox::kDefaultLabel));
+
+    std::filesystem::create_directories(profiles() / "abcd.default");
+    click(firefox::kEnableButton);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_TRUE(shown(firefox::kOptimizedLabel));
+    EXPECT_FALSE(shown(firefox::kDefaultLabel));
     EXPECT_EQ(quorvex::testing::readFile(profiles() / "abcd.default" / "user.js"),
               kOptimizedPreferences);
 }
