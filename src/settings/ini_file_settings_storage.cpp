@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/file_access.h"
+#include "platform/file_lock.h"
 
 namespace quorvex {
 
@@ -108,6 +109,18 @@ bool IniFileSettingsStorage::flush() {
             (file_.empty() ? std::string("Quorvex.ini") : file_.string()) + ": " + reason;
         return false;
     };
+    if (file_.empty()) return fail("no usable configuration folder");
+    std::error_code ec;
+    fs::create_directories(file_.parent_path(), ec);
+    if (ec) return fail(ec.message());
+    // Held from the re-read to the rename: another instance saving meanwhile would otherwise
+    // replace the file with a merge that lacks what this one saves, and the other way round.
+    const fs::path lockFile = file_.string() + ".lock";
+    const FileLock lock(lockFile);
+    if (!lock.held()) {
+        lastFailure_ = lockFile.string() + ": " + lock.error();
+        return false;
+    }
     IniSections current;
     std::string reason;
     switch (load(current, reason)) {
@@ -126,9 +139,6 @@ bool IniFileSettingsStorage::flush() {
         for (const auto& [key, value] : section.entries)
             setIniValue(current, section.name, key, value);
     for (const auto& [section, key] : removed_) eraseIniValue(current, section, key);
-    std::error_code ec;
-    fs::create_directories(file_.parent_path(), ec);
-    if (ec) return fail(ec.message());
     const FileResult written = replaceFileAtomically(file_, formatIniText(current),
                                                      "." + file_.filename().string() + ".tmp.");
     if (!written) return fail(written.reason);

@@ -12,9 +12,10 @@
 namespace quorvex {
 
 // The settings store as an INI file in the user's configuration folder
-// (~/.config/Quorvex/Quorvex.ini), in the form Qt's QSettings reads and writes. A save re-reads
-// the file, applies the writes made since the last save and replaces the file atomically, so
-// keys another instance saved meanwhile are kept. A file that cannot be parsed (garbage, UTF-16,
+// (~/.config/Quorvex/Quorvex.ini), in the form Qt's QSettings reads and writes. A save locks
+// "Quorvex.ini.lock" (Qt's name for the lock of this file), re-reads the file, applies the
+// writes made since the last save and replaces the file atomically, so keys another instance
+// saved meanwhile are kept. A file that cannot be parsed (garbage, UTF-16,
 // a broken section line) reads as empty and is moved aside once, as
 // "Quorvex.ini.corrupt-<time>", by the next save, which then starts from what this run wrote. A
 // file that is not a regular file of at most 1 MiB is left alone and every save fails.

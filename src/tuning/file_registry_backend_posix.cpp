@@ -1,5 +1,3 @@
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/file_access.h"
+#include "platform/file_lock.h"
 #include "tuning/file_registry_backend.h"
 #include "tuning/reg_file_format.h"
 
@@ -49,38 +48,6 @@ void moveAside(const std::string& path) {
     ::rename(path.c_str(), target.c_str());
 }
 
-class LockFile {
-  public:
-    // Never through a link (it would create a file at the link's target), never a FIFO or device.
-    explicit LockFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600)) {
-        if (fd_ < 0) {
-            error_ = std::strerror(errno);
-            return;
-        }
-        struct stat st {};
-        if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-            error_ = "not a regular file";
-            ::close(fd_);
-            fd_ = -1;
-            return;
-        }
-        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~LockFile() {
-        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
-    }
-    LockFile(const LockFile&) = delete;
-    LockFile& operator=(const LockFile&) = delete;
-    bool held() const { return fd_ >= 0; }
-    const std::string& error() const { return error_; }
-
-  private:
-    int fd_;
-    std::string error_;
-};
-
 }  // namespace
 
 FileRegistryBackend::FileRegistryBackend(std::string storePath, std::string homeFolder)
@@ -114,7 +81,7 @@ long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&
     // The store names the failure: its folder is part of its path.
     if (!makeDirectories(folder)) return fail(kRegAccessDenied, storePath_, std::strerror(errno));
     const std::string lockPath = storePath_ + ".lock";
-    LockFile lock(lockPath);
+    const FileLock lock(lockPath);
     if (!lock.held()) return fail(kRegAccessDenied, lockPath, lock.error());
 
     // Only the lock holder writes temporary files: any found now were left by a crash.
