@@ -15,12 +15,12 @@ std::string systemError(DWORD error) {
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::string message;
     if (length && text) {
-        const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length),
-                                               nullptr, 0, nullptr, nullptr);
+        const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr,
+                                               0, nullptr, nullptr);
         message.resize(static_cast<std::size_t>(size > 0 ? size : 0));
         if (size > 0)
-            ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), message.data(),
-                                  size, nullptr, nullptr);
+            ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), message.data(), size,
+                                  nullptr, nullptr);
     }
     if (text) ::LocalFree(text);
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
@@ -33,10 +33,10 @@ std::string systemError(DWORD error) {
 
 FileLock::FileLock(const std::filesystem::path& lockFile) {
     // FILE_FLAG_OPEN_REPARSE_POINT: a link is opened itself, never followed, and then refused.
-    const HANDLE file = ::CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const HANDLE file =
+        ::CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         error_ = systemError(::GetLastError());
         return;

@@ -1,18 +1,12 @@
 #include "undo/record_store.h"
 
+#include <string>
 #include <system_error>
 
 #include "platform/file_access.h"
 #include "undo/record_file.h"
 
 namespace quorvex::undo {
-
-namespace {
-
-// A record is some 4 KB; anything far larger is no record of ours.
-constexpr std::uint64_t kMaxRecordBytes = 1u << 20;
-
-}  // namespace
 
 std::filesystem::path RecordStore::path(RecordKind kind) const {
     return folder_ / (kind == RecordKind::Original ? "original.reg" : "previous.reg");
@@ -61,9 +55,15 @@ bool RecordStore::save(RecordKind kind, const ChangeRecord& record, std::string&
         reason = ec.message();
         return false;
     }
+    const std::string text = formatRecordFile(record);
+    if (text.size() > kMaxRecordBytes) {
+        reason = "the record would be larger than " + std::to_string(kMaxRecordBytes >> 20) +
+                 " MiB, too large to be put back";
+        return false;
+    }
     const auto file = path(kind);
-    const FileResult written = replaceFileAtomically(file, formatRecordFile(record),
-                                                     "." + file.filename().string() + ".tmp.");
+    const FileResult written =
+        replaceFileAtomically(file, text, "." + file.filename().string() + ".tmp.");
     reason = written.reason;
     return written.ok;
 }

@@ -235,6 +235,24 @@ TEST_P(UndoTest, ARecordThatCannotBeWrittenStopsEitherCommandBeforeItsFirstWrite
     }
 }
 
+TEST_P(UndoTest, ARecordTooLargeToBePutBackStopsTheCommandBeforeItsFirstWrite) {
+    // Three characters in the record for each of its 400,000 bytes.
+    world.preset(Hive::LocalMachine, kMstcp, "DefaultTTL", 3,
+                 std::vector<std::uint8_t>(400000, 0x40));
+    const Observed before = world.observe();
+    world.choose(kDsl16M);
+    world.commands.automaticOptimization();
+    ASSERT_EQ(world.prompts.shown.size(), 2u);
+    EXPECT_THAT(world.prompts.shown[1].text,
+                HasSubstr("could not write its record of the tuning values"));
+    EXPECT_THAT(world.prompts.shown[1].text, HasSubstr("larger than 1 MiB"));
+    EXPECT_EQ(world.prompts.restarts, 0);
+    EXPECT_EQ(world.observe().values, before.values);
+    EXPECT_TRUE(world.storage.log.empty());
+    EXPECT_FALSE(world.records.exists(undo::RecordKind::Original));
+    EXPECT_FALSE(world.records.exists(undo::RecordKind::Previous));
+}
+
 TEST_P(UndoTest, WithoutARecordTheCommandsSaySoAndChangeNothing) {
     const Observed before = world.observe();
     world.undo.undoLastChange();
