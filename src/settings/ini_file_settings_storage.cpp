@@ -121,6 +121,12 @@ bool IniFileSettingsStorage::flush() {
         lastFailure_ = lockFile.string() + ": " + lock.error();
         return false;
     }
+    const std::string temporaryPrefix = "." + file_.filename().string() + ".tmp.";
+    // Only the lock holder writes temporary files: any found now were left by a crash.
+    if (!cleanedUp_) {
+        removeStaleTemporaryFiles(file_.parent_path(), temporaryPrefix, 0);
+        cleanedUp_ = true;
+    }
     IniSections current;
     std::string reason;
     switch (load(current, reason)) {
@@ -139,8 +145,8 @@ bool IniFileSettingsStorage::flush() {
         for (const auto& [key, value] : section.entries)
             setIniValue(current, section.name, key, value);
     for (const auto& [section, key] : removed_) eraseIniValue(current, section, key);
-    const FileResult written = replaceFileAtomically(file_, formatIniText(current),
-                                                     "." + file_.filename().string() + ".tmp.");
+    const FileResult written =
+        replaceFileAtomically(file_, formatIniText(current), temporaryPrefix);
     if (!written) return fail(written.reason);
     values_ = std::move(current);
     pending_.clear();

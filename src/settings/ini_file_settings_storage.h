@@ -18,7 +18,8 @@ namespace quorvex {
 // saved meanwhile are kept. A file that cannot be parsed (garbage, UTF-16,
 // a broken section line) reads as empty and is moved aside once, as
 // "Quorvex.ini.corrupt-<time>", by the next save, which then starts from what this run wrote. A
-// file that is not a regular file of at most 1 MiB is left alone and every save fails.
+// file that is not a regular file of at most 1 MiB is left alone and every save fails. The first
+// save removes the temporary files (".Quorvex.ini.tmp.*") that an interrupted save left.
 class IniFileSettingsStorage : public SettingsStorage {
   public:
     static constexpr std::uint64_t kMaxFileBytes = 1u << 20;
@@ -48,6 +49,7 @@ class IniFileSettingsStorage : public SettingsStorage {
     IniSections pending_;                                       // writes since the last save
     std::vector<std::pair<std::string, std::string>> removed_;  // section, key; since then too
     std::string lastFailure_;
+    bool cleanedUp_ = false;  // temporary files left by a crash removed
 };
 
 }  // namespace quorvex

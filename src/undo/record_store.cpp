@@ -8,6 +8,14 @@
 
 namespace quorvex::undo {
 
+namespace {
+
+// Records are written without a lock: another instance's temporary file lives for milliseconds,
+// so one this old was left by an interrupted write.
+constexpr std::int64_t kStaleTemporarySeconds = 60;
+
+}  // namespace
+
 std::filesystem::path RecordStore::path(RecordKind kind) const {
     return folder_ / (kind == RecordKind::Original ? "original.reg" : "previous.reg");
 }
@@ -62,8 +70,9 @@ bool RecordStore::save(RecordKind kind, const ChangeRecord& record, std::string&
         return false;
     }
     const auto file = path(kind);
-    const FileResult written =
-        replaceFileAtomically(file, text, "." + file.filename().string() + ".tmp.");
+    const std::string temporaryPrefix = "." + file.filename().string() + ".tmp.";
+    removeStaleTemporaryFiles(folder_, temporaryPrefix, kStaleTemporarySeconds);
+    const FileResult written = replaceFileAtomically(file, text, temporaryPrefix);
     reason = written.reason;
     return written.ok;
 }

@@ -35,7 +35,8 @@ class RecordStore {
     bool exists(RecordKind kind) const;
     RecordLoad load(RecordKind kind) const;
     // Replaces the record atomically; false, with the reason, when it could not be written or
-    // would be larger than kMaxRecordBytes (then nothing is written).
+    // would be larger than kMaxRecordBytes (then nothing is written). Removes the temporary
+    // files that an interrupted save of the same record left.
     bool save(RecordKind kind, const ChangeRecord& record, std::string& reason) const;
 
   private:

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/command_world.h"
 
@@ -75,6 +78,20 @@ TEST_F(IniFileSettingsStorageTest, EveryTextComesBackAsWritten) {
     IniFileSettingsStorage storage(iniFile());
     for (std::size_t i = 0; i < std::size(texts); ++i)
         EXPECT_EQ(storage.read("Values", std::to_string(i)), texts[i]) << i;
+}
+
+TEST_F(IniFileSettingsStorageTest, TemporaryFilesLeftByACrashAreRemovedByTheNextSave) {
+    const fs::path folder = iniFile().parent_path();
+    for (const char* name : {".Quorvex.ini.tmp.a1b2c3", ".Quorvex.ini.tmp.zzzzzz", "notes.txt"})
+        writeFile(folder / name, "[Values]\n1=1492\n");
+    IniFileSettingsStorage storage(iniFile());
+    ASSERT_TRUE(storage.write("Values", "2", "1452"));
+    ASSERT_TRUE(storage.flush());
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Quorvex.ini", "Quorvex.ini.lock", "notes.txt"}));
 }
 
 TEST_F(IniFileSettingsStorageTest, ReadsTheFormsQSettingsWrites) {

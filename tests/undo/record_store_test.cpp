@@ -3,9 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/command_world.h"
 #include "undo/tracked_values.h"
@@ -14,8 +16,8 @@ namespace quorvex::undo {
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::HasSubstr;
 using quorvex::testing::TempDir;
+using ::testing::HasSubstr;
 
 // Every tracked value and setting absent but the first value, a REG_BINARY of `bytes` bytes
 // (three characters each in the file).
@@ -55,6 +57,29 @@ TEST(RecordStoreTest, EveryRecordWrittenCanBeReadBackAndOneTooLargeIsNotWritten)
             }
         }
     }
+}
+
+TEST(RecordStoreTest, ASaveRemovesTheTemporaryFilesAnInterruptedSaveLeft) {
+    TempDir temp;
+    const RecordStore records(temp.path() / "Quorvex");
+    const fs::path folder = records.folder();
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    for (const char* name : {".original.reg.tmp.a1b2c3", ".previous.reg.tmp.a1b2c3"}) {
+        quorvex::testing::writeFile(folder / name, "REGEDIT4\r\n");
+        fs::last_write_time(folder / name, old);
+    }
+    // Another instance's save in progress, and a file of the user's.
+    for (const char* name : {".previous.reg.tmp.zzzzzz", "notes.txt"})
+        quorvex::testing::writeFile(folder / name, "mine");
+    std::string reason;
+    for (auto kind : {RecordKind::Original, RecordKind::Previous})
+        ASSERT_TRUE(records.save(kind, recordWithValueOf(4), reason)) << reason;
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".previous.reg.tmp.zzzzzz", "notes.txt",
+                                               "original.reg", "previous.reg"}));
 }
 
 }  // namespace
