@@ -33,8 +33,15 @@ RecordLoad RecordStore::load(RecordKind kind) const {
     std::string text;
     bool missing = false;
     const FileResult read = readRegularFile(path(kind), kMaxRecordBytes, text, &missing);
-    if (missing) {
+    // A link to nothing is there all the same: exists() counts it and it is never replaced, so
+    // it is an unusable record, not a missing one.
+    if (missing && !exists(kind)) {
         result.status = RecordLoad::Status::Missing;
+        return result;
+    }
+    if (missing) {
+        result.status = RecordLoad::Status::Unreadable;
+        result.reason = "it is a link to a file that does not exist";
         return result;
     }
     if (!read) {

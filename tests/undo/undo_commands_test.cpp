@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <system_error>
 
 #include "undo/undo_world.h"
 
@@ -209,6 +210,23 @@ TEST_P(UndoTest, ADamagedOrUnreadableRecordIsReportedAndNothingIsWritten) {
             testing::writeFile(path, intact);
         }
     }
+}
+
+TEST_P(UndoTest, ALinkToNothingInPlaceOfTheOriginalIsAnUnusableRecord) {
+    const auto path = world.records.path(undo::RecordKind::Original);
+    std::filesystem::create_directories(path.parent_path());
+    std::error_code ec;
+    std::filesystem::create_symlink(path.parent_path() / "moved-away.reg", path, ec);
+    if (ec) GTEST_SKIP() << "no links on this system: " << ec.message();
+    optimize(kDsl16M);
+    // Like any record that cannot be used, it is kept as it is and reported.
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(path)));
+    forgetPrompts();
+    world.undo.restoreOriginalSettings();
+    ASSERT_EQ(world.prompts.shown.size(), 1u);
+    EXPECT_EQ(world.prompts.shown[0].icon, MessageIcon::Error);
+    EXPECT_THAT(world.prompts.shown[0].text, HasSubstr(path.string() + " cannot be read"));
+    EXPECT_EQ(world.prompts.restarts, 0);
 }
 
 TEST_P(UndoTest, ARecordThatCannotBeWrittenStopsEitherCommandBeforeItsFirstWrite) {
