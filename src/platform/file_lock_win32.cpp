@@ -31,7 +31,7 @@ std::string systemError(DWORD error) {
 
 }  // namespace
 
-FileLock::FileLock(const std::filesystem::path& lockFile) {
+FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseconds wait) {
     // FILE_FLAG_OPEN_REPARSE_POINT: a link is opened itself, never followed, and then refused.
     const HANDLE file =
         ::CreateFileW(lockFile.c_str(), GENERIC_READ | GENERIC_WRITE,
@@ -49,10 +49,27 @@ FileLock::FileLock(const std::filesystem::path& lockFile) {
         return;
     }
     handle_ = reinterpret_cast<std::intptr_t>(file);
-    OVERLAPPED whole{};
-    if (!::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &whole)) {
-        error_ = systemError(::GetLastError());
-        return;
+    // A blocking LockFileEx cannot be given a time limit: try again and again until the wait is
+    // over.
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    DWORD pause = 2;
+    while (true) {
+        OVERLAPPED whole{};
+        if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                         &whole))
+            break;
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
+            error_ = systemError(error);
+            return;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            error_ = kLockHeldReason;
+            busy_ = true;
+            return;
+        }
+        ::Sleep(pause);
+        pause = pause < 50 ? pause * 2 : 50;
     }
     held_ = true;
 }

@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "platform/file_access.h"
-#include "platform/file_lock.h"
 
 namespace quorvex {
 
@@ -116,7 +115,8 @@ bool IniFileSettingsStorage::flush() {
     // Held from the re-read to the rename: another instance saving meanwhile would otherwise
     // replace the file with a merge that lacks what this one saves, and the other way round.
     const fs::path lockFile = file_.string() + ".lock";
-    const FileLock lock(lockFile);
+    const FileLock lock(lockFile, lockWait_);
+    if (lock.busy()) return fail(lock.error());
     if (!lock.held()) {
         lastFailure_ = lockFile.string() + ": " + lock.error();
         return false;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/file_lock.h"
 #include "settings/ini_text.h"
 #include "settings/settings_storage.h"
 
@@ -37,6 +39,8 @@ class IniFileSettingsStorage : public SettingsStorage {
     bool remove(const std::string& section, const std::string& key) override;
 
     const std::filesystem::path& fileName() const { return file_; }
+    // How long a save waits for another program's lock before it fails (kDefaultLockWait).
+    void setLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
     // Why the last save failed, naming the file; empty after a success.
     const std::string& lastFailure() const { return lastFailure_; }
 
@@ -50,6 +54,7 @@ class IniFileSettingsStorage : public SettingsStorage {
     std::vector<std::pair<std::string, std::string>> removed_;  // section, key; since then too
     std::string lastFailure_;
     bool cleanedUp_ = false;  // temporary files left by a crash removed
+    std::chrono::milliseconds lockWait_ = kDefaultLockWait;
 };
 
 }  // namespace quorvex

@@ -2,18 +2,21 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
 
 #include "platform/file_access.h"
-#include "platform/file_lock.h"
 #include "tuning/file_registry_backend.h"
 #include "tuning/reg_file_format.h"
 
 namespace quorvex {
 
 namespace {
+
+// Longer than the time between two registry operations of one command.
+constexpr std::chrono::seconds kOperationPause{1};
 
 std::string parentOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -81,8 +84,17 @@ long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&
     // The store names the failure: its folder is part of its path.
     if (!makeDirectories(folder)) return fail(kRegAccessDenied, storePath_, std::strerror(errno));
     const std::string lockPath = storePath_ + ".lock";
-    const FileLock lock(lockPath);
+    // Operations that follow a wait that ran out, within the pause between two operations of
+    // one command, try once.
+    const auto now = std::chrono::steady_clock::now();
+    const bool waitedInVain = gaveUpWaiting_ && now - *gaveUpWaiting_ < kOperationPause;
+    const FileLock lock(lockPath, waitedInVain ? std::chrono::milliseconds(0) : lockWait_);
+    if (lock.busy()) {
+        gaveUpWaiting_ = std::chrono::steady_clock::now();
+        return fail(kRegAccessDenied, storePath_, lock.error());
+    }
     if (!lock.held()) return fail(kRegAccessDenied, lockPath, lock.error());
+    gaveUpWaiting_.reset();
 
     // Only the lock holder writes temporary files: any found now were left by a crash.
     const std::string temporaryPrefix = fileNameOf(storePath_) + ".tmp.";

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/command_world.h"
+#include "support/lock_holder.h"
 
 namespace quorvex {
 namespace {
@@ -92,6 +94,22 @@ TEST_F(IniFileSettingsStorageTest, TemporaryFilesLeftByACrashAreRemovedByTheNext
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"Quorvex.ini", "Quorvex.ini.lock", "notes.txt"}));
+}
+
+TEST_F(IniFileSettingsStorageTest, ALockHeldByAnotherProgramFailsTheSaveAfterABoundedWait) {
+    IniFileSettingsStorage storage(iniFile());
+    storage.setLockWait(std::chrono::milliseconds(50));
+    ASSERT_TRUE(storage.write("Values", "1", "1492"));
+    {
+        fs::create_directories(iniFile().parent_path());
+        LockHolder other(iniFile().string() + ".lock", std::chrono::seconds(5));
+        ASSERT_TRUE(other.held());
+        EXPECT_FALSE(storage.flush());
+        EXPECT_EQ(storage.lastFailure(), iniFile().string() + ": another program holds the file");
+    }
+    // What was not saved then is saved by the next save.
+    EXPECT_TRUE(storage.flush());
+    EXPECT_EQ(IniFileSettingsStorage(iniFile()).read("Values", "1"), "1492");
 }
 
 TEST_F(IniFileSettingsStorageTest, ReadsTheFormsQSettingsWrites) {
