@@ -16,8 +16,7 @@ namespace quorvex::testing {
 class LockHolder {
   public:
     LockHolder(const std::filesystem::path& lockFile, std::chrono::milliseconds limit)
-        : lock_(std::in_place, lockFile, std::chrono::milliseconds(0)),
-          releaser_([this, limit] {
+        : lock_(std::in_place, lockFile, std::chrono::milliseconds(0)), releaser_([this, limit] {
               std::unique_lock<std::mutex> guard(mutex_);
               wake_.wait_for(guard, limit, [this] { return released_; });
               lock_.reset();
