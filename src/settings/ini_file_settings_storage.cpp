@@ -100,6 +100,10 @@ bool IniFileSettingsStorage::remove(const std::string& section, const std::strin
     return true;
 }
 
+fs::path IniFileSettingsStorage::lockFileName() const {
+    return file_.parent_path() / ("." + file_.filename().string() + ".lock");
+}
+
 bool IniFileSettingsStorage::flush() {
     lastFailure_.clear();
     if (pending_.empty() && removed_.empty()) return true;  // nothing to make last
@@ -114,7 +118,7 @@ bool IniFileSettingsStorage::flush() {
     if (ec) return fail(ec.message());
     // Held from the re-read to the rename: another instance saving meanwhile would otherwise
     // replace the file with a merge that lacks what this one saves, and the other way round.
-    const fs::path lockFile = file_.string() + ".lock";
+    const fs::path lockFile = lockFileName();
     const FileLock lock(lockFile, lockWait_);
     if (lock.busy()) return fail(lock.error());
     if (!lock.held()) {

@@ -15,13 +15,13 @@ namespace quorvex {
 
 // The settings store as an INI file in the user's configuration folder
 // (~/.config/Quorvex/Quorvex.ini), in the form Qt's QSettings reads and writes. A save locks
-// "Quorvex.ini.lock" (Qt's name for the lock of this file), re-reads the file, applies the
-// writes made since the last save and replaces the file atomically, so keys another instance
-// saved meanwhile are kept. A file that cannot be parsed (garbage, UTF-16,
-// a broken section line) reads as empty and is moved aside once, as
-// "Quorvex.ini.corrupt-<time>", by the next save, which then starts from what this run wrote. A
-// file that is not a regular file of at most 1 MiB is left alone and every save fails. The first
-// save removes the temporary files (".Quorvex.ini.tmp.*") that an interrupted save left.
+// ".Quorvex.ini.lock", re-reads the file, applies the writes made since the last save and
+// replaces the file atomically, so keys another instance saved meanwhile are kept. A file that
+// cannot be parsed (garbage, UTF-16, a broken section line) reads as empty and is moved aside
+// once, as "Quorvex.ini.corrupt-<time>", by the next save, which then starts from what this run
+// wrote. A file that is not a regular file of at most 1 MiB is left alone and every save fails.
+// The first save removes the temporary files (".Quorvex.ini.tmp.*") that an interrupted save
+// left.
 class IniFileSettingsStorage : public SettingsStorage {
   public:
     static constexpr std::uint64_t kMaxFileBytes = 1u << 20;
@@ -41,6 +41,9 @@ class IniFileSettingsStorage : public SettingsStorage {
     const std::filesystem::path& fileName() const { return file_; }
     // How long a save waits for another program's lock before it fails (kDefaultLockWait).
     void setLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
+    // Not Qt's "Quorvex.ini.lock": QSettings takes a file at that name for a lock held by a live
+    // program for half a minute, so a lasting one of ours would stall it.
+    std::filesystem::path lockFileName() const;
     // Why the last save failed, naming the file; empty after a success.
     const std::string& lastFailure() const { return lastFailure_; }
 

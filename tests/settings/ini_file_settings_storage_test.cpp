@@ -93,7 +93,7 @@ TEST_F(IniFileSettingsStorageTest, TemporaryFilesLeftByACrashAreRemovedByTheNext
     for (const auto& entry : fs::directory_iterator(folder))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Quorvex.ini", "Quorvex.ini.lock", "notes.txt"}));
+    EXPECT_EQ(names, (std::vector<std::string>{".Quorvex.ini.lock", "Quorvex.ini", "notes.txt"}));
 }
 
 TEST_F(IniFileSettingsStorageTest, ALockHeldByAnotherProgramFailsTheSaveAfterABoundedWait) {
@@ -102,7 +102,7 @@ TEST_F(IniFileSettingsStorageTest, ALockHeldByAnotherProgramFailsTheSaveAfterABo
     ASSERT_TRUE(storage.write("Values", "1", "1492"));
     {
         fs::create_directories(iniFile().parent_path());
-        LockHolder other(iniFile().string() + ".lock", std::chrono::seconds(5));
+        LockHolder other(storage.lockFileName(), std::chrono::seconds(5));
         ASSERT_TRUE(other.held());
         EXPECT_FALSE(storage.flush());
         EXPECT_EQ(storage.lastFailure(), iniFile().string() + ": another program holds the file");
