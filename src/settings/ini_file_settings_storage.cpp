@@ -100,6 +100,10 @@ bool IniFileSettingsStorage::remove(const std::string& section, const std::strin
     return true;
 }
 
+fs::path IniFileSettingsStorage::lockFileName() const {
+    return file_.parent_path() / ("." + file_.filename().string() + ".lock");
+}
+
 bool IniFileSettingsStorage::flush() {
     lastFailure_.clear();
     if (pending_.empty() && removed_.empty()) return true;  // nothing to make last
@@ -108,6 +112,25 @@ bool IniFileSettingsStorage::flush() {
             (file_.empty() ? std::string("Quorvex.ini") : file_.string()) + ": " + reason;
         return false;
     };
+    if (file_.empty()) return fail("no usable configuration folder");
+    std::error_code ec;
+    fs::create_directories(file_.parent_path(), ec);
+    if (ec) return fail(ec.message());
+    // Held from the re-read to the rename: another instance saving meanwhile would otherwise
+    // replace the file with a merge that lacks what this one saves, and the other way round.
+    const fs::path lockFile = lockFileName();
+    const FileLock lock(lockFile, lockWait_);
+    if (lock.busy()) return fail(lock.error());
+    if (!lock.held()) {
+        lastFailure_ = lockFile.string() + ": " + lock.error();
+        return false;
+    }
+    const std::string temporaryPrefix = "." + file_.filename().string() + ".tmp.";
+    // Only the lock holder writes temporary files: any found now were left by a crash.
+    if (!cleanedUp_) {
+        removeStaleTemporaryFiles(file_.parent_path(), temporaryPrefix, 0);
+        cleanedUp_ = true;
+    }
     IniSections current;
     std::string reason;
     switch (load(current, reason)) {
@@ -126,11 +149,8 @@ bool IniFileSettingsStorage::flush() {
         for (const auto& [key, value] : section.entries)
             setIniValue(current, section.name, key, value);
     for (const auto& [section, key] : removed_) eraseIniValue(current, section, key);
-    std::error_code ec;
-    fs::create_directories(file_.parent_path(), ec);
-    if (ec) return fail(ec.message());
-    const FileResult written = replaceFileAtomically(file_, formatIniText(current),
-                                                     "." + file_.filename().string() + ".tmp.");
+    const FileResult written =
+        replaceFileAtomically(file_, formatIniText(current), temporaryPrefix);
     if (!written) return fail(written.reason);
     values_ = std::move(current);
     pending_.clear();

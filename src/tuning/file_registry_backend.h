@@ -1,11 +1,13 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
 #include <utility>
 
+#include "platform/file_lock.h"
 #include "tuning/registry_backend.h"
 #include "tuning/registry_data.h"
 
@@ -18,7 +20,10 @@ namespace quorvex {
 // ("<name>.corrupt-<time>") and never overwritten. A store that is not a regular file of at most
 // 64 MiB (a FIFO, a device, a link to one, a huge file) is unusable: every write fails, the
 // reason is kept for the message, and the file is left as it is. Key paths and value names
-// the registry or the file format cannot hold are refused (kRegInvalidData).
+// the registry or the file format cannot hold are refused (kRegInvalidData). When another
+// program holds the lock for the whole wait, the operation fails (kRegAccessDenied, reason
+// kLockHeldReason), and so do the operations that follow it at once, without waiting again:
+// one command waits once, not once for every value.
 class FileRegistryBackend : public RegistryBackend {
   public:
     // The largest store that is read or written.
@@ -44,6 +49,8 @@ class FileRegistryBackend : public RegistryBackend {
     std::optional<std::string> fileForWindows() const override { return shown(storePath_); }
 
     const std::string& storePath() const { return storePath_; }
+    // How long an operation waits for another program's lock (kDefaultLockWait).
+    void setLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
     // The store as it is on disk now (empty when missing or unreadable).
     RegistryData load() const;
 
@@ -62,6 +69,9 @@ class FileRegistryBackend : public RegistryBackend {
     // The file and the system's reason of the last call's refusal; every call starts without.
     std::optional<RegistryFailure> failure_;
     bool cleanedUp_ = false;
+    std::chrono::milliseconds lockWait_ = kDefaultLockWait;
+    // When the last wait for the lock ran out; reset by the next operation that gets it.
+    std::optional<std::chrono::steady_clock::time_point> gaveUpWaiting_;
     std::map<RegKey, std::pair<Hive, std::string>> handles_;
     RegKey next_ = 1;
 };

@@ -1,9 +1,8 @@
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -15,6 +14,9 @@
 namespace quorvex {
 
 namespace {
+
+// Longer than the time between two registry operations of one command.
+constexpr std::chrono::seconds kOperationPause{1};
 
 std::string parentOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -48,38 +50,6 @@ void moveAside(const std::string& path) {
         target = path + ".corrupt-" + stamp + "-" + std::to_string(n);
     ::rename(path.c_str(), target.c_str());
 }
-
-class LockFile {
-  public:
-    // Never through a link (it would create a file at the link's target), never a FIFO or device.
-    explicit LockFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600)) {
-        if (fd_ < 0) {
-            error_ = std::strerror(errno);
-            return;
-        }
-        struct stat st {};
-        if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-            error_ = "not a regular file";
-            ::close(fd_);
-            fd_ = -1;
-            return;
-        }
-        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-        }
-    }
-    ~LockFile() {
-        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
-    }
-    LockFile(const LockFile&) = delete;
-    LockFile& operator=(const LockFile&) = delete;
-    bool held() const { return fd_ >= 0; }
-    const std::string& error() const { return error_; }
-
-  private:
-    int fd_;
-    std::string error_;
-};
 
 }  // namespace
 
@@ -124,8 +94,17 @@ long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&
     // The store names the failure: its folder is part of its path.
     if (!makeDirectories(folder)) return fail(kRegAccessDenied, storePath_, std::strerror(errno));
     const std::string lockPath = storePath_ + ".lock";
-    LockFile lock(lockPath);
+    // Operations that follow a wait that ran out, within the pause between two operations of
+    // one command, try once.
+    const auto now = std::chrono::steady_clock::now();
+    const bool waitedInVain = gaveUpWaiting_ && now - *gaveUpWaiting_ < kOperationPause;
+    const FileLock lock(lockPath, waitedInVain ? std::chrono::milliseconds(0) : lockWait_);
+    if (lock.busy()) {
+        gaveUpWaiting_ = std::chrono::steady_clock::now();
+        return fail(kRegAccessDenied, storePath_, lock.error());
+    }
     if (!lock.held()) return fail(kRegAccessDenied, lockPath, lock.error());
+    gaveUpWaiting_.reset();
 
     // Only the lock holder writes temporary files: any found now were left by a crash.
     const std::string temporaryPrefix = fileNameOf(storePath_) + ".tmp.";

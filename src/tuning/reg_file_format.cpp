@@ -182,23 +182,24 @@ std::optional<std::string> formatRegFile(const RegistryData& data, std::size_t m
     out += kEol;
     bool fits = true;
     for (Hive hive : {Hive::LocalMachine, Hive::CurrentUser}) {
-        data.forEachKey(hive, [&](std::string_view path, const std::vector<RegValue>& values) {
-            if (!fits) return;
-            out += kEol;
-            out += '[';
-            out += hiveName(hive);
-            out += '\\';
-            out += path;
-            out += ']';
-            out += kEol;
-            for (const auto& value : values) {
-                out += value.name.empty() ? std::string("@") : quoted(value.name);
-                out += '=';
-                out += dataText(value);
+        data.forEachKeyToName(
+            hive, [&](std::string_view path, const std::vector<RegValue>& values) {
+                if (!fits) return;
                 out += kEol;
-            }
-            fits = out.size() <= maxBytes;
-        });
+                out += '[';
+                out += hiveName(hive);
+                out += '\\';
+                out += path;
+                out += ']';
+                out += kEol;
+                for (const auto& value : values) {
+                    out += value.name.empty() ? std::string("@") : quoted(value.name);
+                    out += '=';
+                    out += dataText(value);
+                    out += kEol;
+                }
+                fits = out.size() <= maxBytes;
+            });
     }
     if (!fits) return std::nullopt;
     return out;

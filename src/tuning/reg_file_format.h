@@ -10,7 +10,9 @@
 namespace quorvex {
 
 // The text format the Windows registry editor imports ("REGEDIT4"), so a store written on
-// another system can be carried to Windows and merged there. Lines end in CR LF.
+// another system can be carried to Windows and merged there. Lines end in CR LF. A key without
+// values is named only where naming a key below it would not create it (the registry editor
+// creates every missing key on a path), so the text grows linearly with the store.
 std::string formatRegFile(const RegistryData& data);
 // The same, or nothing when the text would be longer than `maxBytes`.
 std::optional<std::string> formatRegFile(const RegistryData& data, std::size_t maxBytes);

@@ -66,6 +66,21 @@ class RegistryData {
             visit(std::string_view(path), hive(h).nodes[i].values);
         }
     }
+    // Visits the keys a file must name so that reading it back creates the same keys in the
+    // same order: every key but one without values whose next key is its child (naming the
+    // child creates it in the same place). So each path is spelled once, not once more for every
+    // key above it, and the text grows with the store's, not with its depth squared.
+    template <typename Visit>
+    void forEachKeyToName(Hive h, Visit&& visit) const {
+        const auto& nodes = hive(h).nodes;
+        std::string path;
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            if (nodes[i].values.empty() && i + 1 < nodes.size() && nodes[i + 1].parent == i)
+                continue;
+            spelledPath(h, i, path);
+            visit(std::string_view(path), nodes[i].values);
+        }
+    }
     bool empty() const;
 
     friend bool operator==(const RegistryData& a, const RegistryData& b) {

@@ -79,8 +79,15 @@ std::optional<std::chrono::system_clock::time_point> parseUtc(std::string_view t
                                            std::chrono::month{static_cast<unsigned>(mo)},
                                            std::chrono::day{static_cast<unsigned>(d)}};
     if (!date.ok() || h > 23 || mi > 59 || s > 59 || h < 0 || mi < 0 || s < 0) return std::nullopt;
-    return std::chrono::sys_days{date} + std::chrono::hours{h} + std::chrono::minutes{mi} +
-           std::chrono::seconds{s};
+    const std::chrono::sys_seconds when = std::chrono::sys_days{date} + std::chrono::hours{h} +
+                                          std::chrono::minutes{mi} + std::chrono::seconds{s};
+    // A system clock of nanoseconds spans only the years 1677 to 2262: a moment outside its
+    // range is no record of ours, and converting it would overflow.
+    using Clock = std::chrono::system_clock;
+    constexpr auto earliest = std::chrono::ceil<std::chrono::seconds>(Clock::time_point::min());
+    constexpr auto latest = std::chrono::floor<std::chrono::seconds>(Clock::time_point::max());
+    if (when < earliest || when > latest) return std::nullopt;
+    return Clock::time_point(when);
 }
 
 struct Section {

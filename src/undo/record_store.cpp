@@ -1,5 +1,6 @@
 #include "undo/record_store.h"
 
+#include <string>
 #include <system_error>
 
 #include "platform/file_access.h"
@@ -9,8 +10,9 @@ namespace quorvex::undo {
 
 namespace {
 
-// A record is some 4 KB; anything far larger is no record of ours.
-constexpr std::uint64_t kMaxRecordBytes = 1u << 20;
+// Records are written without a lock: another instance's temporary file lives for milliseconds,
+// so one this old was left by an interrupted write.
+constexpr std::int64_t kStaleTemporarySeconds = 60;
 
 }  // namespace
 
@@ -31,8 +33,15 @@ RecordLoad RecordStore::load(RecordKind kind) const {
     std::string text;
     bool missing = false;
     const FileResult read = readRegularFile(path(kind), kMaxRecordBytes, text, &missing);
-    if (missing) {
+    // A link to nothing is there all the same: exists() counts it and it is never replaced, so
+    // it is an unusable record, not a missing one.
+    if (missing && !exists(kind)) {
         result.status = RecordLoad::Status::Missing;
+        return result;
+    }
+    if (missing) {
+        result.status = RecordLoad::Status::Unreadable;
+        result.reason = "it is a link to a file that does not exist";
         return result;
     }
     if (!read) {
@@ -61,9 +70,16 @@ bool RecordStore::save(RecordKind kind, const ChangeRecord& record, std::string&
         reason = ec.message();
         return false;
     }
+    const std::string text = formatRecordFile(record);
+    if (text.size() > kMaxRecordBytes) {
+        reason = "the record would be larger than " + std::to_string(kMaxRecordBytes >> 20) +
+                 " MiB, too large to be put back";
+        return false;
+    }
     const auto file = path(kind);
-    const FileResult written = replaceFileAtomically(file, formatRecordFile(record),
-                                                     "." + file.filename().string() + ".tmp.");
+    const std::string temporaryPrefix = "." + file.filename().string() + ".tmp.";
+    removeStaleTemporaryFiles(folder_, temporaryPrefix, kStaleTemporarySeconds);
+    const FileResult written = replaceFileAtomically(file, text, temporaryPrefix);
     reason = written.reason;
     return written.ok;
 }

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/command_world.h"
+#include "support/lock_holder.h"
 
 namespace quorvex {
 namespace {
@@ -75,6 +80,36 @@ TEST_F(IniFileSettingsStorageTest, EveryTextComesBackAsWritten) {
     IniFileSettingsStorage storage(iniFile());
     for (std::size_t i = 0; i < std::size(texts); ++i)
         EXPECT_EQ(storage.read("Values", std::to_string(i)), texts[i]) << i;
+}
+
+TEST_F(IniFileSettingsStorageTest, TemporaryFilesLeftByACrashAreRemovedByTheNextSave) {
+    const fs::path folder = iniFile().parent_path();
+    for (const char* name : {".Quorvex.ini.tmp.a1b2c3", ".Quorvex.ini.tmp.zzzzzz", "notes.txt"})
+        writeFile(folder / name, "[Values]\n1=1492\n");
+    IniFileSettingsStorage storage(iniFile());
+    ASSERT_TRUE(storage.write("Values", "2", "1452"));
+    ASSERT_TRUE(storage.flush());
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".Quorvex.ini.lock", "Quorvex.ini", "notes.txt"}));
+}
+
+TEST_F(IniFileSettingsStorageTest, ALockHeldByAnotherProgramFailsTheSaveAfterABoundedWait) {
+    IniFileSettingsStorage storage(iniFile());
+    storage.setLockWait(std::chrono::milliseconds(50));
+    ASSERT_TRUE(storage.write("Values", "1", "1492"));
+    {
+        fs::create_directories(iniFile().parent_path());
+        LockHolder other(storage.lockFileName(), std::chrono::seconds(5));
+        ASSERT_TRUE(other.held());
+        EXPECT_FALSE(storage.flush());
+        EXPECT_EQ(storage.lastFailure(), iniFile().string() + ": another program holds the file");
+    }
+    // What was not saved then is saved by the next save.
+    EXPECT_TRUE(storage.flush());
+    EXPECT_EQ(IniFileSettingsStorage(iniFile()).read("Values", "1"), "1492");
 }
 
 TEST_F(IniFileSettingsStorageTest, ReadsTheFormsQSettingsWrites) {

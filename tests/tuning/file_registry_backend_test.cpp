@@ -1,10 +1,12 @@
 #include "tuning/file_registry_backend.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -14,6 +16,7 @@
 #include "commands/automatic_optimization.h"
 #include "model/window_model.h"
 #include "support/command_world.h"
+#include "support/lock_holder.h"
 #include "tuning/mod_registry.h"
 #include "tuning/optimization_profile.h"
 #include "tuning/registry_write_plan.h"
@@ -152,6 +155,40 @@ TEST_F(FileRegistryBackendTest, TheRefusedValuesBoxNamesTheFileAndTheReason) {
               "18 of the 18 registry values could not be written to ~/sub/registry.reg: " +
                   std::generic_category().message(ENOTDIR) + ".");
     EXPECT_EQ(world.prompts.shown[1].icon, MessageIcon::Error);
+}
+
+TEST_F(FileRegistryBackendTest, ALockHeldByAnotherProgramFailsAfterABoundedWait) {
+    fs::create_directories(store.parent_path());
+    testing::LockHolder other(store.string() + ".lock", std::chrono::seconds(5));
+    ASSERT_TRUE(other.held());
+    FileRegistryBackend backend(store.string());
+    backend.setLockWait(std::chrono::milliseconds(50));
+    EXPECT_FALSE(modRegistry::SetValue(backend, Hive::CurrentUser, "K", "v", 1, kRegDword));
+    EXPECT_EQ(backend.lastFailure(),
+              (RegistryFailure{store.string(), "another program holds the file"}));
+    other.release();
+    modRegistry::CreateKey(backend, "K", Hive::CurrentUser);
+    EXPECT_TRUE(modRegistry::SetValue(backend, Hive::CurrentUser, "K", "v", 1, kRegDword));
+    EXPECT_EQ(backend.lastFailure(), std::nullopt);
+}
+
+TEST_F(FileRegistryBackendTest, ACommandWaitsForAHeldLockOnceNotForEveryValue) {
+    fs::create_directories(store.parent_path());
+    // Were each of the 36 operations to wait, the lock would be free again half way.
+    testing::LockHolder other(store.string() + ".lock", std::chrono::seconds(3));
+    ASSERT_TRUE(other.held());
+    FileRegistryBackend backend(store.string());
+    backend.setLockWait(std::chrono::milliseconds(300));
+    testing::CommandWorld world;
+    world.choose("DSL Or Cable Modem (16 Megabit And Up)");
+    CommandContext context{world.window, backend,         world.storage, world.prompts,
+                           world.events, world.locations, world.clock};
+    runAutomaticOptimization(context);
+    EXPECT_FALSE(fs::exists(store));
+    EXPECT_EQ(world.prompts.restarts, 0);
+    ASSERT_EQ(world.prompts.shown.size(), 2u);
+    EXPECT_THAT(world.prompts.shown[1].text,
+                ::testing::HasSubstr("another program holds the file"));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace quorvex {
 namespace {
 
@@ -23,13 +26,75 @@ TEST(RegFileFormatTest, RoundTripKeepsEveryKindOfValue) {
     data.createKey(Hive::CurrentUser, "Software\\Internet Settings");
     data.setValue(Hive::CurrentUser, "Software\\Internet Settings", "x", 11, {});
     const std::string text = formatRegFile(data);
-    EXPECT_EQ(text.rfind("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\A]\r\n", 0), 0u);
+    EXPECT_EQ(text.rfind("REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\A\\B]\r\n", 0), 0u);
     EXPECT_NE(text.find("\"Quote\\\"Back\\\\slash\"=\"C:\\\\x \\\"y\\\"\"\r\n"), std::string::npos);
     EXPECT_NE(text.find("@=\"unnamed\"\r\n"), std::string::npos);
     EXPECT_NE(text.find("\"n\"=dword:8000000a\r\n"), std::string::npos);
     EXPECT_NE(text.find("\"bin\"=hex:01,02,ff\r\n"), std::string::npos);
     EXPECT_NE(text.find("\"multi\"=hex(1):61,0a,62,00\r\n"), std::string::npos);
     const auto parsed = parseRegFile(text);
+    ASSERT_TRUE(parsed.has_value());
+    EXPECT_EQ(*parsed, data);
+}
+
+std::size_t sectionCount(const std::string& text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find("\r\n["); at != std::string::npos;
+         at = text.find("\r\n[", at + 1))
+        ++count;
+    return count;
+}
+
+TEST(RegFileFormatTest, NamesAKeyWithoutValuesOnlyWhereNoKeyBelowCreatesIt) {
+    struct Case {
+        std::vector<std::string> keys;  // created in this order; "=" marks one with a value
+        std::size_t sections;
+    };
+    const Case cases[] = {
+        {{"A\\B\\C="}, 1},
+        {{"A\\B\\C"}, 1},
+        {{"A", "A\\B="}, 1},
+        {{"A=", "A\\B="}, 2},
+        // A comes before X, so naming A\B after X would put A after X.
+        {{"A", "X", "A\\B="}, 3},
+        {{"A\\B", "A\\C", "A\\B\\D"}, 3},
+    };
+    for (const Case& c : cases) {
+        RegistryData data;
+        std::string trace;
+        for (std::string key : c.keys) {
+            trace += key + " ";
+            const bool withValue = key.ends_with('=');
+            if (withValue) key.pop_back();
+            data.createKey(Hive::CurrentUser, key);
+            if (withValue) data.setValue(Hive::CurrentUser, key, "v", kRegDword, {1, 0, 0, 0});
+        }
+        SCOPED_TRACE(trace);
+        const std::string text = formatRegFile(data);
+        EXPECT_EQ(sectionCount(text), c.sections);
+        const auto parsed = parseRegFile(text);
+        ASSERT_TRUE(parsed.has_value());
+        EXPECT_EQ(*parsed, data);
+        EXPECT_EQ(formatRegFile(*parsed), text);
+    }
+}
+
+TEST(RegFileFormatTest, TheDeepestKeysTheRegistryHoldsGrowTheTextLinearly) {
+    // Three keys of 512 levels of 255 characters: 131 KB of path each.
+    RegistryData data;
+    std::size_t pathBytes = 0;
+    for (char letter : {'a', 'b', 'c'}) {
+        std::string path(kMaxKeyNameLength, letter);
+        for (std::size_t level = 1; level < kMaxKeyDepth; ++level)
+            path += "\\" + std::string(kMaxKeyNameLength, letter);
+        ASSERT_TRUE(data.createKey(Hive::CurrentUser, path));
+        data.setValue(Hive::CurrentUser, path, "v", kRegDword, {1, 0, 0, 0});
+        pathBytes += path.size();
+    }
+    const auto text = formatRegFile(data, 64u << 20);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_LT(text->size(), pathBytes + 1000);
+    const auto parsed = parseRegFile(*text);
     ASSERT_TRUE(parsed.has_value());
     EXPECT_EQ(*parsed, data);
 }

@@ -116,6 +116,30 @@ TEST(RecordFile, IsAFileTheRegistryEditorImports) {
     EXPECT_EQ(ttl->data, bytes(std::string("1492\0", 5)));
 }
 
+TEST(RecordFile, AMomentOutsideTheSystemClocksRangeIsRefusedNeverWrappedAround) {
+    const std::string text = formatRecordFile(sampleRecord());
+    const std::string written = "; Recorded: 2026-12-09T05:15:30Z\r\n";
+    ASSERT_THAT(text, HasSubstr(written));
+    // Around the limits of a clock of nanoseconds (1677-09-21T00:12:43.15 to
+    // 2262-04-11T23:47:16.85) and far beyond them.
+    const char* moments[] = {"1677-09-21T00:12:43Z", "1677-09-21T00:12:44Z", "2262-04-11T23:47:16Z",
+                             "2262-04-11T23:47:17Z", "2300-01-01T00:00:00Z", "0000-01-01T00:00:00Z",
+                             "-999-01-01T00:00:00Z", "9999-12-31T23:59:59Z"};
+    for (const char* moment : moments) {
+        SCOPED_TRACE(moment);
+        std::string changed = text;
+        const std::string line = "; Recorded: " + std::string(moment) + "\r\n";
+        changed.replace(changed.find(written), written.size(), line);
+        // Either refused, or the same moment when written again.
+        if (const auto parsed = parseRecordFile(changed)) {
+            const std::string again = formatRecordFile(*parsed);
+            const std::size_t at = again.find("; Recorded: ");
+            EXPECT_EQ(again.substr(at, again.find('\n', at) + 1 - at), line);
+        }
+    }
+    EXPECT_TRUE(parseRecordFile(text).has_value());
+}
+
 TEST(RecordFile, AcceptsLineFeedsAndOtherLetterCase) {
     std::string text = formatRecordFile(sampleRecord());
     std::string changed;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <system_error>
 
 #include "undo/undo_world.h"
 
@@ -211,6 +212,23 @@ TEST_P(UndoTest, ADamagedOrUnreadableRecordIsReportedAndNothingIsWritten) {
     }
 }
 
+TEST_P(UndoTest, ALinkToNothingInPlaceOfTheOriginalIsAnUnusableRecord) {
+    const auto path = world.records.path(undo::RecordKind::Original);
+    std::filesystem::create_directories(path.parent_path());
+    std::error_code ec;
+    std::filesystem::create_symlink(path.parent_path() / "moved-away.reg", path, ec);
+    if (ec) GTEST_SKIP() << "no links on this system: " << ec.message();
+    optimize(kDsl16M);
+    // Like any record that cannot be used, it is kept as it is and reported.
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(path)));
+    forgetPrompts();
+    world.undo.restoreOriginalSettings();
+    ASSERT_EQ(world.prompts.shown.size(), 1u);
+    EXPECT_EQ(world.prompts.shown[0].icon, MessageIcon::Error);
+    EXPECT_THAT(world.prompts.shown[0].text, HasSubstr(path.string() + " cannot be read"));
+    EXPECT_EQ(world.prompts.restarts, 0);
+}
+
 TEST_P(UndoTest, ARecordThatCannotBeWrittenStopsEitherCommandBeforeItsFirstWrite) {
     // A file where the records folder should be: nothing can be made inside it.
     testing::writeFile(world.records.folder(), "in the way");
@@ -233,6 +251,24 @@ TEST_P(UndoTest, ARecordThatCannotBeWrittenStopsEitherCommandBeforeItsFirstWrite
         EXPECT_EQ(world.observe().settings, before.settings);
         EXPECT_TRUE(world.storage.log.empty());
     }
+}
+
+TEST_P(UndoTest, ARecordTooLargeToBePutBackStopsTheCommandBeforeItsFirstWrite) {
+    // Three characters in the record for each of its 400,000 bytes.
+    world.preset(Hive::LocalMachine, kMstcp, "DefaultTTL", 3,
+                 std::vector<std::uint8_t>(400000, 0x40));
+    const Observed before = world.observe();
+    world.choose(kDsl16M);
+    world.commands.automaticOptimization();
+    ASSERT_EQ(world.prompts.shown.size(), 2u);
+    EXPECT_THAT(world.prompts.shown[1].text,
+                HasSubstr("could not write its record of the tuning values"));
+    EXPECT_THAT(world.prompts.shown[1].text, HasSubstr("larger than 1 MiB"));
+    EXPECT_EQ(world.prompts.restarts, 0);
+    EXPECT_EQ(world.observe().values, before.values);
+    EXPECT_TRUE(world.storage.log.empty());
+    EXPECT_FALSE(world.records.exists(undo::RecordKind::Original));
+    EXPECT_FALSE(world.records.exists(undo::RecordKind::Previous));
 }
 
 TEST_P(UndoTest, WithoutARecordTheCommandsSaySoAndChangeNothing) {
