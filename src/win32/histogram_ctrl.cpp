@@ -13,8 +13,10 @@ bool HistogramCtrl::create(const CreateArgs& args) {
 
 void HistogramCtrl::NextPoint(std::int32_t value) {
     ++samples_;
+    const auto drawn = graph_.drawCount();
     graph_.nextPoint(value);
-    invalidate();
+    // A sample the graph skipped (a zero scrolled into a flat line) changes no pixel.
+    if (graph_.drawCount() != drawn) invalidate();
 }
 
 void HistogramCtrl::onSize(int width, int height) {

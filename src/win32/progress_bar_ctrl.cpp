@@ -24,7 +24,11 @@ bool ProgressBarCtrl::create(const CreateArgs& args) {
 }
 
 bool ProgressBarCtrl::setValue(std::int32_t value) {
-    if (!progressbar::percentForValue(value, kMin, kMax, percent_)) return false;
+    auto percent = percent_;
+    if (!progressbar::percentForValue(value, kMin, kMax, percent)) return false;
+    // The bars are fed every second, mostly the same figure: repaint only what changed.
+    if (percent == percent_) return true;
+    percent_ = percent;
     invalidate();
     return true;
 }

@@ -73,8 +73,9 @@ bool installUndoSystemMenu(HWND window, UndoMenuActions actions) {
     return true;
 }
 
-bool isUndoShortcut(const MSG& message, bool controlDown, bool altOrShiftDown) {
-    return message.message == WM_KEYDOWN && message.wParam == 'Z' && controlDown && !altOrShiftDown;
+bool isUndoShortcut(const MSG& message, const std::function<bool(int)>& keyDown) {
+    if (message.message != WM_KEYDOWN || message.wParam != 'Z') return false;
+    return keyDown(VK_CONTROL) && !keyDown(VK_MENU) && !keyDown(VK_SHIFT);
 }
 
 }  // namespace quorvex::win32

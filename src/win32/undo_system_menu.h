@@ -26,7 +26,8 @@ inline constexpr UINT kOpenRecordsFolderCommand = 0x1030;
 bool installUndoSystemMenu(HWND window, UndoMenuActions actions);
 
 // Ctrl+Z pressed anywhere in the window: a key-down of Z with Control held and neither Alt nor
-// Shift.
-bool isUndoShortcut(const MSG& message, bool controlDown, bool altOrShiftDown);
+// Shift. `keyDown(virtualKey)` tells whether a modifier is held; it is asked only about a
+// key-down of Z, since the check runs for every message and each question costs a system call.
+bool isUndoShortcut(const MSG& message, const std::function<bool(int)>& keyDown);
 
 }  // namespace quorvex::win32

@@ -65,11 +65,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                  ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
              }});
         events.setMessageFilter([handle, &undo](const MSG& message) {
+            const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+            if (!quorvex::win32::isUndoShortcut(message, held)) return false;
             if (message.hwnd != handle && !IsChild(handle, message.hwnd)) return false;
-            const bool control = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
-            const bool other =
-                (GetKeyState(VK_MENU) & 0x8000) != 0 || (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-            if (!quorvex::win32::isUndoShortcut(message, control, other)) return false;
             undo.undoLastChange();
             return true;
         });

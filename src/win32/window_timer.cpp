@@ -20,9 +20,16 @@ WindowTimer::~WindowTimer() {
 }
 
 void WindowTimer::start(std::chrono::milliseconds interval, bool repeating) {
-    stop();
-    singleShot_ = !repeating;
     const auto ms = static_cast<UINT>(std::max<long long>(interval.count(), USER_TIMER_MINIMUM));
+    singleShot_ = !repeating;
+    if (id_ && expired_) {
+        // Same id: the system replaces the fired timer instead of a kill and a new one.
+        expired_ = false;
+        if (SetTimer(nullptr, id_, ms, timerProc) == id_) return;
+        stop();
+    }
+    stop();
+    expired_ = false;
     id_ = SetTimer(nullptr, 0, ms, timerProc);
     if (id_) running()[id_] = this;
 }
@@ -32,18 +39,23 @@ void WindowTimer::stop() {
     KillTimer(nullptr, id_);
     running().erase(id_);
     id_ = 0;
+    expired_ = false;
 }
 
 void CALLBACK WindowTimer::timerProc(HWND, UINT, UINT_PTR id, DWORD) {
     const auto it = running().find(id);
     if (it == running().end()) return;
     WindowTimer* timer = it->second;
-    if (timer->singleShot_) timer->stop();
-    // The callback may delete the timer: nothing of it is touched afterwards.
+    // A fired single-shot timer whose callback still runs (it may pump events) ticks no more.
+    if (timer->expired_) return;
+    if (timer->singleShot_) timer->expired_ = true;
+    // The callback may delete or restart the timer: afterwards it is found again by its id.
     if (timer->onTimeout_) {
         auto callback = timer->onTimeout_;
         callback();
     }
+    const auto after = running().find(id);
+    if (after != running().end() && after->second->expired_) after->second->stop();
 }
 
 }  // namespace quorvex::win32

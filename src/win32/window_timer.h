@@ -21,7 +21,7 @@ class WindowTimer : public Timer {
     void start(std::chrono::milliseconds interval, bool repeating) override;
     // A tick already posted for a stopped timer is dropped.
     void stop() override;
-    bool isActive() const override { return id_ != 0; }
+    bool isActive() const override { return id_ != 0 && !expired_; }
 
   private:
     static void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD);
@@ -29,6 +29,9 @@ class WindowTimer : public Timer {
     std::function<void()> onTimeout_;
     UINT_PTR id_ = 0;
     bool singleShot_ = false;
+    // A single-shot timer that has fired keeps its system timer through its callback, so that
+    // restarting it there (the meter does, every second) replaces the timer in one call.
+    bool expired_ = false;
 };
 
 }  // namespace quorvex::win32

@@ -2,14 +2,23 @@
 
 #include <commctrl.h>
 
+#include <unordered_map>
+
 #include "win32/dpi.h"
 
 namespace quorvex::win32 {
 
 namespace {
 
-constexpr wchar_t kOwnerProperty[] = L"QuorvexWnd";
 constexpr UINT_PTR kSubclassId = 1;
+
+// Which Wnd owns which window, kept in the process: every message looks its window up, and a
+// window property would cost a trip to the window server each time. Windows live on the one UI
+// thread, so no lock.
+std::unordered_map<HWND, Wnd*>& owners() {
+    static std::unordered_map<HWND, Wnd*> map;
+    return map;
+}
 
 }  // namespace
 
@@ -37,18 +46,21 @@ Wnd::~Wnd() {
     if (!hwnd_) return;
     HWND window = hwnd_;
     if (subclassed_) RemoveWindowSubclass(window, subclassProc, kSubclassId);
-    RemovePropW(window, kOwnerProperty);
+    owners().erase(window);
     hwnd_ = nullptr;
     DestroyWindow(window);
 }
 
 Wnd* Wnd::fromHandle(HWND window) {
-    return window ? static_cast<Wnd*>(GetPropW(window, kOwnerProperty)) : nullptr;
+    if (!window) return nullptr;
+    const auto& map = owners();
+    const auto it = map.find(window);
+    return it == map.end() ? nullptr : it->second;
 }
 
 void Wnd::attach(HWND window) {
     hwnd_ = window;
-    SetPropW(window, kOwnerProperty, this);
+    owners()[window] = this;
 }
 
 bool Wnd::createCustom(const CustomArgs& args) {
@@ -93,7 +105,7 @@ LRESULT CALLBACK Wnd::customProc(HWND window, UINT message, WPARAM wParam, LPARA
     Wnd* self = fromHandle(window);
     if (!self) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        RemovePropW(window, kOwnerProperty);
+        owners().erase(window);
         self->hwnd_ = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -105,7 +117,7 @@ LRESULT CALLBACK Wnd::subclassProc(HWND window, UINT message, WPARAM wParam, LPA
     auto* self = reinterpret_cast<Wnd*>(data);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(window, subclassProc, kSubclassId);
-        RemovePropW(window, kOwnerProperty);
+        owners().erase(window);
         self->hwnd_ = nullptr;
         return DefSubclassProc(window, message, wParam, lParam);
     }
@@ -258,7 +270,8 @@ void Wnd::applyDpi() {
 }
 
 void Wnd::invalidate() {
-    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    // A hidden window is painted whole when it shows; asking now only costs the window server.
+    if (hwnd_ && IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void Wnd::raise() {

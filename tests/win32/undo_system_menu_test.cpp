@@ -52,18 +52,41 @@ TEST(UndoSystemMenuTest, AddsASeparatorAndTheThreeItemsAndRunsEach) {
 }
 
 TEST(UndoSystemMenuTest, OnlyControlZIsTheShortcut) {
-    MSG z{};
-    z.message = WM_KEYDOWN;
-    z.wParam = 'Z';
-    EXPECT_TRUE(isUndoShortcut(z, true, false));
-    EXPECT_FALSE(isUndoShortcut(z, false, false));
-    EXPECT_FALSE(isUndoShortcut(z, true, true));
-    MSG up = z;
-    up.message = WM_KEYUP;
-    EXPECT_FALSE(isUndoShortcut(up, true, false));
-    MSG y = z;
-    y.wParam = 'Y';
-    EXPECT_FALSE(isUndoShortcut(y, true, false));
+    struct Case {
+        UINT message;
+        WPARAM key;
+        bool control, alt, shift;
+        bool shortcut;
+    };
+    for (const Case& c : {Case{WM_KEYDOWN, 'Z', true, false, false, true},
+                          Case{WM_KEYDOWN, 'Z', false, false, false, false},
+                          Case{WM_KEYDOWN, 'Z', true, true, false, false},
+                          Case{WM_KEYDOWN, 'Z', true, false, true, false},
+                          Case{WM_KEYUP, 'Z', true, false, false, false},
+                          Case{WM_KEYDOWN, 'Y', true, false, false, false}}) {
+        MSG message{};
+        message.message = c.message;
+        message.wParam = c.key;
+        const auto held = [&c](int key) {
+            return key == VK_CONTROL ? c.control : key == VK_MENU ? c.alt : c.shift;
+        };
+        EXPECT_EQ(isUndoShortcut(message, held), c.shortcut) << c.message << ' ' << c.key;
+    }
+}
+
+TEST(UndoSystemMenuTest, AsksForNoKeyStateUnlessZGoesDown) {
+    int asked = 0;
+    const auto held = [&asked](int) {
+        ++asked;
+        return true;
+    };
+    for (const UINT message : {WM_PAINT, WM_TIMER, WM_MOUSEMOVE, WM_KEYUP, WM_CHAR}) {
+        MSG other{};
+        other.message = message;
+        other.wParam = 'Z';
+        EXPECT_FALSE(isUndoShortcut(other, held));
+    }
+    EXPECT_EQ(asked, 0);
 }
 
 }  // namespace

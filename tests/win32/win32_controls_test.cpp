@@ -8,6 +8,8 @@
 
 #include "win32/dpi.h"
 #include "win32/event_pump.h"
+#include "win32/histogram_ctrl.h"
+#include "win32/progress_bar_ctrl.h"
 #include "win32/text_ctrl.h"
 #include "win32/window_timer.h"
 #include "win32/wnd.h"
@@ -94,6 +96,85 @@ TEST(Win32TimerTest, ATimerMayBeStoppedAndRestartedFromItsOwnTick) {
     }
     EXPECT_EQ(ticks, 3);
     EXPECT_FALSE(timer.isActive());
+}
+
+TEST(Win32TimerTest, ASingleShotTimerRestartedFromItsTickKeepsTicking) {
+    Win32EventPump pump;
+    int ticks = 0;
+    bool activeInTick = true;
+    WindowTimer* self = nullptr;
+    WindowTimer timer([&] {
+        ++ticks;
+        activeInTick = self->isActive();
+        // Events pumped longer than the interval bring no second tick of the same firing.
+        const auto busy = std::chrono::steady_clock::now() + std::chrono::milliseconds(40);
+        while (std::chrono::steady_clock::now() < busy) {
+            pump.processEvents();
+            Sleep(5);
+        }
+        if (ticks < 3) self->start(std::chrono::milliseconds(10), false);
+    });
+    self = &timer;
+    timer.start(std::chrono::milliseconds(10), false);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (ticks < 3 && std::chrono::steady_clock::now() < until) {
+        pump.processEvents();
+        Sleep(5);
+    }
+    const auto settle = std::chrono::steady_clock::now() + std::chrono::milliseconds(60);
+    while (std::chrono::steady_clock::now() < settle) {
+        pump.processEvents();
+        Sleep(5);
+    }
+    EXPECT_EQ(ticks, 3);
+    EXPECT_FALSE(activeInTick);
+    EXPECT_FALSE(timer.isActive());
+}
+
+// A shown top-level window to hold a control, with nothing left to paint.
+struct ShownParent {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr);
+    ~ShownParent() { DestroyWindow(window); }
+};
+
+bool waitsForPaint(HWND window) {
+    return GetUpdateRect(window, nullptr, FALSE) != FALSE;
+}
+
+TEST(Win32ControlsTest, ABarRepaintsOnlyWhenItsFigureChangesAndNotWhileHidden) {
+    ShownParent parent;
+    ProgressBarCtrl bar;
+    ASSERT_TRUE(bar.create({parent.window, "XP_ProgressBar1", true, 0xC0, 6}));
+    bar.setBounds({8, 8, 17, 100});
+    UpdateWindow(parent.window);
+    ASSERT_FALSE(waitsForPaint(bar.hwnd()));
+
+    ASSERT_TRUE(bar.setValue(50));
+    EXPECT_TRUE(waitsForPaint(bar.hwnd()));
+    UpdateWindow(parent.window);
+    ASSERT_TRUE(bar.setValue(50));
+    EXPECT_FALSE(waitsForPaint(bar.hwnd()));
+
+    ShowWindow(parent.window, SW_HIDE);
+    ASSERT_TRUE(bar.setValue(60));
+    EXPECT_EQ(bar.value(), 60);
+    EXPECT_FALSE(waitsForPaint(bar.hwnd()));
+}
+
+TEST(Win32ControlsTest, AGraphRepaintsOnlyWhenASampleChangesIt) {
+    ShownParent parent;
+    HistogramCtrl graph;
+    ASSERT_TRUE(graph.create({parent.window, "ucHistogram1"}));
+    graph.setBounds({8, 8, 200, 100});
+    for (int i = 0; i < 120; ++i) graph.NextPoint(0);
+    UpdateWindow(parent.window);
+
+    graph.NextPoint(0);  // a flat line stays flat
+    EXPECT_FALSE(waitsForPaint(graph.hwnd()));
+    graph.NextPoint(40);
+    EXPECT_TRUE(waitsForPaint(graph.hwnd()));
+    EXPECT_EQ(graph.sampleCount(), 122u);
 }
 
 }  // namespace
