@@ -307,6 +307,7 @@ TEST_F(AutomaticOptimizationTest, OtherRefusalsNameTheValuesAndTheSystemsReason)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CommandWorld world;
+        world.addProfile();
         c.refuse(world.registry);
         world.elevation.value = c.elevated;
         world.choose(kDsl16M);

@@ -42,6 +42,7 @@ class CommandsOnFileStoreTest : public ::testing::Test, protected testing::Comma
   protected:
     CommandsOnFileStoreTest() {
         elevation.value = false;
+        addProfile();
         choose(kDsl16M);
     }
     std::string home() const { return temp.path().string(); }

@@ -41,6 +41,8 @@ struct CommandWorld {
     std::filesystem::path profiles() const {
         return temp.path() / "appdata" / "Mozilla" / "Firefox" / "Profiles";
     }
+    // One Firefox profile, so that a command tunes Firefox without a box of its own.
+    void addProfile() const { std::filesystem::create_directories(profiles() / "a.default"); }
     void choose(std::string_view fullName) {
         window.controls().setListText("Combo3", std::string(fullName));
     }

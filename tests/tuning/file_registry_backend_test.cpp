@@ -164,8 +164,9 @@ TEST_F(FileRegistryBackendTest, ALockHeldByAnotherProgramFailsAfterABoundedWait)
     FileRegistryBackend backend(store.string());
     backend.setLockWait(std::chrono::milliseconds(50));
     EXPECT_FALSE(modRegistry::SetValue(backend, Hive::CurrentUser, "K", "v", 1, kRegDword));
-    EXPECT_EQ(backend.lastFailure(),
-              (RegistryFailure{store.string(), "another program holds the file"}));
+    ASSERT_TRUE(backend.lastFailure());
+    EXPECT_EQ(backend.lastFailure()->location, store.string());
+    EXPECT_EQ(backend.lastFailure()->reason, "another program holds the file");
     other.release();
     modRegistry::CreateKey(backend, "K", Hive::CurrentUser);
     EXPECT_TRUE(modRegistry::SetValue(backend, Hive::CurrentUser, "K", "v", 1, kRegDword));
@@ -180,6 +181,7 @@ TEST_F(FileRegistryBackendTest, ACommandWaitsForAHeldLockOnceNotForEveryValue) {
     FileRegistryBackend backend(store.string());
     backend.setLockWait(std::chrono::milliseconds(300));
     testing::CommandWorld world;
+    world.addProfile();
     world.choose("DSL Or Cable Modem (16 Megabit And Up)");
     CommandContext context{world.window, backend,         world.storage, world.prompts,
                            world.events, world.locations, world.clock};
