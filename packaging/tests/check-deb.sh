@@ -70,6 +70,15 @@ done
 printed=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 20 \
     "$root/usr/bin/quorvex" --version 2>&1) || fail "quorvex --version ended with status $?"
 [ "$printed" = "Quorvex $version" ] || fail "quorvex --version printed '$printed'"
+# Help and a wrong option are answered as a command-line program would, without a display.
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 20 "$root/usr/bin/quorvex" --help \
+    >"$scratch/help.txt" 2>&1 || fail "quorvex --help ended with status $?"
+grep -q -- "--version" "$scratch/help.txt" || fail "quorvex --help printed no usage"
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= timeout 20 "$root/usr/bin/quorvex" --bogus \
+    >"$scratch/bogus.txt" 2>&1 || status=$?
+[ "$status" -eq 2 ] || fail "quorvex --bogus ended with status $status, not 2"
+grep -q "quorvex --help" "$scratch/bogus.txt" || fail "quorvex --bogus printed no hint"
 
 dpkg_root -r quorvex >"$scratch/remove.log" 2>&1 || { cat "$scratch/remove.log" >&2; fail "dpkg -r failed"; }
 left=$(find "$root" -mindepth 1 -path "$root/var" -prune -o -print)

@@ -24,9 +24,20 @@
 // The real parts of the outside world are made here and nowhere else.
 int main(int argc, char* argv[]) {
     // Answered before any window system is reached, so that it also works without a display.
-    if (quorvex::wantsVersion(argc, argv)) {
-        std::cout << quorvex::versionText() << '\n';
-        return 0;
+    const auto request = quorvex::parseCommandLine(argc, argv);
+    using Action = quorvex::CommandLineRequest::Action;
+    switch (request.action) {
+        case Action::PrintVersion:
+            std::cout << quorvex::versionText() << '\n';
+            return 0;
+        case Action::PrintHelp:
+            std::cout << quorvex::helpText();
+            return 0;
+        case Action::UsageError:
+            std::cerr << "quorvex: " << request.error << '\n' << quorvex::usageHint() << '\n';
+            return 2;
+        case Action::OpenWindow:
+            break;
     }
     QApplication app(argc, argv);
     // No organisation name: the data folder is ~/.local/share/Quorvex.
