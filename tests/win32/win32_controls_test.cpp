@@ -52,6 +52,16 @@ TEST(Win32TextTest, ConvertsUtf8AndLineEnds) {
     EXPECT_EQ(withCrLf(""), "");
 }
 
+// Runs the event pump while `more` holds, at most for `limit`.
+template <typename Condition>
+void pumpWhile(Win32EventPump& pump, Condition more, std::chrono::milliseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (more() && std::chrono::steady_clock::now() < until) {
+        pump.processEvents();
+        Sleep(5);
+    }
+}
+
 TEST(Win32TimerTest, RepeatsUntilStoppedAndFiresOnceWhenSingleShot) {
     Win32EventPump pump;
     int repeating = 0;
@@ -60,21 +70,16 @@ TEST(Win32TimerTest, RepeatsUntilStoppedAndFiresOnceWhenSingleShot) {
     WindowTimer once([&] { ++single; });
     every.start(std::chrono::milliseconds(10), true);
     once.start(std::chrono::milliseconds(10), false);
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while ((repeating < 3 || single < 1) && std::chrono::steady_clock::now() < until) {
-        pump.processEvents();
-        Sleep(5);
-    }
+    pumpWhile(
+        pump, [&] { return (repeating < 3 || single < 1); }, std::chrono::milliseconds(2000));
     EXPECT_GE(repeating, 3);
     EXPECT_EQ(single, 1);
     EXPECT_FALSE(once.isActive());
     EXPECT_TRUE(every.isActive());
     every.stop();
     const int stoppedAt = repeating;
-    for (int i = 0; i < 10; ++i) {
-        pump.processEvents();
-        Sleep(5);
-    }
+    pumpWhile(
+        pump, [] { return true; }, std::chrono::milliseconds(50));
     EXPECT_EQ(repeating, stoppedAt);
 }
 
@@ -89,11 +94,8 @@ TEST(Win32TimerTest, ATimerMayBeStoppedAndRestartedFromItsOwnTick) {
     });
     self = &timer;
     timer.start(std::chrono::milliseconds(10), false);
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (ticks < 3 && std::chrono::steady_clock::now() < until) {
-        pump.processEvents();
-        Sleep(5);
-    }
+    pumpWhile(
+        pump, [&] { return ticks < 3; }, std::chrono::milliseconds(2000));
     EXPECT_EQ(ticks, 3);
     EXPECT_FALSE(timer.isActive());
 }
@@ -107,25 +109,16 @@ TEST(Win32TimerTest, ASingleShotTimerRestartedFromItsTickKeepsTicking) {
         ++ticks;
         activeInTick = self->isActive();
         // Events pumped longer than the interval bring no second tick of the same firing.
-        const auto busy = std::chrono::steady_clock::now() + std::chrono::milliseconds(40);
-        while (std::chrono::steady_clock::now() < busy) {
-            pump.processEvents();
-            Sleep(5);
-        }
+        pumpWhile(
+            pump, [] { return true; }, std::chrono::milliseconds(40));
         if (ticks < 3) self->start(std::chrono::milliseconds(10), false);
     });
     self = &timer;
     timer.start(std::chrono::milliseconds(10), false);
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (ticks < 3 && std::chrono::steady_clock::now() < until) {
-        pump.processEvents();
-        Sleep(5);
-    }
-    const auto settle = std::chrono::steady_clock::now() + std::chrono::milliseconds(60);
-    while (std::chrono::steady_clock::now() < settle) {
-        pump.processEvents();
-        Sleep(5);
-    }
+    pumpWhile(
+        pump, [&] { return ticks < 3; }, std::chrono::milliseconds(2000));
+    pumpWhile(
+        pump, [&] { return true; }, std::chrono::milliseconds(60));
     EXPECT_EQ(ticks, 3);
     EXPECT_FALSE(activeInTick);
     EXPECT_FALSE(timer.isActive());
