@@ -4,23 +4,11 @@
 #include <atomic>
 
 #include "platform/file_access.h"
+#include "platform/win32_system_error.h"
 
 namespace quorvex {
 
 namespace {
-
-std::string systemError(DWORD error) {
-    char* text = nullptr;
-    const DWORD length = ::FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = length && text ? std::string(text, length) : std::string();
-    if (text) ::LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
-                                message.back() == ' ' || message.back() == '.'))
-        message.pop_back();
-    return message.empty() ? "error " + std::to_string(error) : message;
-}
 
 class Handle {
   public:
@@ -68,7 +56,7 @@ FileResult readRegularFile(const std::filesystem::path& path, std::uint64_t maxB
     if (!file.valid()) {
         const DWORD error = ::GetLastError();
         if (missing) *missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return FileResult::failure(systemError(error));
+        return FileResult::failure(systemErrorText(error));
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (::GetFileType(file.get()) != FILE_TYPE_DISK ||
@@ -89,7 +77,7 @@ FileResult readRegularFile(const std::filesystem::path& path, std::uint64_t maxB
         if (!::ReadFile(file.get(), text.data() + done, want, &got, nullptr)) {
             const DWORD error = ::GetLastError();
             text.clear();
-            return FileResult::failure(systemError(error));
+            return FileResult::failure(systemErrorText(error));
         }
         if (got == 0) break;
         done += got;
@@ -110,9 +98,9 @@ FileResult replaceFileAtomically(const std::filesystem::path& path, std::string_
         file.reset(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.valid() && ::GetLastError() != ERROR_FILE_EXISTS)
-            return FileResult::failure(systemError(::GetLastError()));
+            return FileResult::failure(systemErrorText(::GetLastError()));
     }
-    if (!file.valid()) return FileResult::failure(systemError(ERROR_FILE_EXISTS));
+    if (!file.valid()) return FileResult::failure(systemErrorText(ERROR_FILE_EXISTS));
     DWORD error = 0;
     std::size_t done = 0;
     while (!error && done < bytes.size()) {
@@ -130,7 +118,7 @@ FileResult replaceFileAtomically(const std::filesystem::path& path, std::string_
         error = ::GetLastError();
     if (error) {
         ::DeleteFileW(temporary.c_str());
-        return FileResult::failure(systemError(error));
+        return FileResult::failure(systemErrorText(error));
     }
     return FileResult::success();
 }

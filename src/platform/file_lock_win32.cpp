@@ -3,33 +3,9 @@
 #include <string>
 
 #include "platform/file_lock.h"
+#include "platform/win32_system_error.h"
 
 namespace quorvex {
-
-namespace {
-
-std::string systemError(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message;
-    if (length && text) {
-        const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr,
-                                               0, nullptr, nullptr);
-        message.resize(static_cast<std::size_t>(size > 0 ? size : 0));
-        if (size > 0)
-            ::WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), message.data(), size,
-                                  nullptr, nullptr);
-    }
-    if (text) ::LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' ||
-                                message.back() == ' ' || message.back() == '.'))
-        message.pop_back();
-    return message.empty() ? "error " + std::to_string(error) : message;
-}
-
-}  // namespace
 
 FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseconds wait) {
     // FILE_FLAG_OPEN_REPARSE_POINT: a link is opened itself, never followed, and then refused.
@@ -38,7 +14,7 @@ FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseco
                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        error_ = systemError(::GetLastError());
+        error_ = systemErrorText(::GetLastError());
         return;
     }
     BY_HANDLE_FILE_INFORMATION info{};
@@ -60,7 +36,7 @@ FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseco
             break;
         const DWORD error = ::GetLastError();
         if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
-            error_ = systemError(error);
+            error_ = systemErrorText(error);
             return;
         }
         if (std::chrono::steady_clock::now() >= deadline) {

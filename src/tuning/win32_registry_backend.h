@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win32_system_error.h"
 #include "tuning/registry_backend.h"
 
 namespace quorvex {
@@ -19,9 +20,5 @@ class Win32RegistryBackend : public RegistryBackend {
     // The system's own words for the status, in the user's language (FormatMessageW).
     RegistryFailure describeFailure(long status) const override;
 };
-
-// The system's message for a Win32 error code as UTF-8, without the closing full stop and line
-// break; "error <n>" when the system has none.
-std::string systemErrorText(unsigned long error);
 
 }  // namespace quorvex
