@@ -1,7 +1,11 @@
 // The yardstick of scripts/windows_figures.sh: a minimal Win32 program built exactly as
 // Quorvex.exe is (same compiler, flags and static runtime, without resources), one plain window of
 // the main window's client size, so the figures can be read against what any such window costs.
+// With "--timer" it also wakes once a second, as a traffic monitor must, and does nothing else:
+// the yardstick for the monitor's idle cost.
 #include <windows.h>
+
+#include <cwchar>
 
 namespace {
 
@@ -14,6 +18,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
             EndPaint(window, &paint);
             return 0;
         }
+        case WM_TIMER:
+            return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -24,7 +30,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) {
     WNDCLASSW type{};
     type.lpfnWndProc = Procedure;
     type.hInstance = instance;
@@ -38,6 +44,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                                 CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
+    if (commandLine != nullptr && std::wcsstr(commandLine, L"--timer") != nullptr)
+        SetTimer(window, 1, 1000, nullptr);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
