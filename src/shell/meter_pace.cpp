@@ -10,6 +10,7 @@ MeterPace::MeterPace(TimerFactory& timers, const Clock& clock, std::function<voi
 void MeterPace::start() {
     active_ = true;
     pacer_.Reset();
+    repeating_ = false;
     timer_->start(std::chrono::milliseconds(0), /*repeating=*/false);
 }
 
@@ -19,10 +20,24 @@ void MeterPace::stop() {
 }
 
 void MeterPace::onTick() {
+    if (!active_ || inCallback_) return;
+    const bool changed = pacer_.SecondChanged();
+    if (changed && onSecond_) {
+        inCallback_ = true;
+        onSecond_();
+        inCallback_ = false;
+    }
     if (!active_) return;
-    // Not re-armed until the callback returns, so a message box it opens sees no further ticks.
-    if (pacer_.SecondChanged() && onSecond_) onSecond_();
-    if (active_) timer_->start(pacer_.DelayToNextSecond(), /*repeating=*/false);
+    // The tick's place in its second: the delay to the next boundary says how late it came.
+    const auto delay = pacer_.DelayToNextSecond();
+    const bool onPace = changed && delay >= std::chrono::seconds(1) + SecondPacer::kMargin - kDrift;
+    if (onPace) {
+        if (!repeating_) timer_->start(std::chrono::seconds(1), /*repeating=*/true);
+        repeating_ = true;
+    } else {
+        timer_->start(delay, /*repeating=*/false);
+        repeating_ = false;
+    }
 }
 
 }  // namespace quorvex

@@ -40,6 +40,54 @@ TEST(MeterPace, RunsAtOnceThenOncePerClockSecondAimingPastEachBoundary) {
     EXPECT_EQ(run.calls, 2);
 }
 
+TEST(MeterPace, KeepsOneRepeatingTimerWhileTheTicksStayEarlyInTheirSecond) {
+    PaceRun run;
+    run.pace.start();
+    run.timer().fire();  // at 0 ms: on pace at once
+    EXPECT_TRUE(run.timer().repeating);
+    EXPECT_EQ(run.timer().interval, milliseconds(1000));
+    const int armed = run.timer().starts;
+
+    // Ticks that come a little late each second keep the same timer (no call to re-arm it)...
+    for (int second = 1; second <= 10; ++second) {
+        run.clock.advance(milliseconds(1016));
+        run.timer().fire();
+        EXPECT_EQ(run.calls, second + 1);
+    }
+    EXPECT_EQ(run.timer().starts, armed);
+
+    // ...until they have drifted past the first part of the second: then it aims again, and
+    // takes up the repeating timer once a tick lands early in its second.
+    for (int second = 0; second < 3; ++second) {
+        run.clock.advance(milliseconds(1016));
+        run.timer().fire();
+    }
+    EXPECT_FALSE(run.timer().repeating);
+    const auto aim = run.timer().interval;
+    run.clock.advance(aim);
+    run.timer().fire();
+    EXPECT_TRUE(run.timer().repeating);
+    EXPECT_EQ(run.calls, 15);
+}
+
+TEST(MeterPace, ATickDuringTheCallbacksOwnMessageLoopIsIgnored) {
+    monitor_testing::FakeClock clock;
+    shell_testing::FakeFrontEnd timers;
+    shell_testing::FakeTimer* timer = nullptr;
+    int calls = 0;
+    MeterPace pace(timers, clock, [&] {
+        ++calls;
+        // A message box's loop delivering the next ticks a second later.
+        clock.advance(milliseconds(1000));
+        timer->fire();
+    });
+    timer = timers.timers.at(0);
+    pace.start();
+    timer->fire();
+    EXPECT_EQ(calls, 1);
+    EXPECT_TRUE(timer->isActive());
+}
+
 TEST(MeterPace, StoppingEndsTheTicksAndRestartingRunsAtOnce) {
     PaceRun run;
     run.pace.start();
