@@ -66,9 +66,10 @@ usage_of() {  # pid
 # costs far less than a probe); peak resident memory (VmHWM) in KiB; CPU milliseconds from start
 # until 6 s after mapping. The Wine server stays up between runs, as it does on a desktop.
 start_figures() {  # exe
-    local start mapped="" peak class pid ticks
+    local start mapped="" peak class pid ticks from
     class=$(tr '[:upper:]' '[:lower:]' <<<"$1")
     start=$(date +%s%N)
+    from=$(stat -c %s "$scratch/server.log")
     launch "$1"
     pid=$started
     for _ in $(seq 4000); do
@@ -80,6 +81,7 @@ start_figures() {  # exe
     sleep 6
     peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo NA)
     read -r ticks _ < <(usage_of "$pid")
+    [ -z "${SHOW_REQUESTS:-}" ] || { echo "$1 from start:"; requests_of "$pid" "$from"; } >&2
     stop "$pid"
     echo "${mapped:-NA} ${peak:-NA} $((ticks * 1000 / hz))"
 }
@@ -96,6 +98,16 @@ server_threads() {  # pid
                 if (index(tids, " " t " ")) print substr($1, 1, length($1) - 1)
             }
         }' "$scratch/server.log" | sort -u
+}
+
+# The requests of a running process since a place in the server's log, most frequent first.
+requests_of() {  # pid, log offset
+    local threads
+    threads=$(server_threads "$1" | tr '\n' ' ')
+    tail -c +"$(($2 + 1))" "$scratch/server.log" | awk -v threads=" $threads" '
+        /^[0-9a-f]+: [a-z_0-9]+\( / {
+            if (index(threads, " " substr($1, 1, length($1) - 1) " ")) print substr($2, 1, length($2) - 1)
+        }' | sort | uniq -c | sort -rn | head -15
 }
 
 # CPU milliseconds, context switches and wineserver requests per second of a running process

@@ -15,6 +15,9 @@ void Win32EventPump::dispatch(MSG& message) const {
 }
 
 void Win32EventPump::processEvents() {
+    const auto now = std::chrono::steady_clock::now();
+    if (foundEmpty_ != std::chrono::steady_clock::time_point{} && now - foundEmpty_ < kQuietSpell)
+        return;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -23,6 +26,7 @@ void Win32EventPump::processEvents() {
         }
         dispatch(message);
     }
+    foundEmpty_ = std::chrono::steady_clock::now();
 }
 
 int Win32EventPump::run() const {

@@ -1,7 +1,5 @@
 #include "win32/wnd.h"
 
-#include <commctrl.h>
-
 #include <unordered_map>
 
 #include "win32/dpi.h"
@@ -9,8 +7,6 @@
 namespace quorvex::win32 {
 
 namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
 
 // Which Wnd owns which window, kept in the process: every message looks its window up, and a
 // window property would cost a trip to the window server each time. Windows live on the one UI
@@ -45,7 +41,7 @@ std::string utf8(const std::wstring& text) {
 Wnd::~Wnd() {
     if (!hwnd_) return;
     HWND window = hwnd_;
-    if (subclassed_) RemoveWindowSubclass(window, subclassProc, kSubclassId);
+    unsubclass();
     owners().erase(window);
     hwnd_ = nullptr;
     DestroyWindow(window);
@@ -91,8 +87,8 @@ bool Wnd::createControl(const ControlArgs& args) {
                                   0, args.parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) return false;
     attach(window);
-    subclassed_ = SetWindowSubclass(window, subclassProc, kSubclassId,
-                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc)));
     return true;
 }
 
@@ -112,20 +108,27 @@ LRESULT CALLBACK Wnd::customProc(HWND window, UINT message, WPARAM wParam, LPARA
     return self->wndProc(message, wParam, lParam);
 }
 
-LRESULT CALLBACK Wnd::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<Wnd*>(data);
+LRESULT CALLBACK Wnd::controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Wnd* self = fromHandle(window);
+    if (!self || !self->original_) return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, subclassProc, kSubclassId);
+        const WNDPROC original = self->original_;
+        self->unsubclass();
         owners().erase(window);
         self->hwnd_ = nullptr;
-        return DefSubclassProc(window, message, wParam, lParam);
+        return CallWindowProcW(original, window, message, wParam, lParam);
     }
     return self->wndProc(message, wParam, lParam);
 }
 
+void Wnd::unsubclass() {
+    if (!original_ || !hwnd_) return;
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    original_ = nullptr;
+}
+
 LRESULT Wnd::defaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (subclassed_) return DefSubclassProc(hwnd_, message, wParam, lParam);
+    if (original_) return CallWindowProcW(original_, hwnd_, message, wParam, lParam);
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
@@ -156,14 +159,14 @@ LRESULT Wnd::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_SETFONT:
             // Windows of our own classes keep their font here; the system's controls keep theirs.
-            if (!subclassed_) {
+            if (!original_) {
                 font_ = reinterpret_cast<HFONT>(wParam);
                 if (LOWORD(lParam)) invalidate();
                 return 0;
             }
             break;
         case WM_GETFONT:
-            if (!subclassed_) return reinterpret_cast<LRESULT>(font_);
+            if (!original_) return reinterpret_cast<LRESULT>(font_);
             break;
         case WM_MOUSEMOVE:
             onMouseMove(x, y);

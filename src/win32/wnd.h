@@ -21,7 +21,9 @@ struct Bounds {
 
 // Owns one HWND and routes its messages to virtual handlers. Windows of our own classes are
 // created through createCustom(); the system's controls (buttons, lists, edits, statics) through
-// createControl(), which subclasses them so that their messages reach the same handlers. A parent
+// createControl(), which subclasses them so that their messages reach the same handlers (through
+// the window procedure itself: comctl32's subclassing looks its data up in a window property,
+// a trip to the window server for every message). A parent
 // reflects WM_COMMAND, WM_NOTIFY and WM_CTLCOLOR* to the child Wnd that sent them.
 class Wnd {
   public:
@@ -97,13 +99,15 @@ class Wnd {
 
   private:
     static LRESULT CALLBACK customProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Puts the control's own procedure back.
+    void unsubclass();
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     void attach(HWND window);
 
     HWND hwnd_ = nullptr;
-    bool subclassed_ = false;
+    // The system control's own procedure, which createControl() replaced; null for our classes.
+    WNDPROC original_ = nullptr;
     Bounds bounds_;
     bool hasBounds_ = false;
     HFONT font_ = nullptr;

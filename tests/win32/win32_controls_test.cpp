@@ -62,6 +62,27 @@ void pumpWhile(Win32EventPump& pump, Condition more, std::chrono::milliseconds l
     }
 }
 
+TEST(Win32EventPumpTest, RunsWaitingMessagesAndLooksAgainAfterAQuietSpell) {
+    Win32EventPump pump;
+    int seen = 0;
+    pump.setMessageFilter([&](const MSG& message) {
+        if (message.message != WM_APP) return false;
+        ++seen;
+        return true;
+    });
+    PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
+    PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
+    pump.processEvents();
+    EXPECT_EQ(seen, 2);
+
+    // Right after an empty look the queue may be left for a moment, never for longer.
+    PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
+    pump.processEvents();
+    Sleep(static_cast<DWORD>(Win32EventPump::kQuietSpell.count()) + 10);
+    pump.processEvents();
+    EXPECT_EQ(seen, 3);
+}
+
 TEST(Win32TimerTest, RepeatsUntilStoppedAndFiresOnceWhenSingleShot) {
     Win32EventPump pump;
     int repeating = 0;
