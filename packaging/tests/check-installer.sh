@@ -151,7 +151,8 @@ expect_installed() {  # folder shortcut [more files]
     done
     if [ -f "$2" ]; then
         # The path in UTF-16 or in the ANSI code page, as the program that made the link chose.
-        { strings -el "$2"; strings -a "$2"; } | grep -qiF "$(windows_path "$1")\\Quorvex.exe" ||
+        link_text=$(strings -el "$2"; strings -a "$2")
+        grep -qiF "$(windows_path "$1")\\Quorvex.exe" <<<"$link_text" ||
             fail "the Start-menu shortcut does not point at $(windows_path "$1")\\Quorvex.exe"
     else
         fail "the Start-menu shortcut $(windows_path "$2") is missing"
