@@ -89,7 +89,8 @@ for f in "$setup" "$portable" "$deb"; do
 done
 for run in "$dist" "$scratch/second"; do
     mkdir -p "$run.tables"
-    msidump -t -d "$run.tables" "$run/$msi" >/dev/null 2>&1 || fail "msidump could not read $msi"
+    # Run inside its folder: msidump writes the binary streams into the current one.
+    (cd "$run.tables" && msidump -t -d . "$run/$msi" >/dev/null 2>&1) || fail "msidump could not read $msi"
 done
 diff -r -x _SummaryInformation.idt "$dist.tables" "$scratch/second.tables" >/dev/null ||
     fail "$msi's tables differ between two runs"
