@@ -2,7 +2,8 @@
 # Builds the Debian package from a native build folder:
 #   make-deb.sh <native build folder> <version> <out.deb>
 # The build's install rules give the program, the preference sets, the desktop entry, the
-# AppStream metadata and the icons under /usr; this adds the manual page, the copyright and
+# AppStream metadata, the manual page and the icons under /usr; this compresses the manual page
+# and adds the copyright and
 # changelog files, the table of which Windows versions read each tuning value (the manual page
 # points to it), and a control file whose Depends dpkg-shlibdeps computes from the program's
 # libraries. Byte for byte the same from the same build: fixed modes, owners and times
@@ -34,12 +35,13 @@ fill() {  # template -> stdout, with @VERSION@ and @DATE@ filled in
     sed -e "s/@VERSION@/$version/g" -e "s/@DATE@/$2/g" "$1"
 }
 doc=$root/usr/share/doc/quorvex
-mkdir -p "$doc" "$root/usr/share/man/man1"
+mkdir -p "$doc"
 install -m 644 "$here/debian/copyright" "$doc/copyright"
 install -m 644 "$here/../docs/registry-effects.md" "$doc/registry-effects.md"
 fill "$here/debian/changelog.in" "$(date -u -d "@$SOURCE_DATE_EPOCH" -R)" | gzip -9n >"$doc/changelog.gz"
-fill "$here/debian/quorvex.1.in" "$(date -u -d "@$SOURCE_DATE_EPOCH" +%Y-%m-%d)" |
-    gzip -9n >"$root/usr/share/man/man1/quorvex.1.gz"
+man=$root/usr/share/man/man1/quorvex.1
+[ -f "$man" ] || { echo "make-deb: the build installed no manual page" >&2; exit 1; }
+gzip -9n "$man"
 
 # dpkg-shlibdeps reads the package list from a debian/control in the folder it runs in.
 mkdir -p "$scratch/src/debian"

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Builds the portable zip: one folder Quorvex-<version>-win64 with the executable and the two
-# Firefox preference sets beside it, where the program looks for them.
-#   make-zip.sh <Quorvex.exe> <folder with pipeline.js and unpipeline.js> <version> <out.zip>
+# Builds the portable zip: one folder Quorvex-<version>-win64 with the program's files
+# (packaging/windows/program-files.txt: the Firefox preference sets beside the executable, where
+# the program looks for them).
+#   make-zip.sh <program folder> <version> <out.zip>
 # Byte for byte the same from the same inputs: sorted entries, no extra fields, fixed modes, and
 # every time set to SOURCE_DATE_EPOCH (in UTC, since zip stores local times).
 set -euo pipefail
-if [ $# -ne 4 ]; then
-    echo "usage: make-zip.sh <Quorvex.exe> <preferences folder> <version> <out.zip>" >&2
+if [ $# -ne 3 ]; then
+    echo "usage: make-zip.sh <program folder> <version> <out.zip>" >&2
     exit 2
 fi
-exe=$1 preferences=$2 version=$3 out=$4
-for f in "$exe" "$preferences/pipeline.js" "$preferences/unpipeline.js"; do
+program=$1 version=$2 out=$3
+mapfile -t files < <(bash "$(dirname "$0")/windows/program-files.sh")
+for f in "${files[@]/#/$program/}"; do
     [ -f "$f" ] || { echo "make-zip: $f is missing" >&2; exit 2; }
 done
 
@@ -18,8 +20,12 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/quorvex-zip.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 folder=Quorvex-$version-win64
 mkdir "$scratch/$folder"
-install -m 755 "$exe" "$scratch/$folder/Quorvex.exe"
-install -m 644 "$preferences/pipeline.js" "$preferences/unpipeline.js" "$scratch/$folder/"
+for f in "${files[@]}"; do
+    case $f in
+        *.exe | *.com) install -m 755 "$program/$f" "$scratch/$folder/$f" ;;
+        *) install -m 644 "$program/$f" "$scratch/$folder/$f" ;;
+    esac
+done
 chmod 755 "$scratch/$folder"
 export TZ=UTC
 touch -d "@${SOURCE_DATE_EPOCH:-0}" "$scratch/$folder" "$scratch/$folder"/*

@@ -5,7 +5,9 @@
 # - its Depends are met by this machine's packages: the throwaway root's dpkg database holds this
 #   machine's records of exactly the packages named, so dpkg -i refuses unmet dependencies;
 # - the installed desktop entry and AppStream metadata validate, the icons and preference sets
-#   are where the program and the icon theme look;
+#   are where the program and the icon theme look, the manual page and the MIT licence are there;
+# - the program carries the release build's hardening (PIE, relro, bind-now, stack protector,
+#   fortified calls);
 # - the installed program prints its version (without a display) and the package verifies;
 # - dpkg -r leaves none of its files behind.
 set -euo pipefail
@@ -14,7 +16,7 @@ if [ $# -ne 2 ]; then
     exit 2
 fi
 deb=$(realpath "$1") version=$2
-for tool in dpkg dpkg-query desktop-file-validate appstreamcli; do
+for tool in dpkg dpkg-query desktop-file-validate appstreamcli readelf; do
     command -v "$tool" >/dev/null || { echo "check-deb: $tool is not installed" >&2; exit 2; }
 done
 
@@ -64,6 +66,18 @@ for set in pipeline.js unpipeline.js; do
     [ -f "$root/usr/share/quorvex/$set" ] || fail "the preference set $set is missing"
 done
 [ -f "$root/usr/share/doc/quorvex/copyright" ] || fail "the copyright file is missing"
+grep -q '^License: Expat' "$root/usr/share/doc/quorvex/copyright" ||
+    fail "the copyright file does not state the MIT (Expat) licence"
+[ -f "$root/usr/share/man/man1/quorvex.1.gz" ] || fail "the manual page is missing"
+# The release build's hardening: a position-independent program with read-only relocations
+# bound at start, stack protection and fortified C library calls.
+binary=$root/usr/bin/quorvex
+readelf -d -W "$binary" | grep -q 'FLAGS_1.*PIE' || fail "the program is not position-independent"
+readelf -d -W "$binary" | grep -Eq '\(BIND_NOW\)|FLAGS.*NOW' || fail "the program is not bound at start (-z now)"
+readelf -l -W "$binary" | grep -q GNU_RELRO || fail "the program has no read-only relocations (-z relro)"
+symbols=$(readelf --dyn-syms -W "$binary")
+grep -q '__stack_chk_fail' <<<"$symbols" || fail "the program has no stack protection"
+grep -q '__[a-z_]*_chk@' <<<"$symbols" || fail "the program calls no fortified C library function"
 [ -f "$root/usr/share/doc/quorvex/registry-effects.md" ] ||
     fail "the registry effects table that the manual page names is missing"
 
