@@ -54,18 +54,29 @@ int listConnections(const CommandLineRequest& request, std::ostream& out) {
     return kExitSuccess;
 }
 
-// The lines of a dry run: every planned value next to the live one, nothing written.
+// The lines of a dry run: every planned value next to the live one, nothing written. A value
+// that cannot be read fails the line with the system's reason.
 std::vector<ValueLine> previewLines(RegistryBackend& registry, ConnectionKind kind) {
     std::vector<ValueLine> lines;
     for (const auto& planned : connectionPlan(kind)) {
-        const std::string path(planned.row->keyPath);
-        ValueLine line{fullKeyName(planned.row->hive, path),
+        const PlanRow& row = *planned.row;
+        const std::string path(row.keyPath);
+        ValueLine line{fullKeyName(row.hive, path),
                        planned.value.name,
-                       liveValueText(registry, planned.row->hive, path, planned.value.name),
+                       std::nullopt,
                        valueText(planned.value),
                        "",
                        std::nullopt};
-        line.status = line.before == line.after ? "unchanged" : "would change";
+        RegValue live{planned.value.name, 0, {}};
+        const long status =
+            registry.queryValue(row.hive, path, planned.value.name, live.type, live.data);
+        if (status == kRegOk) line.before = valueText(live);
+        if (status != kRegOk && status != kRegNotFound) {
+            line.status = "failed";
+            line.reason = "cannot be read: " + failureText(registry.describeFailure(status));
+        } else {
+            line.status = line.before == line.after ? "unchanged" : "would change";
+        }
         lines.push_back(std::move(line));
     }
     return lines;
@@ -111,7 +122,7 @@ int apply(const CommandLineRequest& request, CommandLineParts& parts, std::ostre
                              ",\"firefox\":" + (request.noFirefox ? "false" : "true");
     if (request.dryRun) {
         const auto lines = previewLines(parts.registry, entry->kind);
-        return reportWrites(request, "apply", head, lines, {}, true, out, err);
+        return reportWrites(request, "apply", head, lines, {}, allDone(lines, kPlanRows), out, err);
     }
     WindowModel window;
     restoreSaved(window, parts.settings);
