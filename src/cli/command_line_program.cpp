@@ -213,6 +213,11 @@ int verify(const CommandLineRequest& request, CommandLineParts& parts, std::ostr
     return status;
 }
 
+// The arguments are UTF-8 on every system (the Windows program converts them so).
+std::filesystem::path pathFromUtf8(const std::string& text) {
+    return std::u8string(text.begin(), text.end());
+}
+
 int exportPlan(const CommandLineRequest& request, std::ostream& out, std::ostream& err) {
     const ConnectionType* entry = findConnectionByName(request.connection);
     if (!entry)
@@ -220,7 +225,7 @@ int exportPlan(const CommandLineRequest& request, std::ostream& out, std::ostrea
                                    "\" (quorvex list shows them)");
     const std::string text = connectionPlanRegFile(entry->kind);
     const FileResult written =
-        replaceFileAtomically(std::filesystem::u8path(request.file), text, ".quorvex-export-");
+        replaceFileAtomically(pathFromUtf8(request.file), text, ".quorvex-export-");
     const int status = written ? kExitSuccess : kExitFailure;
     if (request.json) {
         out << "{\"command\":\"export\",\"connection\":" << connectionJson(*entry)
