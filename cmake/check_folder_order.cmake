@@ -11,6 +11,8 @@ set(QUORVEX_FOLDER_ORDER
   model
   commands
   undo
+  # The commands without a window, over the commands and the undo records.
+  cli
   controls
   monitor
   shell

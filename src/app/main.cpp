@@ -11,6 +11,7 @@
 #include "app/version_option.h"
 #include "app/window_fonts.h"
 #include "browser/locations.h"
+#include "cli/command_line_program.h"
 #include "monitor/interface_table_source.h"
 #include "platform/clock.h"
 #include "platform/user_folders.h"
@@ -19,10 +20,33 @@
 #include "undo/undo_commands.h"
 #include "undo/undo_recorder.h"
 
+#include <cstdlib>
 #include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The administrators' commands, on the same file stores the window uses; no display needed.
+int runCommand(int argc, char* argv[]) {
+    const quorvex::UserFolders folders = quorvex::systemUserFolders();
+    const char* home = std::getenv("HOME");
+    quorvex::FileRegistryBackend registry(quorvex::registryStorePath(folders).string(),
+                                          home ? home : "");
+    quorvex::IniFileSettingsStorage settings(quorvex::settingsFilePath(folders));
+    quorvex::SystemLocations locations;
+    quorvex::SystemClock clock;
+    const quorvex::undo::RecordStore records(quorvex::registryStorePath(folders).parent_path());
+    quorvex::cli::CommandLineParts parts{registry, settings, locations, clock, records};
+    return quorvex::cli::runCommandLine(std::vector<std::string>(argv + 1, argv + argc), parts,
+                                        std::cout, std::cerr);
+}
+
+}  // namespace
 
 // The real parts of the outside world are made here and nowhere else.
 int main(int argc, char* argv[]) {
+    if (argc > 1 && quorvex::cli::isCommandName(argv[1])) return runCommand(argc, argv);
     // Answered before any window system is reached, so that it also works without a display.
     const auto request = quorvex::parseCommandLine(argc, argv);
     using Action = quorvex::CommandLineRequest::Action;

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "cli/command_line_help.h"
 #include "project_version.h"
 
 namespace quorvex {
@@ -92,18 +93,21 @@ std::string versionText() {
 
 std::string helpText() {
     return "Usage: quorvex [--help] [--version] [Qt options]\n"
+           "       quorvex COMMAND [options]\n"
            "\n"
-           "Opens the Quorvex window: choose your kind of internet or network connection and\n"
-           "apply matching tuning values with \"Everything Automatically\", or watch the traffic\n"
-           "monitor. Outside Windows the values are written to a registry file for Windows,\n"
-           "~/.local/share/Quorvex/registry.reg.\n"
+           "Without a command, opens the Quorvex window: choose your kind of internet or network\n"
+           "connection and apply matching tuning values with \"Everything Automatically\", or\n"
+           "watch the traffic monitor. Outside Windows the values are written to a registry file\n"
+           "for Windows, ~/.local/share/Quorvex/registry.reg.\n"
            "\n"
            "Options:\n"
            "  -h, --help     show this help and exit\n"
            "  --version      show the version and exit\n"
            "\n"
            "The options every Qt program takes (for example -platform offscreen, -style fusion)\n"
-           "are accepted too. Exit status: 0, or 2 for a command line that was not understood.\n";
+           "are accepted too.\n"
+           "\n" +
+           cli::commandsHelpText();
 }
 
 std::string usageHint() {

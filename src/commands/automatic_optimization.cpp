@@ -115,12 +115,14 @@ void runAutomaticOptimization(CommandContext& context) {
             applySet(context, recommendedSet(), refused);
             // Firefox reads user.js at its own next start, so a Firefox that was not tuned is
             // told in a box of its own and the restart offer stays with the registry values.
-            runStep([&] { applyFirefoxConfiguration(context, FirefoxPageState::optimized()); });
+            if (context.tuneFirefox)
+                runStep([&] { applyFirefoxConfiguration(context, FirefoxPageState::optimized()); });
         }
         if (connectionText(window) == restore.fullName) {
             runStep([&] { selectConnection(window, restore); });
             applySet(context, defaultSet(), refused);
-            runStep([&] { applyFirefoxConfiguration(context, FirefoxPageState::defaults()); });
+            if (context.tuneFirefox)
+                runStep([&] { applyFirefoxConfiguration(context, FirefoxPageState::defaults()); });
         }
 
         runStep([&] { context.events.processEvents(); });

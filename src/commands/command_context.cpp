@@ -1,8 +1,24 @@
 #include "commands/command_context.h"
 
+#include <optional>
 #include <string>
 
+#include "tuning/mod_registry.h"
+
 namespace quorvex {
+
+namespace {
+
+void reportPlanRow(const CommandContext& context, const PlanRow& row,
+                   const RegistryFailure* failure) {
+    std::optional<RegValue> intended;
+    const auto bytes = modRegistry::encodeValue(
+        row.type, planRowData(row, context.window.state(), context.window.controls()));
+    if (bytes) intended = RegValue{std::string(row.valueName), row.type, *bytes};
+    context.observer->afterWrite({row.hive, row.keyPath, row.valueName, intended, failure});
+}
+
+}  // namespace
 
 bool recordBeforeFirstWrite(const CommandContext& context) {
     if (!context.recorder) return true;
@@ -36,10 +52,13 @@ void writePlanRow(CommandContext& context, const PlanRow& row, std::vector<Refus
     // Kept when the row fails before the registry is reached.
     RegistryFailure why{{}, "the value could not be prepared", 0};
     bool written = false;
+    if (context.observer)
+        runStep([&] { context.observer->beforeWrite(row.hive, row.keyPath, row.valueName); });
     runStep([&] {
         written = runPlanRow(context.registry, row, context.window.state(),
                              context.window.controls(), &why);
     });
+    if (context.observer) runStep([&] { reportPlanRow(context, row, written ? nullptr : &why); });
     if (!written) refused.push_back({std::string(row.valueName), std::move(why)});
 }
 

@@ -4,6 +4,7 @@
 
 #include "browser/locations.h"
 #include "commands/refused_values.h"
+#include "commands/value_write_observer.h"
 #include "model/window_model.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
@@ -30,6 +31,10 @@ struct CommandContext {
     ChangeRecorder* recorder = nullptr;
     // Whether the process runs elevated; none counts as not elevated.
     const ProcessElevation* elevation = nullptr;
+    // Told about each value written; none in the window, which reports in its closing box.
+    ValueWriteObserver* observer = nullptr;
+    // Whether "Everything Automatically" copies its preference set into the Firefox profiles.
+    bool tuneFirefox = true;
 };
 
 // Both tuning commands refuse to run without a connection kind.

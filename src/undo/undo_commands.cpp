@@ -107,10 +107,20 @@ void UndoCommands::run(RecordKind kind) {
 
     std::vector<RefusedValue> refused;
     for (const auto& value : record.values) {
+        const ValueAddress& address = value.address;
         RegistryFailure why{{}, "the value could not be prepared", 0};
         bool done = false;
-        runStep([&] { done = putValueBack(context.registry, value.address, value.value, &why); });
-        if (!done) refused.push_back({value.address.valueName, std::move(why)});
+        if (context.observer)
+            runStep([&] {
+                context.observer->beforeWrite(address.hive, address.keyPath, address.valueName);
+            });
+        runStep([&] { done = putValueBack(context.registry, address, value.value, &why); });
+        if (context.observer)
+            runStep([&] {
+                context.observer->afterWrite({address.hive, address.keyPath, address.valueName,
+                                              value.value, done ? nullptr : &why});
+            });
+        if (!done) refused.push_back({address.valueName, std::move(why)});
     }
     putSettingsBack(context.settings, record);
     runStep([&] {

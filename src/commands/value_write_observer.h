@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "tuning/registry_backend.h"
+#include "tuning/registry_data.h"
+
+namespace quorvex {
+
+// One value a command has just written, put back or failed to.
+struct ValueWrite {
+    Hive hive;
+    std::string_view keyPath;
+    std::string_view valueName;
+    // What the command meant the value to be; nothing for a value it removes, or whose data
+    // could not be prepared.
+    std::optional<RegValue> intended;
+    // Why the value is not as intended; null when it is.
+    const RegistryFailure* failure;
+};
+
+// Told about each value of a tuning or undo command, right before and right after its write,
+// so that a caller can show every value with what it held before. Nothing of it may throw.
+class ValueWriteObserver {
+  public:
+    virtual ~ValueWriteObserver() = default;
+    virtual void beforeWrite(Hive hive, std::string_view keyPath, std::string_view valueName) = 0;
+    virtual void afterWrite(const ValueWrite& write) = 0;
+};
+
+}  // namespace quorvex
