@@ -6,9 +6,9 @@
 #include "cli/json_text.h"
 #include "cli/scripted_prompts.h"
 #include "cli/value_lines.h"
-#include "cli/value_text.h"
 #include "commands/applied_values_check.h"
 #include "commands/automatic_optimization.h"
+#include "commands/value_text.h"
 #include "commands/window_settings.h"
 #include "platform/file_access.h"
 #include "tuning/connection_aliases.h"
@@ -161,11 +161,6 @@ int undoChange(const CommandLineRequest& request, CommandLineParts& parts, std::
     return reportWrites(request, "undo", head, lines.lines(), prompts.messages, done, out, err);
 }
 
-std::string shownLive(const CheckedValue& value) {
-    if (value.unreadable) return "unreadable (" + failureText(*value.unreadable) + ")";
-    return shownValue(value.live);
-}
-
 int verify(const CommandLineRequest& request, CommandLineParts& parts, std::ostream& out,
            std::ostream& err) {
     const AppliedValuesCheck check = checkAppliedValues(parts.registry, parts.settings);
@@ -199,17 +194,7 @@ int verify(const CommandLineRequest& request, CommandLineParts& parts, std::ostr
         err << "quorvex: " << noChoices << '\n';
         return status;
     }
-    for (const auto& value : check.values) {
-        if (value.matches) continue;
-        out << fullKeyName(value.row->hive, value.row->keyPath) << ' ' << value.row->valueName
-            << ": expected " << shownValue(value.expected) << ", found " << shownLive(value)
-            << '\n';
-    }
-    if (differences == 0)
-        out << "All " << check.values.size() << " values match the saved choices.\n";
-    else
-        out << differences << " of the " << check.values.size()
-            << " values differ from the saved choices.\n";
+    for (const auto& line : appliedValuesReport(check)) out << line << '\n';
     return status;
 }
 

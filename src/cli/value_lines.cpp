@@ -1,7 +1,7 @@
 #include "cli/value_lines.h"
 
 #include "cli/json_text.h"
-#include "cli/value_text.h"
+#include "commands/value_text.h"
 
 namespace quorvex::cli {
 

@@ -1,5 +1,7 @@
 #include "commands/applied_values_check.h"
 
+#include "commands/value_text.h"
+
 #include <algorithm>
 #include <string>
 
@@ -65,6 +67,27 @@ AppliedValuesCheck checkAppliedValues(RegistryBackend& registry, const SettingsS
         // Reading never fails the caller: what was compared so far stands.
     }
     return check;
+}
+
+std::vector<std::string> appliedValuesReport(const AppliedValuesCheck& check) {
+    if (!check.choicesSaved)
+        return {"No connection kind has been applied yet, so there is nothing to compare with."};
+    std::vector<std::string> lines;
+    for (const auto& value : check.values) {
+        if (value.matches) continue;
+        const std::string found = value.unreadable
+                                      ? "unreadable (" + failureText(*value.unreadable) + ")"
+                                      : shownValue(value.live);
+        lines.push_back(fullKeyName(value.row->hive, value.row->keyPath) + " " +
+                        value.row->valueName + ": expected " + shownValue(value.expected) +
+                        ", found " + found);
+    }
+    const std::size_t differences = check.differences();
+    const std::string all = std::to_string(check.values.size());
+    lines.push_back(differences == 0 ? "All " + all + " values match the saved choices."
+                                     : std::to_string(differences) + " of the " + all +
+                                           " values differ from the saved choices.");
+    return lines;
 }
 
 }  // namespace quorvex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "settings/settings_storage.h"
@@ -31,5 +32,9 @@ struct AppliedValuesCheck {
 // from the saved choices, as the window restores them at its start. A REG_SZ matches whatever
 // zero bytes end it; a value of another type never matches. Reads only; never throws.
 AppliedValuesCheck checkAppliedValues(RegistryBackend& registry, const SettingsStorage& settings);
+
+// The check in words, a line each: every value that differs ("<key> <name>: expected 4, found
+// (none)"), then how many differ of how many; one line when no choices are saved.
+std::vector<std::string> appliedValuesReport(const AppliedValuesCheck& check);
 
 }  // namespace quorvex

@@ -97,5 +97,23 @@ TEST_F(AppliedValuesCheckTest, AValueThatCannotBeReadIsADifferenceWithItsReason)
     ASSERT_TRUE(check.values[0].unreadable);
 }
 
+TEST_F(AppliedValuesCheckTest, ReportsEachDifferenceAndTheCountInWords) {
+    EXPECT_EQ(appliedValuesReport(checkAppliedValues(world.registry, world.storage)),
+              (std::vector<std::string>{"All 18 values match the saved choices."}));
+
+    world.registry.data().removeValue(Hive::CurrentUser, kInternet, "MaxConnectionsPerServer");
+    set(Hive::LocalMachine, kLanman, "MaxThreads", kRegDword, {1, 0, 0, 0});
+    const auto lines = appliedValuesReport(checkAppliedValues(world.registry, world.storage));
+    ASSERT_EQ(lines.size(), 3u);
+    const std::string both = lines[0] + "\n" + lines[1];
+    for (const char* part : {"MaxThreads: expected ", ", found 1\n", "HKEY_CURRENT_USER\\",
+                             "MaxConnectionsPerServer: expected ", ", found (none)"})
+        EXPECT_NE((both + "\n").find(part), std::string::npos) << part << " in " << both;
+    EXPECT_EQ(lines[2], "2 of the 18 values differ from the saved choices.");
+
+    world.storage.remove("Values", "Connection");
+    EXPECT_EQ(appliedValuesReport(checkAppliedValues(world.registry, world.storage)).size(), 1u);
+}
+
 }  // namespace
 }  // namespace quorvex::testing

@@ -1,6 +1,6 @@
-#include "cli/value_text.h"
+#include "commands/value_text.h"
 
-namespace quorvex::cli {
+namespace quorvex {
 
 std::optional<std::string> valueText(const std::optional<RegValue>& value) {
     if (!value) return std::nullopt;
@@ -31,4 +31,4 @@ std::string failureText(const RegistryFailure& failure) {
     return failure.location + ": " + failure.reason;
 }
 
-}  // namespace quorvex::cli
+}  // namespace quorvex

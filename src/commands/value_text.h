@@ -6,7 +6,7 @@
 #include "tuning/registry_backend.h"
 #include "tuning/registry_data.h"
 
-namespace quorvex::cli {
+namespace quorvex {
 
 // A value as the command line shows it: a REG_SZ as its text, a REG_DWORD as its decimal
 // number, another type as "(type N, M bytes)"; nothing for a value that does not exist.
@@ -20,4 +20,4 @@ std::string fullKeyName(Hive hive, std::string_view keyPath);
 // The system's reason, after the file that holds the values when there is one.
 std::string failureText(const RegistryFailure& failure);
 
-}  // namespace quorvex::cli
+}  // namespace quorvex
