@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/meter_sinks.h"
 #include "controls/xp_progress_bar_painter.h"
+#include "monitor/meter_sinks.h"
 #include "win32/dib_surface.h"
 #include "win32/gdi_text_renderer.h"
 #include "win32/wnd.h"

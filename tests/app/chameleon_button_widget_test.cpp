@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "controls/chameleon_button.h"
-#include "controls/qt_surface.h"
+#include "app/controls/chameleon_button_widget.h"
+#include "app/controls/qt_surface.h"
 
 using namespace quorvex;
 

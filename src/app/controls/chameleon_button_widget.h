@@ -7,11 +7,11 @@
 
 #include <cstdint>
 
+#include "app/controls/qt_text_renderer.h"
 #include "controls/chameleon_button_painter.h"
 #include "controls/colour_ref.h"
 #include "controls/pixel_surface.h"
 #include "controls/property_bag.h"
-#include "controls/qt_text_renderer.h"
 
 namespace quorvex {
 

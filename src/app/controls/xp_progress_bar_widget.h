@@ -6,12 +6,12 @@
 
 #include <cstdint>
 
+#include "app/controls/qt_text_renderer.h"
 #include "controls/colour_ref.h"
-#include "controls/meter_sinks.h"
 #include "controls/pixel_surface.h"
 #include "controls/property_bag.h"
-#include "controls/qt_text_renderer.h"
 #include "controls/xp_progress_bar_painter.h"
+#include "monitor/meter_sinks.h"
 
 class QPainter;
 

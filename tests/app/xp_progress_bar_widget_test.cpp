@@ -2,9 +2,9 @@
 
 #include <QImage>
 
-#include "controls/qt_surface.h"
-#include "controls/qt_text_renderer.h"
-#include "controls/xp_progress_bar.h"
+#include "app/controls/qt_surface.h"
+#include "app/controls/qt_text_renderer.h"
+#include "app/controls/xp_progress_bar_widget.h"
 
 using namespace quorvex;
 

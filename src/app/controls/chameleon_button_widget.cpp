@@ -1,4 +1,4 @@
-#include "controls/chameleon_button.h"
+#include "app/controls/chameleon_button_widget.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QShortcutEvent>
 
-#include "controls/qt_surface.h"
-#include "controls/xp_progress_bar.h"
+#include "app/controls/qt_surface.h"
+#include "app/controls/xp_progress_bar_widget.h"
 #include "platform/event_pump.h"
 
 namespace quorvex {

@@ -1,4 +1,4 @@
-#include "controls/xp_progress_bar.h"
+#include "app/controls/xp_progress_bar_widget.h"
 
 #include <QBuffer>
 #include <QPaintEvent>
@@ -6,7 +6,7 @@
 
 #include <limits>
 
-#include "controls/qt_surface.h"
+#include "app/controls/qt_surface.h"
 #include "controls/xp_progress_bar_value.h"
 
 namespace quorvex {
