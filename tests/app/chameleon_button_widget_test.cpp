@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QShortcutEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -32,14 +31,6 @@ struct Fixture {
         QApplication::setActiveWindow(container.get());
         other->setFocus();
     }
-    void enter() {
-        QEnterEvent e(QPointF(5, 5), QPointF(15, 15), QPointF(15, 15));
-        QApplication::sendEvent(button, &e);
-    }
-    void leave() {
-        QEvent e(QEvent::Leave);
-        QApplication::sendEvent(button, &e);
-    }
     void accessKey(Qt::Key key) {
         QShortcutEvent e(QKeySequence(QKeyCombination(Qt::AltModifier, key)), 0);
         QApplication::sendEvent(button, &e);
@@ -51,6 +42,7 @@ struct Fixture {
 
 }  // namespace
 
+// The rules themselves are tested on the core button; these check that Qt's events reach it.
 TEST(ChameleonButton, CheckBehaviourTogglesByMouseSpaceAndAccessKey) {
     Fixture f(3, true);
     QSignalSpy clicks(f.button, &chameleonButton::Click);
@@ -61,46 +53,11 @@ TEST(ChameleonButton, CheckBehaviourTogglesByMouseSpaceAndAccessKey) {
     QTest::keyClick(f.button, Qt::Key_Space);
     EXPECT_FALSE(f.button->Value());
     EXPECT_FALSE(f.button->isDrawnPressed());
+    QTest::keyClick(f.button, Qt::Key_Return);
+    EXPECT_EQ(clicks.count(), 2) << "Enter does not click";
     f.accessKey(Qt::Key_X);
     EXPECT_TRUE(f.button->Value());
     EXPECT_EQ(clicks.count(), 3);
-}
-
-TEST(ChameleonButton, RightButtonNeitherPressesNorClicks) {
-    Fixture f;
-    QSignalSpy clicks(f.button, &chameleonButton::Click);
-    QSignalSpy downs(f.button, &chameleonButton::MouseDown);
-    const QImage before = f.button->image();
-    QTest::mousePress(f.button, Qt::RightButton, {}, QPoint(20, 15));
-    EXPECT_FALSE(f.button->isDrawnPressed());
-    EXPECT_EQ(downs.count(), 1) << "the event is still passed on";
-    QTest::mouseRelease(f.button, Qt::RightButton, {}, QPoint(20, 15));
-    EXPECT_EQ(clicks.count(), 0);
-    QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(20, 15));
-    EXPECT_TRUE(f.button->isDrawnPressed());
-    EXPECT_NE(f.button->image(), before);
-    QTest::mouseRelease(f.button, Qt::LeftButton, {}, QPoint(20, 15));
-    EXPECT_EQ(clicks.count(), 1);
-}
-
-TEST(ChameleonButton, HoverRaisesMouseOverOnceAndMouseOutOnLeaving) {
-    Fixture f;
-    QSignalSpy over(f.button, &chameleonButton::MouseOver);
-    QSignalSpy out(f.button, &chameleonButton::MouseOut);
-    const QImage normal = f.button->image();
-    f.enter();
-    QTest::mouseMove(f.button, QPoint(20, 15));
-    QTest::mouseMove(f.button, QPoint(30, 16));
-    f.enter();
-    EXPECT_EQ(over.count(), 1);
-    EXPECT_TRUE(f.button->isHovering());
-    EXPECT_NE(f.button->image(), normal) << "hover look";
-    f.leave();
-    EXPECT_EQ(out.count(), 1);
-    EXPECT_FALSE(f.button->isHovering());
-    EXPECT_EQ(f.button->image(), normal);
-    f.leave();
-    EXPECT_EQ(out.count(), 1);
 }
 
 TEST(ChameleonButton, DisabledButtonIgnoresClicksAndLooksDisabled) {

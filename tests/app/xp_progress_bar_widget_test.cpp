@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include "app/controls/qt_surface.h"
-#include "app/controls/qt_text_renderer.h"
 #include "app/controls/xp_progress_bar_widget.h"
 
 using namespace quorvex;
@@ -12,56 +11,7 @@ namespace {
 
 constexpr ColorRef kColor = colour::rgb(40, 80, 160);
 
-// The bar as the painter draws it with the application's colours, W x H pixels, no text.
-QImage paint(int w, int h, int style, std::int32_t percent) {
-    progressbar::BarState s;
-    s.Color = kColor;
-    s.Percent = percent;
-    s.Scrolling = style;
-    s.BrushStyle = 4;
-    s.system = platformSystemColours();
-    PixelSurface img(w, h);
-    QtTextRenderer text;
-    progressbar::DrawProgressBar(img, w, h, s, text);
-    return wrapSurface(img).copy();
-}
-
 }  // namespace
-
-TEST(XpProgressBar, ValueSetsPercent) {
-    XP_ProgressBar bar;
-    bar.resize(137, 20);
-    EXPECT_TRUE(bar.setValue(50));
-    EXPECT_EQ(bar.Percent(), 50);
-    EXPECT_EQ(bar.Value(), 50);
-}
-
-TEST(XpProgressBar, ValuePastTheRangeFillsAndCutsPercent) {
-    XP_ProgressBar bar;
-    bar.resize(137, 20);
-    bar.setScrolling(1);
-    bar.setColor(kColor);
-    EXPECT_TRUE(bar.setValue(150));
-    EXPECT_EQ(bar.Percent(), 100);
-    const QImage full = bar.hdc().copy(0, 0, 137, 20);
-    EXPECT_EQ(full, paint(137, 20, 1, 100));
-}
-
-TEST(XpProgressBar, FailedAssignmentsLeavePercentUnchanged) {
-    XP_ProgressBar bar;
-    bar.resize(40, 10);
-    ASSERT_TRUE(bar.setValue(30));
-    EXPECT_FALSE(bar.setValue(21474837));  // hundredfold past 32 bits
-    EXPECT_FALSE(bar.setValue(-21474837));
-    EXPECT_EQ(bar.Percent(), 30);
-    bar.setMax(0);
-    EXPECT_FALSE(bar.setValue(10));
-    EXPECT_EQ(bar.Percent(), 30);
-    bar.setMax(1);
-    bar.setMin(2147483000);
-    EXPECT_FALSE(bar.setValue(21474836));  // the sum does not fit
-    EXPECT_EQ(bar.Percent(), 30);
-}
 
 TEST(XpProgressBar, BufferGrowsAndNeverShrinks) {
     QWidget host;

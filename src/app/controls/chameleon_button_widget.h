@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "app/controls/qt_text_renderer.h"
-#include "controls/chameleon_button_painter.h"
+#include "controls/chameleon_button.h"
 #include "controls/colour_ref.h"
 #include "controls/pixel_surface.h"
 #include "controls/property_bag.h"
@@ -17,9 +17,10 @@ namespace quorvex {
 
 class EventPump;
 
-// The owner-drawn push button: fourteen looks, four colour schemes, hover tracking, an optional
-// picture and check-button behaviour. Its events are Qt signals.
-class chameleonButton : public QWidget {
+// The owner-drawn push button as a Qt widget: ChameleonButton keeps the properties, runs the
+// pointer and key rules and draws; the widget forwards Qt's events to it, decodes font and
+// pictures, and raises the events as Qt signals.
+class chameleonButton : public QWidget, private ChameleonButtonWindow {
     Q_OBJECT
   public:
     // A newly placed button: look 2, scheme 1, the container's font, its own name as caption.
@@ -31,14 +32,14 @@ class chameleonButton : public QWidget {
 
     void readProperties(const PropertyBag& saved);
     // Writes every key.
-    void writeProperties(PropertyBag& bag) const;
+    void writeProperties(PropertyBag& bag) const { props().save(bag); }
 
-    int ButtonType() const { return buttonType_; }
+    int ButtonType() const { return props().ButtonType; }
     void setButtonType(int v);
-    const QString& Caption() const { return caption_; }
+    QString Caption() const { return QString::fromStdString(props().Caption); }
     void setCaption(const QString& v);
     bool Enabled() const { return isEnabled(); }
-    void setEnabledState(bool v);
+    void setEnabledState(bool v) { setEnabled(v); }
     const QFont& Font() const { return font_; }
     void setFontValue(const QFont& v);
     // Shortcuts into Font.
@@ -52,60 +53,61 @@ class chameleonButton : public QWidget {
     void setFontSize(double points);
     QString FontName() const { return font_.family(); }
     void setFontName(const QString& family);
-    int ColorScheme() const { return colorScheme_; }
-    void setColorScheme(int v);
-    bool ShowFocusRect() const { return showFocusRect_; }
-    void setShowFocusRect(bool v);
-    ColorRef BackColor() const { return backColor_; }
-    void setBackColor(ColorRef v);
-    ColorRef BackOver() const { return backOver_; }
-    void setBackOver(ColorRef v);
-    ColorRef ForeColor() const { return foreColor_; }
-    void setForeColor(ColorRef v);
-    ColorRef ForeOver() const { return foreOver_; }
-    void setForeOver(ColorRef v);
-    ColorRef MaskColor() const { return maskColor_; }
-    void setMaskColor(ColorRef v);
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int v) { mousePointer_ = v; }
+    int ColorScheme() const { return props().ColorScheme; }
+    void setColorScheme(int v) { change(props().ColorScheme, v); }
+    bool ShowFocusRect() const { return props().ShowFocusRect; }
+    void setShowFocusRect(bool v) { change(props().ShowFocusRect, v); }
+    ColorRef BackColor() const { return props().BackColor; }
+    void setBackColor(ColorRef v) { change(props().BackColor, v); }
+    ColorRef BackOver() const { return props().BackOver; }
+    void setBackOver(ColorRef v) { change(props().BackOver, v); }
+    ColorRef ForeColor() const { return props().ForeColor; }
+    void setForeColor(ColorRef v) { change(props().ForeColor, v); }
+    ColorRef ForeOver() const { return props().ForeOver; }
+    void setForeOver(ColorRef v) { change(props().ForeOver, v); }
+    ColorRef MaskColor() const { return props().MaskColor; }
+    void setMaskColor(ColorRef v) { change(props().MaskColor, v); }
+    int MousePointer() const { return props().MousePointer; }
+    void setMousePointer(int v) { props().MousePointer = v; }
     const QImage& MouseIcon() const { return mouseIcon_; }
-    void setMouseIcon(const QImage& v) { mouseIcon_ = v; }
+    void setMouseIcon(const QImage& v);
     const QImage& PictureNormal() const { return pictureNormal_; }
     void setPictureNormal(const QImage& v);
     const QImage& PictureOver() const { return pictureOver_; }
     void setPictureOver(const QImage& v);
-    bool UseMaskColor() const { return useMaskColor_; }
-    void setUseMaskColor(bool v);
-    bool SoftBevel() const { return softBevel_; }
-    void setSoftBevel(bool v);
-    int PicturePosition() const { return picturePosition_; }
-    void setPicturePosition(int v);
-    bool UseGreyscale() const { return useGreyscale_; }
-    void setUseGreyscale(bool v);
-    int SpecialEffect() const { return specialEffect_; }
-    void setSpecialEffect(int v);
-    bool HandPointer() const { return handPointer_; }
+    bool UseMaskColor() const { return props().UseMaskColor; }
+    void setUseMaskColor(bool v) { change(props().UseMaskColor, v); }
+    bool SoftBevel() const { return props().SoftBevel; }
+    void setSoftBevel(bool v) { change(props().SoftBevel, v); }
+    int PicturePosition() const { return props().PicturePosition; }
+    void setPicturePosition(int v) { change(props().PicturePosition, v); }
+    bool UseGreyscale() const { return props().UseGreyscale; }
+    void setUseGreyscale(bool v) { change(props().UseGreyscale, v); }
+    int SpecialEffect() const { return props().SpecialEffect; }
+    void setSpecialEffect(int v) { change(props().SpecialEffect, v); }
+    bool HandPointer() const { return props().HandPointer; }
     // The platform's pointing-hand cursor; false restores the arrow.
     void setHandPointer(bool v);
-    bool CheckBoxBehaviour() const { return checkBoxBehaviour_; }
-    void setCheckBoxBehaviour(bool v);
-    bool Value() const { return value_; }
+    bool CheckBoxBehaviour() const { return props().CheckBoxBehaviour; }
+    void setCheckBoxBehaviour(bool v) { change(props().CheckBoxBehaviour, v); }
+    bool Value() const { return props().Value; }
     void setValue(bool v);
     // The container's default button (shown by looks 2 and 3 with a focus frame).
-    bool IsDefault() const { return isDefault_; }
-    void setDefault(bool v);
+    bool IsDefault() const { return button_.isDefault(); }
+    void setDefault(bool v) { button_.setDefault(v); }
 
     // Suspends all drawing until the next Refresh.
-    void DisableRefresh() { suspended_ = true; }
+    void DisableRefresh() { button_.disableRefresh(); }
     // Re-captures the background (look 11), re-derives colours, resumes drawing and redraws.
-    void Refresh();
+    void Refresh() { button_.refresh(); }
     // Events may run while look 11 captures its background; without a pump they do not.
     void setEventPump(EventPump* pump) { pump_ = pump; }
 
     QChar accessKey() const { return accessKey_; }
-    bool isHovering() const { return hover_; }
-    bool isDrawnPressed() const { return lastPressed_; }
-    const button::Colours& colours() const { return colours_; }
+    bool isHovering() const { return button_.isHovering(); }
+    bool isDrawnPressed() const { return button_.isDrawnPressed(); }
+    const button::Colours& colours() const { return button_.colours(); }
+    const ChameleonButton& button() const { return button_; }
     // A copy of what the surface shows.
     QImage image() const;
 
@@ -142,52 +144,38 @@ class chameleonButton : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    // The window the core button draws for.
+    int surfaceWidth() const override { return width(); }
+    int surfaceHeight() const override { return height(); }
+    ColorRef containerBack() const override;
+    ColorRef containerText() const override;
+    void showImage() override;
+    bool captureBackground(PixelSurface& out) override;
+    void moveFocus(bool next) override { focusNextPrevChild(next); }
+    void clicked() override { Q_EMIT Click(); }
+    void pointerOver() override { Q_EMIT MouseOver(); }
+    void pointerOut() override { Q_EMIT MouseOut(); }
+
+    ChameleonButtonProperties& props() { return button_.properties(); }
+    const ChameleonButtonProperties& props() const { return button_.properties(); }
+    template <typename T>
+    void change(T& property, T v) {
+        property = v;
+        button_.redrawNormal();
+    }
     void init();
-    void redraw(bool pressed, bool force, bool hoverLook);
-    void redrawNormal(bool force = true) { redraw(false, force, hover_); }
-    void deriveColours();
+    void fontChanged();
+    void picturesChanged();
     void updateRegion();
     void updateAccessKey();
-    void captureBackground();
-    void click();
-    void enterHover();
 
-    int buttonType_ = 2;
-    QString caption_;
+    QtTextRenderer text_;
+    ChameleonButton button_;
     QFont font_;
-    int colorScheme_ = 1;
-    bool showFocusRect_ = true;
-    ColorRef backColor_ = 0, backOver_ = 0, foreColor_ = 0, foreOver_ = 0;
-    ColorRef maskColor_ = colour::rgb(192, 192, 192);
-    int mousePointer_ = 0;
     QImage mouseIcon_;
     QImage pictureNormal_, pictureOver_;
-    bool useMaskColor_ = true;
-    bool softBevel_ = false;
-    int picturePosition_ = 0;
-    bool useGreyscale_ = false;
-    int specialEffect_ = 0;
-    bool handPointer_ = false;
-    bool checkBoxBehaviour_ = false;
-    bool value_ = false;
-    bool isDefault_ = false;
-
-    button::Colours colours_;
-    PixelSurface image_;
-    PixelSurface background_;  // look 11
-    PixelSurface pictureNormalPixels_, pictureOverPixels_;
-    QtTextRenderer text_;
     QChar accessKey_;
     int accessShortcut_ = 0;
-    bool suspended_ = false;
-    bool hover_ = false;
-    bool focus_ = false;
-    bool lastPressed_ = false;
-    bool lastHoverLook_ = false;
-    QString lastCaption_;
-    bool drawnOnce_ = false;
-    Qt::MouseButton lastButton_ = Qt::NoButton;
-    int lastKey_ = 0;
     QSize regionSize_;
     EventPump* pump_ = nullptr;
 };

@@ -4,10 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <limits>
-
 #include "app/controls/qt_surface.h"
-#include "controls/xp_progress_bar_value.h"
 
 namespace quorvex {
 
@@ -15,13 +12,6 @@ namespace {
 
 constexpr int kHintWidth = 137;
 constexpr int kHintHeight = 9;
-constexpr ColorRef kDefaultColor = colour::system(colour::kHighlight);
-constexpr std::int64_t kDefaultBrushStyle = 4;
-
-std::int32_t clamp32(std::int64_t v) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 }  // namespace
 
@@ -52,11 +42,10 @@ QFont decodeFont(const std::string& text, const QFont& fallback) {
     return font;
 }
 
-XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent) {
+XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent), bar_(platformSystemColours()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
-    color_ = platformSystemColours().resolve(kDefaultColor);
-    fontSpec_ = toFontSpec(font_);
+    bar_.setFont(encodeFont(font_), toFontSpec(font_));
     reevaluateBuffer();
     DrawProgressBar();
 }
@@ -70,55 +59,39 @@ QSize XP_ProgressBar::sizeHint() const {
 }
 
 bool XP_ProgressBar::setValue(std::int32_t value) {
-    if (!progressbar::percentForValue(value, min_, max_, percent_)) return false;
+    if (!bar_.setValue(value)) return false;
     DrawProgressBar();
     return true;
 }
 
-std::int32_t XP_ProgressBar::Value() const {
-    return progressbar::valueForPercent(percent_, min_, max_);
-}
-
-void XP_ProgressBar::setMin(std::int32_t v) {
-    min_ = v;
-}
-
-void XP_ProgressBar::setMax(std::int32_t v) {
-    max_ = v;
-}
-
-void XP_ProgressBar::setBrushStyle(std::int32_t v) {
-    brushStyle_ = v;
-}
-
 void XP_ProgressBar::setFont(const QFont& v) {
     font_ = v;
-    fontSpec_ = toFontSpec(v);
+    bar_.setFont(encodeFont(v), toFontSpec(v));
 }
 
 void XP_ProgressBar::setColor(ColorRef v) {
-    color_ = platformSystemColours().resolve(v);
+    bar_.setColor(v);
     DrawProgressBar();
 }
 
 void XP_ProgressBar::setOrientation(std::int32_t v) {
-    orientation_ = v;
+    bar_.setOrientation(v);
     DrawProgressBar();
 }
 
 void XP_ProgressBar::setScrolling(std::int32_t v) {
-    scrolling_ = v;
+    bar_.setScrolling(v);
     DrawProgressBar();
 }
 
 void XP_ProgressBar::setShowText(bool v) {
-    showText_ = v;
+    bar_.setShowText(v);
     DrawProgressBar();
 }
 
 void XP_ProgressBar::setImage(const QImage& v) {
     image_ = v;
-    pattern_ = copyImage(v);
+    bar_.setImage(encodePicture(v), copyImage(v));
     DrawProgressBar();
 }
 
@@ -141,26 +114,10 @@ void XP_ProgressBar::resizeEvent(QResizeEvent* event) {
     DrawProgressBar();
 }
 
-progressbar::BarState XP_ProgressBar::barState() const {
-    progressbar::BarState state;
-    state.Color = color_;
-    state.Percent = percent_;
-    state.ShowText = showText_;
-    state.Scrolling = scrolling_;
-    state.Orientation = orientation_;
-    state.BrushStyle = brushStyle_;
-    state.Image = pattern_.isNull() ? nullptr : &pattern_;
-    state.Font = fontSpec_;
-    state.system = platformSystemColours();
-    return state;
-}
-
 void XP_ProgressBar::DrawProgressBar() {
     // A hidden control gets its resize event only when shown; its size is current already.
     reevaluateBuffer();
-    progressbar::BarState state = barState();
-    progressbar::DrawProgressBar(buffer_, width(), height(), state, text_);
-    percent_ = state.Percent;
+    bar_.paint(buffer_, width(), height(), text_);
     update();
 }
 
@@ -178,48 +135,25 @@ void XP_ProgressBar::paintEvent(QPaintEvent* /*event*/) {
     // show at the next one.
     reevaluateBuffer();
     QPainter p(this);
-    progressbar::BarState state = barState();
     if (buffer_.width() < width() || buffer_.height() < height()) {
         // No buffer could be made for this size: paint straight onto the surface.
         PixelSurface direct(width(), height());
-        progressbar::DrawProgressBar(direct, width(), height(), state, text_);
+        bar_.paint(direct, width(), height(), text_);
         p.drawImage(0, 0, wrapSurface(direct));
         return;
     }
-    progressbar::DrawProgressBar(buffer_, width(), height(), state, text_);
+    bar_.paint(buffer_, width(), height(), text_);
     pDraw(p, 0, 0, width(), height(), 0, 0);
 }
 
-void XP_ProgressBar::readProperties(const PropertyBag& s) {
-    setFont(decodeFont(s.readText("Font", {}), font_));
-    setBrushStyle(clamp32(s.readInt("BrushStyle", kDefaultBrushStyle)));
-    setColor(static_cast<ColorRef>(s.readInt("Color", kDefaultColor)));
-    image_ = decodePicture(s.readText("Image", {}));
-    pattern_ = copyImage(image_);
+void XP_ProgressBar::readProperties(const PropertyBag& saved) {
+    bar_.readProperties(saved);
+    // The bar keeps font and picture as saved; decode them here, an unreadable font keeping the
+    // current one.
+    setFont(decodeFont(bar_.savedFont(), font_));
+    image_ = decodePicture(bar_.savedImage());
+    bar_.setImage(encodePicture(image_), copyImage(image_));
     DrawProgressBar();
-    setMax(clamp32(s.readInt("Max", 100)));
-    setMin(clamp32(s.readInt("Min", 0)));
-    setOrientation(clamp32(s.readInt("Orientation", 0)));
-    setScrolling(clamp32(s.readInt("Scrolling", 0)));
-    setShowText(s.readBool("ShowText", false));
-    // "Value" holds the shown percentage; turn it back into the value that shows it again.
-    const std::int64_t stored = s.readInt("Value", 0);
-    const double value = (static_cast<double>(stored) - min_) * max_ / 100.0;
-    if (!setValue(clamp32(colour::nearest(value)))) DrawProgressBar();
-}
-
-void XP_ProgressBar::writeProperties(PropertyBag& bag) const {
-    using V = PropertyBag::Value;
-    bag.write("Font", V{encodeFont(font_)}, V{std::string{}});
-    bag.write("BrushStyle", V{std::int64_t{brushStyle_}}, V{kDefaultBrushStyle});
-    bag.write("Color", V{std::int64_t{color_}}, V{std::int64_t{kDefaultColor}});
-    bag.write("Image", V{encodePicture(image_)}, V{std::string{}});
-    bag.write("Max", V{std::int64_t{max_}}, V{std::int64_t{100}});
-    bag.write("Min", V{std::int64_t{min_}}, V{std::int64_t{0}});
-    bag.write("Orientation", V{std::int64_t{orientation_}}, V{std::int64_t{0}});
-    bag.write("Scrolling", V{std::int64_t{scrolling_}}, V{std::int64_t{0}});
-    bag.write("ShowText", V{showText_}, V{false});
-    bag.write("Value", V{std::int64_t{percent_}}, V{std::int64_t{0}});
 }
 
 PropertyBag xpProgressBarDesignBag(int number) {

@@ -10,16 +10,16 @@
 #include "controls/colour_ref.h"
 #include "controls/pixel_surface.h"
 #include "controls/property_bag.h"
-#include "controls/xp_progress_bar_painter.h"
+#include "controls/xp_progress_bar.h"
 #include "monitor/meter_sinks.h"
 
 class QPainter;
 
 namespace quorvex {
 
-// A self-drawn percentage bar in one of ten styles. Each paint redraws the whole control into an
-// off-screen buffer (grown with the control, never shrunk) that is copied to the screen in one
-// operation.
+// The percentage bar as a Qt widget: XpProgressBar keeps the properties and paints, the widget
+// passes its size, font and picture in. Each paint redraws the whole control into an off-screen
+// buffer (grown with the control, never shrunk) that is copied to the screen in one operation.
 class XP_ProgressBar : public QWidget, public BarSink {
     Q_OBJECT
   public:
@@ -29,30 +29,27 @@ class XP_ProgressBar : public QWidget, public BarSink {
     // Created, then the saved properties applied in their order.
     explicit XP_ProgressBar(const PropertyBag& saved, QWidget* parent = nullptr);
 
-    // Percent = nearest(Value * 100 / Max + Min). Fails, leaving Percent unchanged, when the
-    // hundredfold does not fit in 32 bits, Max is 0 or the result does not fit.
     bool setValue(std::int32_t value) override;
-    std::int32_t Value() const;
-    std::int32_t Percent() const { return percent_; }
+    std::int32_t Value() const { return bar_.Value(); }
+    std::int32_t Percent() const { return bar_.Percent(); }
 
-    std::int32_t Min() const { return min_; }
-    void setMin(std::int32_t v);
-    std::int32_t Max() const { return max_; }
-    void setMax(std::int32_t v);
-    ColorRef Color() const { return color_; }
-    // System colours are resolved when assigned.
+    std::int32_t Min() const { return bar_.Min(); }
+    void setMin(std::int32_t v) { bar_.setMin(v); }
+    std::int32_t Max() const { return bar_.Max(); }
+    void setMax(std::int32_t v) { bar_.setMax(v); }
+    ColorRef Color() const { return bar_.Color(); }
     void setColor(ColorRef v);
-    std::int32_t Orientation() const { return orientation_; }
+    std::int32_t Orientation() const { return bar_.Orientation(); }
     void setOrientation(std::int32_t v);
-    std::int32_t Scrolling() const { return scrolling_; }
+    std::int32_t Scrolling() const { return bar_.Scrolling(); }
     void setScrolling(std::int32_t v);
-    bool ShowText() const { return showText_; }
+    bool ShowText() const { return bar_.ShowText(); }
     void setShowText(bool v);
     const QImage& Image() const { return image_; }
     void setImage(const QImage& v);
     // Write-only in use; stored without a repaint.
-    void setBrushStyle(std::int32_t v);
-    std::int32_t BrushStyle() const { return brushStyle_; }
+    void setBrushStyle(std::int32_t v) { bar_.setBrushStyle(v); }
+    std::int32_t BrushStyle() const { return bar_.BrushStyle(); }
     const QFont& Font() const { return font_; }
     void setFont(const QFont& v);
 
@@ -67,8 +64,8 @@ class XP_ProgressBar : public QWidget, public BarSink {
     void reevaluateBuffer();
 
     void readProperties(const PropertyBag& saved);
-    // Only values that differ from their default are stored; "Color" as resolved RGB.
-    void writeProperties(PropertyBag& bag) const;
+    void writeProperties(PropertyBag& bag) const { bar_.writeProperties(bag); }
+    const XpProgressBar& bar() const { return bar_; }
 
     QSize sizeHint() const override;
 
@@ -77,20 +74,9 @@ class XP_ProgressBar : public QWidget, public BarSink {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    progressbar::BarState barState() const;
-
+    XpProgressBar bar_;
     PixelSurface buffer_;
-    PixelSurface pattern_;  // Image as the painter reads it
     QtTextRenderer text_;
-    FontSpec fontSpec_;  // Font as the painter reads it
-    ColorRef color_ = 0;
-    std::int32_t min_ = 0;
-    std::int32_t max_ = 100;
-    std::int32_t percent_ = 0;
-    bool showText_ = false;
-    std::int32_t scrolling_ = 0;
-    std::int32_t orientation_ = 0;
-    std::int32_t brushStyle_ = 0;
     QImage image_;
     QFont font_;
 };
