@@ -1,8 +1,8 @@
 #include "app/control_factory.h"
 
-#include "controls/chameleon_button.h"
-#include "controls/uc_histogram.h"
-#include "controls/xp_progress_bar.h"
+#include "app/controls/chameleon_button_widget.h"
+#include "app/controls/uc_histogram_widget.h"
+#include "app/controls/xp_progress_bar_widget.h"
 
 namespace quorvex {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "controls/meter_sinks.h"
+#include "monitor/meter_sinks.h"
 
 namespace quorvex {
 

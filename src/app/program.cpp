@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "monitor/qt_number_locale.h"
+#include "app/qt_number_locale.h"
 
 namespace quorvex {
 

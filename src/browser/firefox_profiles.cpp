@@ -8,6 +8,7 @@
 
 #include "browser/preference_sets.h"
 #include "platform/file_access.h"
+#include "platform/time_stamp.h"
 
 namespace quorvex {
 
@@ -40,28 +41,13 @@ bool taken(const fs::path& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
-// "20261209-051500", in UTC.
-std::string stamp(std::chrono::system_clock::time_point when) {
-    using namespace std::chrono;
-    const auto day = floor<days>(when);
-    const year_month_day date{day};
-    const hh_mm_ss time{floor<seconds>(when - day)};
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02u%02u-%02ld%02ld%02ld", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<long>(time.hours().count()),
-                  static_cast<long>(time.minutes().count()),
-                  static_cast<long>(time.seconds().count()));
-    return text;
-}
-
 // A name beside `destination` that nothing holds yet.
 std::optional<fs::path> freeBackupName(const fs::path& destination, const Clock& clock) {
     fs::path plain = destination;
     plain += ".backup";
     if (!taken(plain)) return plain;
     fs::path stamped = plain;
-    stamped += "-" + stamp(clock.now());
+    stamped += "-" + fileNameStamp(clock.now());
     if (!taken(stamped)) return stamped;
     for (int n = 2; n < 1000; ++n) {
         fs::path numbered = stamped;

@@ -1,200 +1,149 @@
 #pragma once
 
-#include <QFont>
-#include <QImage>
-#include <QString>
-#include <QWidget>
-
 #include <cstdint>
+#include <string>
 
 #include "controls/chameleon_button_painter.h"
 #include "controls/colour_ref.h"
 #include "controls/pixel_surface.h"
 #include "controls/property_bag.h"
-#include "controls/qt_text_renderer.h"
+#include "controls/system_colours.h"
+#include "controls/text_renderer.h"
 
 namespace quorvex {
 
-class EventPump;
+// The push button's saved properties and the defaults used when a key is absent. Font and
+// pictures are kept as saved (font text, encoded image bytes, empty for none): only a toolkit
+// decodes them.
+struct ChameleonButtonProperties {
+    int ButtonType = 2;
+    std::string Caption;  // UTF-8; "&x" marks the access key
+    bool Enabled = true;
+    std::string Font;  // an absent key keeps the current font
+    int ColorScheme = 1;
+    bool ShowFocusRect = true;
+    ColorRef BackColor = colour::system(colour::kButtonFace);
+    ColorRef BackOver = colour::system(colour::kButtonFace);
+    ColorRef ForeColor = colour::system(colour::kButtonText);
+    ColorRef ForeOver = colour::system(colour::kButtonText);
+    ColorRef MaskColor = colour::rgb(192, 192, 192);
+    int MousePointer = 0;
+    std::string MouseIcon;
+    std::string PictureNormal;
+    std::string PictureOver;
+    bool UseMaskColor = true;
+    bool SoftBevel = false;
+    int PicturePosition = 0;
+    bool UseGreyscale = false;
+    int SpecialEffect = 0;
+    bool HandPointer = false;
+    bool CheckBoxBehaviour = false;
+    bool Value = false;
 
-// The owner-drawn push button: fourteen looks, four colour schemes, hover tracking, an optional
-// picture and check-button behaviour. Its events are Qt signals.
-class chameleonButton : public QWidget {
-    Q_OBJECT
-  public:
-    // A newly placed button: look 2, scheme 1, the container's font, its own name as caption.
-    explicit chameleonButton(QWidget* parent = nullptr, const QString& name = QString());
-    // A button read from saved state.
-    explicit chameleonButton(const PropertyBag& saved, QWidget* parent = nullptr);
-
-    static QString Version() { return QStringLiteral("2.0.6"); }
-
-    void readProperties(const PropertyBag& saved);
+    // Every key; an absent "BCOLO" or "FCOLO" takes the value read for "BCOL" or "FCOL".
+    void load(const PropertyBag& bag);
     // Writes every key.
-    void writeProperties(PropertyBag& bag) const;
+    void save(PropertyBag& bag) const;
+};
 
-    int ButtonType() const { return buttonType_; }
-    void setButtonType(int v);
-    const QString& Caption() const { return caption_; }
-    void setCaption(const QString& v);
-    bool Enabled() const { return isEnabled(); }
-    void setEnabledState(bool v);
-    const QFont& Font() const { return font_; }
-    void setFontValue(const QFont& v);
-    // Shortcuts into Font.
-    bool FontBold() const { return font_.bold(); }
-    void setFontBold(bool v);
-    bool FontItalic() const { return font_.italic(); }
-    void setFontItalic(bool v);
-    bool FontUnderline() const { return font_.underline(); }
-    void setFontUnderline(bool v);
-    double FontSize() const { return font_.pointSizeF(); }
-    void setFontSize(double points);
-    QString FontName() const { return font_.family(); }
-    void setFontName(const QString& family);
-    int ColorScheme() const { return colorScheme_; }
-    void setColorScheme(int v);
-    bool ShowFocusRect() const { return showFocusRect_; }
-    void setShowFocusRect(bool v);
-    ColorRef BackColor() const { return backColor_; }
-    void setBackColor(ColorRef v);
-    ColorRef BackOver() const { return backOver_; }
-    void setBackOver(ColorRef v);
-    ColorRef ForeColor() const { return foreColor_; }
-    void setForeColor(ColorRef v);
-    ColorRef ForeOver() const { return foreOver_; }
-    void setForeOver(ColorRef v);
-    ColorRef MaskColor() const { return maskColor_; }
-    void setMaskColor(ColorRef v);
-    int MousePointer() const { return mousePointer_; }
-    void setMousePointer(int v) { mousePointer_ = v; }
-    const QImage& MouseIcon() const { return mouseIcon_; }
-    void setMouseIcon(const QImage& v) { mouseIcon_ = v; }
-    const QImage& PictureNormal() const { return pictureNormal_; }
-    void setPictureNormal(const QImage& v);
-    const QImage& PictureOver() const { return pictureOver_; }
-    void setPictureOver(const QImage& v);
-    bool UseMaskColor() const { return useMaskColor_; }
-    void setUseMaskColor(bool v);
-    bool SoftBevel() const { return softBevel_; }
-    void setSoftBevel(bool v);
-    int PicturePosition() const { return picturePosition_; }
-    void setPicturePosition(int v);
-    bool UseGreyscale() const { return useGreyscale_; }
-    void setUseGreyscale(bool v);
-    int SpecialEffect() const { return specialEffect_; }
-    void setSpecialEffect(int v);
-    bool HandPointer() const { return handPointer_; }
-    // The platform's pointing-hand cursor; false restores the arrow.
-    void setHandPointer(bool v);
-    bool CheckBoxBehaviour() const { return checkBoxBehaviour_; }
-    void setCheckBoxBehaviour(bool v);
-    bool Value() const { return value_; }
-    void setValue(bool v);
-    // The container's default button (shown by looks 2 and 3 with a focus frame).
-    bool IsDefault() const { return isDefault_; }
+enum class MouseButton { None = 0, Left = 1, Right = 2, Middle = 4 };
+enum class ButtonKey { Other, Space, Enter, Left, Up, Right, Down };
+
+// What the button asks of the window that shows it, and the events it raises there.
+class ChameleonButtonWindow {
+  public:
+    virtual ~ChameleonButtonWindow() = default;
+    virtual int surfaceWidth() const = 0;
+    virtual int surfaceHeight() const = 0;
+    // The container's background and text colours (scheme 4), resolved.
+    virtual ColorRef containerBack() const = 0;
+    virtual ColorRef containerText() const = 0;
+    // A new drawing is in image(): show it.
+    virtual void showImage() = 0;
+    // Look 11: the container's pixels under the button; false leaves the last copy.
+    virtual bool captureBackground(PixelSurface& /*out*/) { return false; }
+    virtual void moveFocus(bool /*next*/) {}
+    virtual void clicked() {}
+    virtual void pointerOver() {}
+    virtual void pointerOut() {}
+};
+
+// The push button without a window: its properties, the pointer and key state machine and its
+// drawing. A front end forwards its window's events and shows image().
+class ChameleonButton {
+  public:
+    ChameleonButton(ChameleonButtonWindow& window, TextRenderer& text,
+                    const SystemColours& system = platformSystemColours());
+
+    ChameleonButtonProperties& properties() { return props_; }
+    const ChameleonButtonProperties& properties() const { return props_; }
+    // The scheme's face and text colours: a newly placed button's own colours.
+    button::Colours schemeDefaults() const;
+
+    // What the painter reads for the font and the pictures (decoded by the front end).
+    void setFont(const FontSpec& font) { font_ = font; }
+    void setPictures(PixelSurface normal, PixelSurface over);
+    bool isDefault() const { return isDefault_; }
     void setDefault(bool v);
 
-    // Suspends all drawing until the next Refresh.
-    void DisableRefresh() { suspended_ = true; }
-    // Re-captures the background (look 11), re-derives colours, resumes drawing and redraws.
-    void Refresh();
-    // Events may run while look 11 captures its background; without a pump they do not.
-    void setEventPump(EventPump* pump) { pump_ = pump; }
+    // Draws the normal (or, with CheckBoxBehaviour and Value, pressed) state after a change.
+    void redrawNormal(bool force = true) { redraw(false, force, hover_); }
+    // Draws the state last drawn again, for a surface of a new size or scale.
+    void redrawLast() { redraw(lastPressed_, true, lastHoverLook_); }
+    // Suspends all drawing until the next refresh.
+    void disableRefresh() { suspended_ = true; }
+    // Re-captures the background (look 11), resumes drawing and redraws.
+    void refresh();
 
-    QChar accessKey() const { return accessKey_; }
+    // The window's events.
+    void shown() { refresh(); }
+    void hidden() { suspended_ = true; }
+    void mouseDown(MouseButton button);
+    void mouseUp(MouseButton button, bool inside);
+    // `held`: the buttons held during the move, as MouseButton bits.
+    void mouseMove(int held, bool inside);
+    void pointerEntered(int held);
+    void pointerLeft();
+    void keyDown(ButtonKey key, bool autoRepeat);
+    void keyUp(ButtonKey key, bool autoRepeat);
+    void accessKeyPressed();
+    void focusChanged(bool focus);
+    void enabledChanged(bool enabled);
+    // The container's colours changed: every scheme but the button's own follows them.
+    void containerChanged();
+
     bool isHovering() const { return hover_; }
+    bool hasFocus() const { return focus_; }
     bool isDrawnPressed() const { return lastPressed_; }
     const button::Colours& colours() const { return colours_; }
-    // A copy of what the surface shows.
-    QImage image() const;
-
-    QSize sizeHint() const override;
-
-  Q_SIGNALS:
-    void Click();
-    // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; position in pixels.
-    void MouseDown(int button, int shift, double x, double y);
-    void MouseMove(int button, int shift, double x, double y);
-    void MouseUp(int button, int shift, double x, double y);
-    void KeyPress(int keyAscii);
-    void KeyDown(int keyCode, int shift);
-    void KeyUp(int keyCode, int shift);
-    void MouseOver();
-    void MouseOut();
-
-  protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    const PixelSurface& image() const { return image_; }
 
   private:
-    void init();
     void redraw(bool pressed, bool force, bool hoverLook);
-    void redrawNormal(bool force = true) { redraw(false, force, hover_); }
     void deriveColours();
-    void updateRegion();
-    void updateAccessKey();
     void captureBackground();
     void click();
     void enterHover();
 
-    int buttonType_ = 2;
-    QString caption_;
-    QFont font_;
-    int colorScheme_ = 1;
-    bool showFocusRect_ = true;
-    ColorRef backColor_ = 0, backOver_ = 0, foreColor_ = 0, foreOver_ = 0;
-    ColorRef maskColor_ = colour::rgb(192, 192, 192);
-    int mousePointer_ = 0;
-    QImage mouseIcon_;
-    QImage pictureNormal_, pictureOver_;
-    bool useMaskColor_ = true;
-    bool softBevel_ = false;
-    int picturePosition_ = 0;
-    bool useGreyscale_ = false;
-    int specialEffect_ = 0;
-    bool handPointer_ = false;
-    bool checkBoxBehaviour_ = false;
-    bool value_ = false;
-    bool isDefault_ = false;
-
+    ChameleonButtonWindow& window_;
+    TextRenderer& text_;
+    SystemColours system_;
+    ChameleonButtonProperties props_;
+    FontSpec font_;
+    PixelSurface pictureNormal_, pictureOver_;
+    PixelSurface background_;  // look 11
     button::Colours colours_;
     PixelSurface image_;
-    PixelSurface background_;  // look 11
-    PixelSurface pictureNormalPixels_, pictureOverPixels_;
-    QtTextRenderer text_;
-    QChar accessKey_;
-    int accessShortcut_ = 0;
+    bool isDefault_ = false;
     bool suspended_ = false;
     bool hover_ = false;
     bool focus_ = false;
     bool lastPressed_ = false;
     bool lastHoverLook_ = false;
-    QString lastCaption_;
+    std::string lastCaption_;
     bool drawnOnce_ = false;
-    Qt::MouseButton lastButton_ = Qt::NoButton;
-    int lastKey_ = 0;
-    QSize regionSize_;
-    EventPump* pump_ = nullptr;
+    MouseButton lastButton_ = MouseButton::None;
+    ButtonKey lastKey_ = ButtonKey::Other;
 };
-
-// Design-time settings of the Firefox page's buttons, number 2 or 3 (chameleonButtonN).
-PropertyBag chameleonButtonDesignBag(int number);
-// A Firefox page button with its design-time settings; the page places it.
-chameleonButton* makeChameleonButton(int number, QWidget* parent);
 
 }  // namespace quorvex

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "controls/meter_sinks.h"
 #include "model/control_model.h"
 #include "monitor/c_ip_helper.h"
+#include "monitor/meter_sinks.h"
 #include "monitor/number_format.h"
 #include "monitor/zero_feed.h"
 #include "platform/event_pump.h"

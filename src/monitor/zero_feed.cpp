@@ -1,6 +1,6 @@
 #include "monitor/zero_feed.h"
 
-#include "controls/meter_sinks.h"
+#include "monitor/meter_sinks.h"
 #include "platform/event_pump.h"
 
 namespace quorvex::monitor {

@@ -18,4 +18,10 @@ class SystemClock : public Clock {
     }
 };
 
+// The one system clock, for code that takes a clock and is given none.
+inline const Clock& systemClock() {
+    static const SystemClock clock;
+    return clock;
+}
+
 }  // namespace quorvex

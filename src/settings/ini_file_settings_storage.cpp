@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/file_access.h"
+#include "platform/time_stamp.h"
 
 namespace quorvex {
 
@@ -13,24 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// "20261209-051500", in UTC.
-std::string stamp() {
-    using namespace std::chrono;
-    const auto now = system_clock::now();
-    const auto day = floor<days>(now);
-    const year_month_day date{day};
-    const hh_mm_ss time{floor<seconds>(now - day)};
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02u%02u-%02ld%02ld%02ld", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<long>(time.hours().count()),
-                  static_cast<long>(time.minutes().count()),
-                  static_cast<long>(time.seconds().count()));
-    return text;
-}
-
-bool moveAside(const fs::path& file, std::string& reason) {
-    const std::string base = file.string() + ".corrupt-" + stamp();
+bool moveAside(const fs::path& file, const Clock& clock, std::string& reason) {
+    const std::string base = file.string() + ".corrupt-" + fileNameStamp(clock.now());
     fs::path target = base;
     std::error_code ec;
     for (int n = 2; fs::exists(fs::symlink_status(target, ec)) && n < 1000; ++n)
@@ -49,7 +34,8 @@ void eraseIniValue(IniSections& sections, const std::string& section, const std:
 
 }  // namespace
 
-IniFileSettingsStorage::IniFileSettingsStorage(fs::path file) : file_(std::move(file)) {
+IniFileSettingsStorage::IniFileSettingsStorage(fs::path file, const Clock& clock)
+    : file_(std::move(file)), clock_(&clock) {
     std::string reason;
     if (load(values_, reason) != FileState::Parsed) values_.clear();
 }
@@ -138,7 +124,7 @@ bool IniFileSettingsStorage::flush() {
             return fail(reason);
         case FileState::Damaged:
             // Kept once for the user to look at; never overwritten.
-            if (!moveAside(file_, reason)) return fail(reason);
+            if (!moveAside(file_, *clock_, reason)) return fail(reason);
             current.clear();
             break;
         case FileState::Missing:

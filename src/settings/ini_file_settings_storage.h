@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/file_lock.h"
 #include "settings/ini_text.h"
 #include "settings/settings_storage.h"
@@ -26,8 +27,9 @@ class IniFileSettingsStorage : public SettingsStorage {
   public:
     static constexpr std::uint64_t kMaxFileBytes = 1u << 20;
 
-    // An empty path is a store that reads as empty and cannot be saved (no usable folder).
-    explicit IniFileSettingsStorage(std::filesystem::path file);
+    // An empty path is a store that reads as empty and cannot be saved (no usable folder). The
+    // clock names a damaged file when it is moved aside.
+    explicit IniFileSettingsStorage(std::filesystem::path file, const Clock& clock = systemClock());
 
     std::optional<std::string> read(const std::string& section,
                                     const std::string& key) const override;
@@ -52,6 +54,7 @@ class IniFileSettingsStorage : public SettingsStorage {
     FileState load(IniSections& sections, std::string& reason) const;
 
     std::filesystem::path file_;
+    const Clock* clock_;
     IniSections values_;
     IniSections pending_;                                       // writes since the last save
     std::vector<std::pair<std::string, std::string>> removed_;  // section, key; since then too

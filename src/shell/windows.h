@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "controls/meter_sinks.h"
+#include "monitor/meter_sinks.h"
 #include "shell/timer.h"
 
 namespace quorvex {

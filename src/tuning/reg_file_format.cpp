@@ -13,16 +13,6 @@ namespace {
 constexpr std::string_view kHeader = "REGEDIT4";
 constexpr std::string_view kEol = "\r\n";
 
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\\' || c == '"') out += '\\';
-        out += c;
-    }
-    out += '"';
-    return out;
-}
-
 // A REG_SZ value prints as a quoted string when it is one zero-terminated line of text.
 bool printableString(const RegValue& value) {
     if (value.type != kRegSz || value.data.empty() || value.data.back() != 0) return false;
@@ -34,8 +24,8 @@ bool printableString(const RegValue& value) {
 std::string dataText(const RegValue& value) {
     char buffer[16];
     if (printableString(value))
-        return quoted(std::string_view(reinterpret_cast<const char*>(value.data.data()),
-                                       value.data.size() - 1));
+        return regQuoted(std::string_view(reinterpret_cast<const char*>(value.data.data()),
+                                          value.data.size() - 1));
     if (value.type == kRegDword && value.data.size() == 4) {
         const std::uint32_t n = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |
                                 (static_cast<std::uint32_t>(value.data[3]) << 24);
@@ -193,7 +183,7 @@ std::optional<std::string> formatRegFile(const RegistryData& data, std::size_t m
                 out += ']';
                 out += kEol;
                 for (const auto& value : values) {
-                    out += value.name.empty() ? std::string("@") : quoted(value.name);
+                    out += value.name.empty() ? std::string("@") : regQuoted(value.name);
                     out += '=';
                     out += dataText(value);
                     out += kEol;
@@ -261,6 +251,16 @@ std::optional<RegistryData> parseRegFile(std::string_view text) {
         data.setValue(hive, path, value.name, value.type, value.data);
     }
     return data;
+}
+
+std::string regQuoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '\\' || c == '"') out += '\\';
+        out += c;
+    }
+    out += '"';
+    return out;
 }
 
 }  // namespace quorvex

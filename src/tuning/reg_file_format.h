@@ -14,6 +14,9 @@ namespace quorvex {
 // values is named only where naming a key below it would not create it (the registry editor
 // creates every missing key on a path), so the text grows linearly with the store.
 std::string formatRegFile(const RegistryData& data);
+// Text in double quotes with backslashes and quotes escaped, as .reg files write names and
+// strings.
+std::string regQuoted(std::string_view text);
 // The same, or nothing when the text would be longer than `maxBytes`.
 std::optional<std::string> formatRegFile(const RegistryData& data, std::size_t maxBytes);
 

@@ -17,16 +17,6 @@ constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kRecordedPrefix = "; Recorded: ";
 constexpr const char* kSettingsRoot = "Software\\Quorvex\\";
 
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '\\' || c == '"') out += '\\';
-        out += c;
-    }
-    out += '"';
-    return out;
-}
-
 // The registry editor's notation: a quoted string for one zero-terminated line of text,
 // dword: for four bytes of REG_DWORD, hex(type): bytes for anything else, so that every value
 // comes back with exactly its type and data.
@@ -37,7 +27,7 @@ std::string dataText(const RegValue& value) {
         printable = bytes[i] >= 0x20 && bytes[i] != 0x7F;
     char buffer[16];
     if (printable)
-        return quoted(
+        return regQuoted(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size() - 1));
     if (value.type == kRegDword && bytes.size() == 4) {
         const std::uint32_t n = bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) |
@@ -108,7 +98,7 @@ void addLine(std::vector<Section>& sections, Hive hive, const std::string& path,
 }
 
 std::string valueLine(const std::string& name, const std::optional<RegValue>& value) {
-    return quoted(name) + "=" + (value ? dataText(*value) : std::string("-"));
+    return regQuoted(name) + "=" + (value ? dataText(*value) : std::string("-"));
 }
 
 using Folded = std::pair<std::string, std::string>;  // folded "HIVE\path", folded name

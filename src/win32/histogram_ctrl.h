@@ -4,7 +4,7 @@
 #include <string>
 
 #include "controls/histogram_graph.h"
-#include "controls/meter_sinks.h"
+#include "monitor/meter_sinks.h"
 #include "win32/dib_surface.h"
 #include "win32/wnd.h"
 

@@ -3,16 +3,17 @@
 #include <cstdint>
 #include <string>
 
-#include "controls/meter_sinks.h"
-#include "controls/xp_progress_bar_painter.h"
+#include "controls/xp_progress_bar.h"
+#include "monitor/meter_sinks.h"
 #include "win32/dib_surface.h"
 #include "win32/gdi_text_renderer.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
 
-// A utilisation bar ("XP_ProgressBar1" to "XP_ProgressBar4"): the shared bar painter drawing
-// into a DIB section, its text through GDI. Min 0, Max 100; the program assigns Value only.
+// A utilisation bar ("XP_ProgressBar1" to "XP_ProgressBar4"): XpProgressBar keeps the properties
+// and paints into a DIB section, its text through GDI. Min 0, Max 100; the program assigns Value
+// only.
 class ProgressBarCtrl : public Wnd, public BarSink {
   public:
     struct CreateArgs {
@@ -25,15 +26,15 @@ class ProgressBarCtrl : public Wnd, public BarSink {
     bool create(const CreateArgs& args);
 
     bool setValue(std::int32_t value) override;
-    std::int32_t value() const { return percent_; }
+    std::int32_t value() const { return bar_.Percent(); }
+    const XpProgressBar& bar() const { return bar_; }
 
   protected:
     bool paints() const override { return true; }
     void onPaint(HDC dc, const RECT& client) override;
 
   private:
-    progressbar::BarState state_;
-    std::int32_t percent_ = 0;
+    XpProgressBar bar_;
     DibSurface surface_;
     GdiTextRenderer text_;
 };

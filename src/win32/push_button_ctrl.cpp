@@ -1,40 +1,103 @@
 #include "win32/push_button_ctrl.h"
 
-#include <algorithm>
-
 namespace quorvex::win32 {
+
+namespace {
+
+ButtonKey buttonKey(WPARAM key) {
+    switch (key) {
+        case VK_SPACE:
+            return ButtonKey::Space;
+        case VK_RETURN:
+            return ButtonKey::Enter;
+        default:
+            return ButtonKey::Other;
+    }
+}
+
+}  // namespace
 
 bool PushButtonCtrl::create(const CreateArgs& args) {
     name_ = args.name;
-    containerBack_ = args.containerBack;
+    containerBack_ = colour::rgb(GetRValue(args.containerBack), GetGValue(args.containerBack),
+                                 GetBValue(args.containerBack));
+    // The page's two buttons as they were designed: look 3 on a beige face, black text, Tahoma.
+    ChameleonButtonProperties& p = button_.properties();
+    const ColorRef face = colour::rgb(236, 233, 216);
+    p.ButtonType = 3;
+    p.Caption = args.caption;
+    p.BackColor = p.BackOver = face;
+    p.ForeColor = p.ForeOver = colour::kBlack;
+    button_.setFont(FontSpec{"Tahoma", 8.25});
     CustomArgs custom;
     custom.parent = args.parent;
     custom.className = L"QuorvexPushButton";
     custom.title = args.caption;
     custom.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
-    return createCustom(custom);
+    if (!createCustom(custom)) return false;
+    drawnDpi_ = dpi();
+    text_.setDpi(drawnDpi_);
+    p.Enabled = isEnabled();
+    return true;
 }
 
 LRESULT PushButtonCtrl::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Bit 30 of a key message: the key was already down (auto-repeat).
+    const bool repeat = (lParam & (1 << 30)) != 0;
     switch (message) {
         case WM_GETDLGCODE:
             if (lParam) {
+                // Enter and Space come here rather than to the dialog manager; only Space clicks.
                 const auto* msg = reinterpret_cast<const MSG*>(lParam);
                 if (msg->message == WM_KEYDOWN &&
                     (msg->wParam == VK_RETURN || msg->wParam == VK_SPACE))
                     return DLGC_WANTMESSAGE;
             }
             return DLGC_BUTTON;
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN || wParam == VK_SPACE) {
+                button_.keyDown(buttonKey(wParam), repeat);
+                return 0;
+            }
+            break;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE) {
+                button_.keyUp(ButtonKey::Space, false);
+                return 0;
+            }
+            break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
+            button_.focusChanged(message == WM_SETFOCUS);
+            break;
         case WM_ENABLE:
-        case WM_SETTEXT:
-            invalidate();
+            button_.enabledChanged(wParam != FALSE);
+            break;
+        case WM_SETTEXT: {
+            const LRESULT result = Wnd::wndProc(message, wParam, lParam);
+            button_.properties().Caption = text();
+            button_.redrawNormal();
+            return result;
+        }
+        case WM_SIZE:
+            button_.redrawNormal();
             break;
         default:
             break;
     }
     return Wnd::wndProc(message, wParam, lParam);
+}
+
+int PushButtonCtrl::surfaceWidth() const {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    return client.right;
+}
+
+int PushButtonCtrl::surfaceHeight() const {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    return client.bottom;
 }
 
 bool PushButtonCtrl::inside(int x, int y) const {
@@ -46,70 +109,42 @@ bool PushButtonCtrl::inside(int x, int y) const {
 
 void PushButtonCtrl::onMouseMove(int x, int y) {
     const bool over = inside(x, y);
-    if (over && !hovered_) {
+    if (over && !button_.isHovering()) {
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd(), 0};
         TrackMouseEvent(&track);
     }
-    if (over != hovered_) {
-        hovered_ = over;
-        invalidate();
-    }
+    // The left button counts as held while this window has the pointer captured.
+    const int held = GetCapture() == hwnd() ? static_cast<int>(MouseButton::Left) : 0;
+    button_.mouseMove(held, over);
 }
 
 void PushButtonCtrl::onMouseLeave() {
-    hovered_ = false;
-    invalidate();
+    button_.pointerLeft();
 }
 
 void PushButtonCtrl::onLeftDown(int, int) {
-    pressed_ = true;
     SetCapture(hwnd());
     SetFocus(hwnd());
-    invalidate();
+    button_.mouseDown(MouseButton::Left);
 }
 
 void PushButtonCtrl::onLeftUp(int x, int y) {
-    if (!pressed_) return;
-    pressed_ = false;
+    if (GetCapture() != hwnd()) return;
     ReleaseCapture();
-    invalidate();
-    if (inside(x, y) && onClick) onClick();
-}
-
-bool PushButtonCtrl::onKeyDown(WPARAM key) {
-    if (key != VK_RETURN && key != VK_SPACE) return false;
-    if (onClick) onClick();
-    return true;
-}
-
-button::Look PushButtonCtrl::look() const {
-    // The page's two buttons as they were designed: look 3 on a beige face, black text, Tahoma.
-    const ColorRef face = colour::rgb(236, 233, 216);
-    button::SchemeInput scheme;
-    scheme.scheme = 1;
-    scheme.look = 3;
-    scheme.backColor = scheme.backOver = face;
-    scheme.foreColor = scheme.foreOver = colour::rgb(0, 0, 0);
-    scheme.maskColor = colour::rgb(192, 192, 192);
-    scheme.containerBack = colour::rgb(GetRValue(containerBack_), GetGValue(containerBack_),
-                                       GetBValue(containerBack_));
-    scheme.hovering = hovered_;
-    button::Look look;
-    look.buttonType = 3;
-    look.colours = button::deriveColours(scheme);
-    look.enabled = isEnabled();
-    look.pressed = pressed_ && hovered_;
-    look.hover = hovered_;
-    look.focus = GetFocus() == hwnd();
-    look.caption = text();
-    look.font = FontSpec{"Tahoma", 8.25};
-    return look;
+    button_.mouseUp(MouseButton::Left, inside(x, y));
 }
 
 void PushButtonCtrl::onPaint(HDC dc, const RECT& client) {
     if (!surface_.resize(client.right, client.bottom)) return;
-    text_.setDpi(dpi());
-    surface_.copyFrom(button::paintButton(client.right, client.bottom, look(), text_));
+    const PixelSurface& image = button_.image();
+    if (dpi() != drawnDpi_ || image.width() != client.right || image.height() != client.bottom) {
+        drawnDpi_ = dpi();
+        text_.setDpi(drawnDpi_);
+        painting_ = true;
+        button_.redrawLast();
+        painting_ = false;
+    }
+    surface_.copyFrom(button_.image());
     surface_.copyTo(dc);
 }
 

@@ -2,17 +2,17 @@
 
 #include <string>
 
-#include "controls/chameleon_button_painter.h"
+#include "controls/chameleon_button.h"
 #include "win32/dib_surface.h"
 #include "win32/gdi_text_renderer.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
 
-// The owner-drawn push button ("chameleonButton2", "chameleonButton3"): the shared button
-// painter's look 3 drawn into a DIB section, caption through GDI; hover and press looks,
-// reached with Tab, run by a click, Enter or Space.
-class PushButtonCtrl : public Wnd {
+// The owner-drawn push button ("chameleonButton2", "chameleonButton3"): ChameleonButton runs the
+// pointer and key rules and draws look 3 into a DIB section, caption through GDI; the window
+// forwards its messages. Reached with Tab, run by a click or by Space on its release.
+class PushButtonCtrl : public Wnd, private ChameleonButtonWindow {
   public:
     struct CreateArgs {
         HWND parent = nullptr;
@@ -23,8 +23,9 @@ class PushButtonCtrl : public Wnd {
     bool create(const CreateArgs& args);
 
     const std::string& name() const { return name_; }
-    bool hovered() const { return hovered_; }
-    bool pressed() const { return pressed_; }
+    bool hovered() const { return button_.isHovering(); }
+    bool pressed() const { return button_.isDrawnPressed(); }
+    const ChameleonButton& button() const { return button_; }
     Event onClick;
 
   protected:
@@ -35,18 +36,29 @@ class PushButtonCtrl : public Wnd {
     void onMouseLeave() override;
     void onLeftDown(int x, int y) override;
     void onLeftUp(int x, int y) override;
-    bool onKeyDown(WPARAM key) override;
 
   private:
+    // The window the core button draws for.
+    int surfaceWidth() const override;
+    int surfaceHeight() const override;
+    ColorRef containerBack() const override { return containerBack_; }
+    ColorRef containerText() const override { return colour::kBlack; }
+    void showImage() override {
+        if (!painting_) invalidate();
+    }
+    void clicked() override {
+        if (onClick) onClick();
+    }
+
     bool inside(int x, int y) const;
-    button::Look look() const;
 
     std::string name_;
-    bool hovered_ = false;
-    bool pressed_ = false;
-    COLORREF containerBack_ = 0;
+    ColorRef containerBack_ = 0;
     DibSurface surface_;
     GdiTextRenderer text_;
+    int drawnDpi_ = 0;
+    bool painting_ = false;
+    ChameleonButton button_{*this, text_};
 };
 
 }  // namespace quorvex::win32

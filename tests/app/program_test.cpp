@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/controls/chameleon_button_widget.h"
+#include "app/controls/uc_histogram_widget.h"
+#include "app/controls/xp_progress_bar_widget.h"
 #include "app_test_support.h"
-#include "controls/chameleon_button.h"
-#include "controls/uc_histogram.h"
-#include "controls/xp_progress_bar.h"
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
 #include "model/monitor_elements.h"

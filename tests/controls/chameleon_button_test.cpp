@@ -1,193 +1,230 @@
+#include "controls/chameleon_button.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QEnterEvent>
-#include <QShortcutEvent>
-#include <QSignalSpy>
-#include <QTest>
+#include <vector>
 
-#include <memory>
+#include "support/block_text_renderer.h"
 
-#include "controls/chameleon_button.h"
-#include "controls/qt_surface.h"
-
-using namespace quorvex;
-
+namespace quorvex {
 namespace {
 
-// A shown container with one button of the given look.
-struct Fixture {
-    explicit Fixture(int look = 3, bool check = false) {
-        PropertyBag bag = chameleonButtonDesignBag(2);
-        bag.writeAlways("BTYPE", std::int64_t{look});
-        bag.writeAlways("TX", std::string("E&xit"));
-        bag.writeAlways("CHECK", check);
-        container = std::make_unique<QWidget>();
-        container->resize(300, 120);
-        button = new chameleonButton(bag, container.get());
-        button->setGeometry(10, 10, 120, 33);
-        other = new chameleonButton(container.get(), QStringLiteral("other"));
-        other->setGeometry(10, 60, 120, 33);
-        container->show();
-        QApplication::setActiveWindow(container.get());
-        other->setFocus();
+// The window a button draws for: a fixed size, the events it raised, in order.
+struct FakeWindow : ChameleonButtonWindow {
+    int surfaceWidth() const override { return width; }
+    int surfaceHeight() const override { return height; }
+    ColorRef containerBack() const override { return colour::rgb(10, 120, 30); }
+    ColorRef containerText() const override { return colour::kBlack; }
+    void showImage() override { ++shown; }
+    bool captureBackground(PixelSurface& out) override {
+        ++captures;
+        out = PixelSurface(width, height);
+        out.fill(toPixel(containerBack()));
+        return true;
     }
-    void enter() {
-        QEnterEvent e(QPointF(5, 5), QPointF(15, 15), QPointF(15, 15));
-        QApplication::sendEvent(button, &e);
-    }
-    void leave() {
-        QEvent e(QEvent::Leave);
-        QApplication::sendEvent(button, &e);
-    }
-    void accessKey(Qt::Key key) {
-        QShortcutEvent e(QKeySequence(QKeyCombination(Qt::AltModifier, key)), 0);
-        QApplication::sendEvent(button, &e);
-    }
-    std::unique_ptr<QWidget> container;
-    chameleonButton* button = nullptr;
-    chameleonButton* other = nullptr;
+    void moveFocus(bool next) override { events.push_back(next ? "next" : "previous"); }
+    void clicked() override { events.push_back("Click"); }
+    void pointerOver() override { events.push_back("MouseOver"); }
+    void pointerOut() override { events.push_back("MouseOut"); }
+
+    int width = 120, height = 33;
+    int shown = 0, captures = 0;
+    std::vector<std::string> events;
 };
 
-}  // namespace
+struct Fixture {
+    explicit Fixture(bool check = false) {
+        button.properties().ButtonType = 3;
+        button.properties().Caption = "E&xit";
+        button.properties().CheckBoxBehaviour = check;
+        button.setFont(FontSpec{"Tahoma", 8.25});
+        button.shown();
+    }
+    std::vector<std::string> events() const { return window.events; }
+    FakeWindow window;
+    testing::BlockTextRenderer text;
+    ChameleonButton button{window, text};
+};
 
-TEST(ChameleonButton, CheckBehaviourTogglesByMouseSpaceAndAccessKey) {
-    Fixture f(3, true);
-    QSignalSpy clicks(f.button, &chameleonButton::Click);
-    QTest::mouseClick(f.button, Qt::LeftButton, {}, QPoint(20, 15));
-    EXPECT_TRUE(f.button->Value());
-    EXPECT_TRUE(f.button->isDrawnPressed()) << "a checked button stays pressed";
-    f.button->setFocus();
-    QTest::keyClick(f.button, Qt::Key_Space);
-    EXPECT_FALSE(f.button->Value());
-    EXPECT_FALSE(f.button->isDrawnPressed());
-    f.accessKey(Qt::Key_X);
-    EXPECT_TRUE(f.button->Value());
-    EXPECT_EQ(clicks.count(), 3);
+using Events = std::vector<std::string>;
+
+TEST(ChameleonButtonTest, CheckBehaviourTogglesByMouseSpaceAndAccessKey) {
+    Fixture f(true);
+    f.button.mouseDown(MouseButton::Left);
+    f.button.mouseUp(MouseButton::Left, true);
+    EXPECT_TRUE(f.button.properties().Value);
+    EXPECT_TRUE(f.button.isDrawnPressed()) << "a checked button stays pressed";
+    f.button.keyDown(ButtonKey::Space, false);
+    f.button.keyUp(ButtonKey::Space, false);
+    EXPECT_FALSE(f.button.properties().Value);
+    EXPECT_FALSE(f.button.isDrawnPressed());
+    f.button.accessKeyPressed();
+    EXPECT_TRUE(f.button.properties().Value);
+    EXPECT_EQ(f.events(), (Events{"Click", "Click", "Click"}));
 }
 
-TEST(ChameleonButton, RightButtonNeitherPressesNorClicks) {
-    Fixture f;
-    QSignalSpy clicks(f.button, &chameleonButton::Click);
-    QSignalSpy downs(f.button, &chameleonButton::MouseDown);
-    const QImage before = f.button->image();
-    QTest::mousePress(f.button, Qt::RightButton, {}, QPoint(20, 15));
-    EXPECT_FALSE(f.button->isDrawnPressed());
-    EXPECT_EQ(downs.count(), 1) << "the event is still passed on";
-    QTest::mouseRelease(f.button, Qt::RightButton, {}, QPoint(20, 15));
-    EXPECT_EQ(clicks.count(), 0);
-    QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(20, 15));
-    EXPECT_TRUE(f.button->isDrawnPressed());
-    EXPECT_NE(f.button->image(), before);
-    QTest::mouseRelease(f.button, Qt::LeftButton, {}, QPoint(20, 15));
-    EXPECT_EQ(clicks.count(), 1);
-}
-
-TEST(ChameleonButton, HoverRaisesMouseOverOnceAndMouseOutOnLeaving) {
-    Fixture f;
-    QSignalSpy over(f.button, &chameleonButton::MouseOver);
-    QSignalSpy out(f.button, &chameleonButton::MouseOut);
-    const QImage normal = f.button->image();
-    f.enter();
-    QTest::mouseMove(f.button, QPoint(20, 15));
-    QTest::mouseMove(f.button, QPoint(30, 16));
-    f.enter();
-    EXPECT_EQ(over.count(), 1);
-    EXPECT_TRUE(f.button->isHovering());
-    EXPECT_NE(f.button->image(), normal) << "hover look";
-    f.leave();
-    EXPECT_EQ(out.count(), 1);
-    EXPECT_FALSE(f.button->isHovering());
-    EXPECT_EQ(f.button->image(), normal);
-    f.leave();
-    EXPECT_EQ(out.count(), 1);
-}
-
-TEST(ChameleonButton, DisabledButtonIgnoresClicksAndLooksDisabled) {
-    Fixture f;
-    const QImage enabled = f.button->image();
-    f.button->setEnabledState(false);
-    EXPECT_NE(f.button->image(), enabled);
-    QSignalSpy clicks(f.button, &chameleonButton::Click);
-    QTest::mouseClick(f.button, Qt::LeftButton, {}, QPoint(20, 15));
-    f.accessKey(Qt::Key_X);
-    EXPECT_EQ(clicks.count(), 0);
-    EXPECT_FALSE(f.button->isDrawnPressed());
-}
-
-TEST(ChameleonButton, ArrowKeysMoveTheFocus) {
-    Fixture f;
-    f.button->setFocus();
-    ASSERT_TRUE(f.button->hasFocus());
-    QTest::keyClick(f.button, Qt::Key_Down);
-    EXPECT_TRUE(f.other->hasFocus());
-    QTest::keyClick(f.other, Qt::Key_Left);
-    EXPECT_TRUE(f.button->hasFocus());
-}
-
-TEST(ChameleonButton, SavesEveryKeyAndReadsThemBack) {
-    PropertyBag design = chameleonButtonDesignBag(3);
-    auto b = std::make_unique<chameleonButton>(design);
-    EXPECT_EQ(chameleonButton::Version(), QStringLiteral("2.0.6"));
-    EXPECT_EQ(b->Caption(), QStringLiteral("Disable Optimized Configuration"));
-    EXPECT_FALSE(b->Enabled());
-    EXPECT_EQ(b->ButtonType(), 3);
-    EXPECT_EQ(b->Font().family(), QStringLiteral("Tahoma"));
-    PropertyBag saved;
-    b->writeProperties(saved);
-    EXPECT_EQ(saved.size(), 23u);
-    EXPECT_EQ(saved.readInt("bcolo", 0), std::int64_t{colour::rgb(236, 233, 216)});
-    EXPECT_FALSE(saved.readBool("enab", true));
-    PropertyBag again;
-    chameleonButton(saved).writeProperties(again);
-    EXPECT_EQ(again, saved);
-
-    b->setHandPointer(true);
-    EXPECT_EQ(b->cursor().shape(), Qt::PointingHandCursor);
-    b->setHandPointer(false);
-    EXPECT_EQ(b->cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST(ChameleonButton, TransparentLookShowsTheContainerBehindIt) {
-    QWidget container;
-    container.resize(200, 80);
-    QPalette pal = container.palette();
-    pal.setColor(QPalette::Window, QColor(10, 120, 30));
-    container.setPalette(pal);
-    container.setAutoFillBackground(true);
-    PropertyBag bag;
-    bag.writeAlways("BTYPE", std::int64_t{11});
-    bag.writeAlways("TX", std::string("x"));
-    auto* b = new chameleonButton(bag, &container);
-    b->setGeometry(20, 20, 100, 30);
-    container.show();
-    b->Refresh();
-    EXPECT_EQ(b->height(), 30) << "the button gets its height back";
-    EXPECT_EQ(b->image().pixel(2, 2), qRgb(10, 120, 30));
-}
-
-TEST(ChameleonButton, FirefoxPageInstancesTakeTheirDesignValues) {
-    QWidget page;
-    chameleonButton* disable = makeChameleonButton(3, &page);
-    chameleonButton* enable = makeChameleonButton(2, &page);
-    EXPECT_FALSE(disable->Enabled());
-    EXPECT_TRUE(enable->Enabled());
-    EXPECT_EQ(enable->Caption(), QStringLiteral("Enable Optimized Configuration"));
-    for (chameleonButton* b : {disable, enable}) {
-        EXPECT_EQ(b->ButtonType(), 3);
-        EXPECT_EQ(b->ColorScheme(), 1);
-        EXPECT_TRUE(b->ShowFocusRect());
-        EXPECT_TRUE(b->UseMaskColor());
-        EXPECT_EQ(b->MaskColor(), colour::rgb(192, 192, 192));
-        EXPECT_EQ(b->BackColor(), colour::rgb(236, 233, 216));
-        EXPECT_EQ(b->ForeOver(), colour::kBlack);
-        EXPECT_DOUBLE_EQ(b->FontSize(), 8.25);
+TEST(ChameleonButtonTest, SpaceClicksOnItsReleaseAndNothingElseDoes) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<ButtonKey, bool>> downs;  // key, auto-repeat
+        ButtonKey released;
+        bool releaseRepeats;
+        bool pressedBeforeRelease;
+        Events events;
+    };
+    const Case cases[] = {
+        {"space", {{ButtonKey::Space, false}}, ButtonKey::Space, false, true, {"Click"}},
+        {"held space repeats",
+         {{ButtonKey::Space, false}, {ButtonKey::Space, true}},
+         ButtonKey::Space,
+         false,
+         true,
+         {"Click"}},
+        {"enter", {{ButtonKey::Enter, false}}, ButtonKey::Enter, false, false, {}},
+        {"space released after enter",
+         {{ButtonKey::Space, false}, {ButtonKey::Enter, false}},
+         ButtonKey::Space,
+         false,
+         true,
+         {}},
+        {"a repeated release", {{ButtonKey::Space, false}}, ButtonKey::Space, true, true, {}},
+        {"a repeat is no first press",
+         {{ButtonKey::Space, true}},
+         ButtonKey::Space,
+         false,
+         false,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        for (const auto& [key, repeat] : c.downs) f.button.keyDown(key, repeat);
+        EXPECT_EQ(f.button.isDrawnPressed(), c.pressedBeforeRelease);
+        EXPECT_TRUE(f.events().empty()) << "nothing clicks on a key going down";
+        f.button.keyUp(c.released, c.releaseRepeats);
+        EXPECT_EQ(f.events(), c.events);
     }
 }
 
-TEST(ChameleonButton, TheWindowShapeIsTheLooksMask) {
-    Fixture f(13);
-    EXPECT_EQ(f.button->mask(), toRegion(button::buttonRegion(13, 120, 33)));
-    EXPECT_FALSE(f.button->mask().contains(QPoint(0, 0)));
-    EXPECT_TRUE(f.button->mask().contains(QPoint(60, 16)));
+TEST(ChameleonButtonTest, ArrowKeysMoveTheFocus) {
+    Fixture f;
+    for (ButtonKey key : {ButtonKey::Down, ButtonKey::Right, ButtonKey::Up, ButtonKey::Left})
+        f.button.keyDown(key, false);
+    EXPECT_EQ(f.events(), (Events{"next", "next", "previous", "previous"}));
 }
+
+TEST(ChameleonButtonTest, RightButtonNeitherPressesNorClicks) {
+    Fixture f;
+    const PixelSurface normal = f.button.image();
+    f.button.mouseDown(MouseButton::Right);
+    EXPECT_FALSE(f.button.isDrawnPressed());
+    f.button.mouseUp(MouseButton::Right, true);
+    EXPECT_TRUE(f.events().empty());
+    f.button.mouseDown(MouseButton::Middle);
+    f.button.mouseUp(MouseButton::Middle, true);
+    EXPECT_TRUE(f.events().empty()) << "only the left button clicks";
+    f.button.mouseDown(MouseButton::Left);
+    EXPECT_TRUE(f.button.isDrawnPressed());
+    EXPECT_FALSE(f.button.image().samePixels(normal));
+    f.button.mouseUp(MouseButton::Left, false);
+    EXPECT_TRUE(f.events().empty()) << "released outside";
+    f.button.mouseDown(MouseButton::Left);
+    f.button.mouseUp(MouseButton::Left, true);
+    EXPECT_EQ(f.events(), (Events{"Click"}));
+    EXPECT_TRUE(f.button.image().samePixels(normal));
+}
+
+TEST(ChameleonButtonTest, HoverRaisesMouseOverOnceAndMouseOutOnLeaving) {
+    Fixture f;
+    const PixelSurface normal = f.button.image();
+    f.button.pointerEntered(0);
+    f.button.mouseMove(0, true);
+    f.button.mouseMove(0, true);
+    f.button.pointerEntered(0);
+    EXPECT_TRUE(f.button.isHovering());
+    EXPECT_FALSE(f.button.image().samePixels(normal)) << "hover look";
+    f.button.pointerLeft();
+    f.button.pointerLeft();
+    EXPECT_FALSE(f.button.isHovering());
+    EXPECT_TRUE(f.button.image().samePixels(normal));
+    EXPECT_EQ(f.events(), (Events{"MouseOver", "MouseOut"}));
+}
+
+TEST(ChameleonButtonTest, DraggingOutAndBackShowsPressedOnlyOverTheButton) {
+    Fixture f;
+    const int left = static_cast<int>(MouseButton::Left);
+    f.button.mouseDown(MouseButton::Left);
+    f.button.mouseMove(left, false);
+    EXPECT_FALSE(f.button.isDrawnPressed());
+    f.button.mouseMove(left, true);
+    EXPECT_TRUE(f.button.isDrawnPressed());
+    EXPECT_FALSE(f.button.isHovering()) << "a held button does not start hovering";
+    f.button.mouseMove(left | static_cast<int>(MouseButton::Right), false);
+    EXPECT_TRUE(f.button.isDrawnPressed()) << "two buttons held: ignored";
+}
+
+TEST(ChameleonButtonTest, DisabledButtonIgnoresClicksAndLooksDisabled) {
+    Fixture f;
+    const PixelSurface enabled = f.button.image();
+    f.button.enabledChanged(false);
+    EXPECT_FALSE(f.button.image().samePixels(enabled));
+    f.button.mouseDown(MouseButton::Left);
+    f.button.mouseUp(MouseButton::Left, true);
+    f.button.accessKeyPressed();
+    EXPECT_TRUE(f.events().empty());
+    EXPECT_FALSE(f.button.isDrawnPressed());
+}
+
+TEST(ChameleonButtonTest, NothingIsDrawnWhileSuspendedOrWithoutHeight) {
+    Fixture f;
+    const int before = f.window.shown;
+    f.button.disableRefresh();
+    f.button.focusChanged(true);
+    f.button.hidden();
+    f.button.redrawNormal();
+    EXPECT_EQ(f.window.shown, before);
+    f.button.refresh();
+    EXPECT_EQ(f.window.shown, before + 1);
+    f.window.height = 0;
+    f.button.redrawNormal();
+    EXPECT_EQ(f.window.shown, before + 1);
+}
+
+TEST(ChameleonButtonTest, TheTransparentLookCopiesTheContainerWhenShownAndRefreshed) {
+    Fixture f;
+    f.button.refresh();
+    EXPECT_EQ(f.window.captures, 0) << "only look 11 copies the container";
+    f.button.properties().ButtonType = 11;
+    f.button.properties().Caption = "x";
+    f.button.shown();
+    EXPECT_EQ(f.window.captures, 1);
+    EXPECT_EQ(toColorRef(f.button.image().pixel(2, 2)), colour::rgb(10, 120, 30));
+}
+
+TEST(ChameleonButtonTest, SavesEveryKeyAndReadsAbsentOnesAsTheirDefaults) {
+    ChameleonButtonProperties read;
+    PropertyBag partial;
+    partial.writeAlways("bcol", std::int64_t{colour::rgb(1, 2, 3)});
+    partial.writeAlways("Fcol", std::int64_t{colour::rgb(4, 5, 6)});
+    partial.writeAlways("ENAB", false);
+    read.Font = "current";
+    read.load(partial);
+    EXPECT_EQ(read.BackOver, colour::rgb(1, 2, 3)) << "the hover face follows BCOL";
+    EXPECT_EQ(read.ForeOver, colour::rgb(4, 5, 6));
+    EXPECT_FALSE(read.Enabled);
+    EXPECT_EQ(read.ButtonType, 2);
+    EXPECT_EQ(read.MaskColor, colour::rgb(192, 192, 192));
+    EXPECT_EQ(read.Font, "current") << "an absent font keeps the current one";
+
+    PropertyBag saved;
+    read.save(saved);
+    EXPECT_EQ(saved.size(), 23u);
+    ChameleonButtonProperties again;
+    again.load(saved);
+    PropertyBag resaved;
+    again.save(resaved);
+    EXPECT_EQ(resaved, saved);
+}
+
+}  // namespace
+}  // namespace quorvex

@@ -1,55 +1,33 @@
-#include <gtest/gtest.h>
-
-#include <QImage>
-
-#include "controls/qt_surface.h"
-#include "controls/qt_text_renderer.h"
 #include "controls/xp_progress_bar.h"
 
-using namespace quorvex;
+#include <gtest/gtest.h>
 
+#include "support/block_text_renderer.h"
+
+namespace quorvex {
 namespace {
 
 constexpr ColorRef kColor = colour::rgb(40, 80, 160);
 
-// The bar as the painter draws it with the application's colours, W x H pixels, no text.
-QImage paint(int w, int h, int style, std::int32_t percent) {
-    progressbar::BarState s;
-    s.Color = kColor;
-    s.Percent = percent;
-    s.Scrolling = style;
-    s.BrushStyle = 4;
-    s.system = platformSystemColours();
-    PixelSurface img(w, h);
-    QtTextRenderer text;
-    progressbar::DrawProgressBar(img, w, h, s, text);
-    return wrapSurface(img).copy();
+TEST(XpProgressBarTest, ValueSetsPercentAndReadsBack) {
+    struct Case {
+        std::int32_t min, max, value, percent, readBack;
+    };
+    for (const Case& c :
+         {Case{0, 100, 50, 50, 50}, Case{0, 200, 50, 25, 50}, Case{10, 100, 30, 40, 30},
+          Case{0, 100, -20, -20, -20}, Case{0, 100, 150, 100, 100}}) {
+        SCOPED_TRACE(c.value);
+        XpProgressBar bar;
+        bar.setMax(c.max);
+        bar.setMin(c.min);
+        ASSERT_TRUE(bar.setValue(c.value));
+        EXPECT_EQ(bar.Percent(), c.percent) << "past the range the bar fills and cuts Percent";
+        EXPECT_EQ(bar.Value(), c.readBack);
+    }
 }
 
-}  // namespace
-
-TEST(XpProgressBar, ValueSetsPercent) {
-    XP_ProgressBar bar;
-    bar.resize(137, 20);
-    EXPECT_TRUE(bar.setValue(50));
-    EXPECT_EQ(bar.Percent(), 50);
-    EXPECT_EQ(bar.Value(), 50);
-}
-
-TEST(XpProgressBar, ValuePastTheRangeFillsAndCutsPercent) {
-    XP_ProgressBar bar;
-    bar.resize(137, 20);
-    bar.setScrolling(1);
-    bar.setColor(kColor);
-    EXPECT_TRUE(bar.setValue(150));
-    EXPECT_EQ(bar.Percent(), 100);
-    const QImage full = bar.hdc().copy(0, 0, 137, 20);
-    EXPECT_EQ(full, paint(137, 20, 1, 100));
-}
-
-TEST(XpProgressBar, FailedAssignmentsLeavePercentUnchanged) {
-    XP_ProgressBar bar;
-    bar.resize(40, 10);
+TEST(XpProgressBarTest, FailedAssignmentsLeavePercentUnchanged) {
+    XpProgressBar bar;
     ASSERT_TRUE(bar.setValue(30));
     EXPECT_FALSE(bar.setValue(21474837));  // hundredfold past 32 bits
     EXPECT_FALSE(bar.setValue(-21474837));
@@ -63,83 +41,69 @@ TEST(XpProgressBar, FailedAssignmentsLeavePercentUnchanged) {
     EXPECT_EQ(bar.Percent(), 30);
 }
 
-TEST(XpProgressBar, BufferGrowsAndNeverShrinks) {
-    QWidget host;
-    auto* bar = new XP_ProgressBar(&host);
-    host.show();
-    bar->resize(700, 40);
-    EXPECT_EQ(bar->hdc().size(), QSize(700, 40));
-    bar->resize(900, 60);
-    EXPECT_EQ(bar->hdc().size(), QSize(900, 60));
-    bar->resize(20, 5);
-    EXPECT_EQ(bar->hdc().size(), QSize(900, 60));
-    bar->resize(0, 0);
-    bar->setValue(80);
-    EXPECT_EQ(bar->hdc().size(), QSize(900, 60));
-}
-
-TEST(XpProgressBar, PersistsOnlyChangedValuesAndRestoresThePercent) {
-    const PropertyBag design = xpProgressBarDesignBag(2);
-    XP_ProgressBar bar(design);
-    bar.resize(17, 161);
-    EXPECT_EQ(bar.Scrolling(), 1);
-    EXPECT_EQ(bar.Orientation(), 1);
-    EXPECT_EQ(bar.Color(), colour::rgb(64, 64, 64));
-    EXPECT_EQ(bar.BrushStyle(), 0);
+TEST(XpProgressBarTest, PersistsOnlyChangedValuesAndRestoresThePercent) {
+    XpProgressBar bar;
+    bar.setColor(colour::rgb(64, 64, 64));
+    bar.setOrientation(1);
+    bar.setScrolling(1);
+    bar.setBrushStyle(0);
+    bar.setFont("saved font", FontSpec{"MS Sans Serif", 8.25});
     ASSERT_TRUE(bar.setValue(37));
     PropertyBag saved;
     bar.writeProperties(saved);
     EXPECT_FALSE(saved.contains("Max"));
     EXPECT_FALSE(saved.contains("ShowText"));
+    EXPECT_FALSE(saved.contains("Image"));
     EXPECT_EQ(saved.readInt("value", -1), 37);
     EXPECT_EQ(saved.readInt("BRUSHSTYLE", -1), 0);
-    XP_ProgressBar again(saved);
-    EXPECT_EQ(again.Percent(), 37);
+    EXPECT_EQ(saved.readText("font", {}), "saved font");
 
+    XpProgressBar again;
+    again.readProperties(saved);
+    EXPECT_EQ(again.Percent(), 37);
+    EXPECT_EQ(again.Scrolling(), 1);
+    EXPECT_EQ(again.Orientation(), 1);
+    EXPECT_EQ(again.Color(), colour::rgb(64, 64, 64));
+    EXPECT_EQ(again.savedFont(), "saved font");
+    PropertyBag resaved;
+    again.writeProperties(resaved);
+    EXPECT_EQ(resaved, saved);
+}
+
+TEST(XpProgressBarTest, ReadingResolvesSystemColoursAndKeepsTheDefaultsOfAbsentKeys) {
+    SystemColours system;
+    system.rgb[colour::kHighlight] = colour::rgb(1, 2, 3);
+    XpProgressBar bar(system);
+    EXPECT_EQ(bar.Color(), colour::rgb(1, 2, 3));
+    bar.readProperties(PropertyBag{});
+    EXPECT_EQ(bar.Max(), 100);
+    EXPECT_EQ(bar.BrushStyle(), 4);
+    EXPECT_EQ(bar.Color(), colour::rgb(1, 2, 3));
     PropertyBag fresh;
-    XP_ProgressBar{}.writeProperties(fresh);
+    bar.writeProperties(fresh);
     // A resolved colour never equals the system-colour default, so it is always stored.
     EXPECT_TRUE(fresh.contains("Color"));
 }
 
-TEST(XpProgressBar, MonitorInstancesTakeTheirDesignValues) {
-    QWidget page;
-    const struct {
-        int number;
-        QRect geometry;
-        int style, orientation;
-        ColorRef color;
-    } cases[] = {
-        {1, QRect(296, 338, 137, 9), 6, 0, colour::rgb(192, 192, 192)},
-        {4, QRect(296, 355, 137, 9), 6, 0, colour::rgb(192, 192, 192)},
-        {2, QRect(207, 40, 17, 161), 1, 1, colour::rgb(64, 64, 64)},
-        {3, QRect(448, 40, 17, 161), 1, 1, colour::rgb(64, 64, 64)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.number);
-        XP_ProgressBar* bar = makeXP_ProgressBar(c.number, &page);
-        EXPECT_EQ(bar->geometry(), c.geometry);
-        EXPECT_EQ(bar->Scrolling(), c.style);
-        EXPECT_EQ(bar->Orientation(), c.orientation);
-        EXPECT_EQ(bar->Color(), c.color);
-        EXPECT_EQ(bar->Max(), 100);
-        EXPECT_EQ(bar->Percent(), 0);
-        EXPECT_FALSE(bar->ShowText());
-        EXPECT_EQ(bar->Font().family(), QStringLiteral("MS Sans Serif"));
-    }
+TEST(XpProgressBarTest, PaintsWhatThePainterDrawsForItsState) {
+    XpProgressBar bar;
+    bar.setColor(kColor);
+    bar.setScrolling(1);
+    bar.setBrushStyle(4);
+    ASSERT_TRUE(bar.setValue(150));
+    testing::BlockTextRenderer text;
+    PixelSurface shown(137, 20);
+    bar.paint(shown, 137, 20, text);
+
+    progressbar::BarState expected;
+    expected.Color = kColor;
+    expected.Percent = 100;
+    expected.Scrolling = 1;
+    expected.BrushStyle = 4;
+    PixelSurface drawn(137, 20);
+    progressbar::DrawProgressBar(drawn, 137, 20, expected, text);
+    EXPECT_TRUE(shown.samePixels(drawn));
 }
 
-TEST(XpProgressBar, APaintRequestShowsSettingsChangedWithoutARepaint) {
-    QWidget host;
-    auto* bar = new XP_ProgressBar(&host);
-    bar->setGeometry(0, 0, 137, 20);
-    bar->setColor(kColor);
-    bar->setScrolling(7);
-    ASSERT_TRUE(bar->setValue(60));
-    host.show();
-    const QImage before = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    bar->setBrushStyle(1);  // stored without a repaint
-    const QImage after = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_NE(after, before);
-    EXPECT_EQ(after, bar->hdc().copy(0, 0, 137, 20));
-}
+}  // namespace
+}  // namespace quorvex

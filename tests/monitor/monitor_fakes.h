@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "controls/meter_sinks.h"
 #include "monitor/c_interfaces.h"
 #include "monitor/interface_table_source.h"
+#include "monitor/meter_sinks.h"
 #include "platform/clock.h"
 #include "platform/event_pump.h"
 #include "platform/prompts.h"

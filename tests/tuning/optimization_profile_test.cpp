@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "model/window_model.h"
+#include "support/profile_in_place.h"
 #include "tuning/memory_registry_backend.h"
 #include "tuning/registry_write_plan.h"
 
@@ -18,14 +19,7 @@ using Expected = std::map<std::string, std::variant<std::string, std::uint32_t>>
 // Puts a profile in place on the window as the automatic optimization does, then runs the plan.
 MemoryRegistryBackend runProfile(ConnectionKind kind) {
     WindowModel window;
-    const auto profile = optimizationProfile(kind);
-    window.controls().setOption(std::string(profile.connection->optionControl), true);
-    for (const auto& choice : profile.set->choices)
-        window.controls().setOption(std::string(choice.control), true);
-    window.controls().setListText("QOS", std::string(profile.set->qos));
-    window.controls().setListText("Combo2", std::string(profile.set->http11));
-    window.controls().setListText("Combo1", std::string(profile.set->http10));
-    EXPECT_EQ(window.state(), profileState(profile));
+    testing::putProfileInPlace(window, kind);
     MemoryRegistryBackend backend;
     EXPECT_EQ(runWritePlan(backend, optimizationWritePlan(), window.state(), window.controls()), 0);
     return backend;

@@ -13,6 +13,7 @@
 #include "model/window_model.h"
 #include "platform/win32_registry_sandbox.h"
 #include "support/command_world.h"
+#include "support/profile_in_place.h"
 #include "tuning/connection_catalogue.h"
 #include "tuning/memory_registry_backend.h"
 #include "tuning/mod_registry.h"
@@ -266,14 +267,7 @@ class Win32RegistryPlanTest : public Win32RegistryBackendTest {
     // Puts the profile in place on the window as the optimization does, then runs the plan
     // through the real registry and, for comparison, through the in-memory store.
     void runProfile(ConnectionKind kind) {
-        const auto profile = optimizationProfile(kind);
-        window.controls().setOption(std::string(profile.connection->optionControl), true);
-        for (const auto& choice : profile.set->choices)
-            window.controls().setOption(std::string(choice.control), true);
-        window.controls().setListText("QOS", std::string(profile.set->qos));
-        window.controls().setListText("Combo2", std::string(profile.set->http11));
-        window.controls().setListText("Combo1", std::string(profile.set->http10));
-        ASSERT_EQ(window.state(), profileState(profile));
+        testing::putProfileInPlace(window, kind);
         EXPECT_EQ(runWritePlan(backend, optimizationWritePlan(), window.state(), window.controls()),
                   0);
         EXPECT_EQ(runWritePlan(memory, optimizationWritePlan(), window.state(), window.controls()),

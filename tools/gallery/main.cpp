@@ -9,11 +9,11 @@
 
 #include <cmath>
 
+#include "app/controls/qt_surface.h"
+#include "app/controls/qt_text_renderer.h"
+#include "app/controls/uc_histogram_widget.h"
+#include "app/controls/xp_progress_bar_widget.h"
 #include "controls/chameleon_button_painter.h"
-#include "controls/qt_surface.h"
-#include "controls/qt_text_renderer.h"
-#include "controls/uc_histogram.h"
-#include "controls/xp_progress_bar.h"
 #include "controls/xp_progress_bar_painter.h"
 
 using namespace quorvex;

@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "controls/chameleon_button.h"
-#include "controls/uc_histogram.h"
+#include "app/controls/chameleon_button_widget.h"
+#include "app/controls/uc_histogram_widget.h"
 
 using namespace quorvex;
 

@@ -1,4 +1,4 @@
-#include "monitor/qt_number_locale.h"
+#include "app/qt_number_locale.h"
 
 #include <gtest/gtest.h>
 

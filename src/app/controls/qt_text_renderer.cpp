@@ -1,8 +1,8 @@
-#include "controls/qt_text_renderer.h"
+#include "app/controls/qt_text_renderer.h"
 
 #include <QPainter>
 
-#include "controls/qt_surface.h"
+#include "app/controls/qt_surface.h"
 
 namespace quorvex {
 

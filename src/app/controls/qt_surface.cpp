@@ -1,4 +1,4 @@
-#include "controls/qt_surface.h"
+#include "app/controls/qt_surface.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
-#include "controls/uc_histogram.h"
+#include "app/controls/uc_histogram_widget.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "controls/qt_surface.h"
+#include "app/controls/qt_surface.h"
 
 namespace quorvex {
 

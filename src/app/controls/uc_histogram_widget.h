@@ -9,8 +9,8 @@
 
 #include "controls/colour_ref.h"
 #include "controls/histogram_graph.h"
-#include "controls/meter_sinks.h"
 #include "controls/property_bag.h"
+#include "monitor/meter_sinks.h"
 
 namespace quorvex {
 
