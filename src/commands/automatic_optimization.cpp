@@ -101,6 +101,9 @@ void runAutomaticOptimization(CommandContext& context) {
         if (context.prompts.showMessage({kConfirmAutomaticMessage, MessageButtons::YesNo,
                                          MessageIcon::None}) != MessageAnswer::Yes)
             return;
+        // One transaction from the record to the last write: the record sees the state the
+        // writes replace, and a crash leaves all of them or none.
+        RegistryBatch batch(context.registry);
         if (!recordBeforeFirstWrite(context)) return;
 
         const ConnectionType& restore = connectionType(ConnectionKind::RestoreDefaults);
@@ -122,6 +125,8 @@ void runAutomaticOptimization(CommandContext& context) {
             applySet(context, defaultSet(), refused);
             runStep([&] { applyFirefoxConfiguration(context, FirefoxPageState::defaults()); });
         }
+
+        commitWrites(batch, optimizationWritePlan(), refused);
 
         runStep([&] { context.events.processEvents(); });
 

@@ -32,6 +32,20 @@ void finishTuningCommand(const CommandContext& context, const std::vector<Refuse
     finishWriting(context, kRegistryValuesWritten, kPlanRows, refused);
 }
 
+void commitWrites(RegistryBatch& batch, const std::vector<std::string>& values,
+                  std::vector<RefusedValue>& refused) {
+    if (batch.commit() == kRegOk) return;
+    refused.clear();
+    for (const auto& value : values) refused.push_back({value, batch.failure()});
+}
+
+void commitWrites(RegistryBatch& batch, std::span<const PlanRow> plan,
+                  std::vector<RefusedValue>& refused) {
+    std::vector<std::string> values;
+    for (const auto& row : plan) values.emplace_back(row.valueName);
+    commitWrites(batch, values, refused);
+}
+
 void writePlanRow(CommandContext& context, const PlanRow& row, std::vector<RefusedValue>& refused) {
     // Kept when the row fails before the registry is reached.
     RegistryFailure why{{}, "the value could not be prepared", 0};

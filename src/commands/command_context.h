@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+#include <string>
 #include <vector>
 
 #include "browser/locations.h"
@@ -12,6 +14,7 @@
 #include "settings/settings_storage.h"
 #include "tuning/change_recorder.h"
 #include "tuning/registry_backend.h"
+#include "tuning/registry_batch.h"
 #include "tuning/registry_write_plan.h"
 
 namespace quorvex {
@@ -59,6 +62,14 @@ void finishWriting(const CommandContext& context, const ValuesWording& wording, 
 
 // The last step of both tuning commands, for their eighteen values.
 void finishTuningCommand(const CommandContext& context, const std::vector<RefusedValue>& refused);
+
+// Ends the batch that holds a command's writes. When its commit fails none of them lasted, so
+// every value the command writes (`values`) is refused, for the commit's reason.
+void commitWrites(RegistryBatch& batch, const std::vector<std::string>& values,
+                  std::vector<RefusedValue>& refused);
+// The same for the values of a write plan.
+void commitWrites(RegistryBatch& batch, std::span<const PlanRow> plan,
+                  std::vector<RefusedValue>& refused);
 
 // Runs one row of a command's write plan; a refused value is added to `refused`.
 void writePlanRow(CommandContext& context, const PlanRow& row, std::vector<RefusedValue>& refused);

@@ -1,6 +1,7 @@
 #include "undo/undo_commands.h"
 
 #include <ctime>
+#include <string>
 #include <system_error>
 #include <vector>
 
@@ -105,13 +106,18 @@ void UndoCommands::run(RecordKind kind) {
         MessageAnswer::Yes)
         return;
 
+    // Every value put back in one transaction: a crash leaves the record's state or none of it.
+    RegistryBatch batch(context.registry);
     std::vector<RefusedValue> refused;
+    std::vector<std::string> names;
     for (const auto& value : record.values) {
         RegistryFailure why{{}, "the value could not be prepared", 0};
         bool done = false;
         runStep([&] { done = putValueBack(context.registry, value.address, value.value, &why); });
         if (!done) refused.push_back({value.address.valueName, std::move(why)});
+        names.push_back(value.address.valueName);
     }
+    commitWrites(batch, names, refused);
     putSettingsBack(context.settings, record);
     runStep([&] {
         resetToCreationState(context.window);

@@ -372,6 +372,25 @@ TEST_F(UndoOnMemoryTest, AValueThatCannotBeReadStopsTheCommandBeforeItsFirstWrit
     EXPECT_FALSE(world.records.exists(undo::RecordKind::Original));
 }
 
+// The values go back in one transaction: when it cannot be committed none is put back, and
+// every one of them is refused.
+TEST_F(UndoOnMemoryTest, AFailedCommitPutsNothingBackAndRefusesEveryValue) {
+    world.elevation.value = true;
+    world.choose(kDsl16M);
+    world.commands.automaticOptimization();
+    const auto after = world.observe().values;
+    world.prompts.shown.clear();
+    memory().failCommits(kRegWriteFault);
+    world.undo.restoreOriginalSettings();
+    ASSERT_EQ(world.prompts.shown.size(), 2u);
+    EXPECT_EQ(world.prompts.shown[1].text,
+              "19 of the 19 tuning values could not be put back: The system cannot write to the "
+              "specified device.");
+    EXPECT_EQ(world.observe().values, after);
+    EXPECT_EQ(memory().batchesBegun(), 2);
+    EXPECT_EQ(memory().batchesCommitted(), 1);
+}
+
 TEST_F(UndoOnMemoryTest, AValueAlreadyAsRecordedIsNotWrittenAgain) {
     world.choose(kDsl16M);
     world.commands.automaticOptimization();
