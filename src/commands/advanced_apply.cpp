@@ -60,6 +60,7 @@ void runAdvancedApply(CommandContext& context) {
         std::vector<RefusedValue> refused;
         for (const auto& row : advancedWritePlan()) writePlanRow(context, row, refused);
         commitWrites(batch, advancedWritePlan(), refused);
+        writesEnded(context);
 
         finishTuningCommand(context, refused);
     } catch (...) {

@@ -138,6 +138,7 @@ void runAutomaticOptimization(CommandContext& context) {
         // at the next start.
         runStep([&] { saveTuningValues(context.settings, window.state()); });
         runStep([&] { context.settings.flush(); });
+        writesEnded(context);
 
         finishTuningCommand(context, refused);
     } catch (...) {

@@ -12,6 +12,10 @@ bool recordBeforeFirstWrite(const CommandContext& context) {
     return false;
 }
 
+void writesEnded(const CommandContext& context) {
+    if (context.recorder) runStep([&] { context.recorder->writesEnded(context); });
+}
+
 void finishWriting(const CommandContext& context, const ValuesWording& wording, std::size_t total,
                    const std::vector<RefusedValue>& refused) {
     if (refused.empty()) {

@@ -53,6 +53,9 @@ void runStep(Step&& step) noexcept {
 // are kept, or a box titled "Quorvex" says why not and the command must stop (false).
 bool recordBeforeFirstWrite(const CommandContext& context);
 
+// Tells the recorder that the command's writes, its saved settings included, have ended.
+void writesEnded(const CommandContext& context);
+
 // How a command that writes `total` values ends. With every value written: the restart
 // prompt, or, when the values went to a file for a Windows computer, a box that names the file
 // and how to merge it there (no restart here would apply them). Otherwise no restart is offered

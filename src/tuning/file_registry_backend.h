@@ -49,6 +49,7 @@ class FileRegistryBackend : public RegistryBackend {
     long beginBatch() override;
     long commitBatch() override;
     void abandonBatch() override;
+    bool batchesAreTransactions() const override { return true; }
     // The last call's refusal: the file and the system's reason (errno's text); nothing when
     // that call was not refused by the file.
     std::optional<RegistryFailure> lastFailure() const;

@@ -59,6 +59,10 @@ class RegistryBackend {
     virtual long commitBatch() { return kRegOk; }
     // Forgets the batch's calls where the backend can, else leaves what they did.
     virtual void abandonBatch() {}
+    // Whether a batch is a transaction that a crash cannot leave half done. Where it is not (the
+    // Windows registry has no transaction across keys), the records keep a marker while a
+    // command writes, so that the next start can bring back a whole state.
+    virtual bool batchesAreTransactions() const { return false; }
     // Where the values go when they are kept for a Windows computer elsewhere (a file to merge
     // there), as shown to the user; nothing when they go to this computer's registry.
     virtual std::optional<std::string> fileForWindows() const { return std::nullopt; }

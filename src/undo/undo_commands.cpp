@@ -7,7 +7,8 @@
 
 #include "commands/window_settings.h"
 #include "settings/settings_keys.h"
-#include "undo/registry_values.h"
+#include "undo/record_put_back.h"
+#include "undo/undo_recorder.h"
 
 namespace quorvex::undo {
 
@@ -26,21 +27,6 @@ std::string unusableRecordMessage(const std::filesystem::path& path, const Recor
                " is damaged and cannot be put back. Nothing was changed.";
     return "The record " + path.string() + " cannot be read: " + load.reason +
            ". Nothing was changed.";
-}
-
-// Writes every recorded setting back and removes those that did not exist then.
-void putSettingsBack(SettingsStorage& settings, const ChangeRecord& record) {
-    for (const auto& setting : record.settings) {
-        const auto& section = setting.address.section;
-        const auto& key = setting.address.key;
-        runStep([&] {
-            if (setting.text)
-                settings.write(section, key, *setting.text);
-            else
-                settings.remove(section, key);
-        });
-    }
-    runStep([&] { settings.flush(); });
 }
 
 }  // namespace
@@ -106,19 +92,18 @@ void UndoCommands::run(RecordKind kind) {
         MessageAnswer::Yes)
         return;
 
-    // Every value put back in one transaction: a crash leaves the record's state or none of it.
-    RegistryBatch batch(context.registry);
-    std::vector<RefusedValue> refused;
-    std::vector<std::string> names;
-    for (const auto& value : record.values) {
-        RegistryFailure why{{}, "the value could not be prepared", 0};
-        bool done = false;
-        runStep([&] { done = putValueBack(context.registry, value.address, value.value, &why); });
-        if (!done) refused.push_back({value.address.valueName, std::move(why)});
-        names.push_back(value.address.valueName);
+    // Where the registry cannot put them all back in one transaction, a marker lets the next
+    // start finish the job after a crash.
+    const bool marked = !context.registry.batchesAreTransactions();
+    std::string reason;
+    if (marked && !records_.markCommandUnderWay(kind, reason)) {
+        context.prompts.showMessage({markerNotWrittenMessage(records_.markerPath(), reason),
+                                     MessageButtons::Ok, MessageIcon::Error});
+        return;
     }
-    commitWrites(batch, names, refused);
+    const std::vector<RefusedValue> refused = putValuesBack(context.registry, record);
     putSettingsBack(context.settings, record);
+    if (marked) records_.markCommandEnded();
     runStep([&] {
         resetToCreationState(context.window);
         restoreWindowState(context.window, context.settings);

@@ -38,6 +38,11 @@ std::string recordNotWrittenMessage(const std::filesystem::path& path, const std
            reason + ". Nothing was changed.";
 }
 
+std::string markerNotWrittenMessage(const std::filesystem::path& path, const std::string& reason) {
+    return "Quorvex could not write " + path.string() +
+           ", which lets it finish the change after a crash: " + reason + ". Nothing was changed.";
+}
+
 std::optional<std::string> UndoRecorder::recordBeforeFirstWrite(const CommandContext& context) {
     std::string failure;
     const auto record = takeRecord(context.registry, context.settings, context.clock, failure);
@@ -48,7 +53,15 @@ std::optional<std::string> UndoRecorder::recordBeforeFirstWrite(const CommandCon
         return recordNotWrittenMessage(records_.path(RecordKind::Original), reason);
     if (!records_.save(RecordKind::Previous, *record, reason))
         return recordNotWrittenMessage(records_.path(RecordKind::Previous), reason);
+    // A crash from here on is rolled back at the next start, to the record just kept.
+    if (!context.registry.batchesAreTransactions() &&
+        !records_.markCommandUnderWay(RecordKind::Previous, reason))
+        return markerNotWrittenMessage(records_.markerPath(), reason);
     return std::nullopt;
+}
+
+void UndoRecorder::writesEnded(const CommandContext& context) {
+    if (!context.registry.batchesAreTransactions()) records_.markCommandEnded();
 }
 
 }  // namespace quorvex::undo

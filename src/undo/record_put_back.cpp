@@ -1,0 +1,42 @@
+#include "undo/record_put_back.h"
+
+#include <string>
+#include <utility>
+
+#include "commands/command_context.h"
+#include "tuning/registry_batch.h"
+#include "undo/registry_values.h"
+
+namespace quorvex::undo {
+
+std::vector<RefusedValue> putValuesBack(RegistryBackend& registry, const ChangeRecord& record) {
+    // One transaction where the backend keeps one: a crash leaves the record's state or none of it.
+    RegistryBatch batch(registry);
+    std::vector<RefusedValue> refused;
+    std::vector<std::string> names;
+    for (const auto& value : record.values) {
+        RegistryFailure why{{}, "the value could not be prepared", 0};
+        bool done = false;
+        runStep([&] { done = putValueBack(registry, value.address, value.value, &why); });
+        if (!done) refused.push_back({value.address.valueName, std::move(why)});
+        names.push_back(value.address.valueName);
+    }
+    commitWrites(batch, names, refused);
+    return refused;
+}
+
+void putSettingsBack(SettingsStorage& settings, const ChangeRecord& record) {
+    for (const auto& setting : record.settings) {
+        const auto& section = setting.address.section;
+        const auto& key = setting.address.key;
+        runStep([&] {
+            if (setting.text)
+                settings.write(section, key, *setting.text);
+            else
+                settings.remove(section, key);
+        });
+    }
+    runStep([&] { settings.flush(); });
+}
+
+}  // namespace quorvex::undo
