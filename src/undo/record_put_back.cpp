@@ -32,6 +32,8 @@ void putSettingsBack(SettingsStorage& settings, const ChangeRecord& record) {
         runStep([&] {
             if (setting.text)
                 settings.write(section, key, *setting.text);
+            else if (setting.other)
+                settings.writeOther(section, key, {setting.other->type, setting.other->data});
             else
                 settings.remove(section, key);
         });

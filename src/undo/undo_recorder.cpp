@@ -28,8 +28,13 @@ std::optional<ChangeRecord> takeRecord(RegistryBackend& registry, const Settings
         }
         record.values.push_back({address, std::move(value)});
     }
-    for (const auto& address : trackedSettings())
-        record.settings.push_back({address, settings.read(address.section, address.key)});
+    for (const auto& address : trackedSettings()) {
+        RecordedSetting setting{address, settings.read(address.section, address.key), {}};
+        if (!setting.text)
+            if (auto other = settings.readOther(address.section, address.key))
+                setting.other = RegValue{address.key, other->type, std::move(other->data)};
+        record.settings.push_back(std::move(setting));
+    }
     return record;
 }
 

@@ -310,6 +310,25 @@ TEST_P(UndoTest, NothingStartsWhileATuningCommandRuns) {
     EXPECT_FALSE(started);
 }
 
+// A setting of another type than text (a number or bytes put there by hand) is recorded as it
+// is and put back exactly, not recorded as missing and then removed.
+TEST_P(UndoTest, ASettingOfAnotherTypeComesBackWithItsTypeAndData) {
+    const std::vector<std::pair<undo::SettingAddress, OtherSetting>> others{
+        {undo::trackedSettings().front(), {4, testing::dwordBytes(5)}},
+        {undo::trackedSettings().back(), {3, {0xDE, 0xAD, 0x00}}},
+    };
+    for (const auto& [address, value] : others)
+        ASSERT_TRUE(world.storage.writeOther(address.section, address.key, value));
+    optimize(kDsl16M);
+    for (const auto& [address, value] : others)
+        ASSERT_EQ(world.storage.readOther(address.section, address.key), std::nullopt);
+    ASSERT_TRUE(world.undo.restoreOriginalSettings());
+    for (const auto& [address, value] : others) {
+        EXPECT_EQ(world.storage.readOther(address.section, address.key), value) << address.key;
+        EXPECT_EQ(world.storage.read(address.section, address.key), std::nullopt);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, UndoTest, ::testing::ValuesIn(testing::testRegistryKinds()),
                          [](const auto& info) { return info.param.name; });
 
