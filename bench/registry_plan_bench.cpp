@@ -25,7 +25,10 @@ void setUpDsl100M(WindowModel& window) {
     window.controls().setListText(names::kHttp10List, std::string(profile.set->http10));
 }
 
-// The eighteen-row plan into a fresh file store: every row creates keys and writes a value.
+// The eighteen-row plan into a fresh file store: every row creates keys and writes a value, all
+// in one transaction. Aim: under 5 ms wall. Measured on the shared 2-core build machine: 497 ms
+// wall (31 ms CPU) with one transaction a row, 11 ms wall (0.9 ms CPU) with one for the plan,
+// nearly all of it the flushes of the file and its folder that make the store last a power cut.
 void BM_WritePlanFreshFileStore(benchmark::State& state) {
     WindowModel window;
     setUpDsl100M(window);

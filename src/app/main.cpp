@@ -17,6 +17,7 @@
 #include "platform/user_folders.h"
 #include "settings/ini_file_settings_storage.h"
 #include "tuning/file_registry_backend.h"
+#include "undo/interrupted_command.h"
 #include "undo/undo_commands.h"
 #include "undo/undo_recorder.h"
 
@@ -87,6 +88,8 @@ int main(int argc, char* argv[]) {
     quorvex::undo::UndoRecorder recorder(records);
     program.commands().context().recorder = &recorder;
     quorvex::undo::UndoCommands undo(program.commands(), records);
+    // Before the window reads the settings: a command that a crash cut short is finished.
+    quorvex::undo::finishInterruptedCommand(registry, settings, records);
 
     program.setMainWindowCreated([&prompts, &undo](quorvex::Form1& window) {
         prompts.setParent(&window);

@@ -33,6 +33,13 @@ void ValueLineRecorder::afterWrite(const ValueWrite& write) {
     lines_.push_back(std::move(line));
 }
 
+void ValueLineRecorder::writesRefused(const RegistryFailure& failure) {
+    for (auto& line : lines_) {
+        line.status = "failed";
+        line.reason = failureText(failure);
+    }
+}
+
 void printValueLines(std::ostream& out, const std::vector<ValueLine>& lines) {
     for (const auto& line : lines) {
         out << line.key << ' ' << line.name << ": " << line.before.value_or("(none)") << " \u2192 "

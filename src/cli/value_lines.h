@@ -29,6 +29,7 @@ class ValueLineRecorder : public ValueWriteObserver {
         : registry_(registry), doneStatus_(std::move(doneStatus)) {}
     void beforeWrite(Hive hive, std::string_view keyPath, std::string_view valueName) override;
     void afterWrite(const ValueWrite& write) override;
+    void writesRefused(const RegistryFailure& failure) override;
     const std::vector<ValueLine>& lines() const { return lines_; }
 
   private:

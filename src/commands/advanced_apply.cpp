@@ -43,6 +43,9 @@ void runAdvancedApply(CommandContext& context) {
         if (context.prompts.showMessage({kConfirmAdvancedMessage, MessageButtons::YesNo,
                                          MessageIcon::None}) != MessageAnswer::Yes)
             return;
+        // One transaction from the record to the last write: the record sees the state the
+        // writes replace, and a crash leaves all of them or none.
+        RegistryBatch batch(context.registry);
         if (!recordBeforeFirstWrite(context)) return;
 
         const WindowModel& window = context.window;
@@ -56,6 +59,8 @@ void runAdvancedApply(CommandContext& context) {
 
         std::vector<RefusedValue> refused;
         for (const auto& row : advancedWritePlan()) writePlanRow(context, row, refused);
+        commitWrites(batch, advancedWritePlan(), refused, context.observer);
+        writesEnded(context);
 
         finishTuningCommand(context, refused);
     } catch (...) {

@@ -101,6 +101,9 @@ void runAutomaticOptimization(CommandContext& context) {
         if (context.prompts.showMessage({kConfirmAutomaticMessage, MessageButtons::YesNo,
                                          MessageIcon::None}) != MessageAnswer::Yes)
             return;
+        // One transaction from the record to the last write: the record sees the state the
+        // writes replace, and a crash leaves all of them or none.
+        RegistryBatch batch(context.registry);
         if (!recordBeforeFirstWrite(context)) return;
 
         const ConnectionType& restore = connectionType(ConnectionKind::RestoreDefaults);
@@ -125,6 +128,8 @@ void runAutomaticOptimization(CommandContext& context) {
                 runStep([&] { applyFirefoxConfiguration(context, FirefoxPageState::defaults()); });
         }
 
+        commitWrites(batch, optimizationWritePlan(), refused, context.observer);
+
         runStep([&] { context.events.processEvents(); });
 
         runStep([&] { saveFirefoxPageState(context.settings, window.controls()); });
@@ -135,6 +140,7 @@ void runAutomaticOptimization(CommandContext& context) {
         // at the next start.
         runStep([&] { saveTuningValues(context.settings, window.state()); });
         runStep([&] { context.settings.flush(); });
+        writesEnded(context);
 
         finishTuningCommand(context, refused);
     } catch (...) {

@@ -28,6 +28,10 @@ bool recordBeforeFirstWrite(const CommandContext& context) {
     return false;
 }
 
+void writesEnded(const CommandContext& context) {
+    if (context.recorder) runStep([&] { context.recorder->writesEnded(context); });
+}
+
 void finishWriting(const CommandContext& context, const ValuesWording& wording, std::size_t total,
                    const std::vector<RefusedValue>& refused) {
     if (refused.empty()) {
@@ -46,6 +50,21 @@ void finishWriting(const CommandContext& context, const ValuesWording& wording, 
 
 void finishTuningCommand(const CommandContext& context, const std::vector<RefusedValue>& refused) {
     finishWriting(context, kRegistryValuesWritten, kPlanRows, refused);
+}
+
+void commitWrites(RegistryBatch& batch, const std::vector<std::string>& values,
+                  std::vector<RefusedValue>& refused, ValueWriteObserver* observer) {
+    if (batch.commit() == kRegOk) return;
+    refused.clear();
+    for (const auto& value : values) refused.push_back({value, batch.failure()});
+    if (observer) runStep([&] { observer->writesRefused(batch.failure()); });
+}
+
+void commitWrites(RegistryBatch& batch, std::span<const PlanRow> plan,
+                  std::vector<RefusedValue>& refused, ValueWriteObserver* observer) {
+    std::vector<std::string> values;
+    for (const auto& row : plan) values.emplace_back(row.valueName);
+    commitWrites(batch, values, refused, observer);
 }
 
 void writePlanRow(CommandContext& context, const PlanRow& row, std::vector<RefusedValue>& refused) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+#include <string>
 #include <vector>
 
 #include "browser/locations.h"
@@ -13,6 +15,7 @@
 #include "settings/settings_storage.h"
 #include "tuning/change_recorder.h"
 #include "tuning/registry_backend.h"
+#include "tuning/registry_batch.h"
 #include "tuning/registry_write_plan.h"
 
 namespace quorvex {
@@ -55,6 +58,9 @@ void runStep(Step&& step) noexcept {
 // are kept, or a box titled "Quorvex" says why not and the command must stop (false).
 bool recordBeforeFirstWrite(const CommandContext& context);
 
+// Tells the recorder that the command's writes, its saved settings included, have ended.
+void writesEnded(const CommandContext& context);
+
 // How a command that writes `total` values ends. With every value written: the restart
 // prompt, or, when the values went to a file for a Windows computer, a box that names the file
 // and how to merge it there (no restart here would apply them). Otherwise no restart is offered
@@ -64,6 +70,15 @@ void finishWriting(const CommandContext& context, const ValuesWording& wording, 
 
 // The last step of both tuning commands, for their eighteen values.
 void finishTuningCommand(const CommandContext& context, const std::vector<RefusedValue>& refused);
+
+// Ends the batch that holds a command's writes. When its commit fails none of them lasted, so
+// every value the command writes (`values`) is refused, for the commit's reason.
+// The observer, when there is one, hears of it too.
+void commitWrites(RegistryBatch& batch, const std::vector<std::string>& values,
+                  std::vector<RefusedValue>& refused, ValueWriteObserver* observer = nullptr);
+// The same for the values of a write plan.
+void commitWrites(RegistryBatch& batch, std::span<const PlanRow> plan,
+                  std::vector<RefusedValue>& refused, ValueWriteObserver* observer = nullptr);
 
 // Runs one row of a command's write plan; a refused value is added to `refused`.
 void writePlanRow(CommandContext& context, const PlanRow& row, std::vector<RefusedValue>& refused);

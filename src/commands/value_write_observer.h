@@ -27,6 +27,9 @@ class ValueWriteObserver {
     virtual ~ValueWriteObserver() = default;
     virtual void beforeWrite(Hive hive, std::string_view keyPath, std::string_view valueName) = 0;
     virtual void afterWrite(const ValueWrite& write) = 0;
+    // The command's writes did not last: the store refused to take them all at once (`failure`
+    // says why), so every value told of so far is as it was.
+    virtual void writesRefused(const RegistryFailure& failure) = 0;
 };
 
 }  // namespace quorvex

@@ -1,11 +1,21 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace quorvex {
+
+// A setting stored as something other than text (a number or bytes that another program or a
+// person put in the registry): its registry type and bytes, kept so that it can be put back.
+struct OtherSetting {
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+    friend bool operator==(const OtherSetting&, const OtherSetting&) = default;
+};
 
 // The per-user store of the program's own settings: text values addressed by section and key,
 // for the one application "Quorvex". Keys are names ("10" is not "1"). Implementations keep
@@ -25,6 +35,23 @@ class SettingsStorage {
     // Removes the key; true also when there was none. Only putting back an undo record
     // removes keys (to bring back a store in which they were missing).
     virtual bool remove(const std::string& section, const std::string& key) = 0;
+    // The setting when it is stored as something other than text; stores that hold only text
+    // have none.
+    virtual std::optional<OtherSetting> readOther(const std::string& section,
+                                                  const std::string& key) const {
+        (void)section;
+        (void)key;
+        return std::nullopt;
+    }
+    // Stores exactly that type and data (putting back an undo record); false where the store
+    // holds only text.
+    virtual bool writeOther(const std::string& section, const std::string& key,
+                            const OtherSetting& value) {
+        (void)section;
+        (void)key;
+        (void)value;
+        return false;
+    }
 };
 
 // A store held in memory, for tests and benchmarks; it can be made to refuse writes.
@@ -42,6 +69,7 @@ class MemorySettingsStorage : public SettingsStorage {
                const std::string& value) override {
         if (refuse_) return false;
         values_[{section, key}] = value;
+        others_.erase({section, key});
         ++writes_;
         return true;
     }
@@ -52,6 +80,20 @@ class MemorySettingsStorage : public SettingsStorage {
     bool remove(const std::string& section, const std::string& key) override {
         if (refuse_) return false;
         values_.erase({section, key});
+        others_.erase({section, key});
+        return true;
+    }
+    std::optional<OtherSetting> readOther(const std::string& section,
+                                          const std::string& key) const override {
+        auto it = others_.find({section, key});
+        if (it == others_.end()) return std::nullopt;
+        return it->second;
+    }
+    bool writeOther(const std::string& section, const std::string& key,
+                    const OtherSetting& value) override {
+        if (refuse_) return false;
+        values_.erase({section, key});
+        others_[{section, key}] = value;
         return true;
     }
 
@@ -62,6 +104,7 @@ class MemorySettingsStorage : public SettingsStorage {
 
   private:
     std::map<Address, std::string> values_;
+    std::map<Address, OtherSetting> others_;
     bool refuse_ = false;
     int writes_ = 0;
     int flushes_ = 0;

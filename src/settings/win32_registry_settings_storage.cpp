@@ -108,6 +108,51 @@ bool Win32RegistrySettingsStorage::write(const std::string& section, const std::
     return status == ERROR_SUCCESS;
 }
 
+std::optional<OtherSetting> Win32RegistrySettingsStorage::readOther(const std::string& section,
+                                                                    const std::string& key) const {
+    if (!usableSection(section)) return std::nullopt;
+    const auto path = widen(root_ + "\\" + section);
+    const auto name = widen(key);
+    if (!path || !name) return std::nullopt;
+    OpenKey opened;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path->c_str(), 0, KEY_QUERY_VALUE, opened.out()) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    std::vector<BYTE> data(256);
+    for (;;) {
+        DWORD type = 0;
+        DWORD size = static_cast<DWORD>(data.size());
+        const LSTATUS status =
+            RegQueryValueExW(opened.get(), name->c_str(), nullptr, &type, data.data(), &size);
+        if (status == ERROR_MORE_DATA) {
+            data.resize(size > data.size() ? size : data.size() * 2);
+            continue;
+        }
+        if (status != ERROR_SUCCESS || type == REG_SZ) return std::nullopt;
+        data.resize(size);
+        return OtherSetting{type, {data.begin(), data.end()}};
+    }
+}
+
+bool Win32RegistrySettingsStorage::writeOther(const std::string& section, const std::string& key,
+                                              const OtherSetting& value) {
+    const auto path = widen(root_ + "\\" + section);
+    const auto name = widen(key);
+    if (!usableSection(section) || !path || !name) {
+        refused_ = true;
+        return false;
+    }
+    OpenKey opened;
+    LSTATUS status =
+        RegCreateKeyExW(HKEY_CURRENT_USER, path->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_SET_VALUE, nullptr, opened.out(), nullptr);
+    if (status == ERROR_SUCCESS)
+        status = RegSetValueExW(opened.get(), name->c_str(), 0, value.type, value.data.data(),
+                                static_cast<DWORD>(value.data.size()));
+    if (status != ERROR_SUCCESS) refused_ = true;
+    return status == ERROR_SUCCESS;
+}
+
 bool Win32RegistrySettingsStorage::flush() {
     return !std::exchange(refused_, false);
 }

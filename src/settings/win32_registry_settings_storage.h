@@ -30,6 +30,11 @@ class Win32RegistrySettingsStorage : public SettingsStorage {
     bool flush() override;
     // True also when the key or its section does not exist.
     bool remove(const std::string& section, const std::string& key) override;
+    // A value of any type but REG_SZ, with its type and bytes as the registry holds them.
+    std::optional<OtherSetting> readOther(const std::string& section,
+                                          const std::string& key) const override;
+    bool writeOther(const std::string& section, const std::string& key,
+                    const OtherSetting& value) override;
 
   private:
     std::string root_;

@@ -14,6 +14,8 @@ class ChangeRecorder {
     virtual ~ChangeRecorder() = default;
     // Nothing when the record is kept; otherwise the text of the box that stops the command.
     virtual std::optional<std::string> recordBeforeFirstWrite(const CommandContext& context) = 0;
+    // The command whose record was kept has made its last write.
+    virtual void writesEnded(const CommandContext& context) { (void)context; }
 };
 
 }  // namespace quorvex

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -14,9 +16,11 @@
 namespace quorvex {
 
 // The registry of a system without one: a per-user file in the registry editor's import
-// format. Every operation is one transaction: lock against another instance, load, change,
-// write a temporary file, flush it and rename it over the store, so that a crash or a full
-// disk never leaves a half-written store. A store that cannot be parsed is moved aside
+// format. Every operation, or every batch of them, is one transaction: lock against another
+// instance, load, change, write a temporary file, flush it, rename it over the store and flush
+// the folder, so that a crash or a full disk never leaves a half-written store and a command
+// that batches its calls leaves either all of its values or none. A store that cannot be parsed is
+// moved aside
 // ("<name>.corrupt-<time>") and never overwritten. A store that is not a regular file of at most
 // 64 MiB (a FIFO, a device, a link to one, a huge file) is unusable: every write fails, the
 // reason is kept for the message, and the file is left as it is. Key paths and value names
@@ -40,6 +44,12 @@ class FileRegistryBackend : public RegistryBackend {
     long queryValue(Hive hive, const std::string& path, const std::string& name,
                     std::uint32_t& type, std::vector<std::uint8_t>& data) override;
     long deleteValue(RegKey key, const std::string& name) override;
+    // Takes the lock and loads the store once; the batch's calls change and read that copy,
+    // and its commit writes it back once, when anything changed.
+    long beginBatch() override;
+    long commitBatch() override;
+    void abandonBatch() override;
+    bool batchesAreTransactions() const override { return true; }
     // The last call's refusal: the file and the system's reason (errno's text); nothing when
     // that call was not refused by the file.
     std::optional<RegistryFailure> lastFailure() const;
@@ -53,8 +63,27 @@ class FileRegistryBackend : public RegistryBackend {
     void setLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
     // The store as it is on disk now (empty when missing or unreadable).
     RegistryData load() const;
+    // How many times the lock was taken and the store replaced since construction.
+    std::size_t locksTaken() const { return locksTaken_; }
+    std::size_t savesMade() const { return savesMade_; }
 
   private:
+    // The store held under the lock, from its load to its save.
+    struct Session {
+        std::unique_ptr<FileLock> lock;
+        RegistryData data;
+        bool changed = false;
+    };
+    // An open batch: its session, or the refusal that every call of it gets.
+    struct Batch {
+        int depth = 1;
+        long status = kRegOk;
+        RegistryFailure failure;
+        Session session;
+    };
+
+    long openSession(Session& session);
+    long saveSession(const Session& session);
     // Runs `change` on the loaded store under the lock and saves it when it reports a change.
     // Returns the status `change` produced, or a write failure.
     long transact(const std::function<long(RegistryData&, bool& changed)>& change);
@@ -74,6 +103,9 @@ class FileRegistryBackend : public RegistryBackend {
     std::optional<std::chrono::steady_clock::time_point> gaveUpWaiting_;
     std::map<RegKey, std::pair<Hive, std::string>> handles_;
     RegKey next_ = 1;
+    std::optional<Batch> batch_;
+    std::size_t locksTaken_ = 0;
+    std::size_t savesMade_ = 0;
 };
 
 }  // namespace quorvex

@@ -85,8 +85,7 @@ RegistryData FileRegistryBackend::load() const {
     return parseRegFile(text).value_or(RegistryData{});
 }
 
-long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&)>& change) {
-    failure_.reset();
+long FileRegistryBackend::openSession(Session& session) {
     const std::string folder = parentOf(storePath_);
     // Only an absolute path below the root: never the working folder, never "/" itself.
     if (storePath_.empty() || storePath_[0] != '/' || folder == "/")
@@ -98,18 +97,19 @@ long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&
     // one command, try once.
     const auto now = std::chrono::steady_clock::now();
     const bool waitedInVain = gaveUpWaiting_ && now - *gaveUpWaiting_ < kOperationPause;
-    const FileLock lock(lockPath, waitedInVain ? std::chrono::milliseconds(0) : lockWait_);
-    if (lock.busy()) {
+    session.lock = std::make_unique<FileLock>(
+        lockPath, waitedInVain ? std::chrono::milliseconds(0) : lockWait_);
+    if (session.lock->busy()) {
         gaveUpWaiting_ = std::chrono::steady_clock::now();
-        return fail(kRegAccessDenied, storePath_, lock.error());
+        return fail(kRegAccessDenied, storePath_, session.lock->error());
     }
-    if (!lock.held()) return fail(kRegAccessDenied, lockPath, lock.error());
+    if (!session.lock->held()) return fail(kRegAccessDenied, lockPath, session.lock->error());
     gaveUpWaiting_.reset();
+    ++locksTaken_;
 
     // Only the lock holder writes temporary files: any found now were left by a crash.
-    const std::string temporaryPrefix = fileNameOf(storePath_) + ".tmp.";
     if (!cleanedUp_) {
-        removeStaleTemporaryFiles(folder, temporaryPrefix, 0);
+        removeStaleTemporaryFiles(folder, fileNameOf(storePath_) + ".tmp.", 0);
         cleanedUp_ = true;
     }
 
@@ -117,22 +117,80 @@ long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&
     bool missing = false;
     const FileResult read = readRegularFile(storePath_, kMaxStoreBytes, text, &missing);
     if (!read && !missing) return fail(kRegAccessDenied, storePath_, read.reason);
-    RegistryData data;
     if (read) {
         if (auto parsed = parseRegFile(text)) {
-            data = std::move(*parsed);
+            session.data = std::move(*parsed);
         } else {
             moveAside(storePath_);
         }
     }
-    bool changed = false;
-    const long status = change(data, changed);
-    if (status != kRegOk || !changed) return status;
-    const auto formatted = formatRegFile(data, kMaxStoreBytes);
-    if (!formatted) return fail(kRegWriteFault, storePath_, "the store would exceed 64 MiB");
-    const FileResult written = replaceFileAtomically(storePath_, *formatted, temporaryPrefix);
-    if (!written) return fail(kRegWriteFault, storePath_, written.reason);
     return kRegOk;
+}
+
+long FileRegistryBackend::saveSession(const Session& session) {
+    if (!session.changed) return kRegOk;
+    const auto formatted = formatRegFile(session.data, kMaxStoreBytes);
+    if (!formatted) return fail(kRegWriteFault, storePath_, "the store would exceed 64 MiB");
+    // Flushes the file, renames it over the store and flushes the folder.
+    const FileResult written =
+        replaceFileAtomically(storePath_, *formatted, fileNameOf(storePath_) + ".tmp.");
+    if (!written) return fail(kRegWriteFault, storePath_, written.reason);
+    ++savesMade_;
+    return kRegOk;
+}
+
+long FileRegistryBackend::transact(const std::function<long(RegistryData&, bool&)>& change) {
+    failure_.reset();
+    if (batch_) {
+        if (batch_->status != kRegOk) {
+            failure_ = batch_->failure;
+            return batch_->status;
+        }
+        bool changed = false;
+        const long status = change(batch_->session.data, changed);
+        batch_->session.changed = batch_->session.changed || changed;
+        return status;
+    }
+    Session session;
+    const long opened = openSession(session);
+    if (opened != kRegOk) return opened;
+    const long status = change(session.data, session.changed);
+    if (status != kRegOk) return status;
+    return saveSession(session);
+}
+
+long FileRegistryBackend::beginBatch() {
+    failure_.reset();
+    if (batch_) {
+        ++batch_->depth;
+        if (batch_->status != kRegOk) failure_ = batch_->failure;
+        return batch_->status;
+    }
+    batch_.emplace();
+    batch_->status = openSession(batch_->session);
+    if (batch_->status != kRegOk) {
+        batch_->failure = failure_.value_or(RegistryFailure{storePath_, "error", batch_->status});
+        batch_->session.lock.reset();
+    }
+    return batch_->status;
+}
+
+long FileRegistryBackend::commitBatch() {
+    failure_.reset();
+    if (!batch_) return kRegOk;
+    if (--batch_->depth > 0) return kRegOk;
+    long status = batch_->status;
+    if (status != kRegOk) {
+        failure_ = batch_->failure;
+    } else {
+        status = saveSession(batch_->session);
+    }
+    batch_.reset();  // lets the lock go
+    return status;
+}
+
+void FileRegistryBackend::abandonBatch() {
+    if (batch_ && --batch_->depth <= 0) batch_.reset();
 }
 
 RegKey FileRegistryBackend::open(Hive hive, const std::string& path) {

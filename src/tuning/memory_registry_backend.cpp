@@ -82,4 +82,26 @@ long MemoryRegistryBackend::deleteValue(RegKey key, const std::string& name) {
     return data_.removeValue(hive, path, name) ? kRegOk : kRegNotFound;
 }
 
+long MemoryRegistryBackend::beginBatch() {
+    if (batchDepth_++ == 0) {
+        beforeBatch_ = data_;
+        ++batchesBegun_;
+    }
+    return kRegOk;
+}
+
+long MemoryRegistryBackend::commitBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) return kRegOk;
+    if (failingCommit_ != kRegOk) {
+        data_ = std::move(beforeBatch_);
+        return failingCommit_;
+    }
+    ++batchesCommitted_;
+    return kRegOk;
+}
+
+void MemoryRegistryBackend::abandonBatch() {
+    if (batchDepth_ > 0 && --batchDepth_ == 0) data_ = std::move(beforeBatch_);
+}
+
 }  // namespace quorvex

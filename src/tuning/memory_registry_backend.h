@@ -12,7 +12,8 @@ namespace quorvex {
 // A registry held in memory, for tests and benchmarks. A hive can be made to refuse every
 // create and write, as HKEY_LOCAL_MACHINE does for a user without administrator rights; so can
 // one key, as the current user's policy keys that only administrators may change; and one
-// value's writes can fail with any status, as a write that fails for another reason.
+// value's writes can fail with any status, as a write that fails for another reason. A batch
+// keeps what was there when it began, and a commit made to fail puts that back.
 class MemoryRegistryBackend : public RegistryBackend {
   public:
     long createKey(Hive hive, const std::string& path, RegKey& key) override;
@@ -23,7 +24,15 @@ class MemoryRegistryBackend : public RegistryBackend {
     long queryValue(Hive hive, const std::string& path, const std::string& name,
                     std::uint32_t& type, std::vector<std::uint8_t>& data) override;
     long deleteValue(RegKey key, const std::string& name) override;
+    long beginBatch() override;
+    long commitBatch() override;
+    void abandonBatch() override;
 
+    // Every outermost commit from now on fails with `status` (kRegOk: none) and undoes its batch.
+    void failCommits(long status) { failingCommit_ = status; }
+    // How many outermost batches were begun and committed.
+    int batchesBegun() const { return batchesBegun_; }
+    int batchesCommitted() const { return batchesCommitted_; }
     void refuseWrites(Hive hive, bool refuse = true) { refused_[hive] = refuse; }
     // Creating the key, opening it for writing and writing or deleting its values are refused.
     void refuseKey(Hive hive, const std::string& path);
@@ -48,6 +57,11 @@ class MemoryRegistryBackend : public RegistryBackend {
     std::map<std::string, long> failingValues_;           // folded names
 
     RegKey next_ = 1;
+    int batchDepth_ = 0;
+    RegistryData beforeBatch_;
+    long failingCommit_ = kRegOk;
+    int batchesBegun_ = 0;
+    int batchesCommitted_ = 0;
 };
 
 }  // namespace quorvex

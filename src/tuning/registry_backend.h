@@ -49,6 +49,20 @@ class RegistryBackend {
     // Why the call that has just returned `status` was refused. Asked right after that call:
     // the next call describes its own refusal. By default the registry's words for the status.
     virtual RegistryFailure describeFailure(long status) const;
+    // Groups the calls that follow, until commitBatch or abandonBatch, into one transaction
+    // where the backend can keep one: they all last, or none does. Returns kRegOk, or a status
+    // that describeFailure explains, and then every call of the batch fails for that reason.
+    // Batches nest: only the outermost one's end counts. By default each call stands alone.
+    virtual long beginBatch() { return kRegOk; }
+    // Makes every call since beginBatch last: kRegOk, or a status that describeFailure
+    // explains, and then none of them lasted.
+    virtual long commitBatch() { return kRegOk; }
+    // Forgets the batch's calls where the backend can, else leaves what they did.
+    virtual void abandonBatch() {}
+    // Whether a batch is a transaction that a crash cannot leave half done. Where it is not (the
+    // Windows registry has no transaction across keys), the records keep a marker while a
+    // command writes, so that the next start can bring back a whole state.
+    virtual bool batchesAreTransactions() const { return false; }
     // Where the values go when they are kept for a Windows computer elsewhere (a file to merge
     // there), as shown to the user; nothing when they go to this computer's registry.
     virtual std::optional<std::string> fileForWindows() const { return std::nullopt; }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tuning/mod_registry.h"
+#include "tuning/registry_batch.h"
 
 namespace quorvex {
 
@@ -78,9 +79,11 @@ bool runPlanRow(RegistryBackend& backend, const PlanRow& row, const TuningState&
 
 int runWritePlan(RegistryBackend& backend, std::span<const PlanRow> plan, const TuningState& state,
                  const ListTexts& controls) {
+    RegistryBatch batch(backend);
     int failed = 0;
     for (const auto& row : plan)
         if (!runPlanRow(backend, row, state, controls)) ++failed;
+    if (batch.commit() != kRegOk) return static_cast<int>(plan.size());
     return failed;
 }
 

@@ -47,7 +47,8 @@ RegData planRowData(const PlanRow& row, const TuningState& state, const ListText
 bool runPlanRow(RegistryBackend& backend, const PlanRow& row, const TuningState& state,
                 const ListTexts& controls, RegistryFailure* why = nullptr);
 
-// Runs every row in order; returns how many rows were not written.
+// Runs every row in order, as one batch; returns how many rows were not written (all of them
+// when the batch's commit failed).
 int runWritePlan(RegistryBackend& backend, std::span<const PlanRow> plan, const TuningState& state,
                  const ListTexts& controls);
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,29 +20,72 @@ HKEY handleOf(RegKey key) {
     return reinterpret_cast<HKEY>(key);
 }
 
+// Key paths, value names and texts are UTF-8 here and UTF-16 in the registry: through the wide
+// functions every text comes back as it was, not only what the ANSI code page can spell.
+std::wstring wide(const char* utf8, std::size_t size) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, static_cast<int>(size), nullptr, 0);
+    std::wstring text(length > 0 ? static_cast<std::size_t>(length) : 0, L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8, static_cast<int>(size), text.data(), length);
+    return text;
+}
+
+std::wstring wide(const std::string& utf8) {
+    return wide(utf8.data(), utf8.size());
+}
+
+std::string narrow(const wchar_t* text, std::size_t size) {
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), nullptr, 0, nullptr, nullptr);
+    std::string utf8(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(size), utf8.data(), length, nullptr,
+                            nullptr);
+    return utf8;
+}
+
+// The types whose data is text, terminators included.
+bool isText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+std::vector<std::uint8_t> utf16Bytes(const std::vector<std::uint8_t>& utf8) {
+    const std::wstring text = wide(reinterpret_cast<const char*>(utf8.data()), utf8.size());
+    const auto* first = reinterpret_cast<const std::uint8_t*>(text.data());
+    return {first, first + text.size() * sizeof(wchar_t)};
+}
+
+std::vector<std::uint8_t> utf8Bytes(const std::vector<std::uint8_t>& utf16) {
+    std::wstring text(utf16.size() / sizeof(wchar_t), L'\0');
+    if (!text.empty()) std::memcpy(text.data(), utf16.data(), text.size() * sizeof(wchar_t));
+    const std::string utf8 = narrow(text.data(), text.size());
+    return {utf8.begin(), utf8.end()};
+}
+
 }  // namespace
 
 long Win32RegistryBackend::createKey(Hive hive, const std::string& path, RegKey& key) {
     HKEY opened = nullptr;
     DWORD disposition = 0;
     const LSTATUS status =
-        RegCreateKeyExA(rootOf(hive), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kRegAccess,
-                        nullptr, &opened, &disposition);
+        RegCreateKeyExW(rootOf(hive), wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        kRegAccess, nullptr, &opened, &disposition);
     if (status == ERROR_SUCCESS) key = reinterpret_cast<RegKey>(opened);
     return status;
 }
 
 long Win32RegistryBackend::openKey(Hive hive, const std::string& path, RegKey& key) {
     HKEY opened = nullptr;
-    const LSTATUS status = RegOpenKeyExA(rootOf(hive), path.c_str(), 0, kRegAccess, &opened);
+    const LSTATUS status = RegOpenKeyExW(rootOf(hive), wide(path).c_str(), 0, kRegAccess, &opened);
     if (status == ERROR_SUCCESS) key = reinterpret_cast<RegKey>(opened);
     return status;
 }
 
 long Win32RegistryBackend::setValue(RegKey key, const std::string& name, std::uint32_t type,
                                     const std::vector<std::uint8_t>& data) {
-    return RegSetValueExA(handleOf(key), name.c_str(), 0, type, data.data(),
-                          static_cast<DWORD>(data.size()));
+    const std::vector<std::uint8_t> bytes = isText(type) ? utf16Bytes(data) : data;
+    return RegSetValueExW(handleOf(key), wide(name).c_str(), 0, type, bytes.data(),
+                          static_cast<DWORD>(bytes.size()));
 }
 
 void Win32RegistryBackend::closeKey(RegKey key) {
@@ -53,13 +97,14 @@ void Win32RegistryBackend::closeKey(RegKey key) {
 long Win32RegistryBackend::queryValue(Hive hive, const std::string& path, const std::string& name,
                                       std::uint32_t& type, std::vector<std::uint8_t>& data) {
     HKEY opened = nullptr;
-    LSTATUS status = RegOpenKeyExA(rootOf(hive), path.c_str(), 0, KEY_QUERY_VALUE, &opened);
+    LSTATUS status = RegOpenKeyExW(rootOf(hive), wide(path).c_str(), 0, KEY_QUERY_VALUE, &opened);
     if (status != ERROR_SUCCESS) return status;
+    const std::wstring wideName = wide(name);
     std::vector<std::uint8_t> buffer(64);
     for (;;) {
         DWORD size = static_cast<DWORD>(buffer.size());
         DWORD found = 0;
-        status = RegQueryValueExA(opened, name.c_str(), nullptr, &found, buffer.data(), &size);
+        status = RegQueryValueExW(opened, wideName.c_str(), nullptr, &found, buffer.data(), &size);
         if (status == ERROR_MORE_DATA) {  // grown since the last try: ask with its size now
             buffer.resize(size > buffer.size() ? size : buffer.size() * 2);
             continue;
@@ -67,7 +112,7 @@ long Win32RegistryBackend::queryValue(Hive hive, const std::string& path, const 
         if (status == ERROR_SUCCESS) {
             buffer.resize(size);
             type = found;
-            data = std::move(buffer);
+            data = isText(found) ? utf8Bytes(buffer) : std::move(buffer);
         }
         break;
     }
@@ -76,7 +121,7 @@ long Win32RegistryBackend::queryValue(Hive hive, const std::string& path, const 
 }
 
 long Win32RegistryBackend::deleteValue(RegKey key, const std::string& name) {
-    return RegDeleteValueA(handleOf(key), name.c_str());
+    return RegDeleteValueW(handleOf(key), wide(name).c_str());
 }
 
 RegistryFailure Win32RegistryBackend::describeFailure(long status) const {

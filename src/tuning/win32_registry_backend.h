@@ -5,8 +5,9 @@
 
 namespace quorvex {
 
-// The Windows registry itself, through the ANSI functions of advapi32. Every key is opened with
-// access 0x3F and created non-volatile; a RegKey is the HKEY the platform returned.
+// The Windows registry itself, through the wide functions of advapi32 (texts are UTF-8 here). Every
+// key is opened with access 0x3F and created non-volatile; a RegKey is the HKEY the platform
+// returned.
 class Win32RegistryBackend : public RegistryBackend {
   public:
     long createKey(Hive hive, const std::string& path, RegKey& key) override;

@@ -16,10 +16,12 @@ struct RecordedValue {
     std::optional<RegValue> value;
 };
 
-// One tracked setting as it was: its text, or nothing when the key did not exist.
+// One tracked setting as it was: its text, or a value of another type exactly as stored, or
+// neither when the key did not exist.
 struct RecordedSetting {
     SettingAddress address;
     std::optional<std::string> text;
+    std::optional<RegValue> other;
 };
 
 // What the tuning values and the window's saved settings were at one moment: the state an

@@ -178,6 +178,9 @@ std::string formatRecordFile(const ChangeRecord& record) {
             RegValue v{setting.address.key, kRegSz, {setting.text->begin(), setting.text->end()}};
             v.data.push_back(0);
             text = std::move(v);
+        } else if (setting.other) {
+            text = *setting.other;
+            text->name = setting.address.key;
         }
         addLine(sections, Hive::CurrentUser, kSettingsRoot + setting.address.section,
                 valueLine(setting.address.key, text));
@@ -243,13 +246,15 @@ std::optional<ChangeRecord> parseRecordFile(const std::string& text) {
         const auto found =
             find(folded(Hive::CurrentUser, kSettingsRoot + address.section, address.key));
         if (!found) return std::nullopt;
-        std::optional<std::string> setting;
+        RecordedSetting setting{address, {}, {}};
         if (const RegValue* value = *found) {
-            if (value->type != kRegSz || value->data.empty() || value->data.back() != 0)
-                return std::nullopt;
-            setting.emplace(value->data.begin(), value->data.end() - 1);
+            // Text is what Quorvex writes; anything else was put there by hand and goes back so.
+            if (value->type == kRegSz && !value->data.empty() && value->data.back() == 0)
+                setting.text.emplace(value->data.begin(), value->data.end() - 1);
+            else
+                setting.other = *value;
         }
-        record.settings.push_back({address, std::move(setting)});
+        record.settings.push_back(std::move(setting));
     }
     // Anything else in the file is not Quorvex's to write.
     if (matched != present.size() + extras.absent.size()) return std::nullopt;

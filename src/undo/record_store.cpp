@@ -1,6 +1,7 @@
 #include "undo/record_store.h"
 
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "platform/file_access.h"
@@ -82,6 +83,52 @@ bool RecordStore::save(RecordKind kind, const ChangeRecord& record, std::string&
     const FileResult written = replaceFileAtomically(file, text, temporaryPrefix);
     reason = written.reason;
     return written.ok;
+}
+
+namespace {
+
+constexpr std::string_view kPutBackOriginal = "put back original.reg\r\n";
+constexpr std::string_view kPutBackPrevious = "put back previous.reg\r\n";
+
+}  // namespace
+
+bool RecordStore::markCommandUnderWay(RecordKind toPutBack, std::string& reason) const {
+    if (folder_.empty()) {
+        reason = "there is no per-user data folder";
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(folder_, ec);
+    if (ec) {
+        reason = ec.message();
+        return false;
+    }
+    const std::string temporaryPrefix = "." + markerPath().filename().string() + ".tmp.";
+    removeStaleTemporaryFiles(folder_, temporaryPrefix, kStaleTemporarySeconds);
+    const FileResult written = replaceFileAtomically(
+        markerPath(), toPutBack == RecordKind::Original ? kPutBackOriginal : kPutBackPrevious,
+        temporaryPrefix);
+    reason = written.reason;
+    return written.ok;
+}
+
+void RecordStore::markCommandEnded() const {
+    std::error_code ec;
+    std::filesystem::remove(markerPath(), ec);
+}
+
+std::optional<RecordKind> RecordStore::interruptedCommand(bool& damaged) const {
+    damaged = false;
+    std::error_code ec;
+    if (folder_.empty() ||
+        !std::filesystem::exists(std::filesystem::symlink_status(markerPath(), ec)))
+        return std::nullopt;
+    std::string text;
+    if (readRegularFile(markerPath(), 64, text) && text == kPutBackOriginal)
+        return RecordKind::Original;
+    if (text == kPutBackPrevious) return RecordKind::Previous;
+    damaged = true;
+    return std::nullopt;
 }
 
 }  // namespace quorvex::undo

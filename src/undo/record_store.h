@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "undo/change_record.h"
@@ -38,6 +39,18 @@ class RecordStore {
     // would be larger than kMaxRecordBytes (then nothing is written). Removes the temporary
     // files that an interrupted save of the same record left.
     bool save(RecordKind kind, const ChangeRecord& record, std::string& reason) const;
+
+    // The marker beside the records ("command-under-way") that says a command is writing values
+    // where they cannot be written in one transaction, and which record gives a whole state if
+    // it never ends: the state before a tuning command, the one an undo or restore puts back.
+    std::filesystem::path markerPath() const { return folder_ / "command-under-way"; }
+    // Writes the marker, flushed to disk before any value is written; false with the reason.
+    bool markCommandUnderWay(RecordKind toPutBack, std::string& reason) const;
+    // Removes the marker: the command has ended.
+    void markCommandEnded() const;
+    // The record that a marker left by an interrupted command names; nothing without a marker,
+    // and nothing with `damaged` set for a marker that names no record.
+    std::optional<RecordKind> interruptedCommand(bool& damaged) const;
 
   private:
     std::filesystem::path folder_;

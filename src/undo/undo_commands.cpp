@@ -1,12 +1,14 @@
 #include "undo/undo_commands.h"
 
 #include <ctime>
+#include <string>
 #include <system_error>
 #include <vector>
 
 #include "commands/window_settings.h"
 #include "settings/settings_keys.h"
-#include "undo/registry_values.h"
+#include "undo/record_put_back.h"
+#include "undo/undo_recorder.h"
 
 namespace quorvex::undo {
 
@@ -25,21 +27,6 @@ std::string unusableRecordMessage(const std::filesystem::path& path, const Recor
                " is damaged and cannot be put back. Nothing was changed.";
     return "The record " + path.string() + " cannot be read: " + load.reason +
            ". Nothing was changed.";
-}
-
-// Writes every recorded setting back and removes those that did not exist then.
-void putSettingsBack(SettingsStorage& settings, const ChangeRecord& record) {
-    for (const auto& setting : record.settings) {
-        const auto& section = setting.address.section;
-        const auto& key = setting.address.key;
-        runStep([&] {
-            if (setting.text)
-                settings.write(section, key, *setting.text);
-            else
-                settings.remove(section, key);
-        });
-    }
-    runStep([&] { settings.flush(); });
 }
 
 }  // namespace
@@ -105,24 +92,19 @@ void UndoCommands::run(RecordKind kind) {
         MessageAnswer::Yes)
         return;
 
-    std::vector<RefusedValue> refused;
-    for (const auto& value : record.values) {
-        const ValueAddress& address = value.address;
-        RegistryFailure why{{}, "the value could not be prepared", 0};
-        bool done = false;
-        if (context.observer)
-            runStep([&] {
-                context.observer->beforeWrite(address.hive, address.keyPath, address.valueName);
-            });
-        runStep([&] { done = putValueBack(context.registry, address, value.value, &why); });
-        if (context.observer)
-            runStep([&] {
-                context.observer->afterWrite({address.hive, address.keyPath, address.valueName,
-                                              value.value, done ? nullptr : &why});
-            });
-        if (!done) refused.push_back({address.valueName, std::move(why)});
+    // Where the registry cannot put them all back in one transaction, a marker lets the next
+    // start finish the job after a crash.
+    const bool marked = !context.registry.batchesAreTransactions();
+    std::string reason;
+    if (marked && !records_.markCommandUnderWay(kind, reason)) {
+        context.prompts.showMessage({markerNotWrittenMessage(records_.markerPath(), reason),
+                                     MessageButtons::Ok, MessageIcon::Error});
+        return;
     }
+    const std::vector<RefusedValue> refused =
+        putValuesBack(context.registry, record, context.observer);
     putSettingsBack(context.settings, record);
+    if (marked) records_.markCommandEnded();
     runStep([&] {
         resetToCreationState(context.window);
         restoreWindowState(context.window, context.settings);

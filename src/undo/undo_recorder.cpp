@@ -28,14 +28,24 @@ std::optional<ChangeRecord> takeRecord(RegistryBackend& registry, const Settings
         }
         record.values.push_back({address, std::move(value)});
     }
-    for (const auto& address : trackedSettings())
-        record.settings.push_back({address, settings.read(address.section, address.key)});
+    for (const auto& address : trackedSettings()) {
+        RecordedSetting setting{address, settings.read(address.section, address.key), {}};
+        if (!setting.text)
+            if (auto other = settings.readOther(address.section, address.key))
+                setting.other = RegValue{address.key, other->type, std::move(other->data)};
+        record.settings.push_back(std::move(setting));
+    }
     return record;
 }
 
 std::string recordNotWrittenMessage(const std::filesystem::path& path, const std::string& reason) {
     return "Quorvex could not write its record of the tuning values to " + path.string() + ": " +
            reason + ". Nothing was changed.";
+}
+
+std::string markerNotWrittenMessage(const std::filesystem::path& path, const std::string& reason) {
+    return "Quorvex could not write " + path.string() +
+           ", which lets it finish the change after a crash: " + reason + ". Nothing was changed.";
 }
 
 std::optional<std::string> UndoRecorder::recordBeforeFirstWrite(const CommandContext& context) {
@@ -48,7 +58,15 @@ std::optional<std::string> UndoRecorder::recordBeforeFirstWrite(const CommandCon
         return recordNotWrittenMessage(records_.path(RecordKind::Original), reason);
     if (!records_.save(RecordKind::Previous, *record, reason))
         return recordNotWrittenMessage(records_.path(RecordKind::Previous), reason);
+    // A crash from here on is rolled back at the next start, to the record just kept.
+    if (!context.registry.batchesAreTransactions() &&
+        !records_.markCommandUnderWay(RecordKind::Previous, reason))
+        return markerNotWrittenMessage(records_.markerPath(), reason);
     return std::nullopt;
+}
+
+void UndoRecorder::writesEnded(const CommandContext& context) {
+    if (!context.registry.batchesAreTransactions()) records_.markCommandEnded();
 }
 
 }  // namespace quorvex::undo

@@ -18,11 +18,14 @@ std::optional<ChangeRecord> takeRecord(RegistryBackend& registry, const Settings
                                        const Clock& clock, std::string& failure);
 
 // The tuning commands' records: the previous record before every command, and the original
-// record before the first one (never replaced afterwards).
+// record before the first one (never replaced afterwards). Where the registry's batches are no
+// transactions, the marker that a command is under way follows the records and goes when the
+// command's writes have ended.
 class UndoRecorder : public ChangeRecorder {
   public:
     explicit UndoRecorder(const RecordStore& records) : records_(records) {}
     std::optional<std::string> recordBeforeFirstWrite(const CommandContext& context) override;
+    void writesEnded(const CommandContext& context) override;
 
   private:
     const RecordStore& records_;
@@ -34,5 +37,7 @@ std::string valueNotReadMessage(const ValueAddress& address, const RegistryFailu
 
 // The box text when a record cannot be written.
 std::string recordNotWrittenMessage(const std::filesystem::path& path, const std::string& reason);
+// The box text when the marker that a command is under way cannot be written.
+std::string markerNotWrittenMessage(const std::filesystem::path& path, const std::string& reason);
 
 }  // namespace quorvex::undo

@@ -11,6 +11,7 @@
 #include "settings/win32_registry_settings_storage.h"
 #include "shell/shell.h"
 #include "tuning/win32_registry_backend.h"
+#include "undo/interrupted_command.h"
 #include "undo/record_store.h"
 #include "undo/records_folder.h"
 #include "undo/undo_commands.h"
@@ -53,6 +54,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const quorvex::Win32ProcessElevation elevation;
     shell.commands().context().elevation = &elevation;
     quorvex::undo::UndoCommands undo(shell.commands(), records);
+    // Before the window reads the settings: a command that a crash cut short is finished.
+    quorvex::undo::finishInterruptedCommand(registry, settings, records);
 
     shell.setMainWindowCreated([&prompts, &undo, &events](quorvex::MainWindow& window) {
         const HWND handle = static_cast<quorvex::win32::Form1Window&>(window).hwnd();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -19,23 +21,17 @@ namespace fs = std::filesystem;
 
 constexpr const char* kDsl16M = "DSL Or Cable Modem (16 Megabit And Up)";
 
-// A store that fails one value's write and takes the next ones again, as a disk that is full
-// for one write and has room after it: a folder stands where the store belongs meanwhile.
-class StoreFailingOneValue : public FileRegistryBackend {
+// A store whose commit finds a folder where the store belongs, as a disk that refuses the
+// replacement would: none of the command's values can last.
+class StoreFailingItsCommit : public FileRegistryBackend {
   public:
     using FileRegistryBackend::FileRegistryBackend;
-    long setValue(RegKey key, const std::string& name, std::uint32_t type,
-                  const std::vector<std::uint8_t>& data) override {
-        if (name != failing) return FileRegistryBackend::setValue(key, name, type, data);
-        const std::string kept = storePath() + ".kept";
-        fs::rename(storePath(), kept);
-        fs::create_directory(storePath());
-        const long status = FileRegistryBackend::setValue(key, name, type, data);
-        fs::remove(storePath());
-        fs::rename(kept, storePath());
+    long commitBatch() override {
+        fs::create_directories(fs::path(storePath()) / "inside");
+        const long status = FileRegistryBackend::commitBatch();
+        fs::remove_all(storePath());
         return status;
     }
-    std::string failing;
 };
 
 class CommandsOnFileStoreTest : public ::testing::Test, protected testing::CommandWorld {
@@ -70,20 +66,32 @@ TEST_F(CommandsOnFileStoreTest, BothCommandsEndNamingTheFileAndHowToMergeItAndNe
     }
 }
 
-// The reason of a refused value is kept as it was, although later values were written.
-TEST_F(CommandsOnFileStoreTest, AValueRefusedMidwayIsNamedWithTheFileAndTheSystemsReason) {
-    StoreFailingOneValue store(storeFile(), home());
-    store.failing = "DefaultTTL";
-    CommandContext context = contextOn(store);
-    runAutomaticOptimization(context);
-    EXPECT_EQ(prompts.restarts, 0);
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[1].text,
-              "1 of the 18 registry values could not be written to ~/data/registry.reg "
-              "(\"DefaultTTL\"): not a regular file.");
-    EXPECT_EQ(prompts.shown[1].icon, MessageIcon::Error);
-    EXPECT_NE(store.load().value(Hive::CurrentUser, testing::kInternet, "MaxConnectionsPerServer"),
-              nullptr);
+// A command is one transaction: every value lasts or none, and a failed commit refuses them
+// all with the file and the system's reason.
+TEST_F(CommandsOnFileStoreTest, AFailedCommitRefusesEveryValueWithTheFileAndTheReason) {
+    for (const auto command : {runAutomaticOptimization, runAdvancedApply}) {
+        prompts.shown.clear();
+        StoreFailingItsCommit store(storeFile(), home());
+        CommandContext context = contextOn(store);
+        command(context);
+        EXPECT_EQ(prompts.restarts, 0);
+        ASSERT_EQ(prompts.shown.size(), 2u);
+        EXPECT_EQ(prompts.shown[1].text,
+                  "18 of the 18 registry values could not be written to ~/data/registry.reg: " +
+                      std::string(std::strerror(EISDIR)) + ".");
+        EXPECT_FALSE(fs::exists(storeFile()));
+        EXPECT_EQ(store.locksTaken(), 1u);
+    }
+}
+
+TEST_F(CommandsOnFileStoreTest, EachCommandTakesTheLockOnceAndSavesOnce) {
+    for (const auto command : {runAutomaticOptimization, runAdvancedApply}) {
+        FileRegistryBackend store(storeFile(), home());
+        CommandContext context = contextOn(store);
+        command(context);
+        EXPECT_EQ(store.locksTaken(), 1u);
+        EXPECT_EQ(store.savesMade(), 1u);
+    }
 }
 
 // A store that can never be written gives its reason; no store is worth running as

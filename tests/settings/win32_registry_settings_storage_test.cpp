@@ -102,6 +102,30 @@ TEST_F(Win32RegistrySettingsStorageTest, AValueThatIsNoTextReadsAsMissing) {
     EXPECT_EQ(ReadSetting(storage, "Values", "1", std::int32_t{576}), "576");
 }
 
+// What is not text is still there to be recorded and put back with its type and bytes.
+TEST_F(Win32RegistrySettingsStorageTest, AValueOfAnotherTypeIsReadAndWrittenExactly) {
+    const OtherSetting number{REG_DWORD, {0xDC, 0x05, 0, 0}};
+    const OtherSetting bytes{REG_BINARY, {0xDE, 0xAD, 0x00}};
+    ASSERT_TRUE(storage.writeOther("Values", "1", number));
+    ASSERT_TRUE(storage.writeOther("Values", "2", bytes));
+    ASSERT_TRUE(storage.write("Values", "3", "text"));
+    EXPECT_EQ(storage.readOther("Values", "1"), number);
+    EXPECT_EQ(storage.readOther("Values", "2"), bytes);
+    EXPECT_EQ(storage.readOther("Values", "3"), std::nullopt);
+    EXPECT_EQ(storage.readOther("Values", "4"), std::nullopt);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(cu(), "Software\\Quorvex\\Values", 0, KEY_QUERY_VALUE, &key),
+              ERROR_SUCCESS);
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    EXPECT_EQ(RegQueryValueExA(key, "1", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(value, 1500u);
+}
+
 TEST_F(Win32RegistrySettingsStorageTest, TheWindowStateSurvivesTheRegistryStore) {
     WindowModel saved;
     saved.controls().setListText("Combo3", "Satellite (6 Megabit And Up)");

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -19,6 +20,7 @@
 #include "support/lock_holder.h"
 #include "tuning/mod_registry.h"
 #include "tuning/optimization_profile.h"
+#include "tuning/registry_batch.h"
 #include "tuning/registry_write_plan.h"
 
 namespace quorvex {
@@ -191,6 +193,74 @@ TEST_F(FileRegistryBackendTest, ACommandWaitsForAHeldLockOnceNotForEveryValue) {
     ASSERT_EQ(world.prompts.shown.size(), 2u);
     EXPECT_THAT(world.prompts.shown[1].text,
                 ::testing::HasSubstr("another program holds the file"));
+}
+
+// A batch is one transaction: one lock, one load, one replace, whatever it holds.
+TEST_F(FileRegistryBackendTest, APlanIsOneLockAndOneSave) {
+    WindowModel window;
+    for (const auto& choice : recommendedSet().choices)
+        window.controls().setOption(std::string(choice.control), true);
+    window.controls().setListText("QOS", "0");
+    window.controls().setListText("Combo2", "10");
+    window.controls().setListText("Combo1", "10");
+    FileRegistryBackend backend(store.string());
+    ASSERT_EQ(runWritePlan(backend, optimizationWritePlan(), window.state(), window.controls()), 0);
+    EXPECT_EQ(backend.locksTaken(), 1u);
+    EXPECT_EQ(backend.savesMade(), 1u);
+    // Nothing to change: the lock once more, the store left as it is.
+    ASSERT_EQ(runWritePlan(backend, optimizationWritePlan(), window.state(), window.controls()), 0);
+    EXPECT_EQ(backend.locksTaken(), 2u);
+    EXPECT_EQ(backend.savesMade(), 1u);
+}
+
+TEST_F(FileRegistryBackendTest, ABatchReadsItsOwnWritesAndTheFileOnlyAtItsCommit) {
+    FileRegistryBackend backend(store.string());
+    RegistryBatch batch(backend);
+    modRegistry::CreateKey(backend, "Software\\Q", Hive::CurrentUser);
+    ASSERT_TRUE(
+        modRegistry::SetValue(backend, Hive::CurrentUser, "Software\\Q", "n", 7, kRegDword));
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+    ASSERT_EQ(backend.queryValue(Hive::CurrentUser, "Software\\Q", "N", type, data), kRegOk);
+    EXPECT_EQ(data, (std::vector<std::uint8_t>{7, 0, 0, 0}));
+    EXPECT_FALSE(fs::exists(store));
+    ASSERT_EQ(batch.commit(), kRegOk);
+    EXPECT_NE(backend.load().value(Hive::CurrentUser, "Software\\Q", "n"), nullptr);
+    EXPECT_EQ(backend.locksTaken(), 1u);
+    EXPECT_EQ(backend.savesMade(), 1u);
+}
+
+TEST_F(FileRegistryBackendTest, AnAbandonedBatchLeavesTheStoreAndLetsTheLockGo) {
+    FileRegistryBackend backend(store.string());
+    modRegistry::CreateKey(backend, "Software\\Q", Hive::CurrentUser);
+    const std::string before = readAll(store);
+    {
+        RegistryBatch batch(backend);
+        ASSERT_TRUE(
+            modRegistry::SetValue(backend, Hive::CurrentUser, "Software\\Q", "n", 7, kRegDword));
+    }
+    EXPECT_EQ(readAll(store), before);
+    const FileLock other(store.string() + ".lock", std::chrono::milliseconds(0));
+    EXPECT_TRUE(other.held());
+}
+
+// A commit that cannot replace the store keeps none of the batch and says why.
+TEST_F(FileRegistryBackendTest, AFailedCommitKeepsTheStoreAsItWasAndNamesTheReason) {
+    FileRegistryBackend backend(store.string());
+    modRegistry::CreateKey(backend, "Software\\Q", Hive::CurrentUser);
+    RegistryBatch batch(backend);
+    ASSERT_TRUE(
+        modRegistry::SetValue(backend, Hive::CurrentUser, "Software\\Q", "n", 7, kRegDword));
+    // A folder that is not empty cannot be renamed over, not even by root.
+    fs::rename(store, store.string() + ".kept");
+    fs::create_directories(store / "inside");
+    EXPECT_EQ(batch.commit(), kRegWriteFault);
+    EXPECT_EQ(batch.failure().location, store.string());
+    EXPECT_EQ(batch.failure().reason, std::strerror(EISDIR));
+    fs::remove_all(store);
+    fs::rename(store.string() + ".kept", store);
+    EXPECT_EQ(backend.load().value(Hive::CurrentUser, "Software\\Q", "n"), nullptr);
+    EXPECT_EQ(filesInStoreFolder().size(), 2u);  // the store and its lock file, no temporary
 }
 
 }  // namespace

@@ -212,6 +212,48 @@ INSTANTIATE_TEST_SUITE_P(
         RealEncodeCase{"DwordNegative", kRegDword, std::int32_t{-2}, dword(0xFFFFFFFEu)}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Texts outside the ANSI code page come back exactly: read and written as UTF-16 by the
+// registry, as UTF-8 by the rest of the program.
+TEST_F(Win32RegistryBackendTest, TextOutsideTheAnsiCodePageComesBackExactly) {
+    const std::wstring text = L"Gr\u00FC\u00DFe \u65E5\u672C \u0416";
+    const std::string utf8 =
+        "Gr\xC3\xBC\xC3\x9F"
+        "e \xE6\x97\xA5\xE6\x9C\xAC \xD0\x96";
+    HKEY key = nullptr;
+    ASSERT_EQ(
+        RegCreateKeyExW(lm(), L"K \u65E5", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
+    const auto* first = reinterpret_cast<const BYTE*>(text.c_str());
+    ASSERT_EQ(RegSetValueExW(key, L"v \u0416", 0, REG_SZ, first,
+                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+
+    std::uint32_t type = 0;
+    Bytes data;
+    ASSERT_EQ(backend.queryValue(HKLM, "K \xE6\x97\xA5", "v \xD0\x96", type, data), ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<std::uint32_t>(REG_SZ));
+    Bytes expected(utf8.begin(), utf8.end());
+    expected.push_back(0);
+    EXPECT_EQ(data, expected);
+
+    RegKey opened = 0;
+    ASSERT_EQ(backend.openKey(HKLM, "K \xE6\x97\xA5", opened), ERROR_SUCCESS);
+    ASSERT_EQ(backend.setValue(opened, "copy", type, data), ERROR_SUCCESS);
+    backend.closeKey(opened);
+    ASSERT_EQ(RegOpenKeyExW(lm(), L"K \u65E5", 0, KEY_QUERY_VALUE, &key), ERROR_SUCCESS);
+    std::vector<wchar_t> back(64);
+    DWORD size = static_cast<DWORD>(back.size() * sizeof(wchar_t));
+    DWORD found = 0;
+    ASSERT_EQ(RegQueryValueExW(key, L"copy", nullptr, &found, reinterpret_cast<BYTE*>(back.data()),
+                               &size),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_EQ(found, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(std::wstring(back.data()), text);
+    EXPECT_EQ(size, (text.size() + 1) * sizeof(wchar_t));
+}
+
 TEST_F(Win32RegistryBackendTest, TypesOtherThanSzAndDwordWriteNothingAndReportSuccess) {
     modRegistry::CreateKey(backend, "K", HKLM);
     RegKey key = 0;

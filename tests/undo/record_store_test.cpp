@@ -27,7 +27,7 @@ ChangeRecord recordWithValueOf(std::size_t bytes) {
     for (const auto& address : trackedValues()) record.values.push_back({address, std::nullopt});
     record.values.front().value =
         RegValue{record.values.front().address.valueName, 3, std::vector<std::uint8_t>(bytes, 7)};
-    for (const auto& address : trackedSettings()) record.settings.push_back({address, {}});
+    for (const auto& address : trackedSettings()) record.settings.push_back({address, {}, {}});
     return record;
 }
 

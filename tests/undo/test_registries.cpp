@@ -1,6 +1,6 @@
 #include "undo/test_registries.h"
 
-#include "tuning/memory_registry_backend.h"
+#include "support/command_fakes.h"
 
 namespace quorvex::testing {
 
@@ -16,7 +16,8 @@ class MemoryTestRegistry : public TestRegistry {
     }
 
   private:
-    MemoryRegistryBackend backend_;
+    // Observed, so that a test can look at the world at each write.
+    ObservedRegistryBackend backend_;
 };
 
 }  // namespace

@@ -310,6 +310,25 @@ TEST_P(UndoTest, NothingStartsWhileATuningCommandRuns) {
     EXPECT_FALSE(started);
 }
 
+// A setting of another type than text (a number or bytes put there by hand) is recorded as it
+// is and put back exactly, not recorded as missing and then removed.
+TEST_P(UndoTest, ASettingOfAnotherTypeComesBackWithItsTypeAndData) {
+    const std::vector<std::pair<undo::SettingAddress, OtherSetting>> others{
+        {undo::trackedSettings().front(), {4, testing::dwordBytes(5)}},
+        {undo::trackedSettings().back(), {3, {0xDE, 0xAD, 0x00}}},
+    };
+    for (const auto& [address, value] : others)
+        ASSERT_TRUE(world.storage.writeOther(address.section, address.key, value));
+    optimize(kDsl16M);
+    for (const auto& [address, value] : others)
+        ASSERT_EQ(world.storage.readOther(address.section, address.key), std::nullopt);
+    ASSERT_TRUE(world.undo.restoreOriginalSettings());
+    for (const auto& [address, value] : others) {
+        EXPECT_EQ(world.storage.readOther(address.section, address.key), value) << address.key;
+        EXPECT_EQ(world.storage.read(address.section, address.key), std::nullopt);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, UndoTest, ::testing::ValuesIn(testing::testRegistryKinds()),
                          [](const auto& info) { return info.param.name; });
 
@@ -370,6 +389,25 @@ TEST_F(UndoOnMemoryTest, AValueThatCannotBeReadStopsTheCommandBeforeItsFirstWrit
     EXPECT_TRUE(memory().data().empty());
     EXPECT_TRUE(world.storage.log.empty());
     EXPECT_FALSE(world.records.exists(undo::RecordKind::Original));
+}
+
+// The values go back in one transaction: when it cannot be committed none is put back, and
+// every one of them is refused.
+TEST_F(UndoOnMemoryTest, AFailedCommitPutsNothingBackAndRefusesEveryValue) {
+    world.elevation.value = true;
+    world.choose(kDsl16M);
+    world.commands.automaticOptimization();
+    const auto after = world.observe().values;
+    world.prompts.shown.clear();
+    memory().failCommits(kRegWriteFault);
+    world.undo.restoreOriginalSettings();
+    ASSERT_EQ(world.prompts.shown.size(), 2u);
+    EXPECT_EQ(world.prompts.shown[1].text,
+              "19 of the 19 tuning values could not be put back: The system cannot write to the "
+              "specified device.");
+    EXPECT_EQ(world.observe().values, after);
+    EXPECT_EQ(memory().batchesBegun(), 2);
+    EXPECT_EQ(memory().batchesCommitted(), 1);
 }
 
 TEST_F(UndoOnMemoryTest, AValueAlreadyAsRecordedIsNotWrittenAgain) {

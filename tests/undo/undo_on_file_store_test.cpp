@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tuning/file_registry_backend.h"
 #include "undo/undo_world.h"
@@ -69,6 +72,26 @@ TEST_F(UndoOnFileStoreTest, AStoreThatCannotBeReadStopsTheCommandNamingTheFileAn
                   "changed.");
     EXPECT_EQ(world.prompts.restarts, 0);
     EXPECT_FALSE(world.records.exists(undo::RecordKind::Original));
+}
+
+// Each command, the record's reads included, is one lock and one replacement of the store.
+TEST_F(UndoOnFileStoreTest, EveryCommandTakesTheLockOnceAndSavesOnce) {
+    auto& backend = dynamic_cast<FileRegistryBackend&>(world.registry->backend());
+    world.choose(kDsl16M);
+    const std::vector<std::pair<const char*, std::function<bool()>>> commands{
+        {"automatic", [&] { return world.commands.automaticOptimization(); }},
+        {"advanced", [&] { return world.commands.advancedApply(); }},
+        {"undo", [&] { return world.undo.undoLastChange(); }},
+        {"restore", [&] { return world.undo.restoreOriginalSettings(); }},
+    };
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        const std::size_t locks = backend.locksTaken();
+        const std::size_t saves = backend.savesMade();
+        ASSERT_TRUE(command());
+        EXPECT_EQ(backend.locksTaken() - locks, 1u);
+        EXPECT_EQ(backend.savesMade() - saves, 1u);
+    }
 }
 
 }  // namespace
