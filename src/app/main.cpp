@@ -99,7 +99,8 @@ int main(int argc, char* argv[]) {
              [&undo] {
                  QDesktopServices::openUrl(
                      QUrl::fromLocalFile(QString::fromStdString(undo.recordsFolder().string())));
-             }});
+             },
+             [&undo] { undo.checkAppliedValues(); }});
     });
     program.start();
     return QApplication::exec();

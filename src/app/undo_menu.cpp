@@ -26,6 +26,7 @@ void installUndoMenu(QWidget& window, UndoMenuActions actions) {
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo->setShortcutContext(Qt::WindowShortcut);
     addItem(window, undo::kRestoreOriginalItem, std::move(actions.restoreOriginalSettings));
+    addItem(window, undo::kCheckAppliedValuesItem, std::move(actions.checkAppliedValues));
     auto* separator = new QAction(&window);
     separator->setSeparator(true);
     window.addAction(separator);

@@ -11,6 +11,7 @@ struct UndoMenuActions {
     std::function<void()> undoLastChange;
     std::function<void()> restoreOriginalSettings;
     std::function<void()> openRecordsFolder;
+    std::function<void()> checkAppliedValues;
 };
 
 // Gives the window a context menu on its background, without touching its layout: "Undo Last

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "commands/applied_values_check.h"
 #include "commands/window_settings.h"
 #include "settings/settings_keys.h"
 #include "undo/record_put_back.h"
@@ -59,6 +60,24 @@ std::filesystem::path UndoCommands::recordsFolder() const {
     std::error_code ec;
     if (!records_.folder().empty()) std::filesystem::create_directories(records_.folder(), ec);
     return records_.folder();
+}
+
+bool UndoCommands::checkAppliedValues() {
+    if (running_ || commands_.running()) return false;
+    running_ = true;
+    runStep([&] {
+        CommandContext& context = commands_.context();
+        const AppliedValuesCheck check =
+            quorvex::checkAppliedValues(context.registry, context.settings);
+        std::string text;
+        for (const auto& line : appliedValuesReport(check))
+            text += (text.empty() ? "" : "\n") + line;
+        const bool matching = check.choicesSaved && check.differences() == 0;
+        context.prompts.showMessage(
+            {text, MessageButtons::Ok, matching ? MessageIcon::Information : MessageIcon::Warning});
+    });
+    running_ = false;
+    return true;
 }
 
 bool UndoCommands::putBack(RecordKind kind) {

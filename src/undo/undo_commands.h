@@ -13,6 +13,7 @@ namespace quorvex::undo {
 inline constexpr const char* kUndoLastChangeItem = "Undo Last Change\u2026";
 inline constexpr const char* kRestoreOriginalItem = "Restore Original Settings\u2026";
 inline constexpr const char* kOpenRecordsFolderItem = "Open Records Folder";
+inline constexpr const char* kCheckAppliedValuesItem = "Check Applied Values\u2026";
 
 // "Undo Last Change" and "Restore Original Settings": each puts back one record (the values,
 // the saved settings and the window's state), then ends like the tuning commands. They share
@@ -26,6 +27,10 @@ class UndoCommands {
     // False when the request was ignored because a command is already running.
     bool undoLastChange() { return putBack(RecordKind::Previous); }
     bool restoreOriginalSettings() { return putBack(RecordKind::Original); }
+
+    // Compares the values with what the saved choices write and says, in a box, which differ
+    // (or that all match). Reads only. False when a command is running.
+    bool checkAppliedValues();
 
     // The folder that holds the records, made when missing so that it can be opened.
     std::filesystem::path recordsFolder() const;

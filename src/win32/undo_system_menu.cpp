@@ -41,6 +41,9 @@ LRESULT CALLBACK undoMenuProc(HWND window, UINT message, WPARAM wParam, LPARAM l
                 case kOpenRecordsFolderCommand:
                     run(actions->openRecordsFolder);
                     return 0;
+                case kCheckAppliedValuesCommand:
+                    run(actions->checkAppliedValues);
+                    return 0;
                 default:
                     break;
             }
@@ -68,6 +71,8 @@ bool installUndoSystemMenu(HWND window, UndoMenuActions actions) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, kUndoLastChangeCommand, wide(undo::kUndoLastChangeItem).c_str());
     AppendMenuW(menu, MF_STRING, kRestoreOriginalCommand, wide(undo::kRestoreOriginalItem).c_str());
+    AppendMenuW(menu, MF_STRING, kCheckAppliedValuesCommand,
+                wide(undo::kCheckAppliedValuesItem).c_str());
     AppendMenuW(menu, MF_STRING, kOpenRecordsFolderCommand,
                 wide(undo::kOpenRecordsFolderItem).c_str());
     return true;

@@ -11,6 +11,7 @@ struct UndoMenuActions {
     std::function<void()> undoLastChange;
     std::function<void()> restoreOriginalSettings;
     std::function<void()> openRecordsFolder;
+    std::function<void()> checkAppliedValues;
 };
 
 // Command identifiers of the items: below 0xF000 and with the low four bits clear, as the
@@ -18,6 +19,7 @@ struct UndoMenuActions {
 inline constexpr UINT kUndoLastChangeCommand = 0x1010;
 inline constexpr UINT kRestoreOriginalCommand = 0x1020;
 inline constexpr UINT kOpenRecordsFolderCommand = 0x1030;
+inline constexpr UINT kCheckAppliedValuesCommand = 0x1040;
 
 // Adds a separator, "Undo Last Change…", "Restore Original Settings…" and "Open Records Folder"
 // to the window's system menu and runs the matching action when one is chosen. The window's own

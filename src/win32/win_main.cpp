@@ -66,7 +66,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
              [&undo] {
                  const std::wstring folder = undo.recordsFolder().wstring();
                  ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-             }});
+             },
+             [&undo] { undo.checkAppliedValues(); }});
         events.setMessageFilter([handle, &undo](const MSG& message) {
             const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
             if (!quorvex::win32::isUndoShortcut(message, held)) return false;

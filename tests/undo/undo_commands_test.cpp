@@ -329,6 +329,26 @@ TEST_P(UndoTest, ASettingOfAnotherTypeComesBackWithItsTypeAndData) {
     }
 }
 
+TEST_P(UndoTest, CheckingTheAppliedValuesSaysWhetherTheyAllMatchAndChangesNothing) {
+    optimize("DSL Or Cable Modem (16 Megabit And Up)");
+    forgetPrompts();
+    ASSERT_TRUE(world.undo.checkAppliedValues());
+    ASSERT_EQ(world.prompts.shown.size(), 1u);
+    EXPECT_EQ(world.prompts.shown[0].text, "All 18 values match the saved choices.");
+    EXPECT_EQ(world.prompts.shown[0].icon, MessageIcon::Information);
+
+    const Observed before = world.observe();
+    forgetPrompts();
+    world.storage.write("Values", "1", "1400");
+    ASSERT_TRUE(world.undo.checkAppliedValues());
+    ASSERT_EQ(world.prompts.shown.size(), 1u);
+    EXPECT_NE(world.prompts.shown[0].text.find("MaxMTU: expected 1400, found "), std::string::npos)
+        << world.prompts.shown[0].text;
+    EXPECT_EQ(world.prompts.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(world.prompts.restarts, 0);
+    EXPECT_EQ(world.observe().values, before.values);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, UndoTest, ::testing::ValuesIn(testing::testRegistryKinds()),
                          [](const auto& info) { return info.param.name; });
 

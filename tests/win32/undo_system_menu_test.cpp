@@ -22,16 +22,16 @@ std::wstring itemText(HMENU menu, UINT command) {
     return text;
 }
 
-TEST(UndoSystemMenuTest, AddsASeparatorAndTheThreeItemsAndRunsEach) {
+TEST(UndoSystemMenuTest, AddsASeparatorAndTheFourItemsAndRunsEach) {
     const HWND window = makeWindow();
     ASSERT_NE(window, nullptr);
     const int before = GetMenuItemCount(GetSystemMenu(window, FALSE));
-    int undone = 0, restored = 0, opened = 0;
-    ASSERT_TRUE(
-        installUndoSystemMenu(window, {[&] { ++undone; }, [&] { ++restored; }, [&] { ++opened; }}));
+    int undone = 0, restored = 0, opened = 0, checked = 0;
+    ASSERT_TRUE(installUndoSystemMenu(
+        window, {[&] { ++undone; }, [&] { ++restored; }, [&] { ++opened; }, [&] { ++checked; }}));
 
     const HMENU menu = GetSystemMenu(window, FALSE);
-    ASSERT_EQ(GetMenuItemCount(menu), before + 4);
+    ASSERT_EQ(GetMenuItemCount(menu), before + 5);
     MENUITEMINFOW separator{};
     separator.cbSize = sizeof(separator);
     separator.fMask = MIIM_FTYPE;
@@ -40,6 +40,7 @@ TEST(UndoSystemMenuTest, AddsASeparatorAndTheThreeItemsAndRunsEach) {
     EXPECT_EQ(itemText(menu, kUndoLastChangeCommand), L"Undo Last Change\u2026");
     EXPECT_EQ(itemText(menu, kRestoreOriginalCommand), L"Restore Original Settings\u2026");
     EXPECT_EQ(itemText(menu, kOpenRecordsFolderCommand), L"Open Records Folder");
+    EXPECT_EQ(itemText(menu, kCheckAppliedValuesCommand), L"Check Applied Values\u2026");
 
     SendMessageW(window, WM_SYSCOMMAND, kUndoLastChangeCommand, 0);
     SendMessageW(window, WM_SYSCOMMAND, kRestoreOriginalCommand, 0);
@@ -48,6 +49,8 @@ TEST(UndoSystemMenuTest, AddsASeparatorAndTheThreeItemsAndRunsEach) {
     EXPECT_EQ(undone, 1);
     EXPECT_EQ(restored, 1);
     EXPECT_EQ(opened, 1);
+    SendMessageW(window, WM_SYSCOMMAND, kCheckAppliedValuesCommand, 0);
+    EXPECT_EQ(checked, 1);
     DestroyWindow(window);
 }
 
