@@ -79,8 +79,8 @@ std::vector<std::string> appliedValuesReport(const AppliedValuesCheck& check) {
                                       ? "unreadable (" + failureText(*value.unreadable) + ")"
                                       : shownValue(value.live);
         lines.push_back(fullKeyName(value.row->hive, value.row->keyPath) + " " +
-                        value.row->valueName + ": expected " + shownValue(value.expected) +
-                        ", found " + found);
+                        std::string(value.row->valueName) + ": expected " +
+                        shownValue(value.expected) + ", found " + found);
     }
     const std::size_t differences = check.differences();
     const std::string all = std::to_string(check.values.size());
