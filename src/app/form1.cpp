@@ -14,6 +14,7 @@
 #include "app/page_panel.h"
 #include "app/window_fonts.h"
 #include "app/window_icon.h"
+#include "model/frame_description.h"
 #include "model/frame_elements.h"
 #include "model/window_model.h"
 #include "shell/main_window_commands.h"
@@ -90,39 +91,15 @@ void Form1::clickable(ArtPicture* target, const char* caption) {
 }
 
 void Form1::buildWindowLevel() {
-    using namespace frame;
-    // The background shows from the load on.
-    picture(QLatin1String(kBackground), art("background"), {0, 0, 500, 600}, this)->hide();
-
-    const QRect lowerSlot(13, 536, 478, 65);
-    const QRect upperSlot(13, 480, 478, 65);
-    picture(QLatin1String(kMonitorButton), art("button_monitor_hover"), lowerSlot, this);
-    picture(QLatin1String(kMonitorResting), art("button_monitor"), lowerSlot, this);
-    picture(QLatin1String(kBackButton), art("button_back_hover"), lowerSlot, this)->hide();
-    picture(QLatin1String(kBackResting), art("button_back"), lowerSlot, this)->hide();
-    picture(QLatin1String(kApplyButton), art("button_apply_hover"), upperSlot, this);
-    picture(QLatin1String(kApplyResting), art("button_apply"), upperSlot, this);
-
-    const QRect headerRect(16, 152, 470, 325);
-    picture(QLatin1String(kExplorerHeader), art("header_explorer"), headerRect, this)->hide();
-    picture(QLatin1String(kFirefoxHeader), art("header_firefox"), headerRect, this)->hide();
-    picture(QLatin1String(kLanHeader), art("header_lan"), headerRect, this)->hide();
-    picture(QLatin1String(kAdvancedHeader), art("header_advanced"), headerRect, this)->hide();
-    picture(QLatin1String(kInternetHeader), art("header_internet"), headerRect, this)->hide();
-    picture(QLatin1String(kHomeButton), art("home"), {440, 168, 30, 30}, this);
-
-    auto* strip = new PagePanel(QLatin1String(kBottomStrip), QColor(), this);
-    strip->setGeometry(0, 592, 497, 17);
+    const auto rectOf = [](const layout::Rect& r) { return QRect(r.x, r.y, r.width, r.height); };
+    for (const layout::Picture& p : layout::kWindowPictures) {
+        ArtPicture* made = picture(QLatin1String(p.name), art(p.art), rectOf(p.rect), this);
+        made->setVisible(p.visibleAtLoad);
+        if (p.command) clickable(made, p.command);
+    }
+    auto* strip = new PagePanel(QLatin1String(frame::kBottomStrip), QColor(), this);
+    strip->setGeometry(rectOf(layout::kBottomStripRect));
     remember(strip);
-
-    const std::pair<const char*, const char*> clickables[] = {
-        {kHomeButton, "Home"},
-        {kApplyButton, "Apply Settings"},
-        {kMonitorButton, "Open Traffic Monitor"},
-        {kBackButton, "Back To Main Menu"},
-    };
-    for (const auto& [name, caption] : clickables)
-        clickable(static_cast<ArtPicture*>(element(QLatin1String(name))), caption);
 }
 
 // The frame's pictures, pages and headers show what the model's visible flags say.

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/control_factory.h"
+#include "model/frame_description.h"
 
 namespace quorvex {
 
@@ -23,8 +24,8 @@ class WindowModel;
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int kClientWidth = 498;
-    static constexpr int kClientHeight = 607;
+    static constexpr int kClientWidth = layout::kClientWidth;
+    static constexpr int kClientHeight = layout::kClientHeight;
     Form1(WindowModel& model, MainWindowCommands& commands,
           const ControlFactory& factory = defaultControlFactory(), QWidget* parent = nullptr);
     ~Form1() override;

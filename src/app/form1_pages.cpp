@@ -16,9 +16,13 @@
 #include "app/model_binder.h"
 #include "app/page_panel.h"
 #include "app/window_fonts.h"
+#include "model/choice_display.h"
 #include "model/firefox_elements.h"
+#include "model/frame_description.h"
 #include "model/frame_elements.h"
+#include "model/monitor_description.h"
 #include "model/monitor_elements.h"
+#include "model/settings_description.h"
 #include "model/window_model.h"
 #include "shell/main_window_commands.h"
 #include "tuning/advanced_choices.h"
@@ -28,9 +32,6 @@ namespace quorvex {
 
 namespace {
 
-const QColor kWindowGrey(66, 66, 66);
-const QColor kCaptionGrey(224, 224, 224);
-
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -39,22 +40,40 @@ QString art(const QString& name) {
     return QStringLiteral(":/artwork/") + name + QStringLiteral(".svg");
 }
 
+QRect rectOf(const layout::Rect& r) {
+    return {r.x, r.y, r.width, r.height};
+}
+
+QColor colourOf(ColorRef c) {
+    return QColor(static_cast<int>(colour::red(c)), static_cast<int>(colour::green(c)),
+                  static_cast<int>(colour::blue(c)));
+}
+
+QFont fontOf(const layout::Font& f) {
+    if (std::string_view(f.face) == "Tahoma") return tahoma(f.points, f.bold);
+    // Verdana where it is installed, a close stand-in elsewhere.
+    QFont font;
+    font.setFamilies({QLatin1String(f.face), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(f.points);
+    return font;
+}
+
 QLabel* label(const QString& text, QWidget* parent, bool bold = false) {
     auto* l = new QLabel(text, parent);
     l->setFont(tahoma(8.25, bold));
     return l;
 }
 
-// The option caption with its mark: "Enabled (Recommended)".
-QString markedCaption(const AdvancedChoice& choice) {
-    const std::string_view mark = markText(choice.mark);
-    return mark.empty() ? qs(choice.caption) : qs(choice.caption) + QLatin1Char(' ') + qs(mark);
-}
-
-const AdvancedGroup& groupNamed(std::string_view id) {
-    for (const auto& group : advancedGroups())
-        if (group.id == id) return group;
-    return advancedGroups().front();
+QLabel* textLabel(const layout::Text& t, QWidget* parent) {
+    auto* l = new QLabel(QLatin1String(t.text), parent);
+    l->setFont(fontOf(t.font));
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, colourOf(t.colour));
+    l->setPalette(palette);
+    l->setAlignment(t.align == layout::Align::Centre ? Qt::AlignCenter
+                                                     : Qt::AlignLeft | Qt::AlignVCenter);
+    l->setGeometry(rectOf(t.rect));
+    return l;
 }
 
 QVBoxLayout* tightColumn() {
@@ -67,80 +86,35 @@ QVBoxLayout* tightColumn() {
 }  // namespace
 
 void Form1::buildHomePage() {
-    PagePanel* home = page(QLatin1String(frame::kHomePage), kWindowGrey, {8, 144, 481, 337});
+    const layout::Page& description = layout::kPageTable.front();
+    PagePanel* home = page(QLatin1String(description.name), colourOf(description.fill.colour),
+                           rectOf(description.rect));
     home->show();
-
-    struct Icon {
-        QPoint at;
-        const char* resting;
-        const char* highlighted;
-        const char* art;
-        const char* caption;
-        QRect captionRect;
-    };
-    const std::array<Icon, 6> icons{{
-        {{32, 32},
-         frame::kInternetIconResting,
-         frame::kInternetIcon,
-         "internet",
-         "Internet Settings",
-         {16, 112, 113, 17}},
-        {{200, 32},
-         frame::kAdvancedIconResting,
-         frame::kAdvancedIcon,
-         "advanced",
-         "Advanced Settings",
-         {160, 112, 145, 17}},
-        {{360, 32},
-         frame::kLanIconResting,
-         frame::kLanIcon,
-         "lan",
-         "Local Area Network",
-         {312, 112, 169, 17}},
-        {{32, 168},
-         frame::kFirefoxIconResting,
-         frame::kFirefoxIcon,
-         "firefox",
-         "Mozilla Firefox",
-         {8, 248, 129, 17}},
-        {{192, 168},
-         frame::kExplorerIconResting,
-         frame::kExplorerIcon,
-         "explorer",
-         "Internet Explorer",
-         {168, 248, 129, 17}},
-        {{360, 168},
-         frame::kAutomaticIconResting,
-         frame::kAutomaticIcon,
-         "automatic",
-         "Everything Automatically",
-         {304, 248, 185, 17}},
-    }};
     QPalette captionPalette = home->palette();
-    captionPalette.setColor(QPalette::WindowText, kCaptionGrey);
-    for (const auto& icon : icons) {
-        const QRect rect(icon.at, QSize(72, 72));
-        const QString artName = QStringLiteral("icon_") + QLatin1String(icon.art);
+    captionPalette.setColor(QPalette::WindowText, colourOf(layout::kCaptionGrey));
+    for (const auto& icon : layout::kHomeIconTable) {
+        const QString artName = QLatin1String(icon.art);
         // The resting picture, made second, lies above; the first movement over it reveals
         // the highlighted one, which takes the click.
-        ArtPicture* highlighted = picture(QLatin1String(icon.highlighted),
-                                          art(artName + QStringLiteral("_hover")), rect, home);
-        picture(QLatin1String(icon.resting), art(artName), rect, home);
+        ArtPicture* highlighted =
+            picture(QLatin1String(icon.highlighted),
+                    art(artName + QLatin1String(layout::kHoverArt)), rectOf(icon.picture), home);
+        picture(QLatin1String(icon.resting), art(artName), rectOf(icon.picture), home);
         clickable(highlighted, icon.caption);
 
         auto* caption = new QLabel(QLatin1String(icon.caption), home);
-        caption->setFont(tahoma(9.75, true));
+        caption->setFont(fontOf(layout::kIconCaptionFont));
         caption->setPalette(captionPalette);
         caption->setAlignment(Qt::AlignCenter);
-        caption->setGeometry(icon.captionRect.adjusted(-8, 0, 8, 2));
+        caption->setGeometry(
+            rectOf(icon.captionRect).adjusted(-layout::kCaptionSlack, 0, layout::kCaptionSlack, 2));
     }
 
-    auto* prompt =
-        new QLabel(QStringLiteral("Please Choose Your Internet / Network Connection Type:"), home);
+    auto* prompt = new QLabel(QLatin1String(layout::kConnectionPrompt.text), home);
     prompt->setPalette(captionPalette);
-    prompt->setGeometry(24, 282, 433, 18);
-    QComboBox* combo3 = binder_->list(names::kConnectionList, home);
-    combo3->setGeometry(24, 302, 433, 24);
+    prompt->setGeometry(rectOf(layout::kConnectionPrompt.rect));
+    QComboBox* combo3 = binder_->list(layout::kConnectionListPlace.name, home);
+    combo3->setGeometry(rectOf(layout::kConnectionListPlace.rect));
     remember(combo3);
 }
 
@@ -161,19 +135,20 @@ void Form1::buildPages() {
     auto groupColumn = [&](const AdvancedGroup& group, QWidget* parent, bool enabledFirst) {
         QVBoxLayout* column = tightColumn();
         column->addWidget(label(qs(group.heading), parent, true));
-        std::vector<const AdvancedChoice*> choices;
-        for (const auto& choice : group.choices) choices.push_back(&choice);
-        if (enabledFirst && choices.size() == 2 && choices[1]->caption == "Enabled")
-            std::swap(choices[0], choices[1]);
-        for (const AdvancedChoice* choice : choices)
-            column->addWidget(option(choice->control, markedCaption(*choice), parent));
+        for (const AdvancedChoice* choice : layout::displayOrder(group, enabledFirst))
+            column->addWidget(option(choice->control, qs(layout::markedCaption(*choice)), parent));
         return column;
+    };
+    auto panelFor = [&](const char* name) {
+        for (const layout::Page& p : layout::kPageTable)
+            if (std::string_view(p.name) == name)
+                return page(QLatin1String(name), systemWindow, rectOf(p.rect));
+        return static_cast<PagePanel*>(nullptr);
     };
 
     // Internet Settings: the connection kinds by group, and the QoS reservation.
     {
-        PagePanel* panel =
-            page(QLatin1String(frame::kInternetPage), systemWindow, {24, 240, 449, 227});
+        PagePanel* panel = panelFor(frame::kInternetPage);
         // 27 choices in three columns: a smaller size keeps the longest captions whole.
         panel->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
         auto* grid = new QGridLayout(panel);
@@ -223,238 +198,150 @@ void Form1::buildPages() {
 
     // Advanced Settings: five groups, the time to live and the receive window.
     {
-        PagePanel* panel =
-            page(QLatin1String(frame::kAdvancedPage), systemWindow, {24, 232, 449, 233});
+        PagePanel* panel = panelFor(frame::kAdvancedPage);
         auto* grid = new QGridLayout(panel);
         grid->setContentsMargins(8, 6, 8, 6);
         grid->setHorizontalSpacing(12);
         grid->setVerticalSpacing(5);
-        grid->addLayout(groupColumn(groupNamed("FastCopyReceiveThreshold"), panel, false), 0, 0);
-        grid->addLayout(groupColumn(groupNamed("SackOpts"), panel, false), 1, 0);
-        grid->addLayout(groupColumn(groupNamed("MaxDupAcks"), panel, false), 2, 0);
-        grid->addLayout(groupColumn(groupNamed("FastSendDatagramThreshold"), panel, false), 0, 1);
-        grid->addLayout(groupColumn(groupNamed("Tcp1323Opts"), panel, false), 1, 1, 2, 1);
+        grid->addLayout(groupColumn(layout::groupNamed("FastCopyReceiveThreshold"), panel, false),
+                        0, 0);
+        grid->addLayout(groupColumn(layout::groupNamed("SackOpts"), panel, false), 1, 0);
+        grid->addLayout(groupColumn(layout::groupNamed("MaxDupAcks"), panel, false), 2, 0);
+        grid->addLayout(groupColumn(layout::groupNamed("FastSendDatagramThreshold"), panel, false),
+                        0, 1);
+        grid->addLayout(groupColumn(layout::groupNamed("Tcp1323Opts"), panel, false), 1, 1, 2, 1);
 
-        const AdvancedGroup& ttl = groupNamed("Ttl");
+        const AdvancedGroup& ttl = layout::groupNamed(layout::kTtlGroup);
         auto* ttlRow = new QHBoxLayout;
         ttlRow->setSpacing(6);
         ttlRow->addWidget(label(qs(ttl.heading), panel, true));
         for (const auto& choice : ttl.choices)
-            ttlRow->addWidget(option(choice.control, markedCaption(choice), panel));
+            ttlRow->addWidget(option(choice.control, qs(layout::markedCaption(choice)), panel));
         ttlRow->addStretch();
         grid->addLayout(ttlRow, 3, 0, 1, 2);
 
         auto* rwinRow = new QHBoxLayout;
         rwinRow->setSpacing(6);
-        rwinRow->addWidget(label(QStringLiteral("RWIN:"), panel, true));
-        QLabel* rwin = label(QString(), panel);
-        rwin->setObjectName(QStringLiteral("RwinValue"));
+        rwinRow->addWidget(label(QLatin1String(layout::kRwinCaption), panel, true));
+        QLabel* rwin =
+            label(QString::fromStdString(model_.controls().text(names::kRwinValue)), panel);
+        rwin->setObjectName(QLatin1String(names::kRwinValue));
         remember(rwin);
+        binder_->bindText(names::kRwinValue, rwin);
         rwinRow->addWidget(rwin);
         rwinRow->addStretch();
         grid->addLayout(rwinRow, 4, 0, 1, 2);
         grid->setRowStretch(5, 1);
-        binder_->onAnyChange([this, rwin] { rwin->setText(QString::number(model_.state().Rwin)); });
     }
 
     // Local Area Network: three Enabled / Disabled choices.
     {
-        PagePanel* panel = page(QLatin1String(frame::kLanPage), systemWindow, {24, 240, 449, 225});
+        PagePanel* panel = panelFor(frame::kLanPage);
         auto* column = new QVBoxLayout(panel);
         column->setContentsMargins(12, 10, 12, 10);
         column->setSpacing(10);
-        for (const char* id : {"NoRecentDocsNetHood", "SizReqBuf", "MaxCmds"})
-            column->addLayout(groupColumn(groupNamed(id), panel, true));
+        for (const char* id : layout::kLanGroups)
+            column->addLayout(groupColumn(layout::groupNamed(id), panel, true));
         column->addStretch();
     }
 
     // Internet Explorer: connections per server for HTTP 1.0 and 1.1.
     {
-        PagePanel* panel =
-            page(QLatin1String(frame::kExplorerPage), systemWindow, {24, 232, 449, 233});
+        PagePanel* panel = panelFor(frame::kExplorerPage);
         auto* column = new QVBoxLayout(panel);
         column->setContentsMargins(12, 12, 12, 10);
         column->setSpacing(4);
-        struct Http {
-            const char* heading;
-            const char* list;
-            const char* hint;
-        };
-        for (const Http& http : {Http{"Maximum HTTP 1.0 Server Connections:", names::kHttp10List,
-                                      "(Recommended: 10) (Default: 4)"},
-                                 Http{"Maximum HTTP 1.1 Server Connections:", names::kHttp11List,
-                                      "(Recommended: 10) (Default: 2)"}}) {
+        for (const layout::HttpRow& http : layout::kHttpRows) {
             column->addWidget(label(QLatin1String(http.heading), panel, true));
             auto* row = new QHBoxLayout;
-            row->addWidget(label(QStringLiteral("Simultaneous Connections:"), panel));
+            row->addWidget(label(QLatin1String(layout::kSimultaneousCaption), panel));
             row->addWidget(list(http.list, panel));
             row->addWidget(label(QLatin1String(http.hint), panel));
             row->addStretch();
             column->addLayout(row);
-            column->addSpacing(14);
+            column->addSpacing(layout::kHttpRowGap);
         }
         column->addStretch();
     }
 
     // Mozilla Firefox: the current configuration, its preference text and the two switches.
     {
-        PagePanel* panel =
-            page(QLatin1String(frame::kFirefoxPage), systemWindow, {24, 232, 449, 233});
-        QLabel* current = label(QStringLiteral("Current Configuration: "), panel, true);
+        PagePanel* panel = panelFor(frame::kFirefoxPage);
+        QLabel* current = label(QLatin1String(layout::kCurrentConfiguration), panel, true);
         current->setObjectName(QLatin1String(firefox::kCurrentCaption));
-        current->setGeometry(8, 6, current->sizeHint().width(), 16);
+        const QRect currentRect = rectOf(layout::kCurrentCaptionRect);
+        current->setGeometry(currentRect.x(), currentRect.y(), current->sizeHint().width(),
+                             currentRect.height());
         remember(current);
-        for (const auto& [name, text] :
-             {std::pair{firefox::kOptimizedLabel, "Optimized Configuration"},
-              std::pair{firefox::kDefaultLabel, "Default Configuration"}}) {
-            QLabel* state = label(QLatin1String(text), panel);
-            state->setObjectName(QLatin1String(name));
-            state->setGeometry(current->geometry().right() + 1, 6, 260, 16);
+        for (const layout::FirefoxState& s : layout::kFirefoxStates) {
+            QLabel* state = label(QLatin1String(s.text), panel);
+            state->setObjectName(QLatin1String(s.name));
+            QRect rect = rectOf(layout::kFirefoxStateRect);
+            rect.moveLeft(current->geometry().right() + 1);
+            state->setGeometry(rect);
             remember(state);
-            binder_->bindVisible(name, state);
+            binder_->bindVisible(s.name, state);
         }
-        for (const char* name : {firefox::kOptimizedText, firefox::kDefaultText}) {
+        for (const char* name : layout::kFirefoxTexts) {
             auto* text = new QPlainTextEdit(panel);
             text->setObjectName(QLatin1String(name));
             text->setReadOnly(true);
             text->setLineWrapMode(QPlainTextEdit::NoWrap);
             text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             text->setFont(tahoma(8.25));
-            text->setGeometry(8, 26, 433, 130);
+            text->setGeometry(rectOf(layout::kFirefoxTextRect));
             remember(text);
             binder_->bindText(name, text);
             binder_->bindVisible(name, text);
         }
-        auto place = [](QWidget* button, firefox::ButtonRect r) {
-            button->setGeometry(r.left, r.top, r.width, r.height);
-        };
-        QWidget* disable = factory_.pushButton(panel, QLatin1String(firefox::kDisableButton),
-                                               QStringLiteral("Disable Optimized Configuration"),
-                                               [this] { commands_.disableOptimizedFirefox(); });
-        place(disable, firefox::kDisableButtonRect);
-        QWidget* enable = factory_.pushButton(panel, QLatin1String(firefox::kEnableButton),
-                                              QStringLiteral("Enable Optimized Configuration"),
-                                              [this] { commands_.enableOptimizedFirefox(); });
-        place(enable, firefox::kEnableButtonRect);
-        for (QWidget* button : {disable, enable}) {
-            button->setAccessibleName(button->objectName() == QLatin1String(firefox::kEnableButton)
-                                          ? QStringLiteral("Enable Optimized Configuration")
-                                          : QStringLiteral("Disable Optimized Configuration"));
+        for (const layout::Button& b : layout::kFirefoxButtons) {
+            const bool enable = std::string_view(b.name) == firefox::kEnableButton;
+            QWidget* button = factory_.pushButton(panel, QLatin1String(b.name),
+                                                  QLatin1String(b.caption), [this, enable] {
+                                                      if (enable)
+                                                          commands_.enableOptimizedFirefox();
+                                                      else
+                                                          commands_.disableOptimizedFirefox();
+                                                  });
+            button->setGeometry(rectOf(b.rect));
+            button->setAccessibleName(QLatin1String(b.caption));
             button->setToolTip(button->accessibleName());
             remember(button);
-            binder_->bindEnabled(button->objectName().toStdString(), button);
+            binder_->bindEnabled(b.name, button);
         }
     }
 }
 
 void Form1::buildMonitorPage() {
-    PagePanel* panel = page(QLatin1String(frame::kMonitorPage), kWindowGrey, {8, 112, 481, 433});
-
-    struct Text {
-        const char* name;  // empty for a fixed caption
-        const char* text;
-        QRect rect;
-        QColor colour;
-        bool bold;
-        qreal points;
-        Qt::Alignment align;
-    };
-    const QColor light(224, 224, 224), value(192, 192, 192), dim(128, 128, 128),
-        white(255, 255, 255);
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    const Qt::Alignment centre = Qt::AlignCenter;
-    // Value labels reach further right than their designed width, so that longer figures stay
-    // whole in fonts wider than Tahoma.
-    const Text texts[] = {
-        {"", "Download Capacity Utilization:", {8, 8, 190, 13}, light, true, 8.25, left},
-        {"", "Upload Capacity Utilization:", {248, 8, 190, 13}, light, true, 8.25, left},
-        {monitor_page::kDownloadScaleTop, "100%", {201, 24, 33, 12}, white, false, 6.75, centre},
-        {monitor_page::kDownloadScaleBottom, "0%", {200, 208, 33, 13}, white, false, 8.25, centre},
-        {monitor_page::kUploadScaleTop, "100%", {442, 24, 33, 12}, white, false, 6.75, centre},
-        {monitor_page::kUploadScaleBottom, "0%", {442, 208, 33, 13}, white, false, 8.25, centre},
-        {"", "You Are Downloading At:", {8, 232, 150, 13}, light, true, 8.25, left},
-        {monitor_page::kDownloadSpeed, "0.0 KB/S", {160, 232, 80, 13}, value, false, 8.25, left},
-        {"", "You Are Uploading At:", {248, 232, 150, 13}, light, true, 8.25, left},
-        {monitor_page::kUploadSpeed, "0.0 KB/S", {400, 232, 80, 13}, value, false, 8.25, left},
-        {"", "At An Average Rate Of:", {8, 248, 150, 13}, light, true, 8.25, left},
-        {monitor_page::kDownloadAverage, "0.0 KB/S", {160, 248, 80, 13}, value, false, 8.25, left},
-        {"", "At An Average Rate Of:", {248, 248, 150, 13}, light, true, 8.25, left},
-        {monitor_page::kUploadAverage, "0.0 KB/S", {400, 248, 80, 13}, value, false, 8.25, left},
-        {"", "You Have Downloaded:", {8, 264, 150, 13}, dim, true, 8.25, left},
-        {monitor_page::kDownloadedVolume, "0.00 KBs", {160, 264, 80, 13}, dim, false, 8.25, left},
-        {"", "You Have Uploaded:", {248, 264, 150, 13}, dim, true, 8.25, left},
-        {monitor_page::kUploadedVolume, "0.00 KBs", {400, 264, 80, 13}, dim, false, 8.25, left},
-        {"", "Best Download Speed:", {8, 296, 150, 13}, light, true, 8.25, left},
-        {monitor_page::kBestDownload, "0.0 KB/S", {160, 296, 80, 13}, value, false, 8.25, left},
-        {"", "Best Upload Speed:", {248, 296, 150, 13}, light, true, 8.25, left},
-        {monitor_page::kBestUpload, "0.0 KB/S", {400, 296, 80, 13}, value, false, 8.25, left},
-        {"", "Total Bits Downloaded:", {8, 336, 158, 13}, light, true, 8.25, left},
-        {monitor_page::kBitsReceived, "0.00", {168, 336, 124, 13}, light, false, 8.25, left},
-        {monitor_page::kDownloadShare, "0%", {440, 336, 35, 13}, dim, false, 8.25, centre},
-        {"", "Total Bits Uploaded:", {8, 352, 158, 13}, light, true, 8.25, left},
-        {monitor_page::kBitsSent, "0.00", {168, 352, 124, 13}, light, false, 8.25, left},
-        {monitor_page::kUploadShare, "0%", {440, 352, 35, 13}, dim, false, 8.25, centre},
-        {"", "Overall Bits Transferred:", {8, 368, 158, 13}, light, true, 8.25, left},
-        {monitor_page::kBitsTotal, "0.00", {168, 368, 124, 13}, light, false, 8.25, left},
-        {"", "Best Connection Achieved:", {8, 400, 182, 16}, light, true, 9.75, left},
-        {monitor_page::kBestConnection,
-         "0.00 Kbits/s",
-         {192, 400, 200, 16},
-         value,
-         false,
-         9.75,
-         left},
-    };
-    for (const Text& t : texts) {
-        auto* l = new QLabel(QLatin1String(t.text), panel);
-        QFont font = t.points == 6.75 ? QFont() : tahoma(t.points, t.bold);
-        if (t.points == 6.75) {
-            font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-            font.setPointSizeF(6.75);
-        }
-        l->setFont(font);
-        QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, t.colour);
-        l->setPalette(palette);
-        l->setAlignment(t.align);
-        l->setGeometry(t.rect);
-        if (*t.name) {
+    const layout::Page& description = layout::kPageTable.back();
+    PagePanel* panel = page(QLatin1String(description.name), colourOf(description.fill.colour),
+                            rectOf(description.rect));
+    for (const layout::Text& t : layout::kMonitorTexts) {
+        QLabel* l = textLabel(t, panel);
+        if (t.name) {
             l->setObjectName(QLatin1String(t.name));
             remember(l);
             binder_->bindText(t.name, l);
         }
     }
-    struct Line {
-        QRect rect;
-        QColor colour;
-    };
-    for (const Line& line : {Line{{8, 288, 228, 1}, value}, Line{{248, 288, 228, 1}, value},
-                             Line{{8, 323, 473, 1}, QColor(92, 92, 92)}}) {
+    for (const layout::Rule& line : layout::kMonitorRules) {
         auto* rule = new QWidget(panel);
-        rule->setGeometry(line.rect);
+        rule->setGeometry(rectOf(line.rect));
         QPalette palette = rule->palette();
-        palette.setColor(QPalette::Window, line.colour);
+        palette.setColor(QPalette::Window, colourOf(line.colour));
         rule->setPalette(palette);
         rule->setAutoFillBackground(true);
     }
-
-    histogram1_ = factory_.histogram(panel, QLatin1String(monitor_page::kDownloadGraph));
-    histogram1_.widget->setGeometry(8, 24, 191, 201);
-    histogram2_ = factory_.histogram(panel, QLatin1String(monitor_page::kUploadGraph));
-    histogram2_.widget->setGeometry(240, 24, 191, 201);
-    struct BarPlace {
-        const char* name;
-        QRect rect;
-    };
-    const BarPlace bars[4] = {
-        {monitor_page::kDownloadShareBar, {296, 338, 137, 9}},
-        {monitor_page::kDownloadUtilisationBar, {207, 40, 17, 161}},
-        {monitor_page::kUploadUtilisationBar, {448, 40, 17, 161}},
-        {monitor_page::kUploadShareBar, {296, 355, 137, 9}},
-    };
-    for (int i = 0; i < 4; ++i) {
-        bars_[i] = factory_.progressBar(panel, QLatin1String(bars[i].name));
-        bars_[i].widget->setGeometry(bars[i].rect);
+    HistogramControl* graphs[2] = {&histogram1_, &histogram2_};
+    for (std::size_t i = 0; i < layout::kMonitorGraphs.size(); ++i) {
+        const layout::Graph& graph = layout::kMonitorGraphs[i];
+        *graphs[i] = factory_.histogram(panel, QLatin1String(graph.name));
+        graphs[i]->widget->setGeometry(rectOf(graph.rect));
+    }
+    for (std::size_t i = 0; i < layout::kMonitorBars.size(); ++i) {
+        const layout::Bar& bar = layout::kMonitorBars[i];
+        bars_[i] = factory_.progressBar(panel, QLatin1String(bar.name));
+        bars_[i].widget->setGeometry(rectOf(bar.rect));
         remember(bars_[i].widget);
     }
     remember(histogram1_.widget);

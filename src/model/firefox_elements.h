@@ -11,12 +11,4 @@ inline constexpr const char* kDefaultText = "Text5";       // the default prefer
 inline constexpr const char* kEnableButton = "chameleonButton2";
 inline constexpr const char* kDisableButton = "chameleonButton3";
 
-// Where the two buttons stand on the page, in pixels at 96 dpi: the disable button above the
-// enable button, each as wide as the preference texts.
-struct ButtonRect {
-    int left, top, width, height;
-};
-inline constexpr ButtonRect kDisableButtonRect{8, 162, 433, 30};
-inline constexpr ButtonRect kEnableButtonRect{8, 196, 433, 30};
-
 }  // namespace quorvex::firefox

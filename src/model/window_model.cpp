@@ -31,6 +31,16 @@ std::vector<std::string> numberTexts(int from, int to) {
 
 WindowModel::WindowModel() {
     build();
+    // Every announced change may follow a new connection choice: the RWIN text follows it.
+    controls_.addElement(names::kRwinValue);
+    showRwin();
+    controls_.subscribe([this](const std::string& element) {
+        if (element != names::kRwinValue) showRwin();
+    });
+}
+
+void WindowModel::showRwin() {
+    controls_.setText(names::kRwinValue, std::to_string(state_.Rwin));
 }
 
 void WindowModel::build() {

@@ -17,6 +17,8 @@ inline constexpr const char* kQosList = "QOS";
 inline constexpr const char* kHttp10List = "Combo1";
 inline constexpr const char* kHttp11List = "Combo2";
 inline constexpr const char* kConnectionGroup = "Connection";
+// The receive window the chosen connection sets, as the window shows it.
+inline constexpr const char* kRwinValue = "RwinValue";
 }  // namespace names
 
 // The main window's controls and TuningState, with the choice handlers that keep the
@@ -34,6 +36,9 @@ class WindowModel {
 
     // Called with a handler's name each time one runs ("Combo3", "Option13", "TTL64"...).
     void setHandlerTrace(std::function<void(std::string_view)> trace) { trace_ = std::move(trace); }
+
+    // Brings the kRwinValue text in line with TuningState (after a change nobody announced).
+    void showRwin();
 
     // The entry whose full name the connection list shows, or nullptr.
     const ConnectionType* selectedConnection() const;

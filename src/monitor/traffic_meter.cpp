@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "model/monitor_elements.h"
 #include "monitor/rate_format.h"
 
 namespace quorvex {
@@ -13,40 +14,42 @@ using monitor::FormatPlain;
 namespace {
 
 // Holders whose load text is "0", then "1", then the labels with their own load text.
-constexpr const char* kZeroHolders[] = {"lblRecv",
-                                        "lblSent",
-                                        "Label49",
-                                        "Label50",
-                                        "Text8",
-                                        "Text9",
-                                        "Text6",
-                                        "Text7",
-                                        "MaximumDownloadHolder",
-                                        "MaximumUploadHolder",
-                                        "Text2",
-                                        "Text3",
-                                        "Text10"};
-constexpr const char* kAverageHolders[] = {"Text12", "Text11", "Text14", "Text13"};
+constexpr const char* kZeroHolders[] = {monitor_page::kReceivedKb,
+                                        monitor_page::kSentKb,
+                                        monitor_page::kPreviousReceivedKb,
+                                        monitor_page::kPreviousSentKb,
+                                        monitor_page::kLastReceivedKb,
+                                        monitor_page::kLastSentKb,
+                                        monitor_page::kDownloadedKb,
+                                        monitor_page::kUploadedKb,
+                                        monitor_page::kBestDownloadKb,
+                                        monitor_page::kBestUploadKb,
+                                        monitor_page::kDownloadUtilisation,
+                                        monitor_page::kUploadUtilisation,
+                                        monitor_page::kPaceClock};
+constexpr const char* kAverageHolders[] = {
+    monitor_page::kDownloadSpeedSum, monitor_page::kDownloadSpeedCount,
+    monitor_page::kUploadSpeedSum, monitor_page::kUploadSpeedCount};
 
 struct LoadText {
     const char* element;
     const char* text;
 };
 constexpr LoadText kLabelLoadTexts[] = {
-    {"lblDownloadSpeedTop", "0.0 KB/S"},
-    {"lblUploadSpeedTop", "0.0 KB/S"},
-    {"Label77", "0.0 KB/S"},
-    {"Label78", "0.0 KB/S"},
-    {"Label54", "0.00 KBs"},
-    {"Label62", "0.00 KBs"},
-    {"MaximumDownload", "0.0 KB/S"},
-    {"MaximumUpload", "0.0 KB/S"},
-    {"Label79", "0.00"},
-    {"Label81", "0.00"},
-    {"Label52", "0.00"},
-    {"Label83", "0%"},
-    {"Label84", "0%"},
-    {"Label30", "0.00 Kbits/s"},
+    {monitor_page::kDownloadSpeed, "0.0 KB/S"},
+    {monitor_page::kUploadSpeed, "0.0 KB/S"},
+    {monitor_page::kDownloadAverage, "0.0 KB/S"},
+    {monitor_page::kUploadAverage, "0.0 KB/S"},
+    {monitor_page::kDownloadedVolume, "0.00 KBs"},
+    {monitor_page::kUploadedVolume, "0.00 KBs"},
+    {monitor_page::kBestDownload, "0.0 KB/S"},
+    {monitor_page::kBestUpload, "0.0 KB/S"},
+    {monitor_page::kBitsReceived, "0.00"},
+    {monitor_page::kBitsSent, "0.00"},
+    {monitor_page::kBitsTotal, "0.00"},
+    {monitor_page::kDownloadShare, "0%"},
+    {monitor_page::kUploadShare, "0%"},
+    {monitor_page::kBestConnection, "0.00 Kbits/s"},
 };
 
 // Signed difference of two unsigned sums, in bytes.
@@ -68,38 +71,40 @@ class UpdateGuard {
 
 }  // namespace
 
-const TrafficMeter::DirectionNames TrafficMeter::kDownload{.runKb = "lblRecv",
-                                                           .previousRunKb = "Label49",
-                                                           .stepKb = "Text8",
-                                                           .volume = "Text6",
-                                                           .averageSum = "Text12",
-                                                           .averageCount = "Text11",
-                                                           .averageLabel = "Label77",
-                                                           .volumeLabel = "Label54",
-                                                           .speedLabel = "lblDownloadSpeedTop",
-                                                           .bestHolder = "MaximumDownloadHolder",
-                                                           .bestLabel = "MaximumDownload",
-                                                           .bestBitsLabel = "Label30",
-                                                           .bits = "Label79",
-                                                           .shareLabel = "Label83",
-                                                           .utilisation = "Text2",
-                                                           .upload = false};
-const TrafficMeter::DirectionNames TrafficMeter::kUpload{.runKb = "lblSent",
-                                                         .previousRunKb = "Label50",
-                                                         .stepKb = "Text9",
-                                                         .volume = "Text7",
-                                                         .averageSum = "Text14",
-                                                         .averageCount = "Text13",
-                                                         .averageLabel = "Label78",
-                                                         .volumeLabel = "Label62",
-                                                         .speedLabel = "lblUploadSpeedTop",
-                                                         .bestHolder = "MaximumUploadHolder",
-                                                         .bestLabel = "MaximumUpload",
-                                                         .bestBitsLabel = nullptr,
-                                                         .bits = "Label81",
-                                                         .shareLabel = "Label84",
-                                                         .utilisation = "Text3",
-                                                         .upload = true};
+const TrafficMeter::DirectionNames TrafficMeter::kDownload{
+    .runKb = monitor_page::kReceivedKb,
+    .previousRunKb = monitor_page::kPreviousReceivedKb,
+    .stepKb = monitor_page::kLastReceivedKb,
+    .volume = monitor_page::kDownloadedKb,
+    .averageSum = monitor_page::kDownloadSpeedSum,
+    .averageCount = monitor_page::kDownloadSpeedCount,
+    .averageLabel = monitor_page::kDownloadAverage,
+    .volumeLabel = monitor_page::kDownloadedVolume,
+    .speedLabel = monitor_page::kDownloadSpeed,
+    .bestHolder = monitor_page::kBestDownloadKb,
+    .bestLabel = monitor_page::kBestDownload,
+    .bestBitsLabel = monitor_page::kBestConnection,
+    .bits = monitor_page::kBitsReceived,
+    .shareLabel = monitor_page::kDownloadShare,
+    .utilisation = monitor_page::kDownloadUtilisation,
+    .upload = false};
+const TrafficMeter::DirectionNames TrafficMeter::kUpload{
+    .runKb = monitor_page::kSentKb,
+    .previousRunKb = monitor_page::kPreviousSentKb,
+    .stepKb = monitor_page::kLastSentKb,
+    .volume = monitor_page::kUploadedKb,
+    .averageSum = monitor_page::kUploadSpeedSum,
+    .averageCount = monitor_page::kUploadSpeedCount,
+    .averageLabel = monitor_page::kUploadAverage,
+    .volumeLabel = monitor_page::kUploadedVolume,
+    .speedLabel = monitor_page::kUploadSpeed,
+    .bestHolder = monitor_page::kBestUploadKb,
+    .bestLabel = monitor_page::kBestUpload,
+    .bestBitsLabel = nullptr,
+    .bits = monitor_page::kBitsSent,
+    .shareLabel = monitor_page::kUploadShare,
+    .utilisation = monitor_page::kUploadUtilisation,
+    .upload = true};
 
 TrafficMeter::TrafficMeter(ControlModel& controls, CIpHelper& ipHelper, MeterDisplays displays,
                            EventPump& pump, monitor::NumberLocale locale)
@@ -121,12 +126,12 @@ void TrafficMeter::LoadTexts() {
 }
 
 void TrafficMeter::Start() {
-    for (const char* label :
-         {"lblDownloadSpeedTop", "lblUploadSpeedTop", "MaximumDownload", "MaximumUpload"})
+    for (const char* label : {monitor_page::kDownloadSpeed, monitor_page::kUploadSpeed,
+                              monitor_page::kBestDownload, monitor_page::kBestUpload})
         SetText(label, "0.0 KB/s");
-    SetText("Label54", "0.00 KBs");
-    SetText("Label62", "0.00 KBs");
-    SetText("Label30", "0.00 Kbits/s");
+    SetText(monitor_page::kDownloadedVolume, "0.00 KBs");
+    SetText(monitor_page::kUploadedVolume, "0.00 KBs");
+    SetText(monitor_page::kBestConnection, "0.00 Kbits/s");
     for (const char* holder : kAverageHolders) SetText(holder, "1");
     firstSample_ = true;
     running_ = true;
@@ -225,7 +230,7 @@ bool TrafficMeter::CountRun(Direction& d) {
 }
 
 void TrafficMeter::ShowBitTotals() {
-    SetText("Label52",
+    SetText(monitor_page::kBitsTotal,
             FormatNumber((upload_.runBytes + download_.runBytes) * 8.0, p::kWhole, locale_));
     SetText(upload_.names.bits, FormatNumber(upload_.runBytes * 8.0, p::kWhole, locale_));
     SetText(download_.names.bits, FormatNumber(download_.runBytes * 8.0, p::kWhole, locale_));
@@ -233,7 +238,7 @@ void TrafficMeter::ShowBitTotals() {
 
 // The direction's share of all bits; a zero share keeps its bar and label.
 bool TrafficMeter::UpdateShare(Direction& d) {
-    const auto all = Number("Label52");
+    const auto all = Number(monitor_page::kBitsTotal);
     const auto part = Number(d.names.bits);
     if (!all || !part) return false;
     if (*all == 0 || *part == 0) return true;

@@ -134,6 +134,7 @@ void Shell::loadMainWindow() {
     runStep([&] { createTrafficSource(); });
     runStep([&] { restoreWindowState(model_, parts_.settings); });
     loaded_ = true;
+    model_.showRwin();
     window.refresh();
 }
 

@@ -1,19 +1,19 @@
-// The contents of the main window's pages: the home icons, the settings pages bound to the
-// window model, and the monitor page's labels, graphs and bars.
+// The contents of the main window's pages, made from the window's description: the home icons,
+// the settings pages bound to the window model, and the monitor page's labels, graphs and bars.
 #include <algorithm>
-#include <array>
 #include <string>
-#include <vector>
 
-#include "model/firefox_elements.h"
-#include "model/frame_elements.h"
-#include "model/monitor_elements.h"
+#include "model/choice_display.h"
+#include "model/frame_description.h"
+#include "model/monitor_description.h"
+#include "model/settings_description.h"
 #include "model/window_model.h"
 #include "tuning/advanced_choices.h"
 #include "tuning/connection_catalogue.h"
 #include "win32/dropdown_ctrl.h"
 #include "win32/form1_window.h"
 #include "win32/label_ctrl.h"
+#include "win32/layout_values.h"
 #include "win32/page_ctrl.h"
 #include "win32/picture_ctrl.h"
 #include "win32/push_button_ctrl.h"
@@ -24,23 +24,8 @@ namespace quorvex::win32 {
 
 namespace {
 
-constexpr COLORREF kCaptionGrey = RGB(224, 224, 224);
-const WindowFont kPageFont{"Tahoma", 8.25, false};
-const WindowFont kPageBold{"Tahoma", 8.25, true};
-const WindowFont kSmallFont{"Tahoma", 7.5, false};
-const WindowFont kSmallBold{"Tahoma", 7.5, true};
-
-std::string markedCaption(const AdvancedChoice& choice) {
-    const std::string_view mark = markText(choice.mark);
-    return mark.empty() ? std::string(choice.caption)
-                        : std::string(choice.caption) + " " + std::string(mark);
-}
-
-const AdvancedGroup& groupNamed(std::string_view id) {
-    for (const auto& group : advancedGroups())
-        if (group.id == id) return group;
-    return advancedGroups().front();
-}
+const WindowFont kPageFont = fontOf(layout::kPageFont);
+const WindowFont kPageBold = fontOf(layout::kPageBold);
 
 COLORREF windowColour() {
     return GetSysColor(COLOR_WINDOW);
@@ -48,6 +33,10 @@ COLORREF windowColour() {
 
 COLORREF textColour() {
     return GetSysColor(COLOR_WINDOWTEXT);
+}
+
+Bounds below(const layout::Rect& r, int top) {
+    return {r.x, top + r.y, r.width, r.height};
 }
 
 }  // namespace
@@ -75,240 +64,177 @@ DropDownCtrl& Form1Window::list(HWND parent, const std::string& name, const Boun
 }
 
 void Form1Window::buildHomePage(PageCtrl& home) {
-    struct Icon {
-        int x, y;
-        const char* resting;
-        const char* highlighted;
-        const char* art;
-        const char* caption;
-        Bounds captionBounds;
-    };
-    const std::array<Icon, 6> icons{{
-        {32,
-         32,
-         frame::kInternetIconResting,
-         frame::kInternetIcon,
-         "internet",
-         "Internet Settings",
-         {16, 112, 113, 17}},
-        {200,
-         32,
-         frame::kAdvancedIconResting,
-         frame::kAdvancedIcon,
-         "advanced",
-         "Advanced Settings",
-         {160, 112, 145, 17}},
-        {360,
-         32,
-         frame::kLanIconResting,
-         frame::kLanIcon,
-         "lan",
-         "Local Area Network",
-         {312, 112, 169, 17}},
-        {32,
-         168,
-         frame::kFirefoxIconResting,
-         frame::kFirefoxIcon,
-         "firefox",
-         "Mozilla Firefox",
-         {8, 248, 129, 17}},
-        {192,
-         168,
-         frame::kExplorerIconResting,
-         frame::kExplorerIcon,
-         "explorer",
-         "Internet Explorer",
-         {168, 248, 129, 17}},
-        {360,
-         168,
-         frame::kAutomaticIconResting,
-         frame::kAutomaticIcon,
-         "automatic",
-         "Everything Automatically",
-         {304, 248, 185, 17}},
-    }};
-    const WindowFont captionFont{"Tahoma", 9.75, true};
-    for (const auto& icon : icons) {
-        const Bounds rect{icon.x, icon.y, 72, 72};
-        const std::string art = std::string("icon_") + icon.art;
+    const int pageWidth = layout::kPageTable.front().rect.width;
+    for (const auto& icon : layout::kHomeIconTable) {
         // The resting picture lies above: the first movement over it reveals the command.
-        picture(home.hwnd(), icon.resting, art, rect);
-        picture(home.hwnd(), icon.highlighted, art + "_hover", rect, icon.caption);
+        picture(home.hwnd(), icon.resting, icon.art, boundsOf(icon.picture));
+        picture(home.hwnd(), icon.highlighted, std::string(icon.art) + layout::kHoverArt,
+                boundsOf(icon.picture), icon.caption);
         binder_->bindVisible(icon.resting, *element(icon.resting));
         binder_->bindVisible(icon.highlighted, *element(icon.highlighted));
-        Bounds caption = icon.captionBounds;
-        // Kept inside the page, whose edge would cut the last caption's end.
-        constexpr int kPageWidth = 481;
-        caption.height += 2;
-        caption.x = std::max(0, std::min(caption.x, kPageWidth - caption.width));
-        label(home.hwnd(), icon.caption, caption, captionFont, kCaptionGrey, home.background(),
+        label(home.hwnd(), icon.caption,
+              boundsOf(layout::captionInsidePage(icon.captionRect, pageWidth)),
+              fontOf(layout::kIconCaptionFont), colourOf(layout::kCaptionGrey), home.background(),
               true);
     }
-    label(home.hwnd(), "Please Choose Your Internet / Network Connection Type:", {24, 282, 433, 18},
-          WindowFont{"Tahoma", 9.0, false}, kCaptionGrey, home.background());
-    list(home.hwnd(), names::kConnectionList, {24, 302, 433, 24});
+    const layout::Text& prompt = layout::kConnectionPrompt;
+    label(home.hwnd(), prompt.text, boundsOf(prompt.rect), fontOf(prompt.font),
+          colourOf(prompt.colour), home.background());
+    list(home.hwnd(), layout::kConnectionListPlace.name,
+         boundsOf(layout::kConnectionListPlace.rect));
 }
 
 void Form1Window::buildInternetSettings(PageCtrl& panel) {
-    // 27 choices in three columns, by group.
-    constexpr int kRow = 14;
-    const int columns[3] = {6, 154, 300};
-    const int widths[3] = {146, 144, 146};
-    int y[3] = {5, 5, 5};
-    auto groupAt = [&](int column, ConnectionGroup group) {
-        label(panel.hwnd(), std::string(groupHeading(group)),
-              {columns[column], y[column], widths[column], 13}, kSmallBold, textColour(),
-              windowColour());
-        y[column] += kRow;
-        bool first = column == 0 && group == ConnectionGroup::DslOrCable;
-        for (const auto& entry : connectionCatalogue()) {
-            if (entry.group != group) continue;
-            option(panel.hwnd(), std::string(entry.optionControl), std::string(entry.caption),
-                   {columns[column], y[column], widths[column], 13}, kSmallFont, first);
-            first = false;
-            y[column] += kRow;
+    const layout::ConnectionPlacement& at = layout::kConnectionPlacement;
+    const WindowFont font = fontOf(layout::kConnectionFont);
+    const WindowFont headingFont = fontOf(layout::kConnectionHeadingFont);
+    bool firstOfGroup = true;
+    for (std::size_t c = 0; c < layout::kConnectionColumns.size(); ++c) {
+        const layout::ConnectionColumn& column = layout::kConnectionColumns[c];
+        int y = at.top;
+        auto row = [&] {
+            const Bounds bounds{at.columnX[c], y, at.columnWidth[c], at.rowHeight};
+            y += at.rowStep;
+            return bounds;
+        };
+        for (int g = 0; g < column.groupCount; ++g) {
+            const ConnectionGroup group = column.groups[g];
+            label(panel.hwnd(), std::string(groupHeading(group)), row(), headingFont, textColour(),
+                  windowColour());
+            for (const auto& entry : connectionCatalogue()) {
+                if (entry.group != group) continue;
+                option(panel.hwnd(), std::string(entry.optionControl), std::string(entry.caption),
+                       row(), font, firstOfGroup);
+                firstOfGroup = false;
+            }
+            y += at.groupGap;
         }
-        y[column] += 4;
-    };
-    groupAt(0, ConnectionGroup::DslOrCable);
-    groupAt(1, ConnectionGroup::Wireless);
-    groupAt(1, ConnectionGroup::Satellite);
-    groupAt(2, ConnectionGroup::DialUp);
-    groupAt(2, ConnectionGroup::ClosedNetworks);
-    const ConnectionType& restore = connectionType(ConnectionKind::RestoreDefaults);
-    option(panel.hwnd(), std::string(restore.optionControl), std::string(restore.caption),
-           {columns[2], y[2], widths[2], 13}, kSmallFont, false);
-
-    const int qosY = 196;
-    label(panel.hwnd(), "Bandwidth Reserved For QoS:", {6, qosY + 3, 172, 14}, kPageBold,
-          textColour(), windowColour());
-    list(panel.hwnd(), names::kQosList, {180, qosY, 48, 21});
-    label(panel.hwnd(), "%", {231, qosY + 3, 12, 14}, kPageFont, textColour(), windowColour());
-    label(panel.hwnd(), "(Recommended: 0%) (Default: 20%)", {245, qosY + 3, 198, 14}, kPageFont,
-          textColour(), windowColour());
+        if (column.endsWithRestore) {
+            const ConnectionType& restore = connectionType(ConnectionKind::RestoreDefaults);
+            option(panel.hwnd(), std::string(restore.optionControl), std::string(restore.caption),
+                   row(), font, false);
+        }
+    }
+    const layout::ListRow& qos = layout::kQosRow;
+    label(panel.hwnd(), qos.heading, boundsOf(qos.headingRect), kPageBold, textColour(),
+          windowColour());
+    list(panel.hwnd(), qos.list.name, boundsOf(qos.list.rect));
+    label(panel.hwnd(), qos.unit, boundsOf(qos.unitRect), kPageFont, textColour(), windowColour());
+    label(panel.hwnd(), qos.hint, boundsOf(qos.hintRect), kPageFont, textColour(), windowColour());
 }
 
 void Form1Window::buildAdvancedSettings(PageCtrl& panel) {
-    constexpr int kRow = 15;
-    auto groupAt = [&](std::string_view id, int x, int y, int width) {
-        const AdvancedGroup& group = groupNamed(id);
-        label(panel.hwnd(), std::string(group.heading), {x, y, width, 14}, kPageBold, textColour(),
-              windowColour());
-        bool first = true;
-        for (const auto& choice : group.choices) {
-            y += kRow;
-            option(panel.hwnd(), std::string(choice.control), markedCaption(choice),
-                   {x + 4, y, width - 4, 14}, kPageFont, first);
-            first = false;
+    const layout::GroupPlacement& at = layout::kAdvancedPlacement;
+    int bottom = 0;
+    for (const layout::GroupColumn& column : layout::kAdvancedColumns) {
+        int y = at.top;
+        for (const char* id : column.groups) {
+            if (!id) break;
+            const AdvancedGroup& group = layout::groupNamed(id);
+            label(panel.hwnd(), std::string(group.heading),
+                  {column.x, y, column.width, at.rowHeight}, kPageBold, textColour(),
+                  windowColour());
+            bool first = true;
+            for (const AdvancedChoice* choice : layout::displayOrder(group, false)) {
+                y += at.rowStep;
+                option(panel.hwnd(), std::string(choice->control), layout::markedCaption(*choice),
+                       {column.x + at.indent, y, column.width - at.indent, at.rowHeight}, kPageFont,
+                       first);
+                first = false;
+            }
+            y += at.rowStep + at.groupGap;
         }
-        return y + kRow;
-    };
-    int left = 6;
-    left = groupAt("FastCopyReceiveThreshold", 8, left, 214) + 4;
-    left = groupAt("SackOpts", 8, left, 214) + 4;
-    left = groupAt("MaxDupAcks", 8, left, 214) + 4;
-    int right = groupAt("FastSendDatagramThreshold", 228, 6, 214) + 4;
-    right = groupAt("Tcp1323Opts", 228, right, 214) + 4;
-
-    const AdvancedGroup& ttl = groupNamed("Ttl");
-    const int ttlY = std::max(left, right) + 2;
-    label(panel.hwnd(), std::string(ttl.heading), {8, ttlY, 90, 14}, kPageBold, textColour(),
-          windowColour());
-    int x = 100;
-    bool first = true;
-    for (const auto& choice : ttl.choices) {
-        const std::string caption = markedCaption(choice);
-        const int width = 24 + static_cast<int>(caption.size()) * 6;
-        option(panel.hwnd(), std::string(choice.control), caption, {x, ttlY, width, 14}, kPageFont,
-               first);
-        first = false;
-        x += width + 6;
+        bottom = std::max(bottom, y);
     }
-    const int rwinY = ttlY + 18;
-    label(panel.hwnd(), "RWIN:", {8, rwinY, 40, 14}, kPageBold, textColour(), windowColour());
+    buildTtlAndRwin(panel, bottom);
+}
+
+void Form1Window::buildTtlAndRwin(PageCtrl& panel, int top) {
+    const layout::ChoiceRow& row = layout::kTtlRow;
+    const AdvancedGroup& ttl = layout::groupNamed(layout::kTtlGroup);
+    const int ttlY = top + row.gapAbove;
+    const int height = layout::kAdvancedPlacement.rowHeight;
+    label(panel.hwnd(), std::string(ttl.heading),
+          {layout::kAdvancedColumns[0].x, ttlY, row.headingWidth, height}, kPageBold, textColour(),
+          windowColour());
+    int x = row.firstX;
+    bool first = true;
+    for (const AdvancedChoice* choice : layout::displayOrder(ttl, false)) {
+        const std::string caption = layout::markedCaption(*choice);
+        const int width = row.widthFor(static_cast<int>(caption.size()));
+        option(panel.hwnd(), std::string(choice->control), caption, {x, ttlY, width, height},
+               kPageFont, first);
+        first = false;
+        x += width + row.gap;
+    }
+    const int rwinY = ttlY + layout::kRwinBelowTtl;
+    label(panel.hwnd(), layout::kRwinCaption, below(layout::kRwinCaptionRect, rwinY), kPageBold,
+          textColour(), windowColour());
     LabelCtrl& rwin =
-        label(panel.hwnd(), "", {50, rwinY, 120, 14}, kPageFont, textColour(), windowColour());
-    elements_["RwinValue"] = &rwin;
-    binder_->onAnyChange([this, &rwin] { rwin.setText(std::to_string(model_.state().Rwin)); });
+        label(panel.hwnd(), model_.controls().text(names::kRwinValue),
+              below(layout::kRwinValueRect, rwinY), kPageFont, textColour(), windowColour());
+    elements_[names::kRwinValue] = &rwin;
+    binder_->bindText(names::kRwinValue, rwin);
 }
 
 void Form1Window::buildLocalAreaNetwork(PageCtrl& panel) {
-    int y = 10;
-    for (const char* id : {"NoRecentDocsNetHood", "SizReqBuf", "MaxCmds"}) {
-        const AdvancedGroup& group = groupNamed(id);
-        label(panel.hwnd(), std::string(group.heading), {12, y, 420, 14}, kPageBold, textColour(),
-              windowColour());
-        // "Enabled" before "Disabled".
-        std::vector<const AdvancedChoice*> choices;
-        for (const auto& choice : group.choices) choices.push_back(&choice);
-        if (choices.size() == 2 && choices[1]->caption == "Enabled")
-            std::swap(choices[0], choices[1]);
+    const layout::LanPlacement& at = layout::kLanPlacement;
+    int y = at.top;
+    for (const char* id : layout::kLanGroups) {
+        const AdvancedGroup& group = layout::groupNamed(id);
+        label(panel.hwnd(), std::string(group.heading), {at.headingX, y, at.headingWidth, 14},
+              kPageBold, textColour(), windowColour());
         bool first = true;
-        for (const AdvancedChoice* choice : choices) {
-            y += 16;
-            option(panel.hwnd(), std::string(choice->control), markedCaption(*choice),
-                   {16, y, 416, 15}, kPageFont, first);
+        for (const AdvancedChoice* choice : layout::displayOrder(group, true)) {
+            y += at.rowStep;
+            option(panel.hwnd(), std::string(choice->control), layout::markedCaption(*choice),
+                   {at.optionX, y, at.optionWidth, at.optionHeight}, kPageFont, first);
             first = false;
         }
-        y += 16 + 12;
+        y += at.rowStep + at.groupGap;
     }
 }
 
 void Form1Window::buildInternetExplorer(PageCtrl& panel) {
-    struct Http {
-        const char* heading;
-        const char* list;
-        const char* hint;
-    };
-    int y = 12;
-    for (const Http& http : {Http{"Maximum HTTP 1.0 Server Connections:", names::kHttp10List,
-                                  "(Recommended: 10) (Default: 4)"},
-                             Http{"Maximum HTTP 1.1 Server Connections:", names::kHttp11List,
-                                  "(Recommended: 10) (Default: 2)"}}) {
-        label(panel.hwnd(), http.heading, {12, y, 420, 14}, kPageBold, textColour(),
+    const layout::HttpPlacement& at = layout::kHttpPlacement;
+    int y = at.top;
+    for (const layout::HttpRow& http : layout::kHttpRows) {
+        label(panel.hwnd(), http.heading, below(at.heading, y), kPageBold, textColour(),
               windowColour());
-        y += 20;
-        label(panel.hwnd(), "Simultaneous Connections:", {12, y + 3, 140, 14}, kPageFont,
+        const int controls = y + at.controlsBelowHeading;
+        label(panel.hwnd(), layout::kSimultaneousCaption, below(at.caption, controls), kPageFont,
               textColour(), windowColour());
-        list(panel.hwnd(), http.list, {154, y, 52, 21});
-        label(panel.hwnd(), http.hint, {212, y + 3, 220, 14}, kPageFont, textColour(),
+        list(panel.hwnd(), http.list, below(at.list, controls));
+        label(panel.hwnd(), http.hint, below(at.hint, controls), kPageFont, textColour(),
               windowColour());
-        y += 40;
+        y += at.rowStep;
     }
 }
 
 void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
-    label(panel.hwnd(), "Current Configuration: ", {8, 6, 140, 16}, kPageBold, textColour(),
-          windowColour());
-    elements_["Label15"] = owned_.back().get();
-    for (const auto& [name, text] : {std::pair{firefox::kOptimizedLabel, "Optimized Configuration"},
-                                     std::pair{firefox::kDefaultLabel, "Default Configuration"}}) {
-        LabelCtrl& state =
-            label(panel.hwnd(), text, {149, 6, 260, 16}, kPageFont, textColour(), windowColour());
-        elements_[name] = &state;
-        binder_->bindVisible(name, state);
+    elements_[firefox::kCurrentCaption] =
+        &label(panel.hwnd(), layout::kCurrentConfiguration, boundsOf(layout::kCurrentCaptionRect),
+               kPageBold, textColour(), windowColour());
+    for (const layout::FirefoxState& s : layout::kFirefoxStates) {
+        LabelCtrl& state = label(panel.hwnd(), s.text, boundsOf(layout::kFirefoxStateRect),
+                                 kPageFont, textColour(), windowColour());
+        elements_[s.name] = &state;
+        binder_->bindVisible(s.name, state);
     }
-    for (const char* name : {firefox::kOptimizedText, firefox::kDefaultText}) {
+    for (const char* name : layout::kFirefoxTexts) {
         auto control = std::make_unique<TextCtrl>();
         control->create({panel.hwnd(), name});
-        control->setBounds({8, 26, 433, 130});
+        control->setBounds(boundsOf(layout::kFirefoxTextRect));
         setFontOf(*control, kPageFont);
         TextCtrl& text = add(std::move(control), name);
         binder_->bindText(name, text);
         binder_->bindVisible(name, text);
     }
-    struct Button {
-        const char* name;
-        const char* caption;
-        Bounds bounds;
-    };
-    for (const Button& b :
-         {Button{firefox::kDisableButton, "Disable Optimized Configuration", {8, 162, 433, 30}},
-          Button{firefox::kEnableButton, "Enable Optimized Configuration", {8, 196, 433, 30}}}) {
+    for (const layout::Button& b : layout::kFirefoxButtons) {
         auto control = std::make_unique<PushButtonCtrl>();
         control->create({panel.hwnd(), b.name, b.caption, panel.background()});
-        control->setBounds(b.bounds);
-        setFontOf(*control, kPageFont);
+        control->setBounds(boundsOf(b.rect));
+        setFontOf(*control, fontOf(layout::kFirefoxButtonDesign.font));
         PushButtonCtrl& button = add(std::move(control), b.name);
         const std::string name = b.name;
         button.onClick = [this, name] { command(name); };
@@ -317,107 +243,39 @@ void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
 }
 
 void Form1Window::buildMonitorPage(PageCtrl& panel) {
-    struct Text {
-        const char* name;  // empty for a fixed caption
-        const char* text;
-        Bounds bounds;
-        COLORREF colour;
-        bool bold;
-        double points;
-        bool centred;
-    };
-    const COLORREF light = RGB(224, 224, 224), value = RGB(192, 192, 192), dim = RGB(128, 128, 128),
-                   white = RGB(255, 255, 255);
-    const Text texts[] = {
-        {"", "Download Capacity Utilization:", {8, 8, 190, 13}, light, true, 8.25, false},
-        {"", "Upload Capacity Utilization:", {248, 8, 190, 13}, light, true, 8.25, false},
-        {monitor_page::kDownloadScaleTop, "100%", {201, 24, 33, 12}, white, false, 6.75, true},
-        {monitor_page::kDownloadScaleBottom, "0%", {200, 208, 33, 13}, white, false, 8.25, true},
-        {monitor_page::kUploadScaleTop, "100%", {442, 24, 33, 12}, white, false, 6.75, true},
-        {monitor_page::kUploadScaleBottom, "0%", {442, 208, 33, 13}, white, false, 8.25, true},
-        {"", "You Are Downloading At:", {8, 232, 150, 13}, light, true, 8.25, false},
-        {monitor_page::kDownloadSpeed, "0.0 KB/S", {160, 232, 80, 13}, value, false, 8.25, false},
-        {"", "You Are Uploading At:", {248, 232, 150, 13}, light, true, 8.25, false},
-        {monitor_page::kUploadSpeed, "0.0 KB/S", {400, 232, 80, 13}, value, false, 8.25, false},
-        {"", "At An Average Rate Of:", {8, 248, 150, 13}, light, true, 8.25, false},
-        {monitor_page::kDownloadAverage, "0.0 KB/S", {160, 248, 80, 13}, value, false, 8.25, false},
-        {"", "At An Average Rate Of:", {248, 248, 150, 13}, light, true, 8.25, false},
-        {monitor_page::kUploadAverage, "0.0 KB/S", {400, 248, 80, 13}, value, false, 8.25, false},
-        {"", "You Have Downloaded:", {8, 264, 150, 13}, dim, true, 8.25, false},
-        {monitor_page::kDownloadedVolume, "0.00 KBs", {160, 264, 80, 13}, dim, false, 8.25, false},
-        {"", "You Have Uploaded:", {248, 264, 150, 13}, dim, true, 8.25, false},
-        {monitor_page::kUploadedVolume, "0.00 KBs", {400, 264, 80, 13}, dim, false, 8.25, false},
-        {"", "Best Download Speed:", {8, 296, 150, 13}, light, true, 8.25, false},
-        {monitor_page::kBestDownload, "0.0 KB/S", {160, 296, 80, 13}, value, false, 8.25, false},
-        {"", "Best Upload Speed:", {248, 296, 150, 13}, light, true, 8.25, false},
-        {monitor_page::kBestUpload, "0.0 KB/S", {400, 296, 80, 13}, value, false, 8.25, false},
-        {"", "Total Bits Downloaded:", {8, 336, 158, 13}, light, true, 8.25, false},
-        {monitor_page::kBitsReceived, "0.00", {168, 336, 124, 13}, light, false, 8.25, false},
-        {monitor_page::kDownloadShare, "0%", {440, 336, 35, 13}, dim, false, 8.25, true},
-        {"", "Total Bits Uploaded:", {8, 352, 158, 13}, light, true, 8.25, false},
-        {monitor_page::kBitsSent, "0.00", {168, 352, 124, 13}, light, false, 8.25, false},
-        {monitor_page::kUploadShare, "0%", {440, 352, 35, 13}, dim, false, 8.25, true},
-        {"", "Overall Bits Transferred:", {8, 368, 158, 13}, light, true, 8.25, false},
-        {monitor_page::kBitsTotal, "0.00", {168, 368, 124, 13}, light, false, 8.25, false},
-        {"", "Best Connection Achieved:", {8, 400, 182, 16}, light, true, 9.75, false},
-        {monitor_page::kBestConnection,
-         "0.00 Kbits/s",
-         {192, 400, 200, 16},
-         value,
-         false,
-         9.75,
-         false},
-    };
-    for (const Text& t : texts) {
-        const WindowFont font{t.points == 6.75 ? "Verdana" : "Tahoma", t.points, t.bold};
+    for (const layout::Text& t : layout::kMonitorTexts) {
         LabelCtrl& l =
-            label(panel.hwnd(), t.text, t.bounds, font, t.colour, panel.background(), t.centred);
-        if (*t.name) {
+            label(panel.hwnd(), t.text, boundsOf(t.rect), fontOf(t.font), colourOf(t.colour),
+                  panel.background(), t.align == layout::Align::Centre);
+        if (t.name) {
             elements_[t.name] = &l;
             binder_->bindText(t.name, l);
         }
     }
-    struct Rule {
-        Bounds bounds;
-        COLORREF colour;
-    };
-    for (const Rule& rule : {Rule{{8, 288, 228, 1}, value}, Rule{{248, 288, 228, 1}, value},
-                             Rule{{8, 323, 473, 1}, RGB(92, 92, 92)}}) {
+    for (const layout::Rule& rule : layout::kMonitorRules) {
         auto line = std::make_unique<PageCtrl>();
-        line->create({panel.hwnd(), "", rule.colour});
-        line->setBounds(rule.bounds);
+        line->create({panel.hwnd(), "", colourOf(rule.colour)});
+        line->setBounds(boundsOf(rule.rect));
         line->setVisible(true);
         add(std::move(line), {});
     }
-
-    auto histogram = [&](const char* name, const Bounds& bounds) {
+    HistogramCtrl* graphs[2] = {};
+    for (std::size_t i = 0; i < layout::kMonitorGraphs.size(); ++i) {
+        const layout::Graph& graph = layout::kMonitorGraphs[i];
         auto control = std::make_unique<HistogramCtrl>();
-        control->create({panel.hwnd(), name});
-        control->setBounds(bounds);
-        return &add(std::move(control), name);
-    };
-    histogram1_ = histogram(monitor_page::kDownloadGraph, {8, 24, 191, 201});
-    histogram2_ = histogram(monitor_page::kUploadGraph, {240, 24, 191, 201});
-    // The bars as designed: thin grey share bars (style 6) and dark utilisation columns.
-    struct BarPlace {
-        const char* name;
-        Bounds bounds;
-        bool vertical;
-    };
-    const BarPlace bars[4] = {
-        {monitor_page::kDownloadShareBar, {296, 338, 137, 9}, false},
-        {monitor_page::kDownloadUtilisationBar, {207, 40, 17, 161}, true},
-        {monitor_page::kUploadUtilisationBar, {448, 40, 17, 161}, true},
-        {monitor_page::kUploadShareBar, {296, 355, 137, 9}, false},
-    };
-    for (int i = 0; i < 4; ++i) {
+        control->create({panel.hwnd(), graph.name});
+        control->setBounds(boundsOf(graph.rect));
+        graphs[i] = &add(std::move(control), graph.name);
+    }
+    histogram1_ = graphs[0];
+    histogram2_ = graphs[1];
+    for (std::size_t i = 0; i < layout::kMonitorBars.size(); ++i) {
+        const layout::Bar& bar = layout::kMonitorBars[i];
         auto control = std::make_unique<ProgressBarCtrl>();
-        const bool vertical = bars[i].vertical;
-        control->create({panel.hwnd(), bars[i].name, vertical,
-                         vertical ? colour::rgb(64, 64, 64) : colour::rgb(192, 192, 192),
-                         vertical ? 1 : 6});
-        control->setBounds(bars[i].bounds);
-        bars_[i] = &add(std::move(control), bars[i].name);
+        control->create({panel.hwnd(), bar.name, bar.design.vertical, bar.design.colour,
+                         static_cast<std::int32_t>(bar.design.style)});
+        control->setBounds(boundsOf(bar.rect));
+        bars_[i] = &add(std::move(control), bar.name);
     }
 }
 

@@ -5,10 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "model/frame_description.h"
 #include "model/frame_elements.h"
 #include "model/window_model.h"
 #include "win32/dpi.h"
 #include "win32/label_ctrl.h"
+#include "win32/layout_values.h"
 #include "win32/page_ctrl.h"
 #include "win32/picture_ctrl.h"
 #include "win32/push_button_ctrl.h"
@@ -18,7 +20,6 @@ namespace quorvex::win32 {
 
 namespace {
 
-constexpr COLORREF kWindowGrey = RGB(66, 66, 66);
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 }  // namespace
@@ -43,12 +44,12 @@ Wnd& Form1Window::adopt(std::unique_ptr<Wnd> control, const std::string& name) {
 bool Form1Window::create() {
     CustomArgs args;
     args.className = L"QuorvexForm1";
-    args.title = "Quorvex";
+    args.title = layout::kWindowTitle;
     args.style = kStyle;
     if (!createCustom(args)) return false;
-    const SIZE frame = frameSizeFor(kClientWidth, kClientHeight, kStyle, 0, dpi());
+    const SIZE frame = frameSizeFor(layout::kClientWidth, layout::kClientHeight, kStyle, 0, dpi());
     SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER);
-    setFontOf(*this, WindowFont{"Tahoma", 9.0, false});
+    setFontOf(*this, fontOf(layout::kWindowFont));
     binder_ = std::make_unique<ModelBinder>(model_.controls());
     // Pages first, so that they lie above every window-level picture.
     buildPages();
@@ -160,41 +161,22 @@ void Form1Window::command(const std::string& name) {
 }
 
 void Form1Window::buildWindowLevel() {
-    // Topmost first, as they stack.
+    // Topmost first, as they stack: the strip, then the pictures from the top down.
     auto strip = std::make_unique<PageCtrl>();
-    strip->create({hwnd(), frame::kBottomStrip, kWindowGrey});
-    strip->setBounds({0, 592, 497, 17});
+    strip->create({hwnd(), frame::kBottomStrip, colourOf(layout::kWindowGrey)});
+    strip->setBounds(boundsOf(layout::kBottomStripRect));
     strip->setVisible(true);
     PageCtrl& label53 = add(std::move(strip), frame::kBottomStrip);
     label53.onHover = [this] {
         if (events_.onHover) events_.onHover(frame::kBottomStrip);
     };
-
-    picture(hwnd(), frame::kHomeButton, "home", {440, 168, 30, 30}, "Home");
-    const Bounds header{16, 152, 470, 325};
-    for (const auto& [name, art] : {std::pair{frame::kInternetHeader, "header_internet"},
-                                    std::pair{frame::kAdvancedHeader, "header_advanced"},
-                                    std::pair{frame::kLanHeader, "header_lan"},
-                                    std::pair{frame::kFirefoxHeader, "header_firefox"},
-                                    std::pair{frame::kExplorerHeader, "header_explorer"}})
-        picture(hwnd(), name, art, header).setVisible(false);
-    const Bounds upperSlot{13, 480, 478, 65};
-    const Bounds lowerSlot{13, 536, 478, 65};
-    picture(hwnd(), frame::kApplyResting, "button_apply", upperSlot);
-    picture(hwnd(), frame::kApplyButton, "button_apply_hover", upperSlot, "Apply Settings");
-    picture(hwnd(), frame::kBackResting, "button_back", lowerSlot).setVisible(false);
-    picture(hwnd(), frame::kBackButton, "button_back_hover", lowerSlot, "Back To Main Menu")
-        .setVisible(false);
-    picture(hwnd(), frame::kMonitorResting, "button_monitor", lowerSlot);
-    picture(hwnd(), frame::kMonitorButton, "button_monitor_hover", lowerSlot,
-            "Open Traffic Monitor");
-    picture(hwnd(), frame::kBackground, "background", {0, 0, 500, 600});
-    for (const char* name :
-         {frame::kBottomStrip, frame::kHomeButton, frame::kInternetHeader, frame::kAdvancedHeader,
-          frame::kLanHeader, frame::kFirefoxHeader, frame::kExplorerHeader, frame::kApplyResting,
-          frame::kApplyButton, frame::kBackResting, frame::kBackButton, frame::kMonitorResting,
-          frame::kMonitorButton, frame::kBackground})
-        binder_->bindVisible(name, *element(name));
+    binder_->bindVisible(frame::kBottomStrip, label53);
+    for (auto it = layout::kWindowPictures.rbegin(); it != layout::kWindowPictures.rend(); ++it) {
+        PictureCtrl& made =
+            picture(hwnd(), it->name, it->art, boundsOf(it->rect), it->command ? it->command : "");
+        made.setVisible(it->visibleAtLoad || it->name == std::string_view(frame::kBackground));
+        binder_->bindVisible(it->name, made);
+    }
 }
 
 void Form1Window::pairKeyboard() {
@@ -216,16 +198,22 @@ void Form1Window::pairKeyboard() {
 }
 
 void Form1Window::buildPages() {
-    const COLORREF systemWindow = GetSysColor(COLOR_WINDOW);
-    PageCtrl& home = page(frame::kHomePage, kWindowGrey, {8, 144, 481, 337});
-    home.setVisible(true);
-    buildHomePage(home);
-    buildInternetSettings(page(frame::kInternetPage, systemWindow, {24, 240, 449, 227}));
-    buildAdvancedSettings(page(frame::kAdvancedPage, systemWindow, {24, 232, 449, 233}));
-    buildLocalAreaNetwork(page(frame::kLanPage, systemWindow, {24, 240, 449, 225}));
-    buildInternetExplorer(page(frame::kExplorerPage, systemWindow, {24, 232, 449, 233}));
-    buildMozillaFirefox(page(frame::kFirefoxPage, systemWindow, {24, 232, 449, 233}));
-    buildMonitorPage(page(frame::kMonitorPage, kWindowGrey, {8, 112, 481, 433}));
+    using Build = void (Form1Window::*)(PageCtrl&);
+    const std::map<std::string_view, Build> builders{
+        {frame::kHomePage, &Form1Window::buildHomePage},
+        {frame::kInternetPage, &Form1Window::buildInternetSettings},
+        {frame::kAdvancedPage, &Form1Window::buildAdvancedSettings},
+        {frame::kLanPage, &Form1Window::buildLocalAreaNetwork},
+        {frame::kExplorerPage, &Form1Window::buildInternetExplorer},
+        {frame::kFirefoxPage, &Form1Window::buildMozillaFirefox},
+        {frame::kMonitorPage, &Form1Window::buildMonitorPage}};
+    for (const layout::Page& description : layout::kPageTable) {
+        const COLORREF fill = description.fill.systemWindow ? GetSysColor(COLOR_WINDOW)
+                                                            : colourOf(description.fill.colour);
+        PageCtrl& panel = page(description.name, fill, boundsOf(description.rect));
+        if (description.name == std::string_view(frame::kHomePage)) panel.setVisible(true);
+        (this->*builders.at(description.name))(panel);
+    }
     for (const char* name : frame::kPages) binder_->bindVisible(name, *element(name));
 }
 
@@ -246,7 +234,7 @@ void Form1Window::onDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void Form1Window::onPaint(HDC dc, const RECT& client) {
-    HBRUSH brush = CreateSolidBrush(kWindowGrey);
+    HBRUSH brush = CreateSolidBrush(colourOf(layout::kWindowGrey));
     FillRect(dc, &client, brush);
     DeleteObject(brush);
 }

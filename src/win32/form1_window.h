@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/frame_description.h"
 #include "shell/windows.h"
 #include "win32/fonts.h"
 #include "win32/histogram_ctrl.h"
@@ -42,8 +43,8 @@ struct Form1Events {
 // flags) and reports every click and hover; it holds no rule of its own.
 class Form1Window : public Wnd, public MainWindow {
   public:
-    static constexpr int kClientWidth = 498;
-    static constexpr int kClientHeight = 607;
+    static constexpr int kClientWidth = layout::kClientWidth;
+    static constexpr int kClientHeight = layout::kClientHeight;
 
     Form1Window(WindowModel& model, Form1Events events);
     ~Form1Window() override;
@@ -96,6 +97,7 @@ class Form1Window : public Wnd, public MainWindow {
     void buildHomePage(PageCtrl& home);
     void buildInternetSettings(PageCtrl& panel);
     void buildAdvancedSettings(PageCtrl& panel);
+    void buildTtlAndRwin(PageCtrl& panel, int top);
     void buildLocalAreaNetwork(PageCtrl& panel);
     void buildInternetExplorer(PageCtrl& panel);
     void buildMozillaFirefox(PageCtrl& panel);
