@@ -12,7 +12,7 @@ set(QUORVEX_ALLOWED_INCLUDES
   "src/tuning: platform"
   "src/settings: platform tuning"
   "src/browser: platform"
-  "src/model: platform tuning"
+  "src/model: platform tuning controls"
   "src/commands: platform tuning settings browser model"
   "src/undo: platform tuning settings browser model commands"
   # The commands without a window, over the commands and the undo records.
