@@ -76,6 +76,9 @@ class FileRegistryBackend : public RegistryBackend {
     };
     // An open batch: its session, or the refusal that every call of it gets.
     struct Batch {
+        // Declared, so that the optional below sees a default constructor before the
+        // member initializers are read (clang otherwise refuses emplace()).
+        Batch() {}
         int depth = 1;
         long status = kRegOk;
         RegistryFailure failure;
