@@ -164,6 +164,9 @@ TEST_F(Form1WindowTest, ReportsPointerMovementByElement) {
 }
 
 TEST_F(Form1WindowTest, ClicksOnCommandPicturesAndButtonsAreReportedOthersAreNot) {
+    // The model keeps one of the two push buttons disabled; both are enabled here.
+    EnableWindow(handle(firefox::kDisableButton), TRUE);
+    EnableWindow(handle(firefox::kEnableButton), TRUE);
     for (const char* name : {frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon,
                              frame::kFirefoxIcon, frame::kExplorerIcon, frame::kAutomaticIcon,
                              frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton,
@@ -171,6 +174,8 @@ TEST_F(Form1WindowTest, ClicksOnCommandPicturesAndButtonsAreReportedOthersAreNot
         click(name);
     click(frame::kInternetIconResting);  // a resting picture
     click(frame::kInternetHeader);       // a page header
+    EnableWindow(handle(firefox::kEnableButton), FALSE);
+    click(firefox::kEnableButton);  // a disabled button
     EXPECT_EQ(commands, (std::vector<std::string>{
                             frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon,
                             frame::kFirefoxIcon, frame::kExplorerIcon, frame::kAutomaticIcon,
@@ -183,7 +188,10 @@ TEST_F(Form1WindowTest, EnterOrSpaceRunsTheCommandOfTheFocusedPicture) {
     key(frame::kInternetIconResting, VK_SPACE);
     key(frame::kApplyButton, VK_RETURN);
     key(frame::kBackResting, VK_SPACE);
-    key(firefox::kEnableButton, VK_RETURN);
+    EnableWindow(handle(firefox::kEnableButton), TRUE);
+    key(firefox::kEnableButton, VK_RETURN);  // a push button: Enter does not click it...
+    key(firefox::kEnableButton, VK_SPACE);   // ...Space does, when it is released
+    SendMessageW(handle(firefox::kEnableButton), WM_KEYUP, VK_SPACE, 0);
     key(frame::kInternetIcon, 'A');  // other keys do nothing
     EXPECT_EQ(commands, (std::vector<std::string>{frame::kAutomaticIcon, frame::kInternetIcon,
                                                   frame::kApplyButton, frame::kBackButton,
