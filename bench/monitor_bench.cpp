@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/window_model.h"
-#include "monitor/c_ip_helper.h"
+#include "monitor/interface_snapshot.h"
 #include "monitor/interface_table_source.h"
 #include "monitor/traffic_meter.h"
 #include "platform/event_pump.h"

@@ -1,7 +1,7 @@
 # Fails when a source file of quorvex_core, or any project header it reaches, includes a Qt
 # header. Run as a test:
 #   cmake -DSOURCE_DIR=<src> -DFILES=<file;file...> -P check_core_has_no_qt.cmake
-# Project headers are found by their path relative to SOURCE_DIR ("controls/gdi_canvas.h").
+# Project headers are found by their path relative to SOURCE_DIR ("controls/classic_canvas.h").
 cmake_minimum_required(VERSION 3.25)
 if(NOT SOURCE_DIR OR NOT FILES)
   message(FATAL_ERROR "check_core_has_no_qt: SOURCE_DIR and FILES are required")

@@ -7,8 +7,8 @@
 
 #include "app/control_factory.h"
 #include "app/form1.h"
-#include "app/frm_splash.h"
-#include "app/qt_front_end.h"
+#include "app/front_end.h"
+#include "app/splash_window.h"
 #include "shell/shell.h"
 
 namespace quorvex {

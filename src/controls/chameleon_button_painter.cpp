@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "controls/gdi_canvas.h"
+#include "controls/classic_canvas.h"
 
 namespace quorvex::button {
 
@@ -51,7 +51,7 @@ bool onRim(const PixelMask& m, int x, int y) {
 }
 
 // The oval's outer rim in one colour, and the ring inside it lit from the upper left.
-void drawOvalRim(GdiCanvas& c, int w, int h, ColorRef outer, ColorRef upperLeft,
+void drawOvalRim(ClassicCanvas& c, int w, int h, ColorRef outer, ColorRef upperLeft,
                  ColorRef lowerRight) {
     const PixelMask shape = ovalMask(w, h);
     PixelMask inner = shape;
@@ -100,7 +100,7 @@ Condition conditionOf(const Look& l) {
     return Condition::Normal;
 }
 
-void shadeRows(GdiCanvas& c, int w, int h, ColorRef top, ColorRef bottom) {
+void shadeRows(ClassicCanvas& c, int w, int h, ColorRef top, ColorRef bottom) {
     for (int y = 0; y < h; ++y) {
         const double t = h > 1 ? static_cast<double>(y) / (h - 1) : 0.0;
         const auto mix = [t](int a, int b) { return colour::nearest(a + (b - a) * t); };
@@ -111,7 +111,7 @@ void shadeRows(GdiCanvas& c, int w, int h, ColorRef top, ColorRef bottom) {
     }
 }
 
-void drawXpLook(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
+void drawXpLook(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
     const Colours& k = l.colours;
     const ColorRef xp = k.xpFace;
     // Face: shaded downwards from the XP face in 25 steps (reversed while pressed).
@@ -164,7 +164,7 @@ void drawXpLook(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
     c.line(2, 1, w - 2, 1, xp);
 }
 
-void drawRoundedLook(GdiCanvas& c, int w, int h, const Colours& k, bool sunken) {
+void drawRoundedLook(ClassicCanvas& c, int w, int h, const Colours& k, bool sunken) {
     const ColorRef outerTL = sunken ? k.darkShadow : k.highlight;
     const ColorRef outerBR = sunken ? k.highlight : k.darkShadow;
     const ColorRef innerTL = sunken ? k.shadow : k.light;
@@ -183,7 +183,7 @@ void drawRoundedLook(GdiCanvas& c, int w, int h, const Colours& k, bool sunken) 
     c.line(w - 2, 2, w - 2, h - 2, innerBR);
 }
 
-void drawFrame(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
+void drawFrame(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
     const Colours& k = l.colours;
     const bool pressed = cond == Condition::Pressed;
     const bool hover = cond == Condition::Hover || (pressed && l.hover);
@@ -257,7 +257,7 @@ void drawFrame(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
     }
 }
 
-void fillFace(GdiCanvas& c, int w, int h, const Look& l, Condition cond) {
+void fillFace(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
     const Colours& k = l.colours;
     switch (l.buttonType) {
         case 3:
@@ -419,7 +419,7 @@ PixelSurface paintButton(int w, int h, const Look& l, TextRenderer& text) {
     if (w <= 0 || h <= 0) return {};
     PixelSurface img(w, h);
     if (img.isNull()) return img;
-    GdiCanvas c(img);
+    ClassicCanvas c(img);
     const Condition cond = conditionOf(l);
     const Colours& k = l.colours;
     c.fillRect(0, 0, w, h, k.face);

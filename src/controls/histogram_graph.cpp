@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "controls/classic_canvas.h"
 #include "controls/edge_drawing.h"
-#include "controls/gdi_canvas.h"
 
 namespace quorvex {
 
@@ -186,7 +186,7 @@ void HistogramGraph::drawGraph() {
 
 void HistogramGraph::paint(PixelSurface& out) const {
     const int b = borderWidth();
-    GdiCanvas c(out, PixelRect{0, 0, width_, height_});
+    ClassicCanvas c(out, PixelRect{0, 0, width_, height_});
     if (b == 1) {
         c.frameRect(0, 0, width_, height_, colour::kBlack);
     } else if (b == 2) {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "controls/gdi_canvas.h"
+#include "controls/classic_canvas.h"
 
 namespace quorvex::histogram {
 
@@ -57,7 +57,7 @@ bool verticalScale(std::int64_t outerHeightTwips, std::int32_t max, std::int64_t
 }
 
 int drawGraph(PixelSurface& picHist, const GraphInput& in) {
-    GdiCanvas canvas(picHist);
+    ClassicCanvas canvas(picHist);
     canvas.fillRect(0, 0, picHist.width(), picHist.height(), in.back);
 
     const std::int64_t right = twipsToPixels(in.widthTwips);

@@ -28,7 +28,7 @@ constexpr bool kVertical = true, kHorizontal = false;
 constexpr int kBlockWidth = 6;  // style 0
 constexpr int kBlockGap = 2;
 
-void themeFrame(GdiCanvas& c, long long w, long long h) {
+void themeFrame(ClassicCanvas& c, long long w, long long h) {
     DrawLine(2, 1, w - 2, 1, c, kFrameShade);
     DrawLine(1, 2, 1, h - 2, c, kFrameShade);
     DrawLine(2, h - 2, w - 2, h - 2, c, kFrameLight);
@@ -68,7 +68,7 @@ void themeFrame(GdiCanvas& c, long long w, long long h) {
     for (const auto& p : corners) c.setPixel(p.x, p.y, p.c);
 }
 
-void drawDefaultStyle(GdiCanvas& c, int w, int h, const BarState& s, int style) {
+void drawDefaultStyle(ClassicCanvas& c, int w, int h, const BarState& s, int style) {
     const bool vertical = s.Orientation != 0;
     const int blockWidth = style == 0 ? kBlockWidth : 0;
     const int step = blockWidth + kBlockGap;
@@ -137,13 +137,13 @@ long long defaultStyleBarEdge(int width, int height, std::int32_t percent, bool 
     return std::min(y, bottom);
 }
 
-void DrawLine(long long x1, long long y1, long long x2, long long y2, GdiCanvas& device,
+void DrawLine(long long x1, long long y1, long long x2, long long y2, ClassicCanvas& device,
               ColorRef colour) {
     device.line(x1, y1, x2, y2, colour);
 }
 
 void DrawGradient(ColorRef colourA, ColorRef colourB, long long x, long long y, long long w,
-                  long long h, GdiCanvas& device, bool vertical) {
+                  long long h, ClassicCanvas& device, bool vertical) {
     const long long n = vertical ? w : h;
     const auto stepOf = [n](int a, int b) {
         // Single precision, as the gradient was designed; no step when n is 0.
@@ -181,7 +181,7 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, T
     if (s.Percent > 100) s.Percent = 100;
     if (width <= 0 || height <= 0 || buffer.isNull()) return;
     const PixelRect client{0, 0, width, height};
-    GdiCanvas c(buffer, client);
+    ClassicCanvas c(buffer, client);
     const long long w = width, h = height;
     const int style = s.Scrolling;
     c.fillRect(0, 0, w, h, style == 6 ? colour::kBlack : colour::kWhite);

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/classic_canvas.h"
 #include "controls/colour_ref.h"
-#include "controls/gdi_canvas.h"
 #include "controls/system_colours.h"
 #include "controls/text_renderer.h"
 
@@ -30,14 +30,14 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& stat
                      TextRenderer& text);
 
 // One-pixel solid line from (x1, y1) up to (x2, y2) in an RGB colour.
-void DrawLine(long long x1, long long y1, long long x2, long long y2, GdiCanvas& device,
+void DrawLine(long long x1, long long y1, long long x2, long long y2, ClassicCanvas& device,
               ColorRef colour);
 
 // Linear gradient of one-pixel lines. Vertical: lines at x + i for i = 0..w, each from (x + i, y)
 // to (x + i, h); otherwise lines at y + i for i = 0..h, each from (x, y + i) to (w, y + i): w and
 // h are both the step count and the absolute end coordinate. Both colours are RGB.
 void DrawGradient(ColorRef colourA, ColorRef colourB, long long x, long long y, long long w,
-                  long long h, GdiCanvas& device, bool vertical);
+                  long long h, ClassicCanvas& device, bool vertical);
 
 // The text the bar shows when ShowText is set.
 std::string barText(const BarState& state);

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "monitor/c_interfaces.h"
+#include "monitor/interface_rows.h"
 
 namespace quorvex::monitor {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "monitor/c_interfaces.h"
+#include "monitor/interface_rows.h"
 
 namespace quorvex::monitor {
 

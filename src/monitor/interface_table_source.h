@@ -5,7 +5,7 @@
 #include <memory>
 #include <span>
 
-#include "monitor/c_interfaces.h"
+#include "monitor/interface_rows.h"
 
 namespace quorvex {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "monitor/c_interfaces.h"
+#include "monitor/interface_rows.h"
 
 namespace quorvex::monitor {
 

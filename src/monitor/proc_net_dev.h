@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "monitor/c_interfaces.h"
+#include "monitor/interface_rows.h"
 
 namespace quorvex::monitor {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/control_model.h"
-#include "monitor/c_ip_helper.h"
+#include "monitor/interface_snapshot.h"
 #include "monitor/meter_sinks.h"
 #include "monitor/number_format.h"
 #include "monitor/zero_feed.h"

@@ -8,7 +8,7 @@
 #include "commands/window_settings.h"
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
-#include "monitor/c_ip_helper.h"
+#include "monitor/interface_snapshot.h"
 #include "monitor/traffic_meter.h"
 #include "shell/meter_pace.h"
 

@@ -9,7 +9,7 @@
 #include "monitor/number_format.h"
 #include "monitor/zero_feed.h"
 #include "shell/main_window_commands.h"
-#include "shell/windows.h"
+#include "shell/window_interfaces.h"
 
 namespace quorvex {
 

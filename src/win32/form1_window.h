@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "model/frame_description.h"
-#include "shell/windows.h"
-#include "win32/fonts.h"
+#include "shell/window_interfaces.h"
 #include "win32/histogram_ctrl.h"
 #include "win32/model_binder.h"
 #include "win32/progress_bar_ctrl.h"
+#include "win32/window_fonts.h"
 #include "win32/wnd.h"
 
 namespace quorvex {

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/windows.h"
+#include "shell/window_interfaces.h"
 
 namespace quorvex::win32 {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/window_description.h"
-#include "win32/fonts.h"
+#include "win32/window_fonts.h"
 #include "win32/wnd.h"
 
 // The window description's values in the Win32 front end's terms.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/windows.h"
+#include "shell/window_interfaces.h"
 #include "win32/artwork.h"
 #include "win32/wnd.h"
 

@@ -188,7 +188,7 @@ TEST(XpProgressBarPainter, EveryStyleAndSizePaintsWithoutFault) {
 TEST(XpProgressBarPainter, GradientToleratesZeroStepsAndEndsAtTheAbsoluteCoordinate) {
     PixelSurface img(20, 20);
     img.fill(toPixel(colour::kWhite));
-    GdiCanvas canvas(img);
+    ClassicCanvas canvas(img);
     const ColorRef a = colour::kBlack, b = colour::rgb(200, 0, 0);
     progressbar::DrawGradient(a, b, 5, 2, 0, 10, canvas, true);
     EXPECT_EQ(at(img, 5, 5), a);  // one line in colour A

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/c_ip_helper.h"
+#include "monitor/interface_snapshot.h"
 #include "monitor_fakes.h"
 
 namespace quorvex {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "interface_tables.h"
-#include "monitor/c_ip_helper.h"
+#include "monitor/interface_snapshot.h"
 #include "monitor_fakes.h"
 
 namespace quorvex {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "monitor/c_interface.h"
 #include "monitor/interface_counting.h"
+#include "monitor/interface_row.h"
 #include "monitor_fakes.h"
 
 // Interface tables shaped like those of real Windows computers, as GetIfTable2 lists them:

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/c_interfaces.h"
+#include "monitor/interface_rows.h"
 #include "monitor/interface_table_source.h"
 #include "monitor/meter_sinks.h"
 #include "platform/clock.h"

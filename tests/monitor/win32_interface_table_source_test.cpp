@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "interface_tables.h"
-#include "monitor/c_ip_helper.h"
 #include "monitor/if_table_decoder.h"
 #include "monitor/interface_counting.h"
+#include "monitor/interface_snapshot.h"
 #include "monitor_fakes.h"
 
 namespace quorvex {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "monitor/monitor_fakes.h"
-#include "shell/windows.h"
+#include "shell/window_interfaces.h"
 
 namespace quorvex::shell_testing {
 

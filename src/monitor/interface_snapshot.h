@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "monitor/c_interfaces.h"
+#include "monitor/interface_rows.h"
 #include "monitor/interface_table_source.h"
 #include "platform/prompts.h"
 

@@ -20,10 +20,10 @@ enum class Hatch {
 // one pixel wide, nothing is antialiased. Every operation is clipped to `clip` (and to the
 // surface), so coordinates of any size are safe and no loop runs past the real surface size.
 // Colours are RGB (resolve system colours first).
-class GdiCanvas {
+class ClassicCanvas {
   public:
-    explicit GdiCanvas(PixelSurface& surface);
-    GdiCanvas(PixelSurface& surface, const PixelRect& clip);
+    explicit ClassicCanvas(PixelSurface& surface);
+    ClassicCanvas(PixelSurface& surface, const PixelRect& clip);
 
     const PixelRect& clip() const { return clip_; }
     PixelSurface& surface() { return surface_; }

@@ -1,4 +1,4 @@
-#include "monitor/c_interfaces.h"
+#include "monitor/interface_rows.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "app/qt_front_end.h"
+#include "app/front_end.h"
 
 #include "app/qt_timer.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "monitor/c_interface.h"
+#include "monitor/interface_row.h"
 
 namespace quorvex {
 

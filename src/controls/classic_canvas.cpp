@@ -1,4 +1,4 @@
-#include "controls/gdi_canvas.h"
+#include "controls/classic_canvas.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -55,22 +55,22 @@ Pixel compose(Pixel dst, Pixel src) {
 
 }  // namespace
 
-GdiCanvas::GdiCanvas(PixelSurface& surface) : GdiCanvas(surface, surface.rect()) {}
+ClassicCanvas::ClassicCanvas(PixelSurface& surface) : ClassicCanvas(surface, surface.rect()) {}
 
-GdiCanvas::GdiCanvas(PixelSurface& surface, const PixelRect& clip)
+ClassicCanvas::ClassicCanvas(PixelSurface& surface, const PixelRect& clip)
     : surface_(surface), clip_(clip.intersected(surface.rect())) {}
 
-void GdiCanvas::setPixel(long long x, long long y, ColorRef c) {
+void ClassicCanvas::setPixel(long long x, long long y, ColorRef c) {
     if (!clip_.contains(x, y)) return;
     surface_.row(static_cast<int>(y))[x] = toPixel(c);
 }
 
-ColorRef GdiCanvas::pixel(long long x, long long y) const {
+ColorRef ClassicCanvas::pixel(long long x, long long y) const {
     if (!surface_.rect().contains(x, y)) return colour::kBlack;
     return toColorRef(surface_.pixel(x, y));
 }
 
-void GdiCanvas::disc(long long cx, long long cy, int width, ColorRef c) {
+void ClassicCanvas::disc(long long cx, long long cy, int width, ColorRef c) {
     // A round pen tip of `width` pixels across, centred on the pixel (cx, cy).
     const long long lo = -(width / 2), hi = lo + width;  // offsets lo .. hi - 1
     const double centre = (lo + hi - 1) / 2.0, radius = width / 2.0;
@@ -81,8 +81,8 @@ void GdiCanvas::disc(long long cx, long long cy, int width, ColorRef c) {
         }
 }
 
-void GdiCanvas::line(long long x1, long long y1, long long x2, long long y2, ColorRef c,
-                     int width) {
+void ClassicCanvas::line(long long x1, long long y1, long long x2, long long y2, ColorRef c,
+                         int width) {
     if (clip_.isEmpty()) return;
     const auto far = [](long long v) { return v > kDirectLimit || v < -kDirectLimit; };
     if (far(x1) || far(y1) || far(x2) || far(y2)) {
@@ -125,7 +125,7 @@ void GdiCanvas::line(long long x1, long long y1, long long x2, long long y2, Col
     if (wide) disc(x2, y2, width, c);
 }
 
-bool GdiCanvas::clipSpan(long long& l, long long& t, long long& r, long long& b) const {
+bool ClassicCanvas::clipSpan(long long& l, long long& t, long long& r, long long& b) const {
     l = std::max(l, clip_.left);
     t = std::max(t, clip_.top);
     r = std::min(r, clip_.right);
@@ -133,8 +133,8 @@ bool GdiCanvas::clipSpan(long long& l, long long& t, long long& r, long long& b)
     return l < r && t < b;
 }
 
-void GdiCanvas::fillRect(long long left, long long top, long long right, long long bottom,
-                         ColorRef c) {
+void ClassicCanvas::fillRect(long long left, long long top, long long right, long long bottom,
+                             ColorRef c) {
     if (!clipSpan(left, top, right, bottom)) return;
     const Pixel v = toPixel(c);
     for (long long y = top; y < bottom; ++y) {
@@ -143,8 +143,8 @@ void GdiCanvas::fillRect(long long left, long long top, long long right, long lo
     }
 }
 
-void GdiCanvas::edgeRing(long long l, long long t, long long r, long long b, ColorRef topLeft,
-                         ColorRef bottomRight) {
+void ClassicCanvas::edgeRing(long long l, long long t, long long r, long long b, ColorRef topLeft,
+                             ColorRef bottomRight) {
     if (r - l < 1 || b - t < 1) return;
     fillRect(l, b - 1, r, b, bottomRight);
     fillRect(r - 1, t, r, b, bottomRight);
@@ -152,8 +152,8 @@ void GdiCanvas::edgeRing(long long l, long long t, long long r, long long b, Col
     fillRect(l, t, l + 1, b - 1, topLeft);
 }
 
-void GdiCanvas::frameRect(long long left, long long top, long long right, long long bottom,
-                          ColorRef c) {
+void ClassicCanvas::frameRect(long long left, long long top, long long right, long long bottom,
+                              ColorRef c) {
     if (right <= left || bottom <= top) return;
     fillRect(left, top, right, top + 1, c);
     fillRect(left, bottom - 1, right, bottom, c);
@@ -161,8 +161,8 @@ void GdiCanvas::frameRect(long long left, long long top, long long right, long l
     fillRect(right - 1, top, right, bottom, c);
 }
 
-void GdiCanvas::dottedRect(long long left, long long top, long long right, long long bottom,
-                           ColorRef c) {
+void ClassicCanvas::dottedRect(long long left, long long top, long long right, long long bottom,
+                               ColorRef c) {
     if (right <= left || bottom <= top) return;
     long long l = left, t = top, r = right, b = bottom;
     if (!clipSpan(l, t, r, b)) return;
@@ -180,8 +180,8 @@ void GdiCanvas::dottedRect(long long left, long long top, long long right, long 
     }
 }
 
-void GdiCanvas::hatchRect(long long left, long long top, long long right, long long bottom,
-                          Hatch style, ColorRef fore, ColorRef back) {
+void ClassicCanvas::hatchRect(long long left, long long top, long long right, long long bottom,
+                              Hatch style, ColorRef fore, ColorRef back) {
     if (!clipSpan(left, top, right, bottom)) return;
     const Pixel f = toPixel(fore), k = toPixel(back);
     for (long long y = top; y < bottom; ++y) {
@@ -215,8 +215,8 @@ void GdiCanvas::hatchRect(long long left, long long top, long long right, long l
     }
 }
 
-void GdiCanvas::tileRect(long long left, long long top, long long right, long long bottom,
-                         const PixelSurface& tile) {
+void ClassicCanvas::tileRect(long long left, long long top, long long right, long long bottom,
+                             const PixelSurface& tile) {
     if (tile.isNull()) return;
     const long long ox = left, oy = top;
     if (!clipSpan(left, top, right, bottom)) return;
@@ -228,7 +228,7 @@ void GdiCanvas::tileRect(long long left, long long top, long long right, long lo
     }
 }
 
-void GdiCanvas::drawPicture(long long x, long long y, const PixelSurface& picture) {
+void ClassicCanvas::drawPicture(long long x, long long y, const PixelSurface& picture) {
     if (picture.isNull()) return;
     long long l = x, t = y, r = x + picture.width(), b = y + picture.height();
     if (!clipSpan(l, t, r, b)) return;

@@ -4,8 +4,8 @@
 
 #include "app/control_factory.h"
 #include "app/form1.h"
-#include "app/frm_splash.h"
-#include "shell/windows.h"
+#include "app/splash_window.h"
+#include "shell/window_interfaces.h"
 
 namespace quorvex {
 

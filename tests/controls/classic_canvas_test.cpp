@@ -1,4 +1,4 @@
-#include "controls/gdi_canvas.h"
+#include "controls/classic_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,9 @@ int inked(const PixelSurface& s) {
     return n;
 }
 
-TEST(GdiCanvasTest, LinesCoverTheirStartAndExcludeTheirEnd) {
+TEST(ClassicCanvasTest, LinesCoverTheirStartAndExcludeTheirEnd) {
     PixelSurface s = white(10, 10);
-    GdiCanvas c(s);
+    ClassicCanvas c(s);
     c.line(1, 1, 5, 1, kInk);
     EXPECT_EQ(c.pixel(1, 1), kInk);
     EXPECT_EQ(c.pixel(4, 1), kInk);
@@ -32,9 +32,9 @@ TEST(GdiCanvasTest, LinesCoverTheirStartAndExcludeTheirEnd) {
     EXPECT_EQ(inked(s), 4);
 }
 
-TEST(GdiCanvasTest, RectanglesExcludeRightAndBottom) {
+TEST(ClassicCanvasTest, RectanglesExcludeRightAndBottom) {
     PixelSurface s = white(10, 10);
-    GdiCanvas c(s);
+    ClassicCanvas c(s);
     c.fillRect(2, 2, 5, 4, kInk);
     EXPECT_EQ(inked(s), 6);
     EXPECT_EQ(c.pixel(4, 3), kInk);
@@ -42,13 +42,13 @@ TEST(GdiCanvasTest, RectanglesExcludeRightAndBottom) {
     EXPECT_EQ(c.pixel(4, 4), colour::kWhite);
 }
 
-TEST(GdiCanvasTest, EverythingIsClippedWhateverTheCoordinates) {
+TEST(ClassicCanvasTest, EverythingIsClippedWhateverTheCoordinates) {
     PixelSurface s = white(8, 8);
-    GdiCanvas c(s, {2, 2, 6, 6});
+    ClassicCanvas c(s, {2, 2, 6, 6});
     c.fillRect(-1000000000000LL, -5, 1000000000000LL, 100, kInk);
     EXPECT_EQ(inked(s), 16);
     PixelSurface t = white(8, 8);
-    GdiCanvas d(t);
+    ClassicCanvas d(t);
     d.line(-9000000000LL, 4, 9000000000LL, 4, kInk, 3);
     d.line(-5, -5, 2147483647, 2147483647, kInk);
     d.tileRect(-3, -3, 1LL << 40, 2, PixelSurface(3, 3));
@@ -56,9 +56,9 @@ TEST(GdiCanvasTest, EverythingIsClippedWhateverTheCoordinates) {
     EXPECT_GT(inked(t), 8);
 }
 
-TEST(GdiCanvasTest, HatchCellsAreAnchoredAtTheOrigin) {
+TEST(ClassicCanvasTest, HatchCellsAreAnchoredAtTheOrigin) {
     PixelSurface s = white(16, 16);
-    GdiCanvas c(s);
+    ClassicCanvas c(s);
     c.hatchRect(3, 3, 16, 16, Hatch::Cross, kInk, colour::kWhite);
     EXPECT_EQ(c.pixel(7, 4), kInk);
     EXPECT_EQ(c.pixel(15, 9), kInk);
@@ -66,13 +66,13 @@ TEST(GdiCanvasTest, HatchCellsAreAnchoredAtTheOrigin) {
     EXPECT_EQ(c.pixel(6, 6), colour::kWhite);
 }
 
-TEST(GdiCanvasTest, PicturesComposeByTheirAlpha) {
+TEST(ClassicCanvasTest, PicturesComposeByTheirAlpha) {
     PixelSurface s = white(4, 1);
     PixelSurface picture(3, 1);
     picture.setPixel(0, 0, toPixel(kInk));
     picture.setPixel(1, 0, 0);                       // transparent
     picture.setPixel(2, 0, 0x80000000u | 0x000000);  // half black
-    GdiCanvas c(s);
+    ClassicCanvas c(s);
     c.drawPicture(1, 0, picture);
     EXPECT_EQ(c.pixel(0, 0), colour::kWhite);
     EXPECT_EQ(c.pixel(1, 0), kInk);
@@ -80,9 +80,9 @@ TEST(GdiCanvasTest, PicturesComposeByTheirAlpha) {
     EXPECT_EQ(c.pixel(3, 0), colour::rgb(127, 127, 127));
 }
 
-TEST(GdiCanvasTest, WidePensAreRoundAndIncludeTheEndPoint) {
+TEST(ClassicCanvasTest, WidePensAreRoundAndIncludeTheEndPoint) {
     PixelSurface s = white(20, 20);
-    GdiCanvas c(s);
+    ClassicCanvas c(s);
     c.line(5, 10, 15, 10, kInk, 3);
     EXPECT_EQ(c.pixel(16, 10), kInk);  // the pen's radius past the end
     EXPECT_EQ(c.pixel(10, 9), kInk);
@@ -92,7 +92,7 @@ TEST(GdiCanvasTest, WidePensAreRoundAndIncludeTheEndPoint) {
 
 TEST(EdgeDrawingTest, SunkenEdgeIsTwoRingsInTheSystemColours) {
     PixelSurface s = white(10, 8);
-    GdiCanvas c(s);
+    ClassicCanvas c(s);
     const SystemColours k = classicSystemColours();
     drawSunkenEdge(c, {0, 0, 10, 8}, k);
     using namespace colour;

@@ -1,4 +1,4 @@
-#include "monitor/c_ip_helper.h"
+#include "monitor/interface_snapshot.h"
 
 #include "monitor/interface_counting.h"
 

@@ -1,4 +1,4 @@
-#include "app/frm_splash.h"
+#include "app/splash_window.h"
 
 #include <QGuiApplication>
 #include <QPainter>
