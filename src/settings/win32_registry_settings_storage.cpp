@@ -58,6 +58,42 @@ Win32RegistrySettingsStorage::Win32RegistrySettingsStorage(std::string root)
 
 std::optional<std::string> Win32RegistrySettingsStorage::read(const std::string& section,
                                                               const std::string& key) const {
+    const auto stored = query(section, key);
+    if (!stored || stored->type != REG_SZ) return std::nullopt;
+    std::wstring wide(stored->data.size() / sizeof(wchar_t), L'\0');
+    std::copy_n(stored->data.data(), wide.size() * sizeof(wchar_t),
+                reinterpret_cast<BYTE*>(wide.data()));
+    // The stored terminator is no part of the text (a value written elsewhere may lack it).
+    if (!wide.empty() && wide.back() == L'\0') wide.pop_back();
+    return narrow(wide);
+}
+
+bool Win32RegistrySettingsStorage::write(const std::string& section, const std::string& key,
+                                         const std::string& value) {
+    const auto text = widen(value);
+    if (!text) {
+        refused_ = true;
+        return false;
+    }
+    return set(section, key, REG_SZ, reinterpret_cast<const std::uint8_t*>(text->c_str()),
+               static_cast<std::uint32_t>((text->size() + 1) * sizeof(wchar_t)));
+}
+
+std::optional<OtherSetting> Win32RegistrySettingsStorage::readOther(const std::string& section,
+                                                                    const std::string& key) const {
+    auto stored = query(section, key);
+    if (!stored || stored->type == REG_SZ) return std::nullopt;
+    return stored;
+}
+
+bool Win32RegistrySettingsStorage::writeOther(const std::string& section, const std::string& key,
+                                              const OtherSetting& value) {
+    return set(section, key, value.type, value.data.data(),
+               static_cast<std::uint32_t>(value.data.size()));
+}
+
+std::optional<OtherSetting> Win32RegistrySettingsStorage::query(const std::string& section,
+                                                                const std::string& key) const {
     if (!usableSection(section)) return std::nullopt;
     const auto path = widen(root_ + "\\" + section);
     const auto name = widen(key);
@@ -76,66 +112,15 @@ std::optional<std::string> Win32RegistrySettingsStorage::read(const std::string&
             data.resize(size > data.size() ? size : data.size() * 2);
             continue;
         }
-        if (status != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-        std::wstring wide(size / sizeof(wchar_t), L'\0');
-        std::copy_n(data.data(), wide.size() * sizeof(wchar_t),
-                    reinterpret_cast<BYTE*>(wide.data()));
-        // The stored terminator is no part of the text (a value written elsewhere may lack it).
-        if (!wide.empty() && wide.back() == L'\0') wide.pop_back();
-        return narrow(wide);
-    }
-}
-
-bool Win32RegistrySettingsStorage::write(const std::string& section, const std::string& key,
-                                         const std::string& value) {
-    const auto path = widen(root_ + "\\" + section);
-    const auto name = widen(key);
-    const auto text = widen(value);
-    if (!usableSection(section) || !path || !name || !text) {
-        refused_ = true;
-        return false;
-    }
-    OpenKey opened;
-    LSTATUS status =
-        RegCreateKeyExW(HKEY_CURRENT_USER, path->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, opened.out(), nullptr);
-    if (status == ERROR_SUCCESS) {
-        const auto bytes = static_cast<DWORD>((text->size() + 1) * sizeof(wchar_t));
-        status = RegSetValueExW(opened.get(), name->c_str(), 0, REG_SZ,
-                                reinterpret_cast<const BYTE*>(text->c_str()), bytes);
-    }
-    if (status != ERROR_SUCCESS) refused_ = true;
-    return status == ERROR_SUCCESS;
-}
-
-std::optional<OtherSetting> Win32RegistrySettingsStorage::readOther(const std::string& section,
-                                                                    const std::string& key) const {
-    if (!usableSection(section)) return std::nullopt;
-    const auto path = widen(root_ + "\\" + section);
-    const auto name = widen(key);
-    if (!path || !name) return std::nullopt;
-    OpenKey opened;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, path->c_str(), 0, KEY_QUERY_VALUE, opened.out()) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    std::vector<BYTE> data(256);
-    for (;;) {
-        DWORD type = 0;
-        DWORD size = static_cast<DWORD>(data.size());
-        const LSTATUS status =
-            RegQueryValueExW(opened.get(), name->c_str(), nullptr, &type, data.data(), &size);
-        if (status == ERROR_MORE_DATA) {
-            data.resize(size > data.size() ? size : data.size() * 2);
-            continue;
-        }
-        if (status != ERROR_SUCCESS || type == REG_SZ) return std::nullopt;
+        if (status != ERROR_SUCCESS) return std::nullopt;
         data.resize(size);
         return OtherSetting{type, {data.begin(), data.end()}};
     }
 }
 
-bool Win32RegistrySettingsStorage::writeOther(const std::string& section, const std::string& key,
-                                              const OtherSetting& value) {
+bool Win32RegistrySettingsStorage::set(const std::string& section, const std::string& key,
+                                       std::uint32_t type, const std::uint8_t* data,
+                                       std::uint32_t size) {
     const auto path = widen(root_ + "\\" + section);
     const auto name = widen(key);
     if (!usableSection(section) || !path || !name) {
@@ -147,8 +132,8 @@ bool Win32RegistrySettingsStorage::writeOther(const std::string& section, const 
         RegCreateKeyExW(HKEY_CURRENT_USER, path->c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_SET_VALUE, nullptr, opened.out(), nullptr);
     if (status == ERROR_SUCCESS)
-        status = RegSetValueExW(opened.get(), name->c_str(), 0, value.type, value.data.data(),
-                                static_cast<DWORD>(value.data.size()));
+        status = RegSetValueExW(opened.get(), name->c_str(), 0, static_cast<DWORD>(type), data,
+                                static_cast<DWORD>(size));
     if (status != ERROR_SUCCESS) refused_ = true;
     return status == ERROR_SUCCESS;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -37,6 +38,12 @@ class Win32RegistrySettingsStorage : public SettingsStorage {
                     const OtherSetting& value) override;
 
   private:
+    // The value under the section's key, whatever its type; nothing when it cannot be read.
+    std::optional<OtherSetting> query(const std::string& section, const std::string& key) const;
+    // Creates the section's key when missing and stores the value; a refusal is kept for flush.
+    bool set(const std::string& section, const std::string& key, std::uint32_t type,
+             const std::uint8_t* data, std::uint32_t size);
+
     std::string root_;
     bool refused_ = false;
 };
