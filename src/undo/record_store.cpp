@@ -61,6 +61,17 @@ RecordLoad RecordStore::load(RecordKind kind) const {
 }
 
 bool RecordStore::save(RecordKind kind, const ChangeRecord& record, std::string& reason) const {
+    const std::string text = formatRecordFile(record);
+    if (text.size() > kMaxRecordBytes) {
+        reason = "the record would be larger than " + std::to_string(kMaxRecordBytes >> 20) +
+                 " MiB, too large to be put back";
+        return false;
+    }
+    return writeFile(path(kind), text, reason);
+}
+
+bool RecordStore::writeFile(const std::filesystem::path& file, std::string_view text,
+                            std::string& reason) const {
     if (folder_.empty()) {
         reason = "there is no per-user data folder";
         return false;
@@ -71,13 +82,6 @@ bool RecordStore::save(RecordKind kind, const ChangeRecord& record, std::string&
         reason = ec.message();
         return false;
     }
-    const std::string text = formatRecordFile(record);
-    if (text.size() > kMaxRecordBytes) {
-        reason = "the record would be larger than " + std::to_string(kMaxRecordBytes >> 20) +
-                 " MiB, too large to be put back";
-        return false;
-    }
-    const auto file = path(kind);
     const std::string temporaryPrefix = "." + file.filename().string() + ".tmp.";
     removeStaleTemporaryFiles(folder_, temporaryPrefix, kStaleTemporarySeconds);
     const FileResult written = replaceFileAtomically(file, text, temporaryPrefix);
@@ -93,23 +97,9 @@ constexpr std::string_view kPutBackPrevious = "put back previous.reg\r\n";
 }  // namespace
 
 bool RecordStore::markCommandUnderWay(RecordKind toPutBack, std::string& reason) const {
-    if (folder_.empty()) {
-        reason = "there is no per-user data folder";
-        return false;
-    }
-    std::error_code ec;
-    std::filesystem::create_directories(folder_, ec);
-    if (ec) {
-        reason = ec.message();
-        return false;
-    }
-    const std::string temporaryPrefix = "." + markerPath().filename().string() + ".tmp.";
-    removeStaleTemporaryFiles(folder_, temporaryPrefix, kStaleTemporarySeconds);
-    const FileResult written = replaceFileAtomically(
-        markerPath(), toPutBack == RecordKind::Original ? kPutBackOriginal : kPutBackPrevious,
-        temporaryPrefix);
-    reason = written.reason;
-    return written.ok;
+    return writeFile(markerPath(),
+                     toPutBack == RecordKind::Original ? kPutBackOriginal : kPutBackPrevious,
+                     reason);
 }
 
 void RecordStore::markCommandEnded() const {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "undo/change_record.h"
 
@@ -53,6 +54,11 @@ class RecordStore {
     std::optional<RecordKind> interruptedCommand(bool& damaged) const;
 
   private:
+    // Writes `text` as `file` in the records folder (made when missing), atomically; false with
+    // the reason when it cannot.
+    bool writeFile(const std::filesystem::path& file, std::string_view text,
+                   std::string& reason) const;
+
     std::filesystem::path folder_;
 };
 
