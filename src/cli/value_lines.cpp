@@ -2,6 +2,7 @@
 
 #include "cli/json_text.h"
 #include "commands/value_text.h"
+#include "tuning/registry_data.h"
 
 namespace quorvex::cli {
 
@@ -37,6 +38,17 @@ void ValueLineRecorder::writesRefused(const RegistryFailure& failure) {
     for (auto& line : lines_) {
         line.status = "failed";
         line.reason = failureText(failure);
+    }
+}
+
+void ValueLineRecorder::refusedAtCommit(const RefusedAtCommit& refusal) {
+    const std::string key = fullKeyName(refusal.hive, refusal.keyPath);
+    for (auto& line : lines_) {
+        if (RegistryData::fold(line.key) != RegistryData::fold(key) ||
+            RegistryData::fold(line.name) != RegistryData::fold(refusal.valueName))
+            continue;
+        line.status = "failed";
+        line.reason = failureText(refusal.failure);
     }
 }
 

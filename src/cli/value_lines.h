@@ -30,6 +30,7 @@ class ValueLineRecorder : public ValueWriteObserver {
     void beforeWrite(Hive hive, std::string_view keyPath, std::string_view valueName) override;
     void afterWrite(const ValueWrite& write) override;
     void writesRefused(const RegistryFailure& failure) override;
+    void refusedAtCommit(const RefusedAtCommit& refusal) override;
     const std::vector<ValueLine>& lines() const { return lines_; }
 
   private:

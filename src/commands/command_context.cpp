@@ -54,7 +54,13 @@ void finishTuningCommand(const CommandContext& context, const std::vector<Refuse
 
 void commitWrites(RegistryBatch& batch, const std::vector<std::string>& values,
                   std::vector<RefusedValue>& refused, ValueWriteObserver* observer) {
-    if (batch.commit() == kRegOk) return;
+    if (batch.commit() == kRegOk) {
+        for (const auto& refusal : batch.refusedAtCommit()) {
+            refused.push_back({refusal.valueName, refusal.failure});
+            if (observer) runStep([&] { observer->refusedAtCommit(refusal); });
+        }
+        return;
+    }
     refused.clear();
     for (const auto& value : values) refused.push_back({value, batch.failure()});
     if (observer) runStep([&] { observer->writesRefused(batch.failure()); });

@@ -72,7 +72,8 @@ void finishWriting(const CommandContext& context, const ValuesWording& wording, 
 void finishTuningCommand(const CommandContext& context, const std::vector<RefusedValue>& refused);
 
 // Ends the batch that holds a command's writes. When its commit fails none of them lasted, so
-// every value the command writes (`values`) is refused, for the commit's reason.
+// every value the command writes (`values`) is refused, for the commit's reason; when it
+// succeeds, the values the commit could not write after all are added to `refused`.
 // The observer, when there is one, hears of it too.
 void commitWrites(RegistryBatch& batch, const std::vector<std::string>& values,
                   std::vector<RefusedValue>& refused, ValueWriteObserver* observer = nullptr);

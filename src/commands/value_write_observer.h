@@ -30,6 +30,9 @@ class ValueWriteObserver {
     // The command's writes did not last: the store refused to take them all at once (`failure`
     // says why), so every value told of so far is as it was.
     virtual void writesRefused(const RegistryFailure& failure) = 0;
+    // A value told of as written was refused when the command's writes ended (another process
+    // with administrator rights was to write it), for `failure`.
+    virtual void refusedAtCommit(const RefusedAtCommit& refusal) { static_cast<void>(refusal); }
 };
 
 }  // namespace quorvex

@@ -8,6 +8,8 @@ std::string registryStatusText(long status) {
             return "The system cannot find the file specified";
         case kRegAccessDenied:
             return "Access is denied";
+        case kRegInvalidHandle:
+            return "The handle is invalid";
         case kRegInvalidData:
             return "The data is invalid";
         case kRegWriteFault:

@@ -22,6 +22,15 @@ struct RegistryFailure {
     friend bool operator==(const RegistryFailure&, const RegistryFailure&) = default;
 };
 
+// A value whose call a backend took but whose write it refused when the batch ended (it was
+// handed to another process, which refused it).
+struct RefusedAtCommit {
+    Hive hive;
+    std::string keyPath;
+    std::string valueName;
+    RegistryFailure failure;
+};
+
 // The Windows registry's words for the statuses this layer produces ("error <n>" for others).
 std::string registryStatusText(long status);
 
@@ -59,6 +68,9 @@ class RegistryBackend {
     virtual long commitBatch() { return kRegOk; }
     // Forgets the batch's calls where the backend can, else leaves what they did.
     virtual void abandonBatch() {}
+    // The values the last outermost commit that returned kRegOk took calls for but could not
+    // write, with why. Asked right after that commit. By default none: each call says itself.
+    virtual std::vector<RefusedAtCommit> refusedAtCommit() const { return {}; }
     // Whether a batch is a transaction that a crash cannot leave half done. Where it is not (the
     // Windows registry has no transaction across keys), the records keep a marker while a
     // command writes, so that the next start can bring back a whole state.

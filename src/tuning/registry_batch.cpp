@@ -15,7 +15,10 @@ long RegistryBatch::commit() {
     if (ended_) return status_;
     ended_ = true;
     status_ = backend_.commitBatch();
-    if (status_ != kRegOk) failure_ = backend_.describeFailure(status_);
+    if (status_ != kRegOk)
+        failure_ = backend_.describeFailure(status_);
+    else
+        refusedAtCommit_ = backend_.refusedAtCommit();
     return status_;
 }
 

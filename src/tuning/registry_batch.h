@@ -17,12 +17,15 @@ class RegistryBatch {
     // and then none of them lasted. A second commit returns the first one's status.
     long commit();
     const RegistryFailure& failure() const { return failure_; }
+    // The values whose calls succeeded but which the commit could not write after all.
+    const std::vector<RefusedAtCommit>& refusedAtCommit() const { return refusedAtCommit_; }
 
   private:
     RegistryBackend& backend_;
     bool ended_ = false;
     long status_ = kRegOk;
     RegistryFailure failure_;
+    std::vector<RefusedAtCommit> refusedAtCommit_;
 };
 
 }  // namespace quorvex

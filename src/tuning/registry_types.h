@@ -21,6 +21,7 @@ inline constexpr std::uint32_t kRegAccess = 0x3F;
 inline constexpr long kRegOk = 0;
 inline constexpr long kRegNotFound = 2;
 inline constexpr long kRegAccessDenied = 5;
+inline constexpr long kRegInvalidHandle = 6;
 inline constexpr long kRegInvalidData = 13;
 inline constexpr long kRegWriteFault = 29;
 

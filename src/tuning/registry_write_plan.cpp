@@ -84,7 +84,7 @@ int runWritePlan(RegistryBackend& backend, std::span<const PlanRow> plan, const 
     for (const auto& row : plan)
         if (!runPlanRow(backend, row, state, controls)) ++failed;
     if (batch.commit() != kRegOk) return static_cast<int>(plan.size());
-    return failed;
+    return failed + static_cast<int>(batch.refusedAtCommit().size());
 }
 
 }  // namespace quorvex
