@@ -3,7 +3,8 @@
 # into build-windows/ (or $QUORVEX_WINDOWS_BUILD_DIR) and runs them under Wine, headless, in a
 # throwaway Wine prefix and home folder that are removed afterwards; then the program end to
 # end (scripts/e2e-windows.sh, on a virtual display in a prefix of its own) and the console
-# program from cmd.exe (scripts/cli-windows.sh). Extra arguments go
+# program from cmd.exe (scripts/cli-windows.sh) and the window's writes split between the user's
+# process and an elevated quorvex.com (scripts/elevation-windows.sh). Extra arguments go
 # to CMake. Fails on any build or test failure. The icon resource needs the native build's
 # quorvex_svg2png (build/ or $QUORVEX_BUILD_DIR; or name it in $QUORVEX_SVG2PNG).
 set -euo pipefail
@@ -67,6 +68,8 @@ tested=$SECONDS
 timeout 480 bash scripts/e2e-windows.sh "$build" || status=$?
 # The console program from cmd.exe, in prefixes of its own.
 timeout 120 bash scripts/cli-windows.sh "$build" || status=$?
+# The writes that need administrator rights, handed to quorvex.com started elevated.
+timeout 120 bash scripts/elevation-windows.sh "$build" || status=$?
 echo "test-windows: build $((built - started)) s, Wine and tests $((tested - built)) s," \
     "end to end $((SECONDS - tested)) s, in all $((SECONDS - started)) s"
 exit $status

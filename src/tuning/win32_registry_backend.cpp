@@ -10,12 +10,6 @@
 namespace quorvex {
 namespace {
 
-// The platform's own predefined handles: on 64-bit Windows they are the 32-bit codes
-// sign-extended (HKEY_LOCAL_MACHINE is 0xFFFFFFFF80000002), not the Hive's value as it stands.
-HKEY rootOf(Hive hive) {
-    return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-}
-
 HKEY handleOf(RegKey key) {
     return reinterpret_cast<HKEY>(key);
 }
@@ -64,19 +58,49 @@ std::vector<std::uint8_t> utf8Bytes(const std::vector<std::uint8_t>& utf16) {
 
 }  // namespace
 
+Win32RegistryBackend::Win32RegistryBackend(const std::string& userSid) : forUser_(true) {
+    HKEY opened = nullptr;
+    userHiveStatus_ = RegOpenKeyExW(HKEY_USERS, wide(userSid).c_str(), 0, kRegAccess, &opened);
+    if (userHiveStatus_ == ERROR_SUCCESS) userHive_ = opened;
+}
+
+Win32RegistryBackend::~Win32RegistryBackend() {
+    if (userHive_) RegCloseKey(static_cast<HKEY>(userHive_));
+}
+
+// The platform's own predefined handles: on 64-bit Windows they are the 32-bit codes
+// sign-extended (HKEY_LOCAL_MACHINE is 0xFFFFFFFF80000002), not the Hive's value as it stands.
+long Win32RegistryBackend::root(Hive hive, void*& key) const {
+    if (hive == Hive::LocalMachine) {
+        key = HKEY_LOCAL_MACHINE;
+        return ERROR_SUCCESS;
+    }
+    if (!forUser_) {
+        key = HKEY_CURRENT_USER;
+        return ERROR_SUCCESS;
+    }
+    key = userHive_;
+    return userHive_ ? ERROR_SUCCESS : userHiveStatus_;
+}
+
 long Win32RegistryBackend::createKey(Hive hive, const std::string& path, RegKey& key) {
+    void* rootKey = nullptr;
+    if (const long status = root(hive, rootKey); status != ERROR_SUCCESS) return status;
     HKEY opened = nullptr;
     DWORD disposition = 0;
     const LSTATUS status =
-        RegCreateKeyExW(rootOf(hive), wide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        kRegAccess, nullptr, &opened, &disposition);
+        RegCreateKeyExW(static_cast<HKEY>(rootKey), wide(path).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, kRegAccess, nullptr, &opened, &disposition);
     if (status == ERROR_SUCCESS) key = reinterpret_cast<RegKey>(opened);
     return status;
 }
 
 long Win32RegistryBackend::openKey(Hive hive, const std::string& path, RegKey& key) {
+    void* rootKey = nullptr;
+    if (const long status = root(hive, rootKey); status != ERROR_SUCCESS) return status;
     HKEY opened = nullptr;
-    const LSTATUS status = RegOpenKeyExW(rootOf(hive), wide(path).c_str(), 0, kRegAccess, &opened);
+    const LSTATUS status =
+        RegOpenKeyExW(static_cast<HKEY>(rootKey), wide(path).c_str(), 0, kRegAccess, &opened);
     if (status == ERROR_SUCCESS) key = reinterpret_cast<RegKey>(opened);
     return status;
 }
@@ -96,8 +120,11 @@ void Win32RegistryBackend::closeKey(RegKey key) {
 // administrator rights that writing them needs.
 long Win32RegistryBackend::queryValue(Hive hive, const std::string& path, const std::string& name,
                                       std::uint32_t& type, std::vector<std::uint8_t>& data) {
+    void* rootKey = nullptr;
+    if (const long status = root(hive, rootKey); status != ERROR_SUCCESS) return status;
     HKEY opened = nullptr;
-    LSTATUS status = RegOpenKeyExW(rootOf(hive), wide(path).c_str(), 0, KEY_QUERY_VALUE, &opened);
+    LSTATUS status =
+        RegOpenKeyExW(static_cast<HKEY>(rootKey), wide(path).c_str(), 0, KEY_QUERY_VALUE, &opened);
     if (status != ERROR_SUCCESS) return status;
     const std::wstring wideName = wide(name);
     std::vector<std::uint8_t> buffer(64);

@@ -1,10 +1,13 @@
 #include <windows.h>
 
+#include <filesystem>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "browser/locations.h"
 #include "cli/command_line_program.h"
+#include "cli/elevated_write.h"
 #include "platform/clock.h"
 #include "platform/win32_process_elevation.h"
 #include "settings/win32_registry_settings_storage.h"
@@ -37,6 +40,20 @@ int openWindow() {
     return quorvex::cli::kExitSuccess;
 }
 
+// The window's writes that need administrator rights, in the hand-over folder it names; this copy
+// runs elevated. HKEY_CURRENT_USER is the hive of the user the hand-over names.
+int writeElevated(const std::string& folder) {
+    std::ostringstream err;
+    const int status = quorvex::cli::runElevatedWrite(
+        std::filesystem::path(std::u8string(folder.begin(), folder.end())),
+        [](const std::string& userSid, std::string&) {
+            return std::make_unique<quorvex::Win32RegistryBackend>(userSid);
+        },
+        err);
+    quorvex::win32::writeStandardText(GetStdHandle(STD_ERROR_HANDLE), err.str());
+    return status;
+}
+
 }  // namespace
 
 // The console program beside Quorvex.exe: the administrators' commands on the real registry,
@@ -44,6 +61,8 @@ int openWindow() {
 int main() {
     const auto arguments = quorvex::win32::commandLineArguments();
     if (arguments.empty()) return openWindow();
+    if (arguments.size() == 2 && arguments[0] == quorvex::cli::kWriteElevatedCommand)
+        return writeElevated(arguments[1]);
 
     quorvex::Win32RegistryBackend registry;
     quorvex::Win32RegistrySettingsStorage settings;

@@ -10,6 +10,7 @@
 #include "platform/win32_prompts.h"
 #include "settings/win32_registry_settings_storage.h"
 #include "shell/shell.h"
+#include "tuning/elevated_rows_backend.h"
 #include "tuning/win32_registry_backend.h"
 #include "undo/interrupted_command.h"
 #include "undo/record_store.h"
@@ -17,6 +18,7 @@
 #include "undo/undo_commands.h"
 #include "undo/undo_recorder.h"
 #include "win32/dpi.h"
+#include "win32/elevated_console_writer.h"
 #include "win32/event_pump.h"
 #include "win32/form1_window.h"
 #include "win32/front_end.h"
@@ -33,7 +35,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     InitCommonControlsEx(&controls);
     quorvex::Win32ShellLibrary shellLibrary;
 
-    quorvex::Win32RegistryBackend registry;
+    // The window runs as the user: the writes that need administrator rights go to quorvex.com,
+    // started elevated when a command is about to make them.
+    quorvex::Win32RegistryBackend systemRegistry;
+    const quorvex::Win32ProcessElevation elevation;
+    quorvex::win32::ElevatedConsoleWriter elevatedWriter(quorvex::win32::consoleProgramBeside(),
+                                                         quorvex::win32::currentUserSid());
+    quorvex::ElevatedRowsBackend registry(systemRegistry, &elevation, &elevatedWriter);
     quorvex::Win32RegistrySettingsStorage settings;
     quorvex::Win32Prompts prompts(0, quorvex::win32::requestSystemReboot);
     quorvex::win32::Win32EventPump events;
@@ -51,15 +59,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     quorvex::undo::UndoRecorder recorder(records);
     shell.commands().context().recorder = &recorder;
     // Only an unelevated process is told to run as administrator when the registry refuses.
-    const quorvex::Win32ProcessElevation elevation;
     shell.commands().context().elevation = &elevation;
     quorvex::undo::UndoCommands undo(shell.commands(), records);
     // Before the window reads the settings: a command that a crash cut short is finished.
     quorvex::undo::finishInterruptedCommand(registry, settings, records);
 
-    shell.setMainWindowCreated([&prompts, &undo, &events](quorvex::MainWindow& window) {
+    shell.setMainWindowCreated([&prompts, &elevatedWriter, &undo,
+                                &events](quorvex::MainWindow& window) {
         const HWND handle = static_cast<quorvex::win32::Form1Window&>(window).hwnd();
         prompts.setOwner(reinterpret_cast<quorvex::WindowHandle>(handle));
+        elevatedWriter.setOwner(handle);
         quorvex::win32::installUndoSystemMenu(
             handle,
             {[&undo] { undo.undoLastChange(); }, [&undo] { undo.restoreOriginalSettings(); },

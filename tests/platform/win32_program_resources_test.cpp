@@ -42,13 +42,16 @@ TEST(Win32ProgramResourcesTest, TheLinkCursorIs32PixelsWithItsHotSpotAtColumn13R
     DeleteObject(info.hbmMask);
 }
 
-TEST(Win32ProgramResourcesTest, TheManifestAsksForCommonControls6PerMonitorDpiAndHighestAvailable) {
+TEST(Win32ProgramResourcesTest, TheManifestAsksForCommonControls6PerMonitorDpiAndRunsAsInvoker) {
     const std::string_view manifest = ResourceBytes(MAKEINTRESOURCEA(1), RT_MANIFEST);
     ASSERT_FALSE(manifest.empty());
     for (const char* part :
          {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "PerMonitorV2",
-          "true/pm", "level=\"highestAvailable\"", "uiAccess=\"false\""})
+          "true/pm", "level=\"asInvoker\"", "uiAccess=\"false\""})
         EXPECT_NE(manifest.find(part), std::string_view::npos) << part;
+    // Rights are asked for only when a command writes values that need them.
+    EXPECT_EQ(manifest.find("highestAvailable"), std::string_view::npos);
+    EXPECT_EQ(manifest.find("requireAdministrator"), std::string_view::npos);
 }
 
 TEST(Win32ProgramResourcesTest, TheVersionResourceCarriesTheProjectVersion) {
