@@ -121,6 +121,22 @@ TEST_F(Win32RegistryBackendTest, CreateKeyMakesMissingParentsUnderTheRightHive) 
     EXPECT_FALSE(test::keyExists(lm(), "Software\\Quorvex"));
 }
 
+// The elevated side's registry: HKEY_CURRENT_USER is the named user's hive, which is opened and
+// never made; a hive that is not there refuses every call under it and nothing else.
+TEST_F(Win32RegistryBackendTest, AUserHiveThatIsNotLoadedRefusesOnlyItsOwnCalls) {
+    Win32RegistryBackend forUser("S-1-5-21-4000000001-4000000002-4000000003-4242");
+    RegKey key = 0;
+    EXPECT_EQ(forUser.createKey(HKCU, "Software\\Quorvex", key), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(forUser.openKey(HKCU, "Software", key), ERROR_FILE_NOT_FOUND);
+    std::uint32_t type = 0;
+    Bytes data;
+    EXPECT_EQ(forUser.queryValue(HKCU, "Software", "x", type, data), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(test::keyExists(cu(), "Software\\Quorvex"));
+    ASSERT_EQ(forUser.createKey(HKLM, kMstcp, key), ERROR_SUCCESS);
+    forUser.closeKey(key);
+    EXPECT_TRUE(test::keyExists(lm(), kMstcp));
+}
+
 // The words the user is shown for a refusal are the system's own, without the full stop and
 // line break that end them; a code without words is still named.
 TEST_F(Win32RegistryBackendTest, ARefusedWriteIsDescribedInTheSystemsWords) {
