@@ -42,19 +42,38 @@ wine wineboot --init >/dev/null 2>&1 || fail "could not create the prefix"
 
 # The driver's output without carriage returns; its status is checked by the caller.
 split() { { wine "$driver" "$@" 2>/dev/null || echo "status $?"; } | tr -d '\r'; }
-# "present" or "absent" for each value named "KEY|NAME", from one cmd.exe run (a Wine start
-# costs more than the queries).
-states() {
-    local file=$scratch/query-$RANDOM.bat entry
+# The checks of one step, "present|KEY|NAME" or "absent|KEY|NAME", run by expect in one cmd.exe
+# (a Wine start costs more than all the queries); "run|COMMAND" runs a command there too.
+checks=()
+mark() {
+    local state=$1 entry
+    shift
+    for entry in "$@"; do checks+=("$state|$entry"); done
+}
+expect() {
+    local what=$1 file=$scratch/check-$RANDOM.bat entry rest found i=0
     {
         printf '@echo off\r\n'
-        for entry in "$@"; do
-            printf 'reg query "%s" /v "%s" >nul 2>&1\r\necho %%ERRORLEVEL%%\r\n' \
-                "${entry%|*}" "${entry#*|}"
+        for entry in "${checks[@]}"; do
+            rest=${entry#*|}
+            if [ "${entry%%|*}" = run ]; then
+                printf '%s >nul 2>&1\r\n' "$rest"
+            else
+                printf 'reg query "%s" /v "%s" >nul 2>&1\r\necho %%ERRORLEVEL%%\r\n' \
+                    "${rest%|*}" "${rest#*|}"
+            fi
         done
     } >"$file"
-    { wine cmd /c "Z:${file//\//\\}" 2>/dev/null || true; } | tr -d '\r ' |
-        awk '{ print ($0 == "0" ? "present" : "absent") }'
+    found=$({ wine cmd /c "Z:${file//\//\\}" 2>/dev/null || true; } | tr -d '\r ' |
+        awk '{ print ($0 == "0" ? "present" : "absent") }')
+    for entry in "${checks[@]}"; do
+        [ "${entry%%|*}" != run ] || continue
+        i=$((i + 1))
+        rest=${entry#*|}
+        [ "$(sed -n "${i}p" <<<"$found")" = "${entry%%|*}" ] ||
+            fail "$what: ${rest#*|} (${rest%|*}) is not ${entry%%|*}"
+    done
+    checks=()
 }
 services='HKLM\System\CurrentControlSet\Services'
 machine=(
@@ -71,45 +90,36 @@ machine=(
 internet='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 own=("$internet|MaxConnectionsPerServer" "$internet|MaxConnectionsPer1_0Server")
 policy='Software\Microsoft\Windows\CurrentVersion\Policies\Explorer'
-# Every listed value is in the named state.
-expect() {
-    local state=$1 what=$2 found i=0 entry
-    shift 2
-    found=$(states "$@")
-    for entry in "$@"; do
-        i=$((i + 1))
-        [ "$(sed -n "${i}p" <<<"$found")" = "$state" ] ||
-            fail "$what: ${entry#*|} (${entry%|*}) is not $state"
-    done
-}
-
 # 1. Nothing to hand over to: the window's part alone.
+other='S-1-5-21-1000-2000-3000-4242'
 out=$(split 'C:\nowhere\quorvex.com' token apply)
 grep -q '^box: 16 of the 18 registry values could not be written' <<<"$out" ||
     fail "the refused hand-over was not reported: $out"
-expect absent "without the elevated part" "${machine[@]}" "HKCU\\$policy|NoRecentDocsNetHood"
-expect present "the window's own part" "${own[@]}"
+mark absent "${machine[@]}" "HKCU\\$policy|NoRecentDocsNetHood"
+mark present "${own[@]}"
+# Another user's hive for step 2, as Windows has it loaded.
+checks+=("run|reg add \"HKU\\$other\\Software\" /f")
+expect "without the elevated part"
 
-# 2. Handed over for another user: that user's hive, created here as Windows has it loaded.
-other='S-1-5-21-1000-2000-3000-4242'
-wine reg add "HKU\\$other\\Software" /f >/dev/null 2>&1 || fail "could not make the other hive"
+# 2. Handed over for another user: the policy value goes to that user's hive.
 out=$(split "Z:${console//\//\\}" "$other" apply)
 grep -qx 'restart offered' <<<"$out" || fail "the split apply did not end with the restart: $out"
-expect present "the elevated part" "${machine[@]}" "HKU\\$other\\$policy|NoRecentDocsNetHood"
-expect absent "the window's hive" "HKCU\\$policy|NoRecentDocsNetHood"
-expect present "the window's own part" "${own[@]}"
+mark present "${machine[@]}" "HKU\\$other\\$policy|NoRecentDocsNetHood" "${own[@]}"
+mark absent "HKCU\\$policy|NoRecentDocsNetHood"
+expect "handed over for another user"
 
 # 3. For the user's own SID, then undone.
 out=$(split "Z:${console//\//\\}" token apply)
 sid=$(sed -n 's/^user //p' <<<"$out")
 [[ "$sid" == S-1-* ]] || fail "no SID for the user: $out"
 grep -qx 'restart offered' <<<"$out" || fail "the apply for the user did not end well: $out"
-expect present "the user's policy" "HKU\\$sid\\$policy|NoRecentDocsNetHood" \
-    "HKCU\\$policy|NoRecentDocsNetHood"
+mark present "HKU\\$sid\\$policy|NoRecentDocsNetHood" "HKCU\\$policy|NoRecentDocsNetHood"
+expect "the user's own policy"
 out=$(split "Z:${console//\//\\}" token undo)
 grep -qx 'restart offered' <<<"$out" || fail "the split undo did not end well: $out"
 # The record of step 3 holds step 2's values; the user's own policy value did not exist then.
-expect present "after undo" "${machine[@]}" "${own[@]}"
-expect absent "after undo" "HKCU\\$policy|NoRecentDocsNetHood"
+mark present "${machine[@]}" "${own[@]}"
+mark absent "HKCU\\$policy|NoRecentDocsNetHood"
+expect "after undo"
 
 echo "elevation-windows: the split holds ($((SECONDS - started)) s)"
