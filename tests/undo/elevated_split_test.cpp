@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/value_lines.h"
 #include "commands/advanced_apply.h"
+#include "commands/automatic_optimization.h"
 #include "support/command_world.h"
 #include "tuning/registry_batch.h"
 #include "undo/elevated_hand_over.h"
@@ -242,6 +244,24 @@ TEST(ElevatedSplitTest, DecliningLeavesTheValuesNeedingRightsUntouchedAndSaysSo)
         "need them were left untouched.");
     // The user's own part stands: the choices are saved.
     EXPECT_EQ(world.storage.value("Values", "Connection"), kDsl16M);
+}
+
+TEST(ElevatedSplitTest, AnObserverHearsOfTheValuesRefusedWhenTheWritesEnded) {
+    SplitWorld world;
+    world.writer.declined = true;
+    cli::ValueLineRecorder lines(world.registry, "written");
+    CommandContext context{world.window,  world.registry,  world.storage,
+                           world.prompts, world.events,    world.locations,
+                           world.clock,   &world.recorder, &world.elevation};
+    context.observer = &lines;
+    runAutomaticOptimization(context);
+    ASSERT_EQ(lines.lines().size(), 18u);
+    for (const auto& line : lines.lines()) {
+        const bool held =
+            line.key.starts_with("HKEY_LOCAL_MACHINE") || line.name == "NoRecentDocsNetHood";
+        EXPECT_EQ(line.status, held ? "failed" : "written") << line.name;
+        EXPECT_EQ(line.reason.has_value(), held) << line.name;
+    }
 }
 
 TEST(ElevatedSplitTest, AValueTheElevatedSideRefusesIsNamedWithItsReason) {
