@@ -142,7 +142,8 @@ inline constexpr std::array<FirefoxState, 2> kFirefoxStates{{
 inline constexpr Rect kFirefoxStateRect{149, 6, 260, 16};
 inline constexpr std::array<const char*, 2> kFirefoxTexts{firefox::kOptimizedText,
                                                           firefox::kDefaultText};
-inline constexpr Rect kFirefoxTextRect{8, 26, 433, 130};
+// Above the buttons and as wide as they are.
+inline constexpr Rect kFirefoxTextRect{16, 26, 417, 120};
 
 // The owner-drawn push button's design: look 3 (the Windows XP button) on a beige face with
 // black text, its colours derived by scheme 1, a focus rectangle and a grey mask colour.
@@ -169,8 +170,8 @@ struct Button {
 };
 // The disable button above the enable button, each as wide as the preference texts.
 inline constexpr std::array<Button, 2> kFirefoxButtons{{
-    {firefox::kDisableButton, "Disable Optimized Configuration", {8, 162, 433, 30}},
-    {firefox::kEnableButton, "Enable Optimized Configuration", {8, 196, 433, 30}},
+    {firefox::kDisableButton, "Disable Optimized Configuration", {16, 152, 417, 33}},
+    {firefox::kEnableButton, "Enable Optimized Configuration", {16, 192, 417, 33}},
 }};
 
 }  // namespace quorvex::layout

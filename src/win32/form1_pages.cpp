@@ -64,7 +64,6 @@ DropDownCtrl& Form1Window::list(HWND parent, const std::string& name, const Boun
 }
 
 void Form1Window::buildHomePage(PageCtrl& home) {
-    const int pageWidth = layout::kPageTable.front().rect.width;
     for (const auto& icon : layout::kHomeIconTable) {
         // The resting picture lies above: the first movement over it reveals the command.
         picture(home.hwnd(), icon.resting, icon.art, boundsOf(icon.picture));
@@ -72,8 +71,7 @@ void Form1Window::buildHomePage(PageCtrl& home) {
                 boundsOf(icon.picture), icon.caption);
         binder_->bindVisible(icon.resting, *element(icon.resting));
         binder_->bindVisible(icon.highlighted, *element(icon.highlighted));
-        label(home.hwnd(), icon.caption,
-              boundsOf(layout::captionInsidePage(icon.captionRect, pageWidth)),
+        label(home.hwnd(), icon.caption, boundsOf(layout::iconCaptionBox(icon.captionRect)),
               fontOf(layout::kIconCaptionFont), colourOf(layout::kCaptionGrey), home.background(),
               true);
     }

@@ -191,11 +191,19 @@ TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
          {Step{frame::kInternetIcon, frame::kInternetPage, frame::kInternetHeader},
           Step{frame::kHomeButton, frame::kHomePage, ""},
           Step{frame::kAdvancedIcon, frame::kAdvancedPage, frame::kAdvancedHeader},
+          Step{frame::kHomeButton, frame::kHomePage, ""},
           Step{frame::kLanIcon, frame::kLanPage, frame::kLanHeader},
+          Step{frame::kHomeButton, frame::kHomePage, ""},
           Step{frame::kExplorerIcon, frame::kExplorerPage, frame::kExplorerHeader},
+          Step{frame::kHomeButton, frame::kHomePage, ""},
           Step{frame::kFirefoxIcon, frame::kFirefoxPage, frame::kFirefoxHeader},
           Step{frame::kMonitorButton, frame::kMonitorPage, ""},
-          Step{frame::kBackButton, frame::kHomePage, ""}}) {
+          Step{frame::kBackButton, frame::kHomePage, ""},
+          // Covered or hidden now: the home page covers the home button, the back button is gone.
+          Step{frame::kHomeButton, frame::kHomePage, ""},
+          Step{frame::kBackButton, frame::kHomePage, ""},
+          Step{frame::kAdvancedIcon, frame::kAdvancedPage, frame::kAdvancedHeader},
+          Step{frame::kInternetIcon, frame::kAdvancedPage, frame::kAdvancedHeader}}) {
         click(step.click);
         EXPECT_EQ(form.currentPage(), step.page) << step.click;
         if (*step.header) {
