@@ -33,6 +33,8 @@ export DISPLAY=":$(tr -d '\n' <"$scratch/display")"
 
 timeout 180 "$loader" wineboot --init >"$scratch/wineboot.log" 2>&1 ||
     { cat "$scratch/wineboot.log" >&2; fail "creating the Wine prefix"; }
+# Wine's own Tahoma, so that captions measure and look as on Windows.
+cmake/wine-fonts.sh
 # No window manager runs on this display: Wine places the windows itself, or each window it
 # hides waits two seconds for a manager to confirm it.
 timeout 30 "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||

@@ -231,8 +231,9 @@ void Wnd::setVisible(bool visible) {
     if (!hwnd_) return;
     const bool wasVisible = ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE) != FALSE;
     if (wasVisible == visible) return;
-    // The system repaints what the window uncovers, not the see-through windows above it.
-    invalidateSeeThroughAbove(hwnd_);
+    // The system repaints what the window uncovers, not the see-through windows above it. A
+    // window that does not show yet paints everything when it does.
+    if (IsWindowVisible(GetParent(hwnd_))) invalidateSeeThroughAbove(hwnd_);
     if (visible) return;
     // The focus must not stay in a hidden window: keys would go nowhere, and the dialog
     // manager's search for a character's mnemonic, which starts from the focus and walks only
