@@ -35,8 +35,9 @@ struct ConnectionPlacement {
     std::array<int, 3> columnX, columnWidth;
     int top, rowStep, rowHeight, groupGap;
 };
+// The third column is the widest: the two ISDN choices need 155 pixels with Tahoma.
 inline constexpr ConnectionPlacement kConnectionPlacement{
-    {6, 154, 300}, {146, 144, 146}, 5, 14, 13, 4};
+    {6, 154, 291}, {146, 134, 155}, 5, 14, 13, 4};
 // 27 choices in three columns: a smaller size keeps the longest captions whole.
 inline constexpr Font kConnectionFont = kSmallFont;
 inline constexpr Font kConnectionHeadingFont = kSmallBold;
@@ -56,7 +57,7 @@ inline constexpr ListRow kQosRow{"Bandwidth Reserved For QoS:",
                                  {names::kQosList, {180, 196, 48, 21}},
                                  "%",
                                  "(Recommended: 0%) (Default: 20%)",
-                                 {6, 199, 172, 14},
+                                 {6, 199, 174, 14},
                                  {231, 199, 12, 14},
                                  {245, 199, 198, 14}};
 inline constexpr int kQosSpacing = 4;
@@ -68,8 +69,9 @@ struct GroupColumn {
     int x, width;
 };
 inline constexpr std::array<GroupColumn, 2> kAdvancedColumns{{
-    {{"FastCopyReceiveThreshold", "SackOpts", "MaxDupAcks"}, 8, 214},
-    {{"FastSendDatagramThreshold", "Tcp1323Opts", nullptr}, 228, 214},
+    // The first column's headings are the longest (225 pixels in Tahoma bold).
+    {{"FastCopyReceiveThreshold", "SackOpts", "MaxDupAcks"}, 8, 226},
+    {{"FastSendDatagramThreshold", "Tcp1323Opts", nullptr}, 236, 206},
 }};
 struct GroupPlacement {
     int top, rowStep, rowHeight, indent, groupGap;
@@ -122,7 +124,7 @@ struct HttpPlacement {
     Rect heading, caption, list, hint;
 };
 inline constexpr HttpPlacement kHttpPlacement{
-    12, 60, 20, {12, 0, 420, 14}, {12, 3, 140, 14}, {154, 0, 52, 21}, {212, 3, 220, 14}};
+    12, 60, 20, {12, 0, 420, 14}, {12, 3, 142, 14}, {154, 0, 52, 21}, {212, 3, 220, 14}};
 inline constexpr Flow kExplorerFlow{12, 12, 12, 10, 0, 4};
 inline constexpr int kHttpRowGap = 14;
 

@@ -166,5 +166,74 @@ TEST_F(Form1RenderingTest, HoverRepaintsOnlyTheButtonsItChanges) {
     EXPECT_EQ(hovered, repaintedFromScratch()) << differences(hovered, repaintedFromScratch());
 }
 
+// The family of the font a DC really uses for a face, which this Wine replaces by another when it
+// lacks it.
+std::wstring realFamily(HDC dc) {
+    const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
+    if (size == 0) return {};
+    std::vector<char> buffer(size);
+    auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(buffer.data());
+    GetOutlineTextMetricsW(dc, size, metrics);
+    return reinterpret_cast<const wchar_t*>(buffer.data() +
+                                            reinterpret_cast<std::size_t>(metrics->otmpFamilyName));
+}
+
+TEST_F(Form1RenderingTest, EveryCaptionFitsItsRectangleWithTheRealTahoma) {
+    ASSERT_TRUE(created);
+    HDC probe = GetDC(window->hwnd());
+    SelectObject(probe, reinterpret_cast<HFONT>(SendMessageW(window->hwnd(), WM_GETFONT, 0, 0)));
+    const std::wstring family = realFamily(probe);
+    ReleaseDC(window->hwnd(), probe);
+    if (family != L"Tahoma")
+        GTEST_SKIP() << "Tahoma comes out as " << utf8(family)
+                     << ": cmake/wine-fonts.sh puts Wine's own into the prefix";
+    struct Caption {
+        HWND window;
+        int room;  // pixels the text may take
+        int mark;  // pixels an option button's mark takes before its text
+    };
+    std::vector<Caption> captions;
+    EnumChildWindows(
+        window->hwnd(),
+        [](HWND child, LPARAM found) -> BOOL {
+            wchar_t kind[32] = {};
+            GetClassNameW(child, kind, static_cast<int>(std::size(kind)));
+            RECT client;
+            GetClientRect(child, &client);
+            const std::wstring_view name = kind;
+            const int dpi = dpiOf(child);
+            int room = -1;
+            int mark = 0;
+            if (name == L"Static") room = client.right;
+            // An option button's text follows its mark and the gap after it.
+            if (name == L"Button") {
+                mark = scaled(17, dpi);
+                room = client.right - mark;
+            }
+            // The push button's caption rectangle: the face inset by 4 pixels.
+            if (name == L"QuorvexPushButton") room = client.right - scaled(8, dpi);
+            if (room >= 0 && GetWindowTextLengthW(child) > 0)
+                reinterpret_cast<std::vector<Caption>*>(found)->push_back({child, room, mark});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&captions));
+    ASSERT_GT(captions.size(), 100u);
+    for (const Caption& c : captions) {
+        wchar_t text[256] = {};
+        GetWindowTextW(c.window, text, static_cast<int>(std::size(text)));
+        HDC dc = GetDC(c.window);
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c.window, WM_GETFONT, 0, 0)));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+        ReleaseDC(c.window, dc);
+        // An option button knows the room its mark and text need.
+        SIZE ideal{};
+        if (c.mark && SendMessageW(c.window, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)))
+            size.cx = ideal.cx - c.mark;
+        EXPECT_LE(size.cx, c.room)
+            << "\"" << utf8(text) << "\" is cut by " << size.cx - c.room << " px";
+    }
+}
+
 }  // namespace
 }  // namespace quorvex::win32
