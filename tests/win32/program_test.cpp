@@ -22,6 +22,7 @@
 #include "win32/event_pump.h"
 #include "win32/form1_window.h"
 #include "win32/front_end.h"
+#include "win32/push_button_ctrl.h"
 #include "win32/splash_window.h"
 
 namespace quorvex::win32 {
@@ -243,6 +244,53 @@ TEST_F(Win32ProgramTest, EnterOnAFocusedHomeIconOpensItsPage) {
     EXPECT_TRUE(IsWindowVisible(GetFocus()));
     pressKey('A');
     EXPECT_EQ(form.currentPage(), frame::kAdvancedPage);
+}
+
+// Keys as a person types them, through the system's input: the push button clicks on Space's
+// release, drawn pressed while Space is held and its repeats come; Enter does not click it. Then
+// it disables itself and the focus goes on, so Tab keeps moving; Tab never reaches a covered
+// command.
+TEST_F(Win32ProgramTest, KeysOnThePushButtonsAndOnCommandsAPageCovers) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    SetForegroundWindow(form.hwnd());
+    click(frame::kFirefoxIcon);
+    ASSERT_EQ(form.currentPage(), frame::kFirefoxPage);
+    ASSERT_TRUE(shown(firefox::kDefaultLabel));
+    SetFocus(handle(firefox::kEnableButton));
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(shown(firefox::kDefaultLabel)) << "Enter clicked the button";
+    auto key = [this](DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = VK_SPACE;
+        input.ki.dwFlags = flags;
+        SendInput(1, &input, sizeof(input));
+        settle();
+    };
+    auto& button = static_cast<PushButtonCtrl&>(*form.element(firefox::kEnableButton));
+    for (int press = 0; press < 3; ++press) key(0);  // held: the system repeats the key
+    EXPECT_TRUE(button.pressed());
+    EXPECT_TRUE(shown(firefox::kDefaultLabel)) << "Space clicked before its release";
+    key(KEYEVENTF_KEYUP);
+    EXPECT_TRUE(shown(firefox::kOptimizedLabel));
+    EXPECT_FALSE(button.pressed());
+    const HWND focus = GetFocus();
+    EXPECT_TRUE(focus && focus != button.hwnd() && IsWindowVisible(focus));
+    pressKey(VK_TAB);
+    EXPECT_NE(GetFocus(), focus) << "Tab does nothing";
+
+    // The monitor covers the home and apply buttons and, with the back button, its own: Tab
+    // never stops on them.
+    click(frame::kMonitorButton);
+    ASSERT_EQ(form.currentPage(), frame::kMonitorPage);
+    for (int step = 0; step < 8; ++step) {
+        pressKey(VK_TAB);
+        for (const char* covered : {frame::kHomeButton, frame::kApplyButton, frame::kApplyResting,
+                                    frame::kMonitorButton, frame::kMonitorResting})
+            EXPECT_NE(GetFocus(), handle(covered)) << covered;
+    }
+    EXPECT_EQ(form.currentPage(), frame::kMonitorPage);
 }
 
 TEST_F(Win32ProgramTest, EverythingAutomaticallyWritesTheRegistryAndOffersTheRestart) {
