@@ -2,6 +2,8 @@
 # Puts Wine's own Tahoma, Tahoma Bold and Marlett (Debian's fonts-wine) into the Windows font
 # folder of the prefix $WINEPREFIX, after its wineboot: without them this Wine draws "Tahoma" in
 # DejaVu Sans, about 13 % wider, and captions clip in tests and screenshots that fit on Windows.
+# (From this folder this Wine draws Tahoma Bold with the regular glyphs at the bold advances, so
+# bold captions look spaced out on screen; their measures, which the tests take, are right.)
 # Missing fonts are reported, not fatal: the caption test then says why it cannot measure.
 # Text is smoothed as on Windows (ClearType) where the font allows it.
 set -euo pipefail
