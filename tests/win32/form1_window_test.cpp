@@ -20,6 +20,7 @@
 #include "win32/dpi.h"
 #include "win32/dropdown_ctrl.h"
 #include "win32/link_cursor.h"
+#include "win32/picture_ctrl.h"
 #include "win32/push_button_ctrl.h"
 #include "win32/radio_ctrl.h"
 #include "win32/text_ctrl.h"
@@ -582,6 +583,27 @@ TEST_F(Form1WindowTest, BarsAndPushButtonsTakeTheirDesign) {
     // The disable button stands above the enable button and starts disabled.
     EXPECT_FALSE(window->element(firefox::kDisableButton)->isEnabled());
     EXPECT_TRUE(window->element(firefox::kEnableButton)->isEnabled());
+}
+
+TEST_F(Form1WindowTest, TheFocusRectangleSurroundsTheVisibleButtonNotItsTransparentMargin) {
+    for (const char* name : {frame::kApplyButton, frame::kMonitorButton, frame::kBackButton}) {
+        auto& picture = static_cast<PictureCtrl&>(*window->element(name));
+        RECT client;
+        GetClientRect(picture.hwnd(), &client);
+        const RECT visible = picture.visiblePart();
+        RECT inside;
+        EXPECT_TRUE(IntersectRect(&inside, &visible, &client) && EqualRect(&inside, &visible))
+            << name;
+        // The drawn button leaves a transparent margin below it, where the next one begins.
+        EXPECT_LT(visible.bottom - visible.top, client.bottom) << name;
+        EXPECT_GT(visible.right - visible.left, client.right / 2) << name;
+    }
+    // The strip has no art: all of it is what it stands for.
+    auto& strip = static_cast<PictureCtrl&>(*window->element(frame::kBottomStrip));
+    RECT client;
+    GetClientRect(strip.hwnd(), &client);
+    const RECT all = strip.visiblePart();
+    EXPECT_TRUE(EqualRect(&all, &client));
 }
 
 }  // namespace

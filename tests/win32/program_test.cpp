@@ -8,6 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
@@ -178,6 +179,33 @@ TEST_F(Win32ProgramTest, PointerMovementFollowsTheHoverRules) {
     hover(frame::kHomePage);
     EXPECT_TRUE(shown(frame::kInternetIconResting));
     EXPECT_TRUE(shown(frame::kMonitorResting));
+}
+
+// The graph as drawn now, row by row.
+std::vector<std::uint32_t> graphPixels(const HistogramCtrl& graph) {
+    const PixelSurface& image = graph.graph().picHist();
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < image.height(); ++y)
+        pixels.insert(pixels.end(), image.row(y), image.row(y) + image.width());
+    return pixels;
+}
+
+TEST_F(Win32ProgramTest, BackFromTheMonitorFlattensBothGraphs) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    const std::vector<std::uint32_t> flat = graphPixels(form.histogram1());
+    click(frame::kMonitorButton);
+    ASSERT_EQ(form.currentPage(), frame::kMonitorPage);
+    // Traffic, as the meter draws it each second.
+    for (int second = 0; second < 30; ++second) {
+        form.histogram1().NextPoint(40 + second);
+        form.histogram2().NextPoint(10 + second);
+    }
+    ASSERT_NE(graphPixels(form.histogram1()), flat);
+    click(frame::kBackButton);
+    EXPECT_EQ(form.currentPage(), frame::kHomePage);
+    EXPECT_EQ(graphPixels(form.histogram1()), flat);
+    EXPECT_EQ(graphPixels(form.histogram2()), graphPixels(form.histogram1()));
 }
 
 TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
