@@ -208,6 +208,21 @@ TEST_F(Win32ProgramTest, BackFromTheMonitorFlattensBothGraphs) {
     EXPECT_EQ(graphPixels(form.histogram2()), graphPixels(form.histogram1()));
 }
 
+TEST_F(Win32ProgramTest, ThePointerOpensTheMonitorAndComesBack) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    SetForegroundWindow(form.hwnd());
+    pointerTo(frame::kMonitorResting);
+    pointerClick();
+    ASSERT_EQ(form.currentPage(), frame::kMonitorPage);
+    // Away and back onto the button that now stands there.
+    pointerTo(frame::kInternetHeader);
+    pointerTo(frame::kBackResting);
+    EXPECT_FALSE(shown(frame::kBackResting));
+    pointerClick();
+    EXPECT_EQ(form.currentPage(), frame::kHomePage);
+}
+
 TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
     ASSERT_TRUE(sandbox.ready());
     Form1Window& form = started();
