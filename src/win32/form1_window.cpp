@@ -193,6 +193,7 @@ void Form1Window::pairKeyboard() {
         stopWatch_.push_back(target);
         if (resting == target) continue;
         resting->setText(target->text());
+        resting->setFocusHeir(target);
         const std::string name = pair.highlighted;
         resting->onActivate = [this, name] { command(name); };
     }

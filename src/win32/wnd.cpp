@@ -229,17 +229,22 @@ LRESULT Wnd::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Wnd::setVisible(bool visible) {
     if (!hwnd_) return;
+    // Asked before hiding: the system may hand the focus of a window it hides to the parent.
+    const HWND focus = visible ? nullptr : GetFocus();
+    const bool hadFocus = focus && (focus == hwnd_ || IsChild(hwnd_, focus));
     const bool wasVisible = ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE) != FALSE;
     if (wasVisible == visible) return;
     // The system repaints what the window uncovers, not the see-through windows above it. A
     // window that does not show yet paints everything when it does.
     if (IsWindowVisible(GetParent(hwnd_))) invalidateSeeThroughAbove(hwnd_);
-    if (visible) return;
     // The focus must not stay in a hidden window: keys would go nowhere, and the dialog
     // manager's search for a character's mnemonic, which starts from the focus and walks only
     // the shown windows, would never come back to it and would hang the program.
-    const HWND focus = GetFocus();
-    if (!focus || (focus != hwnd_ && !IsChild(hwnd_, focus))) return;
+    if (!hadFocus) return;
+    if (focusHeir_ && focusHeir_->hwnd() && IsWindowVisible(focusHeir_->hwnd())) {
+        SetFocus(focusHeir_->hwnd());
+        return;
+    }
     HWND keeper = GetParent(hwnd_);
     while (keeper && !IsWindowVisible(keeper) && GetParent(keeper)) keeper = GetParent(keeper);
     SetFocus(keeper);

@@ -56,6 +56,10 @@ class Wnd {
     void raise();
     // The tooltip window that shows this window's tip: pointer messages are relayed to it.
     void setTooltips(HWND tooltips);
+    // Where the focus goes when this window hides while it has it (a resting picture hands it
+    // to the command picture it uncovers); without one, or when that does not show, to the
+    // nearest shown ancestor.
+    void setFocusHeir(Wnd* heir) { focusHeir_ = heir; }
     // True for a window with see-through parts: it paints what lies beneath it first
     // (win32/composition.h), and its siblings above repaint when it changes.
     virtual bool composites() const { return false; }
@@ -122,6 +126,7 @@ class Wnd {
     bool hasBounds_ = false;
     HFONT font_ = nullptr;
     HWND tooltips_ = nullptr;
+    Wnd* focusHeir_ = nullptr;
 };
 
 // A small event, SumatraPDF style: whoever owns the control sets it.

@@ -354,6 +354,21 @@ TEST_F(Form1WindowTest, CommandPicturesAndTheFirefoxButtonsShowTheirCaptionAsATi
     EXPECT_EQ(tipOf(frame::kBackground), "");
 }
 
+TEST_F(Form1WindowTest, TheFocusStaysOnACommandWhoseRestingPictureThePointerMoves) {
+    ShowWindow(window->hwnd(), SW_SHOWNA);
+    settle();
+    for (const auto& pair : {frame::kHomeIcons[0], frame::kButtons[0]}) {
+        SetFocus(handle(pair.resting));
+        ASSERT_EQ(GetFocus(), handle(pair.resting));
+        model.controls().setVisible(pair.resting, false);  // as hovering it does
+        settle();
+        EXPECT_EQ(GetFocus(), handle(pair.highlighted)) << pair.resting;
+        EXPECT_TRUE(tabStop(pair.highlighted)) << pair.highlighted;
+        model.controls().setVisible(pair.resting, true);
+        settle();
+    }
+}
+
 TEST_F(Form1WindowTest, TabLeavesThePreferenceTextAndTheFocusOutlivesADisabledButton) {
     ShowWindow(window->hwnd(), SW_SHOWNA);
     showPage(frame::kFirefoxPage, frame::kFirefoxHeader);
