@@ -54,5 +54,6 @@ export WINEPREFIX="$scratch/prefix" HOME="$scratch/home"
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 mkdir -p "$HOME"
 "$loader" wineboot --init >/dev/null 2>&1 || true
+"$(dirname "$(realpath "$0")")/wine-fonts.sh" || true
 prepare_display
 "$loader" "$@"

@@ -184,5 +184,82 @@ if [ "$after_undo" != "$before_optimization" ]; then
     failures=$((failures + 1))
 fi
 
+# The hand-chosen settings with the pointer: "Apply Settings", Yes, No to the restart; then the
+# value only the advanced page writes is there too.
+click_line "$(wait_for 5 ' QuorvexPicture 1 .* Apply Settings$')" || fail "no Apply Settings"
+wait_for 20 ' Are you sure you want to proceed with applying these optimizations\?$' >/dev/null ||
+    fail "no question before the advanced apply"
+click_line "$(wait_for 5 ' Button 1 .* &Yes$')"
+wait_gone 20 ' applying these optimizations' || fail "the apply question stays open"
+wait_for 60 '^0 [0-9a-f]+ #32770 1 .* (Restart|Quorvex)$' >/dev/null ||
+    fail "no restart prompt after the advanced apply"
+click_line "$(wait_for 5 ' Button 1 .* &No$')"
+wait_gone 20 ' #32770 1 ' || fail "a prompt stays open"
+after_apply=$(tracked_state)
+grep -q '|absent$' <<<"$after_apply" &&
+    { echo "e2e-windows: after the advanced apply: $after_apply" >&2; failures=$((failures + 1)); }
+
+# Both Firefox buttons on their page: each copies its set over the profile's user.js and hands
+# over to the other.
+click_line "$(wait_for 5 ' QuorvexPicture 1 .* Mozilla Firefox$')" || fail "no Mozilla Firefox icon"
+wait_for 5 '^1 [0-9a-f]+ QuorvexPage 1 .* Picture15$' >/dev/null || fail "no Firefox page"
+for step in "Disable Optimized Configuration:unpipeline.js" \
+    "Enable Optimized Configuration:pipeline.js" "Disable Optimized Configuration:unpipeline.js"; do
+    IFS=: read -r caption set <<<"$step"
+    button=$(wait_for 5 " QuorvexPushButton 1 .* $caption\$") || continue
+    click_line "$button"
+    sleep 1
+    if ! cmp -s "$profiles/e2e.default/user.js" "src/browser/$set"; then
+        echo "e2e-windows: \"$caption\" did not copy $set" >&2
+        failures=$((failures + 1))
+    fi
+    clicked_firefox=$((${clicked_firefox:-0} + 1))
+done
+[ "${clicked_firefox:-0}" -ge 2 ] ||
+    { echo "e2e-windows: the Firefox buttons were not both enabled in turn" >&2; failures=$((failures + 1)); }
+
+# The monitor over a few seconds of loopback traffic, then back: the back button takes the
+# window home and flattens both graphs, which shows when the monitor opens again at once.
+# Brightest pixel inside both graphs (0 to 65535): the flat graph is black with a dark grid.
+graph_brightness() {
+    local origin x y
+    origin=$(probe | awk '$3 == "QuorvexPicture" && $7 - $5 == 500 && $8 - $6 == 600 {print $5, $6; exit}')
+    read -r x y <<<"$origin"
+    # Inside the graphs' frames: the monitor page at 8,112, the graphs at 8,24 and 240,24, 191 x 201.
+    for left in 18 250; do
+        import -window root -crop "187x197+$((x + left))+$((y + 138))" png:- |
+            convert - -colorspace Gray -format '%[max]\n' info:
+    done | sort -n | tail -1
+}
+python3 scripts/loopback_traffic.py 6 >/dev/null 2>&1 &
+traffic_pid=$!
+click_line "$(wait_for 5 ' QuorvexPicture 1 .* Open Traffic Monitor$')" || fail "no monitor button"
+wait_for 5 '^1 [0-9a-f]+ QuorvexPage 1 .* Picture3$' >/dev/null || fail "the monitor did not open"
+sleep 5
+echo "e2e-windows: the graphs' brightest pixel with traffic: $(graph_brightness)"
+# The back button stands where the monitor button did: the pointer moves over it and waits until
+# the movement has revealed the command under the resting picture, as a person's eye would.
+reveal_and_click() {
+    local line x1 y1 x2 y2
+    line=$(wait_for 5 " QuorvexPicture 1 .* $(literal "$1")\$") || return 1
+    read -r x1 y1 x2 y2 < <(awk '{print $5, $6, $7, $8}' <<<"$line")
+    xdotool mousemove 5 5 sleep 0.3 mousemove $((x1 + 40)) $(((y1 + y2) / 2)) sleep 0.3 \
+        mousemove $(((x1 + x2) / 2)) $(((y1 + y2) / 2))
+    for _ in $(seq 20); do
+        [ "$(probe | grep -cE " QuorvexPicture 1 .* $(literal "$1")\$")" -eq 1 ] && break
+        sleep 0.3
+    done
+    xdotool click 1
+}
+reveal_and_click "Back To Main Menu" || fail "no back button"
+wait_for 10 '^1 [0-9a-f]+ QuorvexPage 1 .* Picture2$' >/dev/null ||
+    { echo "e2e-windows: Back did not show the home page" >&2; failures=$((failures + 1)); }
+sleep 3
+reveal_and_click "Open Traffic Monitor" || fail "no monitor button"
+wait_for 5 '^1 [0-9a-f]+ QuorvexPage 1 .* Picture3$' >/dev/null || fail "the monitor did not open again"
+brightness=$(graph_brightness)
+[ "${brightness:-65535}" -lt 16384 ] ||
+    { echo "e2e-windows: Back left the graphs drawn ($brightness)" >&2; failures=$((failures + 1)); }
+
 [ "$failures" -eq 0 ] || fail "$failures checks"
 echo "e2e-windows: passed in $((SECONDS - started)) s"

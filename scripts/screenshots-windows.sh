@@ -4,9 +4,13 @@
 # figures (a few kilobytes a second over 127.0.0.1, scripts/loopback_traffic.py), saved into the
 # folder given (default docs/screenshots/windows). It moves between pages with the pointer, as a
 # person would, and never runs "Everything Automatically" or the apply command.
+# With QUORVEX_DPI=192 it takes them at 200 % on a larger display (the README's are in
+# docs/screenshots/windows/200-percent).
 # Usage: screenshots-windows.sh [folder] [windows build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+dpi=${QUORVEX_DPI:-96}
+[ "$dpi" -le 120 ] || export QUORVEX_SCREEN=${QUORVEX_SCREEN:-2048x1536x24}
 out=$(realpath -m "${1:-docs/screenshots/windows}")
 build=$(realpath "${2:-${QUORVEX_WINDOWS_BUILD_DIR:-build-windows}}")
 mkdir -p "$out"
@@ -21,17 +25,19 @@ read -r x1 y1 x2 y2 < <(awk '{print $5, $6, $7, $8}' <<<"$splash")
 import -window root -crop "$((x2 - x1))x$((y2 - y1))+$x1+$y1" "$out/splash.png"
 wait_for 60 '^0 [0-9a-f]+ QuorvexForm1 1 ' >/dev/null || fail "the main window never appeared"
 
-# The main window's client area (498 x 607 at 96 dpi) starts where its 500 x 600 background
-# picture does; the window stays put, so it is found once.
+# The main window's client area (498 x 607 at 96 dpi, scaled as the program scales it) starts
+# where its 500 x 600 background picture does; the window stays put, so it is found once.
+scaled() { echo $((($1 * dpi + 48) / 96)); }
 client=""
 shot() {
     sleep 0.6
     if [ -z "$client" ]; then
-        client=$(probe | awk '$3 == "QuorvexPicture" && $7 - $5 == 500 && $8 - $6 == 600 {print $5, $6; exit}')
+        client=$(probe | awk -v w="$(scaled 500)" -v h="$(scaled 600)" \
+            '$3 == "QuorvexPicture" && $7 - $5 == w && $8 - $6 == h {print $5, $6; exit}')
         [ -n "$client" ] || fail "no background picture"
     fi
     read -r cx cy <<<"$client"
-    import -window root -crop "498x607+$cx+$cy" "$out/$1.png"
+    import -window root -crop "$(scaled 498)x$(scaled 607)+$cx+$cy" "$out/$1.png"
 }
 missing=0
 # Clicks the topmost picture command whose text is $1 with the pointer, as a person would: the

@@ -54,6 +54,8 @@ if ! timeout 180 cmake/wine-run.sh wineboot --init >"$scratch/wineboot.log" 2>&1
     cat "$scratch/wineboot.log" >&2
     exit 1
 fi
+# Wine's own Tahoma, so that text measures as on Windows.
+cmake/wine-fonts.sh
 
 status=0
 ctest --test-dir "$build" --output-on-failure --timeout 300 || status=$?

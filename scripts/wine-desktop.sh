@@ -26,17 +26,24 @@ trap cleanup EXIT
 fail() { echo "$(basename "$0"): FAILED: $*" >&2; probe >&2 || true; exit 1; }
 
 # A display of its own, picked by Xvfb and reported back.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${QUORVEX_SCREEN:-1024x768x24}" -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(tr -d '\n' <"$scratch/display")"
 
 timeout 180 "$loader" wineboot --init >"$scratch/wineboot.log" 2>&1 ||
     { cat "$scratch/wineboot.log" >&2; fail "creating the Wine prefix"; }
+# Wine's own Tahoma, so that captions measure and look as on Windows.
+cmake/wine-fonts.sh
 # No window manager runs on this display: Wine places the windows itself, or each window it
 # hides waits two seconds for a manager to confirm it.
 timeout 30 "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
     fail "setting up the Wine prefix"
+# A scale other than 100 % (QUORVEX_DPI=192 for 200 %), as the display settings set it.
+if [ -n "${QUORVEX_DPI:-}" ]; then
+    timeout 30 "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d "$QUORVEX_DPI" /f >/dev/null 2>&1 || fail "setting the scale"
+fi
 
 # The bare folder: the executable alone, as a copied Quorvex.exe runs (the preference sets are
 # compiled into it).

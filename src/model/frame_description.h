@@ -123,13 +123,13 @@ inline constexpr std::array<HomeIcon, 6> kHomeIconTable{{
 }};
 
 // The room a toolkit with wider bold fonts gives an icon caption on each side, so that no
-// caption is cut; the text stays centred where it was designed.
+// caption is cut; the text stays centred where it was designed, under its icon.
 inline constexpr int kCaptionSlack = 8;
-// The designed caption grown by two pixels at the bottom (descenders) and kept inside the page,
-// whose edge would cut the last caption's end.
-constexpr Rect captionInsidePage(const Rect& designed, int pageWidth) {
-    const int x = designed.x + designed.width > pageWidth ? pageWidth - designed.width : designed.x;
-    return {x < 0 ? 0 : x, designed.y, designed.width, designed.height + 2};
+// The designed caption widened by the slack on each side and grown by two pixels at the bottom
+// (descenders). It may reach past the page's edge, which clips only what no text needs.
+constexpr Rect iconCaptionBox(const Rect& designed) {
+    return {designed.x - kCaptionSlack, designed.y, designed.width + 2 * kCaptionSlack,
+            designed.height + 2};
 }
 
 inline constexpr Text kConnectionPrompt{nullptr,

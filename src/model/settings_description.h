@@ -35,8 +35,9 @@ struct ConnectionPlacement {
     std::array<int, 3> columnX, columnWidth;
     int top, rowStep, rowHeight, groupGap;
 };
+// The third column is the widest: the two ISDN choices need 155 pixels with Tahoma.
 inline constexpr ConnectionPlacement kConnectionPlacement{
-    {6, 154, 300}, {146, 144, 146}, 5, 14, 13, 4};
+    {6, 154, 291}, {146, 134, 155}, 5, 14, 13, 4};
 // 27 choices in three columns: a smaller size keeps the longest captions whole.
 inline constexpr Font kConnectionFont = kSmallFont;
 inline constexpr Font kConnectionHeadingFont = kSmallBold;
@@ -56,7 +57,7 @@ inline constexpr ListRow kQosRow{"Bandwidth Reserved For QoS:",
                                  {names::kQosList, {180, 196, 48, 21}},
                                  "%",
                                  "(Recommended: 0%) (Default: 20%)",
-                                 {6, 199, 172, 14},
+                                 {6, 199, 174, 14},
                                  {231, 199, 12, 14},
                                  {245, 199, 198, 14}};
 inline constexpr int kQosSpacing = 4;
@@ -68,8 +69,9 @@ struct GroupColumn {
     int x, width;
 };
 inline constexpr std::array<GroupColumn, 2> kAdvancedColumns{{
-    {{"FastCopyReceiveThreshold", "SackOpts", "MaxDupAcks"}, 8, 214},
-    {{"FastSendDatagramThreshold", "Tcp1323Opts", nullptr}, 228, 214},
+    // The first column's headings are the longest (225 pixels in Tahoma bold).
+    {{"FastCopyReceiveThreshold", "SackOpts", "MaxDupAcks"}, 8, 226},
+    {{"FastSendDatagramThreshold", "Tcp1323Opts", nullptr}, 236, 206},
 }};
 struct GroupPlacement {
     int top, rowStep, rowHeight, indent, groupGap;
@@ -122,7 +124,7 @@ struct HttpPlacement {
     Rect heading, caption, list, hint;
 };
 inline constexpr HttpPlacement kHttpPlacement{
-    12, 60, 20, {12, 0, 420, 14}, {12, 3, 140, 14}, {154, 0, 52, 21}, {212, 3, 220, 14}};
+    12, 60, 20, {12, 0, 420, 14}, {12, 3, 142, 14}, {154, 0, 52, 21}, {212, 3, 220, 14}};
 inline constexpr Flow kExplorerFlow{12, 12, 12, 10, 0, 4};
 inline constexpr int kHttpRowGap = 14;
 
@@ -142,7 +144,8 @@ inline constexpr std::array<FirefoxState, 2> kFirefoxStates{{
 inline constexpr Rect kFirefoxStateRect{149, 6, 260, 16};
 inline constexpr std::array<const char*, 2> kFirefoxTexts{firefox::kOptimizedText,
                                                           firefox::kDefaultText};
-inline constexpr Rect kFirefoxTextRect{8, 26, 433, 130};
+// Above the buttons and as wide as they are.
+inline constexpr Rect kFirefoxTextRect{16, 26, 417, 120};
 
 // The owner-drawn push button's design: look 3 (the Windows XP button) on a beige face with
 // black text, its colours derived by scheme 1, a focus rectangle and a grey mask colour.
@@ -169,8 +172,8 @@ struct Button {
 };
 // The disable button above the enable button, each as wide as the preference texts.
 inline constexpr std::array<Button, 2> kFirefoxButtons{{
-    {firefox::kDisableButton, "Disable Optimized Configuration", {8, 162, 433, 30}},
-    {firefox::kEnableButton, "Enable Optimized Configuration", {8, 196, 433, 30}},
+    {firefox::kDisableButton, "Disable Optimized Configuration", {16, 152, 417, 33}},
+    {firefox::kEnableButton, "Enable Optimized Configuration", {16, 192, 417, 33}},
 }};
 
 }  // namespace quorvex::layout

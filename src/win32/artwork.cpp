@@ -1,5 +1,6 @@
 #include "win32/artwork.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <vector>
@@ -50,6 +51,26 @@ void Artwork::load(const std::string& name, int dpi) {
     const std::vector<std::uint32_t> pixels = artwork::Premultiplied(*picture);
     std::memcpy(bits, pixels.data(), pixels.size() * sizeof(std::uint32_t));
     size_ = {static_cast<LONG>(picture->width), static_cast<LONG>(picture->height)};
+    visible_ = {size_.cx, size_.cy, 0, 0};
+    for (LONG y = 0; y < size_.cy; ++y)
+        for (LONG x = 0; x < size_.cx; ++x) {
+            if ((pixels[static_cast<std::size_t>(y * size_.cx + x)] >> 24) == 0) continue;
+            visible_.left = std::min(visible_.left, x);
+            visible_.top = std::min(visible_.top, y);
+            visible_.right = std::max(visible_.right, x + 1);
+            visible_.bottom = std::max(visible_.bottom, y + 1);
+        }
+    if (IsRectEmpty(&visible_)) visible_ = {};
+}
+
+RECT Artwork::visiblePart(const RECT& target) const {
+    if (!bitmap_ || IsRectEmpty(&visible_)) return {};
+    const int width = target.right - target.left;
+    const int height = target.bottom - target.top;
+    return {target.left + MulDiv(visible_.left, width, size_.cx),
+            target.top + MulDiv(visible_.top, height, size_.cy),
+            target.left + MulDiv(visible_.right, width, size_.cx),
+            target.top + MulDiv(visible_.bottom, height, size_.cy)};
 }
 
 bool Artwork::draw(HDC dc, const RECT& target) const {
@@ -60,8 +81,19 @@ bool Artwork::draw(HDC dc, const RECT& target) const {
     const int height = target.bottom - target.top;
     // The pictures' transparent parts let what lies beneath show, at any size.
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, target.left, target.top, width, height, source, 0, 0, size_.cx, size_.cy,
-                  blend);
+    if (width == size_.cx && height == size_.cy) {
+        // Unscaled: blend only what the clip lets through (a corner of the background, say).
+        RECT clip;
+        RECT part{};
+        if (GetClipBox(dc, &clip) == ERROR) clip = target;
+        if (IntersectRect(&part, &clip, &target))
+            GdiAlphaBlend(dc, part.left, part.top, part.right - part.left, part.bottom - part.top,
+                          source, part.left - target.left, part.top - target.top,
+                          part.right - part.left, part.bottom - part.top, blend);
+    } else {
+        GdiAlphaBlend(dc, target.left, target.top, width, height, source, 0, 0, size_.cx, size_.cy,
+                      blend);
+    }
     SelectObject(source, old);
     DeleteDC(source);
     return true;

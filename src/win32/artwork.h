@@ -20,14 +20,19 @@ class Artwork {
     void load(const std::string& name, int dpi);
     // Draws the picture into `target`, scaled to it when its size differs; false when there is
     // no picture.
+    // Only the part inside the DC's clip box is blended.
     bool draw(HDC dc, const RECT& target) const;
     bool loaded() const { return bitmap_ != nullptr; }
+    // The smallest rectangle holding every pixel that is not wholly transparent, within
+    // `target` as draw() places the picture there; empty when there is no picture.
+    RECT visiblePart(const RECT& target) const;
 
   private:
     HBITMAP bitmap_ = nullptr;
     std::string name_;
     bool doubled_ = false;
     SIZE size_{};
+    RECT visible_{};  // in the picture's own pixels
 };
 
 // The resource name of a picture at 1x or 2x: "BACKGROUND", "BACKGROUND_2X".

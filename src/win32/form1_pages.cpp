@@ -64,7 +64,6 @@ DropDownCtrl& Form1Window::list(HWND parent, const std::string& name, const Boun
 }
 
 void Form1Window::buildHomePage(PageCtrl& home) {
-    const int pageWidth = layout::kPageTable.front().rect.width;
     for (const auto& icon : layout::kHomeIconTable) {
         // The resting picture lies above: the first movement over it reveals the command.
         picture(home.hwnd(), icon.resting, icon.art, boundsOf(icon.picture));
@@ -72,8 +71,7 @@ void Form1Window::buildHomePage(PageCtrl& home) {
                 boundsOf(icon.picture), icon.caption);
         binder_->bindVisible(icon.resting, *element(icon.resting));
         binder_->bindVisible(icon.highlighted, *element(icon.highlighted));
-        label(home.hwnd(), icon.caption,
-              boundsOf(layout::captionInsidePage(icon.captionRect, pageWidth)),
+        label(home.hwnd(), icon.caption, boundsOf(layout::iconCaptionBox(icon.captionRect)),
               fontOf(layout::kIconCaptionFont), colourOf(layout::kCaptionGrey), home.background(),
               true);
     }
@@ -232,7 +230,8 @@ void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
     }
     for (const layout::Button& b : layout::kFirefoxButtons) {
         auto control = std::make_unique<PushButtonCtrl>();
-        control->create({panel.hwnd(), b.name, b.caption, panel.background()});
+        control->create(
+            {panel.hwnd(), b.name, b.caption, panel.background(), layout::kFirefoxButtonDesign});
         control->setBounds(boundsOf(b.rect));
         setFontOf(*control, fontOf(layout::kFirefoxButtonDesign.font));
         PushButtonCtrl& button = add(std::move(control), b.name);
@@ -272,8 +271,10 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
     for (std::size_t i = 0; i < layout::kMonitorBars.size(); ++i) {
         const layout::Bar& bar = layout::kMonitorBars[i];
         auto control = std::make_unique<ProgressBarCtrl>();
-        control->create({panel.hwnd(), bar.name, bar.design.vertical, bar.design.colour,
-                         static_cast<std::int32_t>(bar.design.style)});
+        control->create(
+            {panel.hwnd(), bar.name, bar.design.vertical, bar.design.colour,
+             static_cast<std::int32_t>(bar.design.style),
+             FontSpec{bar.design.font.face, bar.design.font.points, bar.design.font.bold}});
         control->setBounds(boundsOf(bar.rect));
         bars_[i] = &add(std::move(control), bar.name);
     }

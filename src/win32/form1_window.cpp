@@ -7,6 +7,7 @@
 
 #include "model/frame_description.h"
 #include "model/frame_elements.h"
+#include "model/settings_description.h"
 #include "model/window_model.h"
 #include "win32/dpi.h"
 #include "win32/label_ctrl.h"
@@ -21,6 +22,8 @@ namespace quorvex::win32 {
 namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// Posted once after the shown pictures and pages changed.
+constexpr UINT kUpdateCommandStops = WM_APP + 1;
 
 }  // namespace
 
@@ -55,6 +58,7 @@ bool Form1Window::create() {
     buildPages();
     buildWindowLevel();
     pairKeyboard();
+    addTooltips();
     return true;
 }
 
@@ -133,7 +137,6 @@ PictureCtrl& Form1Window::picture(HWND parent, const std::string& name, const st
     args.art = art;
     args.caption = caption;
     args.command = !caption.empty();
-    args.tabStop = !caption.empty();
     control->create(args);
     control->setBounds(bounds);
     control->setVisible(true);
@@ -157,19 +160,16 @@ LabelCtrl& Form1Window::label(HWND parent, const std::string& text, const Bounds
 }
 
 void Form1Window::command(const std::string& name) {
+    // A key can reach a command its page covers (the focus stays where it was): it does not run.
+    if (!commandReachable(name)) return;
     if (events_.onCommand) events_.onCommand(name);
 }
 
 void Form1Window::buildWindowLevel() {
-    // Topmost first, as they stack: the strip, then the pictures from the top down.
-    auto strip = std::make_unique<PageCtrl>();
-    strip->create({hwnd(), frame::kBottomStrip, colourOf(layout::kWindowGrey)});
-    strip->setBounds(boundsOf(layout::kBottomStripRect));
-    strip->setVisible(true);
-    PageCtrl& label53 = add(std::move(strip), frame::kBottomStrip);
-    label53.onHover = [this] {
-        if (events_.onHover) events_.onHover(frame::kBottomStrip);
-    };
+    // Topmost first, as they stack: the strip, then the pictures from the top down. The strip
+    // has no art: it only senses the pointer, and what lies beneath shows through it.
+    PictureCtrl& label53 =
+        picture(hwnd(), frame::kBottomStrip, {}, boundsOf(layout::kBottomStripRect));
     binder_->bindVisible(frame::kBottomStrip, label53);
     for (auto it = layout::kWindowPictures.rbegin(); it != layout::kWindowPictures.rend(); ++it) {
         PictureCtrl& made =
@@ -183,17 +183,114 @@ void Form1Window::pairKeyboard() {
     // The pointer reaches a command through the command picture that hovering the resting one
     // reveals; the keyboard reaches it through whichever of the two is showing.
     std::vector<frame::HoverPair> pairs(frame::kHomeIcons.begin(), frame::kHomeIcons.end());
-    for (const auto& pair : frame::kButtons)
-        if (std::string_view(pair.resting) != pair.highlighted) pairs.push_back(pair);
+    pairs.insert(pairs.end(), frame::kButtons.begin(), frame::kButtons.end());
     for (const auto& pair : pairs) {
         auto* resting = static_cast<PictureCtrl*>(element(pair.resting));
         auto* target = static_cast<PictureCtrl*>(element(pair.highlighted));
         if (!resting || !target) continue;
+        commandPairs_.push_back({resting, target});
+        stopWatch_.push_back(resting);
+        stopWatch_.push_back(target);
+        if (resting == target) continue;
         resting->setText(target->text());
-        SetWindowLongPtrW(resting->hwnd(), GWL_STYLE,
-                          GetWindowLongPtrW(resting->hwnd(), GWL_STYLE) | WS_TABSTOP);
+        resting->setFocusHeir(target);
         const std::string name = pair.highlighted;
         resting->onActivate = [this, name] { command(name); };
+    }
+    for (const char* page : frame::kPages) stopWatch_.push_back(element(page));
+    for (const char* header : frame::kHeaders) stopWatch_.push_back(element(header));
+    binder_->onAnyChange([this] { scheduleCommandStops(); });
+}
+
+void Form1Window::addTooltips() {
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&classes);
+    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    if (!tooltips_) return;
+    std::vector<std::string> names;
+    for (const CommandPair& pair : commandPairs_) {
+        names.push_back(pair.command->name());
+        if (pair.resting != pair.command) names.push_back(pair.resting->name());
+    }
+    for (const layout::Button& b : layout::kFirefoxButtons) names.emplace_back(b.name);
+    for (const std::string& name : names) {
+        Wnd* control = element(name);
+        if (!control) continue;
+        std::wstring text = wide(control->text());
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND;
+        tool.hwnd = hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd());
+        tool.lpszText = text.data();
+        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        control->setTooltips(tooltips_);
+    }
+}
+
+void Form1Window::scheduleCommandStops() {
+    // Cheap: the shown flags live in this process. The work waits until a command has made
+    // all its changes.
+    std::vector<bool> shown;
+    shown.reserve(stopWatch_.size());
+    for (Wnd* w : stopWatch_) shown.push_back(w && w->isVisible());
+    if (shown == stopsShown_) return;
+    stopsShown_ = std::move(shown);
+    if (stopsPending_) return;
+    stopsPending_ = true;
+    PostMessageW(hwnd(), kUpdateCommandStops, 0, 0);
+}
+
+bool Form1Window::commandReachable(const std::string& name) const {
+    Wnd* target = element(name);
+    if (!target || !target->isEnabled()) return false;
+    // Shown within the window, whether or not the window itself shows yet.
+    for (HWND w = target->hwnd(); w && w != hwnd(); w = GetParent(w))
+        if (!(GetWindowLongPtrW(w, GWL_STYLE) & WS_VISIBLE)) return false;
+    HWND resting = target->hwnd();
+    for (const CommandPair& pair : commandPairs_)
+        if (pair.command == target) resting = pair.resting->hwnd();
+    // The topmost shown window at the command's centre, from the main window down.
+    RECT r;
+    GetWindowRect(target->hwnd(), &r);
+    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    HWND level = hwnd();
+    for (;;) {
+        POINT at = centre;
+        ScreenToClient(level, &at);
+        const HWND hit = ChildWindowFromPointEx(level, at, CWP_SKIPINVISIBLE);
+        if (hit == target->hwnd() || hit == resting) return true;
+        if (!hit || hit == level || !IsChild(hit, target->hwnd())) return false;
+        level = hit;
+    }
+}
+
+void Form1Window::updateCommandStops() {
+    stopsPending_ = false;
+    const HWND focus = GetFocus();
+    bool focusLost = false;
+    for (const CommandPair& pair : commandPairs_) {
+        PictureCtrl* holder = nullptr;
+        if (commandReachable(pair.command->name()))
+            holder = pair.resting->isVisible() ? pair.resting : pair.command;
+        for (PictureCtrl* picture : {pair.resting, pair.command}) {
+            const LONG_PTR style = GetWindowLongPtrW(picture->hwnd(), GWL_STYLE);
+            const LONG_PTR wanted = picture == holder ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+            if (wanted != style) SetWindowLongPtrW(picture->hwnd(), GWL_STYLE, wanted);
+            if (focus != picture->hwnd() || picture == holder) continue;
+            if (holder)
+                SetFocus(holder->hwnd());
+            else
+                focusLost = true;
+        }
+    }
+    // Keys must not reach a command that cannot run: the focus moves on to the next stop.
+    if (focusLost) {
+        const HWND next = GetNextDlgTabItem(hwnd(), focus, FALSE);
+        SetFocus(next && next != focus ? next : hwnd());
     }
 }
 
@@ -218,6 +315,10 @@ void Form1Window::buildPages() {
 }
 
 LRESULT Form1Window::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kUpdateCommandStops) {
+        updateCommandStops();
+        return 0;
+    }
     if (message == WM_DPICHANGED) {
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

@@ -69,6 +69,13 @@ class Form1Window : public Wnd, public MainWindow {
     ModelBinder& binder() { return *binder_; }
     // Brings every control in line with the model.
     void refresh() override;
+    // Whether the command of a picture or push button can be run now: it is shown, enabled and
+    // not covered by another page or picture (its own resting picture aside). A command that
+    // cannot be run is no tab stop either.
+    bool commandReachable(const std::string& name) const;
+    // The tooltip window: every command picture, resting or highlighted, and the two push
+    // buttons show their caption as a tip.
+    HWND tooltips() const { return tooltips_; }
 
   protected:
     LRESULT wndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -104,6 +111,11 @@ class Form1Window : public Wnd, public MainWindow {
     void buildMonitorPage(PageCtrl& panel);
     void buildWindowLevel();
     void pairKeyboard();
+    // After the shown pictures and pages changed: one tab stop per command that can be run,
+    // on whichever of its two pictures shows; the focus leaves a command that cannot.
+    void addTooltips();
+    void scheduleCommandStops();
+    void updateCommandStops();
     void command(const std::string& name);
     void onDpiChanged(int dpi, const RECT& suggested);
 
@@ -119,6 +131,15 @@ class Form1Window : public Wnd, public MainWindow {
     HistogramCtrl* histogram2_ = nullptr;
     ProgressBarCtrl* bars_[4] = {};
     bool centred_ = false;
+    struct CommandPair {
+        PictureCtrl* resting;  // the same as `command` for the home button
+        PictureCtrl* command;
+    };
+    std::vector<CommandPair> commandPairs_;
+    std::vector<Wnd*> stopWatch_;  // whose shown flags decide the tab stops
+    std::vector<bool> stopsShown_;
+    bool stopsPending_ = false;
+    HWND tooltips_ = nullptr;  // owned by the window, which destroys it
 };
 
 }  // namespace quorvex::win32

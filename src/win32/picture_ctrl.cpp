@@ -1,5 +1,6 @@
 #include "win32/picture_ctrl.h"
 
+#include "win32/composition.h"
 #include "win32/dpi.h"
 #include "win32/link_cursor.h"
 
@@ -47,22 +48,44 @@ LRESULT PictureCtrl::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Wnd::wndProc(message, wParam, lParam);
 }
 
+void PictureCtrl::onPrint(HDC dc, const RECT& client) {
+    if (art_.empty()) return;
+    artwork_.load(art_, dpi());
+    if (artwork_.draw(dc, client)) return;
+    HBRUSH brush = CreateSolidBrush(fallback_);
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+}
+
+RECT PictureCtrl::visiblePart() {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    if (art_.empty()) return client;
+    artwork_.load(art_, dpi());
+    const RECT part = artwork_.visiblePart(client);
+    return IsRectEmpty(&part) ? client : part;
+}
+
 void PictureCtrl::onPaint(HDC dc, const RECT& client) {
-    bool drawn = false;
-    if (!art_.empty()) {
-        artwork_.load(art_, dpi());
-        drawn = artwork_.draw(dc, client);
-    }
-    if (!drawn) {
-        HBRUSH brush = CreateSolidBrush(fallback_);
-        FillRect(dc, &client, brush);
-        DeleteObject(brush);
-    }
+    if (!buffer_.resize(client.right, client.bottom)) return;
+    // Only the part the system asks for: a hover repaints a corner, not the whole picture.
+    RECT asked;
+    if (GetClipBox(dc, &asked) == ERROR) asked = client;
+    HDC buffer = buffer_.dc();
+    const int saved = SaveDC(buffer);
+    IntersectClipRect(buffer, asked.left, asked.top, asked.right, asked.bottom);
+    paintBeneath(hwnd(), buffer);
+    onPrint(buffer, client);
     if (GetFocus() == hwnd()) {
-        RECT focus = client;
-        InflateRect(&focus, -1, -1);
-        DrawFocusRect(dc, &focus);
+        RECT focus = visiblePart();
+        InflateRect(&focus, 1, 1);
+        IntersectRect(&focus, &focus, &client);
+        DrawFocusRect(buffer, &focus);
     }
+    RestoreDC(buffer, saved);
+    GdiFlush();
+    BitBlt(dc, asked.left, asked.top, asked.right - asked.left, asked.bottom - asked.top, buffer,
+           asked.left, asked.top, SRCCOPY);
 }
 
 void PictureCtrl::onMouseMove(int, int) {

@@ -3,18 +3,21 @@
 #include <string>
 
 #include "win32/artwork.h"
+#include "win32/dib_surface.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
 
-// A picture of the window's artwork ("Image13", "Image21"...). A command picture shows the link
-// cursor, is reached with Tab and runs onClick on a click or on Enter or Space.
+// A picture of the window's artwork ("Image13", "Image21"...), composited over what lies beneath
+// it; without art it is a see-through strip that only senses the pointer ("Label53"). A command
+// picture shows the link cursor, is reached with Tab and runs onClick on a click or on Enter or
+// Space.
 class PictureCtrl : public Wnd {
   public:
     struct CreateArgs {
         HWND parent = nullptr;
         std::string name;      // the element's name
-        std::string art;       // the artwork's name; empty draws nothing
+        std::string art;       // the artwork's name; empty: see-through
         std::string caption;   // accessible name and tooltip; empty for a plain picture
         bool command = false;  // shows the link cursor
         bool tabStop = false;  // reached with Tab (commands and the resting pictures over them)
@@ -23,6 +26,10 @@ class PictureCtrl : public Wnd {
     bool create(const CreateArgs& args);
 
     const std::string& name() const { return name_; }
+    bool composites() const override { return true; }
+    // The part of the client area the art covers (the whole area without art): where the focus
+    // rectangle goes.
+    RECT visiblePart();
     // A click (or Enter / Space) on the picture.
     Event onClick;
     // The pointer moved over the picture.
@@ -35,6 +42,7 @@ class PictureCtrl : public Wnd {
     LRESULT wndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool paints() const override { return true; }
     void onPaint(HDC dc, const RECT& client) override;
+    void onPrint(HDC dc, const RECT& client) override;
     void onMouseMove(int, int) override;
     void onLeftDown(int, int) override;
     void onLeftUp(int x, int y) override;
@@ -47,6 +55,7 @@ class PictureCtrl : public Wnd {
     bool pressed_ = false;
     COLORREF fallback_ = 0;
     Artwork artwork_;
+    DibSurface buffer_;  // what lies beneath with the art over it
 };
 
 }  // namespace quorvex::win32

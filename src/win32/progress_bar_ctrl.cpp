@@ -7,7 +7,7 @@ bool ProgressBarCtrl::create(const CreateArgs& args) {
     bar_.setOrientation(args.vertical ? 1 : 0);
     bar_.setScrolling(args.style);
     bar_.setBrushStyle(0);
-    bar_.setFont({}, FontSpec{"MS Sans Serif", 8.25});
+    bar_.setFont({}, args.font);
     CustomArgs custom;
     custom.parent = args.parent;
     custom.className = L"QuorvexProgressBar";

@@ -22,6 +22,7 @@ class ProgressBarCtrl : public Wnd, public BarSink {
         bool vertical = false;
         ColorRef colour = 0;
         std::int32_t style = 0;  // Scrolling
+        FontSpec font;           // for a shown percentage
     };
     bool create(const CreateArgs& args);
 

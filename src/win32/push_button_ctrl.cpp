@@ -21,14 +21,17 @@ bool PushButtonCtrl::create(const CreateArgs& args) {
     name_ = args.name;
     containerBack_ = colour::rgb(GetRValue(args.containerBack), GetGValue(args.containerBack),
                                  GetBValue(args.containerBack));
-    // The page's two buttons as they were designed: look 3 on a beige face, black text, Tahoma.
+    // As the window's description designs it: look, colour scheme, colours, font, focus mark.
+    const layout::ButtonDesign& d = args.design;
     ChameleonButtonProperties& p = button_.properties();
-    const ColorRef face = colour::rgb(236, 233, 216);
-    p.ButtonType = 3;
+    p.ButtonType = static_cast<int>(d.look);
+    p.ColorScheme = static_cast<int>(d.scheme);
     p.Caption = args.caption;
-    p.BackColor = p.BackOver = face;
-    p.ForeColor = p.ForeOver = colour::kBlack;
-    button_.setFont(FontSpec{"Tahoma", 8.25});
+    p.BackColor = p.BackOver = d.face;
+    p.ForeColor = p.ForeOver = d.text;
+    p.MaskColor = d.mask;
+    p.ShowFocusRect = d.focusRect;
+    button_.setFont(FontSpec{d.font.face, d.font.points, d.font.bold});
     CustomArgs custom;
     custom.parent = args.parent;
     custom.className = L"QuorvexPushButton";

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "controls/chameleon_button.h"
+#include "model/settings_description.h"
 #include "win32/dib_surface.h"
 #include "win32/gdi_text_renderer.h"
 #include "win32/wnd.h"
@@ -19,6 +20,7 @@ class PushButtonCtrl : public Wnd, private ChameleonButtonWindow {
         std::string name;
         std::string caption;
         COLORREF containerBack = RGB(255, 255, 255);
+        layout::ButtonDesign design = layout::kFirefoxButtonDesign;
     };
     bool create(const CreateArgs& args);
 

@@ -33,6 +33,20 @@ std::string TextCtrl::contents() const {
     return text();
 }
 
+LRESULT TextCtrl::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETDLGCODE) {
+        // A multi-line edit asks for every key, Tab too; this one is only read, so Tab and
+        // Shift+Tab move on to the next control as everywhere else.
+        LRESULT code = Wnd::wndProc(message, wParam, lParam);
+        code &= ~static_cast<LRESULT>(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB)
+            code &= ~static_cast<LRESULT>(DLGC_WANTMESSAGE);
+        return code;
+    }
+    return Wnd::wndProc(message, wParam, lParam);
+}
+
 HBRUSH TextCtrl::onColorReflected(HDC dc) {
     // Read-only edits ask for the static colours; they keep the window colour of a text box.
     SetBkColor(dc, GetSysColor(COLOR_WINDOW));

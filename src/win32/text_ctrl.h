@@ -20,6 +20,7 @@ class TextCtrl : public Wnd {
     std::string contents() const;
 
   protected:
+    LRESULT wndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     HBRUSH onColorReflected(HDC dc) override;
 };
 

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "win32/composition.h"
 #include "win32/dpi.h"
 
 namespace quorvex::win32 {
@@ -139,6 +140,11 @@ LRESULT Wnd::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT Wnd::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
+    if (tooltips_ && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        // The tooltip learns of the pointer from here rather than by subclassing the window.
+        MSG relayed{hwnd_, message, wParam, lParam, 0, {}};
+        SendMessageW(tooltips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
     switch (message) {
         case WM_PAINT:
             if (paints()) {
@@ -153,6 +159,14 @@ LRESULT Wnd::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_ERASEBKGND:
             if (paints()) return 1;
+            break;
+        case WM_PRINTCLIENT:
+            if (paints()) {
+                RECT client;
+                GetClientRect(hwnd_, &client);
+                onPrint(reinterpret_cast<HDC>(wParam), client);
+                return 0;
+            }
             break;
         case WM_TIMER:
             onTimer(wParam);
@@ -215,13 +229,22 @@ LRESULT Wnd::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Wnd::setVisible(bool visible) {
     if (!hwnd_) return;
-    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
-    if (visible) return;
+    // Asked before hiding: the system may hand the focus of a window it hides to the parent.
+    const HWND focus = visible ? nullptr : GetFocus();
+    const bool hadFocus = focus && (focus == hwnd_ || IsChild(hwnd_, focus));
+    const bool wasVisible = ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE) != FALSE;
+    if (wasVisible == visible) return;
+    // The system repaints what the window uncovers, not the see-through windows above it. A
+    // window that does not show yet paints everything when it does.
+    if (IsWindowVisible(GetParent(hwnd_))) invalidateSeeThroughAbove(hwnd_);
     // The focus must not stay in a hidden window: keys would go nowhere, and the dialog
     // manager's search for a character's mnemonic, which starts from the focus and walks only
     // the shown windows, would never come back to it and would hang the program.
-    const HWND focus = GetFocus();
-    if (!focus || (focus != hwnd_ && !IsChild(hwnd_, focus))) return;
+    if (!hadFocus) return;
+    if (focusHeir_ && focusHeir_->hwnd() && IsWindowVisible(focusHeir_->hwnd())) {
+        SetFocus(focusHeir_->hwnd());
+        return;
+    }
     HWND keeper = GetParent(hwnd_);
     while (keeper && !IsWindowVisible(keeper) && GetParent(keeper)) keeper = GetParent(keeper);
     SetFocus(keeper);
@@ -232,7 +255,20 @@ bool Wnd::isVisible() const {
 }
 
 void Wnd::setEnabled(bool enabled) {
-    if (hwnd_) EnableWindow(hwnd_, enabled);
+    if (!hwnd_) return;
+    // The system drops the focus of a window it disables; it goes on to the next control
+    // instead (a Firefox button that disables itself), so that keys keep working.
+    HWND next = nullptr;
+    if (!enabled && GetFocus() == hwnd_) {
+        next = GetNextDlgTabItem(GetAncestor(hwnd_, GA_ROOT), hwnd_, FALSE);
+        if (next == hwnd_) next = GetAncestor(hwnd_, GA_ROOT);
+    }
+    EnableWindow(hwnd_, enabled);
+    if (next) SetFocus(next);
+}
+
+void Wnd::setTooltips(HWND tooltips) {
+    tooltips_ = tooltips;
 }
 
 bool Wnd::isEnabled() const {

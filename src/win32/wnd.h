@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 
@@ -52,6 +54,15 @@ class Wnd {
     void invalidate();
     // Places this window above all its siblings.
     void raise();
+    // The tooltip window that shows this window's tip: pointer messages are relayed to it.
+    void setTooltips(HWND tooltips);
+    // Where the focus goes when this window hides while it has it (a resting picture hands it
+    // to the command picture it uncovers); without one, or when that does not show, to the
+    // nearest shown ancestor.
+    void setFocusHeir(Wnd* heir) { focusHeir_ = heir; }
+    // True for a window with see-through parts: it paints what lies beneath it first
+    // (win32/composition.h), and its siblings above repaint when it changes.
+    virtual bool composites() const { return false; }
 
   protected:
     struct CustomArgs {
@@ -82,6 +93,9 @@ class Wnd {
     LRESULT defaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     virtual void onPaint(HDC, const RECT&) {}
+    // WM_PRINTCLIENT: the window's own pixels for a see-through window above it; by default
+    // what WM_PAINT draws.
+    virtual void onPrint(HDC dc, const RECT& client) { onPaint(dc, client); }
     virtual bool paints() const { return false; }
     virtual void onTimer(UINT_PTR) {}
     virtual void onMouseMove(int, int) {}
@@ -111,6 +125,8 @@ class Wnd {
     Bounds bounds_;
     bool hasBounds_ = false;
     HFONT font_ = nullptr;
+    HWND tooltips_ = nullptr;
+    Wnd* focusHeir_ = nullptr;
 };
 
 // A small event, SumatraPDF style: whoever owns the control sets it.

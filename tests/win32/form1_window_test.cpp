@@ -4,60 +4,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/firefox_elements.h"
+#include "model/frame_description.h"
 #include "model/frame_elements.h"
 #include "model/monitor_elements.h"
+#include "model/settings_description.h"
 #include "model/window_model.h"
 #include "tuning/connection_catalogue.h"
 #include "win32/dpi.h"
 #include "win32/dropdown_ctrl.h"
+#include "win32/picture_ctrl.h"
+#include "win32/push_button_ctrl.h"
 #include "win32/radio_ctrl.h"
 #include "win32/text_ctrl.h"
 
+#include "win32/form1_window_fixture.h"
+
 namespace quorvex::win32 {
 namespace {
-
-class Form1WindowTest : public ::testing::Test {
-  protected:
-    Form1WindowTest() {
-        Form1Events events;
-        events.onCommand = [this](const std::string& name) { commands.push_back(name); };
-        events.onHover = [this](const std::string& name) { hovers.push_back(name); };
-        window = std::make_unique<Form1Window>(model, std::move(events));
-        created = window->create();
-    }
-
-    HWND handle(const std::string& name) const {
-        Wnd* control = window->element(name);
-        return control ? control->hwnd() : nullptr;
-    }
-    bool shown(const std::string& name) const {
-        Wnd* control = window->element(name);
-        return control && control->isVisible();
-    }
-    void click(const std::string& name) {
-        SendMessageW(handle(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        SendMessageW(handle(name), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    }
-    void key(const std::string& name, WPARAM code) {
-        SendMessageW(handle(name), WM_KEYDOWN, code, 0);
-    }
-    // The topmost visible child of `parent` at a point of the main window's client area.
-    HWND topmostAt(HWND parent, int x, int y) const {
-        POINT at{scaled(x, window->dpi()), scaled(y, window->dpi())};
-        MapWindowPoints(window->hwnd(), parent, &at, 1);
-        return ChildWindowFromPointEx(parent, at, CWP_SKIPINVISIBLE);
-    }
-
-    WindowModel model;
-    std::vector<std::string> commands;
-    std::vector<std::string> hovers;
-    std::unique_ptr<Form1Window> window;
-    bool created = false;
-};
 
 TEST_F(Form1WindowTest, IsAFixedWindowCaptionedQuorvexWithAMinimiseButtonOnly) {
     ASSERT_TRUE(created);
@@ -164,41 +133,48 @@ TEST_F(Form1WindowTest, ReportsPointerMovementByElement) {
 }
 
 TEST_F(Form1WindowTest, ClicksOnCommandPicturesAndButtonsAreReportedOthersAreNot) {
-    // The model keeps one of the two push buttons disabled; both are enabled here.
-    EnableWindow(handle(firefox::kDisableButton), TRUE);
-    EnableWindow(handle(firefox::kEnableButton), TRUE);
-    for (const char* name : {frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon,
-                             frame::kFirefoxIcon, frame::kExplorerIcon, frame::kAutomaticIcon,
-                             frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton,
-                             frame::kBackButton, firefox::kEnableButton, firefox::kDisableButton})
+    // On the home page: its icons and the bottom band. The home button lies under the page, the
+    // back button is hidden, the push buttons stand on a hidden page.
+    for (const char* name :
+         {frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon, frame::kFirefoxIcon,
+          frame::kExplorerIcon, frame::kAutomaticIcon, frame::kHomeButton, frame::kApplyButton,
+          frame::kMonitorButton, frame::kBackButton, firefox::kEnableButton})
         click(name);
     click(frame::kInternetIconResting);  // a resting picture
     click(frame::kInternetHeader);       // a page header
+    showPage(frame::kFirefoxPage, frame::kFirefoxHeader);
+    // The model keeps one of the two push buttons disabled; both are enabled here.
+    EnableWindow(handle(firefox::kDisableButton), TRUE);
+    EnableWindow(handle(firefox::kEnableButton), TRUE);
+    for (const char* name : {frame::kHomeButton, firefox::kEnableButton, firefox::kDisableButton,
+                             frame::kInternetIcon})
+        click(name);
     EnableWindow(handle(firefox::kEnableButton), FALSE);
     click(firefox::kEnableButton);  // a disabled button
     EXPECT_EQ(commands, (std::vector<std::string>{
                             frame::kInternetIcon, frame::kAdvancedIcon, frame::kLanIcon,
                             frame::kFirefoxIcon, frame::kExplorerIcon, frame::kAutomaticIcon,
-                            frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton,
-                            frame::kBackButton, firefox::kEnableButton, firefox::kDisableButton}));
+                            frame::kApplyButton, frame::kMonitorButton, frame::kHomeButton,
+                            firefox::kEnableButton, firefox::kDisableButton}));
 }
 
 TEST_F(Form1WindowTest, EnterOrSpaceRunsTheCommandOfTheFocusedPicture) {
     key(frame::kAutomaticIconResting, VK_RETURN);  // resting: runs the picture under it
     key(frame::kInternetIconResting, VK_SPACE);
     key(frame::kApplyButton, VK_RETURN);
-    key(frame::kBackResting, VK_SPACE);
+    key(frame::kMonitorResting, VK_SPACE);
+    key(frame::kInternetIcon, 'A');  // other keys do nothing
+    showPage(frame::kFirefoxPage, frame::kFirefoxHeader);
     EnableWindow(handle(firefox::kEnableButton), TRUE);
     key(firefox::kEnableButton, VK_RETURN);  // a push button: Enter does not click it...
     key(firefox::kEnableButton, VK_SPACE);   // ...Space does, when it is released
     SendMessageW(handle(firefox::kEnableButton), WM_KEYUP, VK_SPACE, 0);
-    key(frame::kInternetIcon, 'A');  // other keys do nothing
     EXPECT_EQ(commands, (std::vector<std::string>{frame::kAutomaticIcon, frame::kInternetIcon,
-                                                  frame::kApplyButton, frame::kBackButton,
+                                                  frame::kApplyButton, frame::kMonitorButton,
                                                   firefox::kEnableButton}));
 }
 
-TEST_F(Form1WindowTest, EveryCommandIsATabStopWithAnAccessibleName) {
+TEST_F(Form1WindowTest, EveryCommandHasAnAccessibleNameOnBothItsPictures) {
     struct Named {
         const char* element;
         const char* name;
@@ -213,9 +189,71 @@ TEST_F(Form1WindowTest, EveryCommandIsATabStopWithAnAccessibleName) {
           Named{frame::kMonitorButton, "Open Traffic Monitor"},
           Named{frame::kBackButton, "Back To Main Menu"},
           Named{firefox::kEnableButton, "Enable Optimized Configuration"},
-          Named{firefox::kDisableButton, "Disable Optimized Configuration"}}) {
-        EXPECT_TRUE(GetWindowLongPtrW(handle(n.element), GWL_STYLE) & WS_TABSTOP) << n.element;
+          Named{firefox::kDisableButton, "Disable Optimized Configuration"}})
         EXPECT_EQ(window->element(n.element)->text(), n.name) << n.element;
+}
+
+// Which commands each page lets run, by keys as by the pointer: one tab stop each, on the picture
+// that shows; the rest neither stop nor run.
+TEST_F(Form1WindowTest, OnlyTheCommandsAPageLeavesInSightAreTabStopsAndRun) {
+    struct Row {
+        const char* page;
+        const char* header;
+        std::vector<std::string> reachable;
+    };
+    const std::vector<std::string> homeIcons{frame::kInternetIcon, frame::kAdvancedIcon,
+                                             frame::kLanIcon,      frame::kFirefoxIcon,
+                                             frame::kExplorerIcon, frame::kAutomaticIcon};
+    std::vector<std::string> home = homeIcons;
+    home.insert(home.end(), {frame::kApplyButton, frame::kMonitorButton});
+    const Row rows[] = {
+        {frame::kHomePage, nullptr, home},
+        {frame::kInternetPage,
+         frame::kInternetHeader,
+         {frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton}},
+        {frame::kFirefoxPage,
+         frame::kFirefoxHeader,
+         {frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton, firefox::kEnableButton}},
+        {frame::kMonitorPage, nullptr, {frame::kBackButton}},
+    };
+    std::vector<std::string> all = homeIcons;
+    all.insert(all.end(), {frame::kHomeButton, frame::kApplyButton, frame::kMonitorButton,
+                           frame::kBackButton, firefox::kEnableButton, firefox::kDisableButton});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.page);
+        showPage(row.page, row.header);
+        std::vector<std::string> reachable;
+        for (const std::string& name : all)
+            if (window->commandReachable(name)) reachable.push_back(name);
+        EXPECT_EQ(reachable, row.reachable);
+        // Tab stops: one per command that runs, on its resting picture while that shows.
+        int pictureStops = 0;
+        std::vector<frame::HoverPair> pairs(frame::kHomeIcons.begin(), frame::kHomeIcons.end());
+        pairs.insert(pairs.end(), frame::kButtons.begin(), frame::kButtons.end());
+        for (const auto& pair : pairs) {
+            const bool restingStop = tabStop(pair.resting);
+            const bool commandStop = tabStop(pair.highlighted);
+            const bool runs = window->commandReachable(pair.highlighted);
+            if (std::string_view(pair.resting) == pair.highlighted) {
+                EXPECT_EQ(commandStop, runs) << pair.highlighted;
+                pictureStops += commandStop;
+            } else {
+                EXPECT_EQ(restingStop, runs && shown(pair.resting)) << pair.resting;
+                EXPECT_EQ(commandStop, runs && !shown(pair.resting)) << pair.highlighted;
+                pictureStops += restingStop + commandStop;
+            }
+        }
+        EXPECT_EQ(pictureStops,
+                  std::count_if(row.reachable.begin(), row.reachable.end(),
+                                [](const std::string& n) { return n.rfind("Image", 0) == 0; }));
+        // Enter on every command picture, shown or not: only those in sight run.
+        commands.clear();
+        for (const auto& pair : pairs) key(pair.highlighted, VK_RETURN);
+        for (const std::string& name : commands)
+            EXPECT_NE(std::find(row.reachable.begin(), row.reachable.end(), name),
+                      row.reachable.end())
+                << name;
+        commands.clear();
     }
 }
 
@@ -276,6 +314,84 @@ TEST_F(Form1WindowTest, GraphsAndBarsTakeTheMetersFigures) {
     EXPECT_FALSE(window->progressBar(1).setValue(INT32_MAX));
     EXPECT_EQ(window->bar(1).value(), 40);
     EXPECT_EQ(&window->progressBar(9), &window->progressBar(4));
+}
+
+TEST_F(Form1WindowTest, CommandPicturesAndTheFirefoxButtonsShowTheirCaptionAsATip) {
+    ASSERT_NE(window->tooltips(), nullptr);
+    auto tipOf = [this](const std::string& name) {
+        wchar_t text[128] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = window->hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(handle(name));
+        tool.lpszText = text;
+        SendMessageW(window->tooltips(), TTM_GETTEXTW, std::size(text),
+                     reinterpret_cast<LPARAM>(&tool));
+        return utf8(text);
+    };
+    int tips = 0;
+    for (const layout::Picture& p : layout::kWindowPictures) {
+        if (!p.command) continue;
+        EXPECT_EQ(tipOf(p.name), p.command) << p.name;
+        ++tips;
+    }
+    for (const auto& pair : frame::kButtons) {
+        if (std::string_view(pair.resting) == pair.highlighted) continue;
+        EXPECT_EQ(tipOf(pair.resting), tipOf(pair.highlighted)) << pair.resting;
+        ++tips;
+    }
+    for (const layout::HomeIcon& icon : layout::kHomeIconTable) {
+        EXPECT_EQ(tipOf(icon.highlighted), icon.caption);
+        EXPECT_EQ(tipOf(icon.resting), icon.caption);
+        tips += 2;
+    }
+    for (const layout::Button& b : layout::kFirefoxButtons) {
+        EXPECT_EQ(tipOf(b.name), b.caption);
+        ++tips;
+    }
+    // Nothing else has a tip: not the background, the headers or the bottom strip.
+    EXPECT_EQ(SendMessageW(window->tooltips(), TTM_GETTOOLCOUNT, 0, 0), tips);
+    EXPECT_EQ(tipOf(frame::kBackground), "");
+}
+
+TEST_F(Form1WindowTest, TheFocusStaysOnACommandWhoseRestingPictureThePointerMoves) {
+    ShowWindow(window->hwnd(), SW_SHOWNA);
+    settle();
+    for (const auto& pair : {frame::kHomeIcons[0], frame::kButtons[0]}) {
+        SetFocus(handle(pair.resting));
+        ASSERT_EQ(GetFocus(), handle(pair.resting));
+        model.controls().setVisible(pair.resting, false);  // as hovering it does
+        settle();
+        EXPECT_EQ(GetFocus(), handle(pair.highlighted)) << pair.resting;
+        EXPECT_TRUE(tabStop(pair.highlighted)) << pair.highlighted;
+        model.controls().setVisible(pair.resting, true);
+        settle();
+    }
+}
+
+TEST_F(Form1WindowTest, TabLeavesThePreferenceTextAndTheFocusOutlivesADisabledButton) {
+    ShowWindow(window->hwnd(), SW_SHOWNA);
+    showPage(frame::kFirefoxPage, frame::kFirefoxHeader);
+    model.controls().setVisible(firefox::kOptimizedText, true);
+    auto tab = [this] {
+        MSG down{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        IsDialogMessageW(window->hwnd(), &down);
+        settle();
+        return GetFocus();
+    };
+    SetFocus(handle(firefox::kOptimizedText));
+    ASSERT_EQ(GetFocus(), handle(firefox::kOptimizedText));
+    EXPECT_NE(tab(), handle(firefox::kOptimizedText)) << "Tab stays in the text";
+
+    // The enable button disables itself when clicked: the focus goes on, and Tab still moves it.
+    SetFocus(handle(firefox::kEnableButton));
+    ASSERT_EQ(GetFocus(), handle(firefox::kEnableButton));
+    model.controls().setEnabled(firefox::kEnableButton, false);
+    model.controls().setEnabled(firefox::kDisableButton, true);
+    const HWND after = GetFocus();
+    EXPECT_NE(after, nullptr);
+    EXPECT_NE(after, handle(firefox::kEnableButton));
+    EXPECT_NE(tab(), after);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
@@ -22,6 +23,7 @@
 #include "win32/event_pump.h"
 #include "win32/form1_window.h"
 #include "win32/front_end.h"
+#include "win32/push_button_ctrl.h"
 #include "win32/splash_window.h"
 
 namespace quorvex::win32 {
@@ -179,6 +181,48 @@ TEST_F(Win32ProgramTest, PointerMovementFollowsTheHoverRules) {
     EXPECT_TRUE(shown(frame::kMonitorResting));
 }
 
+// The graph as drawn now, row by row.
+std::vector<std::uint32_t> graphPixels(const HistogramCtrl& graph) {
+    const PixelSurface& image = graph.graph().picHist();
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < image.height(); ++y)
+        pixels.insert(pixels.end(), image.row(y), image.row(y) + image.width());
+    return pixels;
+}
+
+TEST_F(Win32ProgramTest, BackFromTheMonitorFlattensBothGraphs) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    const std::vector<std::uint32_t> flat = graphPixels(form.histogram1());
+    click(frame::kMonitorButton);
+    ASSERT_EQ(form.currentPage(), frame::kMonitorPage);
+    // Traffic, as the meter draws it each second.
+    for (int second = 0; second < 30; ++second) {
+        form.histogram1().NextPoint(40 + second);
+        form.histogram2().NextPoint(10 + second);
+    }
+    ASSERT_NE(graphPixels(form.histogram1()), flat);
+    click(frame::kBackButton);
+    EXPECT_EQ(form.currentPage(), frame::kHomePage);
+    EXPECT_EQ(graphPixels(form.histogram1()), flat);
+    EXPECT_EQ(graphPixels(form.histogram2()), graphPixels(form.histogram1()));
+}
+
+TEST_F(Win32ProgramTest, ThePointerOpensTheMonitorAndComesBack) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    SetForegroundWindow(form.hwnd());
+    pointerTo(frame::kMonitorResting);
+    pointerClick();
+    ASSERT_EQ(form.currentPage(), frame::kMonitorPage);
+    // Away and back onto the button that now stands there.
+    pointerTo(frame::kInternetHeader);
+    pointerTo(frame::kBackResting);
+    EXPECT_FALSE(shown(frame::kBackResting));
+    pointerClick();
+    EXPECT_EQ(form.currentPage(), frame::kHomePage);
+}
+
 TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
     ASSERT_TRUE(sandbox.ready());
     Form1Window& form = started();
@@ -191,11 +235,19 @@ TEST_F(Win32ProgramTest, PictureClicksShowOnePageAtATime) {
          {Step{frame::kInternetIcon, frame::kInternetPage, frame::kInternetHeader},
           Step{frame::kHomeButton, frame::kHomePage, ""},
           Step{frame::kAdvancedIcon, frame::kAdvancedPage, frame::kAdvancedHeader},
+          Step{frame::kHomeButton, frame::kHomePage, ""},
           Step{frame::kLanIcon, frame::kLanPage, frame::kLanHeader},
+          Step{frame::kHomeButton, frame::kHomePage, ""},
           Step{frame::kExplorerIcon, frame::kExplorerPage, frame::kExplorerHeader},
+          Step{frame::kHomeButton, frame::kHomePage, ""},
           Step{frame::kFirefoxIcon, frame::kFirefoxPage, frame::kFirefoxHeader},
           Step{frame::kMonitorButton, frame::kMonitorPage, ""},
-          Step{frame::kBackButton, frame::kHomePage, ""}}) {
+          Step{frame::kBackButton, frame::kHomePage, ""},
+          // Covered or hidden now: the home page covers the home button, the back button is gone.
+          Step{frame::kHomeButton, frame::kHomePage, ""},
+          Step{frame::kBackButton, frame::kHomePage, ""},
+          Step{frame::kAdvancedIcon, frame::kAdvancedPage, frame::kAdvancedHeader},
+          Step{frame::kInternetIcon, frame::kAdvancedPage, frame::kAdvancedHeader}}) {
         click(step.click);
         EXPECT_EQ(form.currentPage(), step.page) << step.click;
         if (*step.header) {
@@ -235,6 +287,53 @@ TEST_F(Win32ProgramTest, EnterOnAFocusedHomeIconOpensItsPage) {
     EXPECT_TRUE(IsWindowVisible(GetFocus()));
     pressKey('A');
     EXPECT_EQ(form.currentPage(), frame::kAdvancedPage);
+}
+
+// Keys as a person types them, through the system's input: the push button clicks on Space's
+// release, drawn pressed while Space is held and its repeats come; Enter does not click it. Then
+// it disables itself and the focus goes on, so Tab keeps moving; Tab never reaches a covered
+// command.
+TEST_F(Win32ProgramTest, KeysOnThePushButtonsAndOnCommandsAPageCovers) {
+    ASSERT_TRUE(sandbox.ready());
+    Form1Window& form = started();
+    SetForegroundWindow(form.hwnd());
+    click(frame::kFirefoxIcon);
+    ASSERT_EQ(form.currentPage(), frame::kFirefoxPage);
+    ASSERT_TRUE(shown(firefox::kDefaultLabel));
+    SetFocus(handle(firefox::kEnableButton));
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(shown(firefox::kDefaultLabel)) << "Enter clicked the button";
+    auto key = [this](DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = VK_SPACE;
+        input.ki.dwFlags = flags;
+        SendInput(1, &input, sizeof(input));
+        settle();
+    };
+    auto& button = static_cast<PushButtonCtrl&>(*form.element(firefox::kEnableButton));
+    for (int press = 0; press < 3; ++press) key(0);  // held: the system repeats the key
+    EXPECT_TRUE(button.pressed());
+    EXPECT_TRUE(shown(firefox::kDefaultLabel)) << "Space clicked before its release";
+    key(KEYEVENTF_KEYUP);
+    EXPECT_TRUE(shown(firefox::kOptimizedLabel));
+    EXPECT_FALSE(button.pressed());
+    const HWND focus = GetFocus();
+    EXPECT_TRUE(focus && focus != button.hwnd() && IsWindowVisible(focus));
+    pressKey(VK_TAB);
+    EXPECT_NE(GetFocus(), focus) << "Tab does nothing";
+
+    // The monitor covers the home and apply buttons and, with the back button, its own: Tab
+    // never stops on them.
+    click(frame::kMonitorButton);
+    ASSERT_EQ(form.currentPage(), frame::kMonitorPage);
+    for (int step = 0; step < 8; ++step) {
+        pressKey(VK_TAB);
+        for (const char* covered : {frame::kHomeButton, frame::kApplyButton, frame::kApplyResting,
+                                    frame::kMonitorButton, frame::kMonitorResting})
+            EXPECT_NE(GetFocus(), handle(covered)) << covered;
+    }
+    EXPECT_EQ(form.currentPage(), frame::kMonitorPage);
 }
 
 TEST_F(Win32ProgramTest, EverythingAutomaticallyWritesTheRegistryAndOffersTheRestart) {
