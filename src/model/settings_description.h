@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
+#include "controls/button_look.h"
 #include "model/firefox_elements.h"
 #include "model/frame_description.h"
 #include "model/window_description.h"
@@ -144,10 +146,8 @@ inline constexpr std::array<const char*, 2> kFirefoxTexts{firefox::kOptimizedTex
                                                           firefox::kDefaultText};
 inline constexpr Rect kFirefoxTextRect{8, 26, 433, 130};
 
-// The owner-drawn push button's design: look 3 (the Windows XP button) on a beige face with
-// black text, its colours derived by scheme 1, a focus rectangle and a grey mask colour.
-enum class ButtonLook : int { WindowsXp = 3 };
-enum class ButtonScheme : int { FromBackColour = 1 };
+// The owner-drawn push button's design: the Windows XP look on a beige face with black text,
+// the system's scheme, a focus rectangle and a grey mask colour.
 struct ButtonDesign {
     ButtonLook look;
     ButtonScheme scheme;
@@ -156,7 +156,7 @@ struct ButtonDesign {
     bool focusRect;
 };
 inline constexpr ButtonDesign kFirefoxButtonDesign{ButtonLook::WindowsXp,
-                                                   ButtonScheme::FromBackColour,
+                                                   ButtonScheme::System,
                                                    colour::rgb(236, 233, 216),
                                                    colour::kBlack,
                                                    colour::rgb(192, 192, 192),
@@ -167,6 +167,10 @@ struct Button {
     const char* caption;
     Rect rect;
 };
+// As designed, the disable button waits for an optimized configuration to undo.
+constexpr bool enabledAsDesigned(const Button& button) {
+    return std::string_view(button.name) != firefox::kDisableButton;
+}
 // The disable button above the enable button, each as wide as the preference texts.
 inline constexpr std::array<Button, 2> kFirefoxButtons{{
     {firefox::kDisableButton, "Disable Optimized Configuration", {8, 162, 433, 30}},

@@ -232,7 +232,8 @@ void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
     }
     for (const layout::Button& b : layout::kFirefoxButtons) {
         auto control = std::make_unique<PushButtonCtrl>();
-        control->create({panel.hwnd(), b.name, b.caption, panel.background()});
+        control->create(
+            {panel.hwnd(), b.name, b.caption, panel.background(), layout::kFirefoxButtonDesign});
         control->setBounds(boundsOf(b.rect));
         setFontOf(*control, fontOf(layout::kFirefoxButtonDesign.font));
         PushButtonCtrl& button = add(std::move(control), b.name);
@@ -272,8 +273,7 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
     for (std::size_t i = 0; i < layout::kMonitorBars.size(); ++i) {
         const layout::Bar& bar = layout::kMonitorBars[i];
         auto control = std::make_unique<ProgressBarCtrl>();
-        control->create({panel.hwnd(), bar.name, bar.design.vertical, bar.design.colour,
-                         static_cast<std::int32_t>(bar.design.style)});
+        control->create({panel.hwnd(), bar.name, bar.design});
         control->setBounds(boundsOf(bar.rect));
         bars_[i] = &add(std::move(control), bar.name);
     }

@@ -21,14 +21,16 @@ bool PushButtonCtrl::create(const CreateArgs& args) {
     name_ = args.name;
     containerBack_ = colour::rgb(GetRValue(args.containerBack), GetGValue(args.containerBack),
                                  GetBValue(args.containerBack));
-    // The page's two buttons as they were designed: look 3 on a beige face, black text, Tahoma.
     ChameleonButtonProperties& p = button_.properties();
-    const ColorRef face = colour::rgb(236, 233, 216);
-    p.ButtonType = 3;
+    const layout::ButtonDesign& design = args.design;
+    p.ButtonType = static_cast<int>(design.look);
+    p.ColorScheme = static_cast<int>(design.scheme);
+    p.ShowFocusRect = design.focusRect;
     p.Caption = args.caption;
-    p.BackColor = p.BackOver = face;
-    p.ForeColor = p.ForeOver = colour::kBlack;
-    button_.setFont(FontSpec{"Tahoma", 8.25});
+    p.BackColor = p.BackOver = design.face;
+    p.ForeColor = p.ForeOver = design.text;
+    p.MaskColor = design.mask;
+    button_.setFont(FontSpec{design.font.face, design.font.points, design.font.bold});
     CustomArgs custom;
     custom.parent = args.parent;
     custom.className = L"QuorvexPushButton";

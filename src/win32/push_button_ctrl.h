@@ -3,6 +3,7 @@
 #include <string>
 
 #include "controls/chameleon_button.h"
+#include "model/settings_description.h"
 #include "win32/dib_surface.h"
 #include "win32/gdi_text_renderer.h"
 #include "win32/wnd.h"
@@ -10,8 +11,8 @@
 namespace quorvex::win32 {
 
 // The owner-drawn push button ("chameleonButton2", "chameleonButton3"): ChameleonButton runs the
-// pointer and key rules and draws look 3 into a DIB section, caption through GDI; the window
-// forwards its messages. Reached with Tab, run by a click or by Space on its release.
+// pointer and key rules and draws its designed look into a DIB section, caption through GDI; the
+// window forwards its messages. Reached with Tab, run by a click or by Space on its release.
 class PushButtonCtrl : public Wnd, private ChameleonButtonWindow {
   public:
     struct CreateArgs {
@@ -19,6 +20,7 @@ class PushButtonCtrl : public Wnd, private ChameleonButtonWindow {
         std::string name;
         std::string caption;
         COLORREF containerBack = RGB(255, 255, 255);
+        layout::ButtonDesign design = layout::kFirefoxButtonDesign;
     };
     bool create(const CreateArgs& args);
 

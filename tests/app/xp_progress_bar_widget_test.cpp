@@ -4,6 +4,7 @@
 
 #include "app/controls/qt_surface.h"
 #include "app/controls/xp_progress_bar_widget.h"
+#include "model/monitor_description.h"
 
 using namespace quorvex;
 
@@ -29,7 +30,7 @@ TEST(XpProgressBar, BufferGrowsAndNeverShrinks) {
 }
 
 TEST(XpProgressBar, PersistsOnlyChangedValuesAndRestoresThePercent) {
-    const PropertyBag design = xpProgressBarDesignBag(2);
+    const PropertyBag design = xpProgressBarDesignBag(layout::kUtilisationBar);
     XP_ProgressBar bar(design);
     bar.resize(17, 161);
     EXPECT_EQ(bar.Scrolling(), 1);
@@ -67,7 +68,9 @@ TEST(XpProgressBar, MonitorInstancesTakeTheirDesignValues) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.number);
-        XP_ProgressBar* bar = makeXP_ProgressBar(c.number, &page);
+        const layout::Bar& described = layout::kMonitorBars[static_cast<std::size_t>(c.number - 1)];
+        XP_ProgressBar* bar = makeXP_ProgressBar(described, &page);
+        EXPECT_EQ(bar->objectName(), QStringLiteral("XP_ProgressBar%1").arg(c.number));
         EXPECT_EQ(bar->geometry(), c.geometry);
         EXPECT_EQ(bar->Scrolling(), c.style);
         EXPECT_EQ(bar->Orientation(), c.orientation);

@@ -74,7 +74,8 @@ TEST(WindowDescription, BarsAreDesignedByKind) {
         SCOPED_TRACE(bar.name);
         // Columns are taller than wide, share bars wider than tall.
         EXPECT_EQ(bar.design.vertical, bar.rect.height > bar.rect.width);
-        EXPECT_EQ(bar.design.style, bar.design.vertical ? BarStyle::Plain : BarStyle::DarkGradient);
+        EXPECT_EQ(bar.design.style,
+                  bar.design.vertical ? BarStyle::Continuous : BarStyle::DarkGradient);
     }
 }
 
