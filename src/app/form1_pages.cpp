@@ -135,8 +135,10 @@ void Form1::buildHomePage() {
         caption->setFont(fontOf(layout::kIconCaptionFont));
         caption->setPalette(captionPalette);
         caption->setAlignment(Qt::AlignCenter);
+        const int textWidth = caption->fontMetrics().horizontalAdvance(caption->text()) +
+                              (caption->overstruck() ? 1 : 0);
         caption->setGeometry(
-            rectOf(icon.captionRect).adjusted(-layout::kCaptionSlack, 0, layout::kCaptionSlack, 2));
+            rectOf(layout::captionArea(icon.captionRect, description.rect.width, textWidth)));
     }
 
     auto* prompt = new QLabel(QLatin1String(layout::kConnectionPrompt.text), home);

@@ -12,6 +12,7 @@
 #include "tuning/connection_catalogue.h"
 #include "win32/dropdown_ctrl.h"
 #include "win32/form1_window.h"
+#include "win32/gdi_text_renderer.h"
 #include "win32/label_ctrl.h"
 #include "win32/layout_values.h"
 #include "win32/page_ctrl.h"
@@ -65,6 +66,10 @@ DropDownCtrl& Form1Window::list(HWND parent, const std::string& name, const Boun
 
 void Form1Window::buildHomePage(PageCtrl& home) {
     const int pageWidth = layout::kPageTable.front().rect.width;
+    // Caption widths at the design's 96 dpi, in the font the captions are drawn with.
+    GdiTextRenderer measuring;
+    const layout::Font& captionFont = layout::kIconCaptionFont;
+    const FontSpec spec{captionFont.face, captionFont.points, captionFont.bold};
     for (const auto& icon : layout::kHomeIconTable) {
         // The resting picture lies above: the first movement over it reveals the command.
         picture(home.hwnd(), icon.resting, icon.art, boundsOf(icon.picture));
@@ -73,7 +78,8 @@ void Form1Window::buildHomePage(PageCtrl& home) {
         binder_->bindVisible(icon.resting, *element(icon.resting));
         binder_->bindVisible(icon.highlighted, *element(icon.highlighted));
         label(home.hwnd(), icon.caption,
-              boundsOf(layout::captionInsidePage(icon.captionRect, pageWidth)),
+              boundsOf(layout::captionArea(icon.captionRect, pageWidth,
+                                           measuring.measure(spec, icon.caption).width)),
               fontOf(layout::kIconCaptionFont), colourOf(layout::kCaptionGrey), home.background(),
               true);
     }
