@@ -41,7 +41,7 @@ void BM_AutomaticOptimization100Profiles(benchmark::State& state) {
     SystemClock clock;
     restoreWindowState(window, settings);
     TuningCommands commands(
-        CommandContext{window, registry, settings, prompts, events, locations, clock});
+        CommandContext{{registry, settings, prompts, events, locations, clock}, window});
     const std::string dsl = "DSL Or Cable Modem (16 Megabit And Up)";
     const std::string restore = "Restore Windows Default Settings";
     bool optimized = false;

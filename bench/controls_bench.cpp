@@ -8,6 +8,8 @@
 #include "app/controls/chameleon_button_widget.h"
 #include "app/controls/uc_histogram_widget.h"
 #include "app/controls/xp_progress_bar_widget.h"
+#include "model/monitor_description.h"
+#include "model/settings_description.h"
 
 namespace {
 
@@ -74,7 +76,7 @@ BENCHMARK(BM_BarRepaint)->DenseRange(0, 9);
 // The monitor's vertical bar (style 1, 17 x 161).
 void BM_BarRepaintVertical(benchmark::State& state) {
     ensureApplication();
-    XP_ProgressBar bar(xpProgressBarDesignBag(2));
+    XP_ProgressBar bar(xpProgressBarDesignBag(layout::kUtilisationBar));
     bar.resize(17, 161);
     bar.setValue(63);
     for (auto _ : state) bar.DrawProgressBar();
@@ -84,7 +86,8 @@ BENCHMARK(BM_BarRepaintVertical);
 // One forced redraw of the Firefox page's button.
 void BM_ButtonRedraw(benchmark::State& state) {
     ensureApplication();
-    chameleonButton button(chameleonButtonDesignBag(2));
+    chameleonButton button(
+        chameleonButtonDesignBag(layout::kFirefoxButtonDesign, layout::kFirefoxButtons[1]));
     button.resize(417, 33);
     for (auto _ : state) button.Refresh();
 }

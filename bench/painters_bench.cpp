@@ -50,7 +50,7 @@ BENCHMARK(BM_CoreBarPaint)->DenseRange(0, 9);
 void BM_CoreButtonPaint(benchmark::State& state) {
     NoText text;
     button::Look look;
-    look.buttonType = 3;
+    look.buttonType = ButtonLook::WindowsXp;
     look.caption = "Enable Optimized Configuration";
     look.colours = button::deriveColours({});
     for (auto _ : state) benchmark::DoNotOptimize(button::paintButton(417, 33, look, text));

@@ -163,10 +163,11 @@ wait_for 10 " ComboBox 1 .* $(literal "$kind")\$" >/dev/null ||
     { echo "e2e-windows: the choice was not restored" >&2; failures=$((failures + 1)); }
 
 # "Undo Last Change…" from the system menu (Alt+Space, then up from the bottom past "Open
-# Records Folder" and "Restore Original Settings…"), Yes to its question, No to the restart.
+# Records Folder", "Check Applied Values…" and "Restore Original Settings…"), Yes to its
+# question, No to the restart.
 xdotool key alt+space
 sleep 0.7
-xdotool key Up Up Up
+xdotool key Up Up Up Up
 sleep 0.3
 xdotool key Return
 wait_for 20 ' Put back the 19 tuning values as they were on [0-9-]+ [0-9:]+\?$' >/dev/null ||

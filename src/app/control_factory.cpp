@@ -25,16 +25,13 @@ ControlFactory defaultControlFactory() {
         graph->setObjectName(name);
         return HistogramControl{graph, graph};
     };
-    factory.progressBar = [](QWidget* parent, const QString& name) {
-        XP_ProgressBar* bar = makeXP_ProgressBar(trailingNumber(name), parent);
-        bar->setObjectName(name);
+    factory.progressBar = [](QWidget* parent, const layout::Bar& design) {
+        XP_ProgressBar* bar = makeXP_ProgressBar(design, parent);
         return BarControl{bar, bar};
     };
-    factory.pushButton = [](QWidget* parent, const QString& name, const QString& caption,
+    factory.pushButton = [](QWidget* parent, const layout::Button& design,
                             std::function<void()> onClick) -> QWidget* {
-        chameleonButton* button = makeChameleonButton(trailingNumber(name), parent);
-        button->setObjectName(name);
-        button->setCaption(caption);
+        chameleonButton* button = makeChameleonButton(design, parent);
         QObject::connect(button, &chameleonButton::Click, button, [onClick = std::move(onClick)] {
             if (onClick) onClick();
         });

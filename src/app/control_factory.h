@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "model/monitor_description.h"
+#include "model/settings_description.h"
 #include "monitor/meter_sinks.h"
 
 namespace quorvex {
@@ -21,14 +23,14 @@ struct BarControl {
     BarSink* sink = nullptr;
 };
 
-// The real controls take their design-time settings from their names: "ucHistogram1" and
-// "ucHistogram2", "XP_ProgressBar1" to "XP_ProgressBar4", "chameleonButton2" and
-// "chameleonButton3".
+// The bars and buttons are made as the window's description designs them, named and placed
+// there; the histograms take their design-time settings from their names ("ucHistogram1" and
+// "ucHistogram2").
 struct ControlFactory {
     std::function<HistogramControl(QWidget* parent, const QString& name)> histogram;
-    std::function<BarControl(QWidget* parent, const QString& name)> progressBar;
-    // A push button with the caption as its text; `onClick` runs on each click.
-    std::function<QWidget*(QWidget* parent, const QString& name, const QString& caption,
+    std::function<BarControl(QWidget* parent, const layout::Bar& bar)> progressBar;
+    // A push button with its caption as its text; `onClick` runs on each click.
+    std::function<QWidget*(QWidget* parent, const layout::Button& button,
                            std::function<void()> onClick)>
         pushButton;
 };

@@ -23,8 +23,6 @@ namespace quorvex {
 
 namespace {
 
-const QColor kWindowGrey(66, 66, 66);
-
 QString art(const char* name) {
     return QStringLiteral(":/artwork/") + QLatin1String(name) + QStringLiteral(".svg");
 }
@@ -40,11 +38,13 @@ Form1::Form1(WindowModel& model, MainWindowCommands& commands, const ControlFact
       commands_(commands),
       factory_(factory) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quorvex"));
+    setWindowTitle(QLatin1String(layout::kWindowTitle));
     setFixedSize(kClientWidth, kClientHeight);
     setFont(windowFont());
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kWindowGrey);
+    palette.setColor(QPalette::Window, QColor(static_cast<int>(colour::red(layout::kWindowGrey)),
+                                              static_cast<int>(colour::green(layout::kWindowGrey)),
+                                              static_cast<int>(colour::blue(layout::kWindowGrey))));
     setPalette(palette);
     setAutoFillBackground(true);
 

@@ -5,12 +5,19 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "app/control_factory.h"
 #include "model/frame_description.h"
 
+class QComboBox;
+class QRadioButton;
+class QVBoxLayout;
+
 namespace quorvex {
 
+struct AdvancedGroup;
 class ArtPicture;
 class MainWindowCommands;
 class ModelBinder;
@@ -53,6 +60,15 @@ class Form1 : public QWidget {
     void buildWindowLevel();
     void buildHomePage();
     void buildPages();
+    void buildInternetSettings(PagePanel* panel);
+    void buildAdvancedSettings(PagePanel* panel);
+    void buildLocalAreaNetwork(PagePanel* panel);
+    void buildInternetExplorer(PagePanel* panel);
+    void buildMozillaFirefox(PagePanel* panel);
+    QRadioButton* option(std::string_view name, const std::string& caption, QWidget* parent,
+                         const layout::Font& font);
+    QComboBox* list(const char* name, QWidget* parent);
+    QVBoxLayout* groupColumn(const AdvancedGroup& group, QWidget* parent, bool enabledFirst);
     void buildMonitorPage();
     void wireModelVisibility();
     void wireHover();

@@ -8,10 +8,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "app/art_picture.h"
+#include "app/caption_label.h"
 #include "app/form1.h"
 #include "app/model_binder.h"
 #include "app/page_panel.h"
@@ -58,9 +62,9 @@ QFont fontOf(const layout::Font& f) {
     return font;
 }
 
-QLabel* label(const QString& text, QWidget* parent, bool bold = false) {
+QLabel* label(const QString& text, QWidget* parent, const layout::Font& font) {
     auto* l = new QLabel(text, parent);
-    l->setFont(tahoma(8.25, bold));
+    l->setFont(fontOf(font));
     return l;
 }
 
@@ -83,6 +87,31 @@ QVBoxLayout* tightColumn() {
     return column;
 }
 
+template <typename Layout>
+Layout* flowing(Layout* layout, const layout::Flow& flow) {
+    layout->setContentsMargins(flow.left, flow.top, flow.right, flow.bottom);
+    return layout;
+}
+
+QGridLayout* gridOf(QWidget* panel, const layout::Flow& flow) {
+    auto* grid = flowing(new QGridLayout(panel), flow);
+    grid->setHorizontalSpacing(flow.horizontalSpacing);
+    grid->setVerticalSpacing(flow.verticalSpacing);
+    return grid;
+}
+
+QVBoxLayout* columnOf(QWidget* panel, const layout::Flow& flow) {
+    auto* column = flowing(new QVBoxLayout(panel), flow);
+    column->setSpacing(flow.verticalSpacing);
+    return column;
+}
+
+QHBoxLayout* rowSpaced(int spacing) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(spacing);
+    return row;
+}
+
 }  // namespace
 
 void Form1::buildHomePage() {
@@ -102,12 +131,14 @@ void Form1::buildHomePage() {
         picture(QLatin1String(icon.resting), art(artName), rectOf(icon.picture), home);
         clickable(highlighted, icon.caption);
 
-        auto* caption = new QLabel(QLatin1String(icon.caption), home);
+        auto* caption = new CaptionLabel(QLatin1String(icon.caption), home);
         caption->setFont(fontOf(layout::kIconCaptionFont));
         caption->setPalette(captionPalette);
         caption->setAlignment(Qt::AlignCenter);
+        const int textWidth = caption->fontMetrics().horizontalAdvance(caption->text()) +
+                              (caption->overstruck() ? 1 : 0);
         caption->setGeometry(
-            rectOf(icon.captionRect).adjusted(-layout::kCaptionSlack, 0, layout::kCaptionSlack, 2));
+            rectOf(layout::captionArea(icon.captionRect, description.rect.width, textWidth)));
     }
 
     auto* prompt = new QLabel(QLatin1String(layout::kConnectionPrompt.text), home);
@@ -118,197 +149,187 @@ void Form1::buildHomePage() {
     remember(combo3);
 }
 
+QRadioButton* Form1::option(std::string_view name, const std::string& caption, QWidget* parent,
+                            const layout::Font& font) {
+    QRadioButton* button = binder_->option(std::string(name), qs(caption), parent);
+    button->setFont(fontOf(font));
+    remember(button);
+    return button;
+}
+
+QComboBox* Form1::list(const char* name, QWidget* parent) {
+    QComboBox* combo = binder_->list(name, parent);
+    combo->setFont(fontOf(layout::kPageFont));
+    remember(combo);
+    return combo;
+}
+
+// A bold heading over the group's choices, one below the other.
+QVBoxLayout* Form1::groupColumn(const AdvancedGroup& group, QWidget* parent, bool enabledFirst) {
+    QVBoxLayout* column = tightColumn();
+    column->addWidget(label(qs(group.heading), parent, layout::kPageBold));
+    for (const AdvancedChoice* choice : layout::displayOrder(group, enabledFirst))
+        column->addWidget(
+            option(choice->control, layout::markedCaption(*choice), parent, layout::kPageFont));
+    return column;
+}
+
 void Form1::buildPages() {
     const QColor systemWindow = palette().color(QPalette::Base);
-    auto option = [this](std::string_view name, const QString& caption, QWidget* parent) {
-        QRadioButton* button = binder_->option(std::string(name), caption, parent);
-        button->setFont(tahoma(8.25));
-        remember(button);
-        return button;
-    };
-    auto list = [this](const char* name, QWidget* parent) {
-        QComboBox* combo = binder_->list(name, parent);
-        combo->setFont(tahoma(8.25));
-        remember(combo);
-        return combo;
-    };
-    auto groupColumn = [&](const AdvancedGroup& group, QWidget* parent, bool enabledFirst) {
-        QVBoxLayout* column = tightColumn();
-        column->addWidget(label(qs(group.heading), parent, true));
-        for (const AdvancedChoice* choice : layout::displayOrder(group, enabledFirst))
-            column->addWidget(option(choice->control, qs(layout::markedCaption(*choice)), parent));
-        return column;
-    };
-    auto panelFor = [&](const char* name) {
+    const auto panelFor = [&](const char* name) {
         for (const layout::Page& p : layout::kPageTable)
             if (std::string_view(p.name) == name)
                 return page(QLatin1String(name), systemWindow, rectOf(p.rect));
-        return static_cast<PagePanel*>(nullptr);
+        throw std::out_of_range(std::string("no page named ") + name);
     };
+    buildInternetSettings(panelFor(frame::kInternetPage));
+    buildAdvancedSettings(panelFor(frame::kAdvancedPage));
+    buildLocalAreaNetwork(panelFor(frame::kLanPage));
+    buildInternetExplorer(panelFor(frame::kExplorerPage));
+    buildMozillaFirefox(panelFor(frame::kFirefoxPage));
+}
 
-    // Internet Settings: the connection kinds by group, and the QoS reservation.
-    {
-        PagePanel* panel = panelFor(frame::kInternetPage);
-        // 27 choices in three columns: a smaller size keeps the longest captions whole.
-        panel->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; }"));
-        auto* grid = new QGridLayout(panel);
-        grid->setContentsMargins(6, 5, 4, 5);
-        grid->setHorizontalSpacing(4);
-        grid->setVerticalSpacing(0);
-        auto connectionOption = [&](const ConnectionType& entry) {
-            QRadioButton* button = option(entry.optionControl, qs(entry.caption), panel);
-            button->setFont(tahoma(7.5));
-            return button;
-        };
-        auto groupBox = [&](ConnectionGroup group, QVBoxLayout* into) {
-            QLabel* heading = label(qs(groupHeading(group)), panel, true);
-            heading->setFont(tahoma(7.5, true));
-            into->addWidget(heading);
+// The connection kinds by group in three columns, and the QoS reservation below them.
+void Form1::buildInternetSettings(PagePanel* panel) {
+    panel->setStyleSheet(
+        QStringLiteral("QRadioButton { spacing: %1px; }").arg(layout::kConnectionMarkSpacing));
+    QGridLayout* grid = gridOf(panel, layout::kInternetFlow);
+    const int gap = layout::kConnectionPlacement.groupGap;
+    const auto connectionOption = [&](const ConnectionType& entry) {
+        return option(entry.optionControl, std::string(entry.caption), panel,
+                      layout::kConnectionFont);
+    };
+    for (std::size_t c = 0; c < layout::kConnectionColumns.size(); ++c) {
+        const layout::ConnectionColumn& described = layout::kConnectionColumns[c];
+        QVBoxLayout* column = tightColumn();
+        for (int g = 0; g < described.groupCount; ++g) {
+            const ConnectionGroup group = described.groups[static_cast<std::size_t>(g)];
+            if (g > 0) column->addSpacing(gap);
+            column->addWidget(
+                label(qs(groupHeading(group)), panel, layout::kConnectionHeadingFont));
             for (const auto& entry : connectionCatalogue())
-                if (entry.group == group) into->addWidget(connectionOption(entry));
-        };
-        QVBoxLayout* left = tightColumn();
-        groupBox(ConnectionGroup::DslOrCable, left);
-        left->addStretch();
-        QVBoxLayout* middle = tightColumn();
-        groupBox(ConnectionGroup::Wireless, middle);
-        middle->addSpacing(4);
-        groupBox(ConnectionGroup::Satellite, middle);
-        middle->addStretch();
-        QVBoxLayout* right = tightColumn();
-        groupBox(ConnectionGroup::DialUp, right);
-        right->addSpacing(4);
-        groupBox(ConnectionGroup::ClosedNetworks, right);
-        right->addSpacing(4);
-        right->addWidget(connectionOption(connectionType(ConnectionKind::RestoreDefaults)));
-        right->addStretch();
-        grid->addLayout(left, 0, 0);
-        grid->addLayout(middle, 0, 1);
-        grid->addLayout(right, 0, 2);
-
-        auto* qos = new QHBoxLayout;
-        qos->setSpacing(4);
-        qos->addWidget(label(QStringLiteral("Bandwidth Reserved For QoS:"), panel, true));
-        qos->addWidget(list(names::kQosList, panel));
-        qos->addWidget(label(QStringLiteral("%"), panel));
-        qos->addWidget(label(QStringLiteral("(Recommended: 0%) (Default: 20%)"), panel));
-        qos->addStretch();
-        grid->addLayout(qos, 1, 0, 1, 3);
-    }
-
-    // Advanced Settings: five groups, the time to live and the receive window.
-    {
-        PagePanel* panel = panelFor(frame::kAdvancedPage);
-        auto* grid = new QGridLayout(panel);
-        grid->setContentsMargins(8, 6, 8, 6);
-        grid->setHorizontalSpacing(12);
-        grid->setVerticalSpacing(5);
-        grid->addLayout(groupColumn(layout::groupNamed("FastCopyReceiveThreshold"), panel, false),
-                        0, 0);
-        grid->addLayout(groupColumn(layout::groupNamed("SackOpts"), panel, false), 1, 0);
-        grid->addLayout(groupColumn(layout::groupNamed("MaxDupAcks"), panel, false), 2, 0);
-        grid->addLayout(groupColumn(layout::groupNamed("FastSendDatagramThreshold"), panel, false),
-                        0, 1);
-        grid->addLayout(groupColumn(layout::groupNamed("Tcp1323Opts"), panel, false), 1, 1, 2, 1);
-
-        const AdvancedGroup& ttl = layout::groupNamed(layout::kTtlGroup);
-        auto* ttlRow = new QHBoxLayout;
-        ttlRow->setSpacing(6);
-        ttlRow->addWidget(label(qs(ttl.heading), panel, true));
-        for (const auto& choice : ttl.choices)
-            ttlRow->addWidget(option(choice.control, qs(layout::markedCaption(choice)), panel));
-        ttlRow->addStretch();
-        grid->addLayout(ttlRow, 3, 0, 1, 2);
-
-        auto* rwinRow = new QHBoxLayout;
-        rwinRow->setSpacing(6);
-        rwinRow->addWidget(label(QLatin1String(layout::kRwinCaption), panel, true));
-        QLabel* rwin =
-            label(QString::fromStdString(model_.controls().text(names::kRwinValue)), panel);
-        rwin->setObjectName(QLatin1String(names::kRwinValue));
-        remember(rwin);
-        binder_->bindText(names::kRwinValue, rwin);
-        rwinRow->addWidget(rwin);
-        rwinRow->addStretch();
-        grid->addLayout(rwinRow, 4, 0, 1, 2);
-        grid->setRowStretch(5, 1);
-    }
-
-    // Local Area Network: three Enabled / Disabled choices.
-    {
-        PagePanel* panel = panelFor(frame::kLanPage);
-        auto* column = new QVBoxLayout(panel);
-        column->setContentsMargins(12, 10, 12, 10);
-        column->setSpacing(10);
-        for (const char* id : layout::kLanGroups)
-            column->addLayout(groupColumn(layout::groupNamed(id), panel, true));
-        column->addStretch();
-    }
-
-    // Internet Explorer: connections per server for HTTP 1.0 and 1.1.
-    {
-        PagePanel* panel = panelFor(frame::kExplorerPage);
-        auto* column = new QVBoxLayout(panel);
-        column->setContentsMargins(12, 12, 12, 10);
-        column->setSpacing(4);
-        for (const layout::HttpRow& http : layout::kHttpRows) {
-            column->addWidget(label(QLatin1String(http.heading), panel, true));
-            auto* row = new QHBoxLayout;
-            row->addWidget(label(QLatin1String(layout::kSimultaneousCaption), panel));
-            row->addWidget(list(http.list, panel));
-            row->addWidget(label(QLatin1String(http.hint), panel));
-            row->addStretch();
-            column->addLayout(row);
-            column->addSpacing(layout::kHttpRowGap);
+                if (entry.group == group) column->addWidget(connectionOption(entry));
+        }
+        if (described.endsWithRestore) {
+            column->addSpacing(gap);
+            column->addWidget(connectionOption(connectionType(ConnectionKind::RestoreDefaults)));
         }
         column->addStretch();
+        grid->addLayout(column, 0, static_cast<int>(c));
     }
+    const layout::ListRow& described = layout::kQosRow;
+    QHBoxLayout* qos = rowSpaced(layout::kQosSpacing);
+    qos->addWidget(label(QLatin1String(described.heading), panel, layout::kPageBold));
+    qos->addWidget(list(described.list.name, panel));
+    qos->addWidget(label(QLatin1String(described.unit), panel, layout::kPageFont));
+    qos->addWidget(label(QLatin1String(described.hint), panel, layout::kPageFont));
+    qos->addStretch();
+    grid->addLayout(qos, 1, 0, 1, static_cast<int>(layout::kConnectionColumns.size()));
+}
 
-    // Mozilla Firefox: the current configuration, its preference text and the two switches.
-    {
-        PagePanel* panel = panelFor(frame::kFirefoxPage);
-        QLabel* current = label(QLatin1String(layout::kCurrentConfiguration), panel, true);
-        current->setObjectName(QLatin1String(firefox::kCurrentCaption));
-        const QRect currentRect = rectOf(layout::kCurrentCaptionRect);
-        current->setGeometry(currentRect.x(), currentRect.y(), current->sizeHint().width(),
-                             currentRect.height());
-        remember(current);
-        for (const layout::FirefoxState& s : layout::kFirefoxStates) {
-            QLabel* state = label(QLatin1String(s.text), panel);
-            state->setObjectName(QLatin1String(s.name));
-            QRect rect = rectOf(layout::kFirefoxStateRect);
-            rect.moveLeft(current->geometry().right() + 1);
-            state->setGeometry(rect);
-            remember(state);
-            binder_->bindVisible(s.name, state);
+// Five groups in two columns (a shorter column's last group reaching down to the longest's
+// end), then the time to live and the receive window across both.
+void Form1::buildAdvancedSettings(PagePanel* panel) {
+    QGridLayout* grid = gridOf(panel, layout::kAdvancedFlow);
+    int rows = 0;
+    for (const layout::GroupColumn& column : layout::kAdvancedColumns)
+        rows = std::max(rows,
+                        static_cast<int>(std::count_if(column.groups.begin(), column.groups.end(),
+                                                       [](const char* id) { return id; })));
+    const int columns = static_cast<int>(layout::kAdvancedColumns.size());
+    for (std::size_t c = 0; c < layout::kAdvancedColumns.size(); ++c) {
+        const auto& groups = layout::kAdvancedColumns[c].groups;
+        for (std::size_t r = 0; r < groups.size() && groups[r]; ++r) {
+            const bool last = r + 1 == groups.size() || !groups[r + 1];
+            const int row = static_cast<int>(r);
+            grid->addLayout(groupColumn(layout::groupNamed(groups[r]), panel, false), row,
+                            static_cast<int>(c), last ? rows - row : 1, 1);
         }
-        for (const char* name : layout::kFirefoxTexts) {
-            auto* text = new QPlainTextEdit(panel);
-            text->setObjectName(QLatin1String(name));
-            text->setReadOnly(true);
-            text->setLineWrapMode(QPlainTextEdit::NoWrap);
-            text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            text->setFont(tahoma(8.25));
-            text->setGeometry(rectOf(layout::kFirefoxTextRect));
-            remember(text);
-            binder_->bindText(name, text);
-            binder_->bindVisible(name, text);
-        }
-        for (const layout::Button& b : layout::kFirefoxButtons) {
-            const bool enable = std::string_view(b.name) == firefox::kEnableButton;
-            QWidget* button = factory_.pushButton(panel, QLatin1String(b.name),
-                                                  QLatin1String(b.caption), [this, enable] {
-                                                      if (enable)
-                                                          commands_.enableOptimizedFirefox();
-                                                      else
-                                                          commands_.disableOptimizedFirefox();
-                                                  });
-            button->setGeometry(rectOf(b.rect));
-            button->setAccessibleName(QLatin1String(b.caption));
-            button->setToolTip(button->accessibleName());
-            remember(button);
-            binder_->bindEnabled(b.name, button);
-        }
+    }
+    const AdvancedGroup& ttl = layout::groupNamed(layout::kTtlGroup);
+    QHBoxLayout* ttlRow = rowSpaced(layout::kRowSpacing);
+    ttlRow->addWidget(label(qs(ttl.heading), panel, layout::kPageBold));
+    for (const AdvancedChoice* choice : layout::displayOrder(ttl, false))
+        ttlRow->addWidget(
+            option(choice->control, layout::markedCaption(*choice), panel, layout::kPageFont));
+    ttlRow->addStretch();
+    grid->addLayout(ttlRow, rows, 0, 1, columns);
+
+    QHBoxLayout* rwinRow = rowSpaced(layout::kRowSpacing);
+    rwinRow->addWidget(label(QLatin1String(layout::kRwinCaption), panel, layout::kPageBold));
+    QLabel* rwin = label(QString::fromStdString(model_.controls().text(names::kRwinValue)), panel,
+                         layout::kPageFont);
+    rwin->setObjectName(QLatin1String(names::kRwinValue));
+    remember(rwin);
+    binder_->bindText(names::kRwinValue, rwin);
+    rwinRow->addWidget(rwin);
+    rwinRow->addStretch();
+    grid->addLayout(rwinRow, rows + 1, 0, 1, columns);
+    grid->setRowStretch(rows + 2, 1);
+}
+
+// Three Enabled / Disabled choices, "Enabled" first.
+void Form1::buildLocalAreaNetwork(PagePanel* panel) {
+    QVBoxLayout* column = columnOf(panel, layout::kLanFlow);
+    for (const char* id : layout::kLanGroups)
+        column->addLayout(groupColumn(layout::groupNamed(id), panel, true));
+    column->addStretch();
+}
+
+// Connections per server for HTTP 1.0 and 1.1.
+void Form1::buildInternetExplorer(PagePanel* panel) {
+    QVBoxLayout* column = columnOf(panel, layout::kExplorerFlow);
+    for (const layout::HttpRow& http : layout::kHttpRows) {
+        column->addWidget(label(QLatin1String(http.heading), panel, layout::kPageBold));
+        auto* row = new QHBoxLayout;
+        row->addWidget(
+            label(QLatin1String(layout::kSimultaneousCaption), panel, layout::kPageFont));
+        row->addWidget(list(http.list, panel));
+        row->addWidget(label(QLatin1String(http.hint), panel, layout::kPageFont));
+        row->addStretch();
+        column->addLayout(row);
+        column->addSpacing(layout::kHttpRowGap);
+    }
+    column->addStretch();
+}
+
+// The current configuration, its preference text and the two switches.
+void Form1::buildMozillaFirefox(PagePanel* panel) {
+    QLabel* current = label(QLatin1String(layout::kCurrentConfiguration), panel, layout::kPageBold);
+    current->setObjectName(QLatin1String(firefox::kCurrentCaption));
+    const QRect currentRect = rectOf(layout::kCurrentCaptionRect);
+    // As wide as its text in this toolkit's font; the state follows right after it.
+    current->setGeometry(currentRect.x(), currentRect.y(), current->sizeHint().width(),
+                         currentRect.height());
+    remember(current);
+    for (const layout::FirefoxState& s : layout::kFirefoxStates) {
+        QLabel* state = label(QLatin1String(s.text), panel, layout::kPageFont);
+        state->setObjectName(QLatin1String(s.name));
+        QRect rect = rectOf(layout::kFirefoxStateRect);
+        rect.moveLeft(current->geometry().right() + 1);
+        state->setGeometry(rect);
+        remember(state);
+        binder_->bindVisible(s.name, state);
+    }
+    for (const char* name : layout::kFirefoxTexts) {
+        auto* text = new QPlainTextEdit(panel);
+        text->setObjectName(QLatin1String(name));
+        text->setReadOnly(true);
+        text->setLineWrapMode(QPlainTextEdit::NoWrap);
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        text->setFont(fontOf(layout::kPageFont));
+        text->setGeometry(rectOf(layout::kFirefoxTextRect));
+        remember(text);
+        binder_->bindText(name, text);
+        binder_->bindVisible(name, text);
+    }
+    for (const layout::Button& b : layout::kFirefoxButtons) {
+        const std::string name = b.name;
+        QWidget* button = factory_.pushButton(panel, b, [this, name] { commands_.click(name); });
+        button->setAccessibleName(QLatin1String(b.caption));
+        button->setToolTip(button->accessibleName());
+        remember(button);
+        binder_->bindEnabled(b.name, button);
     }
 }
 
@@ -339,9 +360,7 @@ void Form1::buildMonitorPage() {
         graphs[i]->widget->setGeometry(rectOf(graph.rect));
     }
     for (std::size_t i = 0; i < layout::kMonitorBars.size(); ++i) {
-        const layout::Bar& bar = layout::kMonitorBars[i];
-        bars_[i] = factory_.progressBar(panel, QLatin1String(bar.name));
-        bars_[i].widget->setGeometry(rectOf(bar.rect));
+        bars_[i] = factory_.progressBar(panel, layout::kMonitorBars[i]);
         remember(bars_[i].widget);
     }
     remember(histogram1_.widget);

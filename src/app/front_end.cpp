@@ -1,6 +1,10 @@
 #include "app/front_end.h"
 
+#include <QDesktopServices>
+#include <QUrl>
+
 #include "app/qt_timer.h"
+#include "app/undo_menu.h"
 
 namespace quorvex {
 
@@ -24,6 +28,7 @@ class QtMainWindow : public MainWindow {
         return number >= 2 ? window.histogram2() : window.histogram1();
     }
     BarSink& progressBar(int number) override { return window.progressBar(number); }
+    void showUndoMenu(const UndoMenuActions& actions) override { installUndoMenu(window, actions); }
     Form1 window;
 };
 
@@ -44,6 +49,10 @@ std::unique_ptr<MainWindow> QtFrontEnd::createMainWindow(WindowModel& model,
     auto window = std::make_unique<QtMainWindow>(model, commands, factory_);
     mainWindow_ = &window->window;
     return window;
+}
+
+void QtFrontEnd::openFolder(const std::filesystem::path& folder) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder.string())));
 }
 
 }  // namespace quorvex

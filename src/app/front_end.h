@@ -19,6 +19,7 @@ class QtFrontEnd : public FrontEnd {
     std::unique_ptr<SplashWindow> createSplash() override;
     std::unique_ptr<MainWindow> createMainWindow(WindowModel& model,
                                                  MainWindowCommands& commands) override;
+    void openFolder(const std::filesystem::path& folder) override;
 
     // The widgets made last; null before they are made and after they are gone.
     frmSplash* splash() const { return splash_; }

@@ -1,13 +1,10 @@
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
-#include <QUrl>
 
 #include "app/form1.h"
 #include "app/program.h"
 #include "app/qt_event_pump.h"
 #include "app/qt_prompts.h"
-#include "app/undo_menu.h"
 #include "app/version_option.h"
 #include "app/window_fonts.h"
 #include "browser/locations.h"
@@ -81,7 +78,8 @@ int main(int argc, char* argv[]) {
     quorvex::SystemClock clock;
     const auto interfaces = quorvex::MakeSystemInterfaceTableSource();
 
-    quorvex::Program program({registry, settings, prompts, events, locations, clock, *interfaces});
+    quorvex::Program program(
+        {{registry, settings, prompts, events, locations, clock}, *interfaces});
 
     // The undo records live beside the registry file, in the per-user data folder.
     const quorvex::undo::RecordStore records(quorvex::registryStorePath(folders).parent_path());
@@ -91,17 +89,9 @@ int main(int argc, char* argv[]) {
     // Before the window reads the settings: a command that a crash cut short is finished.
     quorvex::undo::finishInterruptedCommand(registry, settings, records);
 
-    program.setMainWindowCreated([&prompts, &undo](quorvex::Form1& window) {
-        prompts.setParent(&window);
-        quorvex::installUndoMenu(
-            window,
-            {[&undo] { undo.undoLastChange(); }, [&undo] { undo.restoreOriginalSettings(); },
-             [&undo] {
-                 QDesktopServices::openUrl(
-                     QUrl::fromLocalFile(QString::fromStdString(undo.recordsFolder().string())));
-             },
-             [&undo] { undo.checkAppliedValues(); }});
-    });
+    program.shell().offerUndo(undo);
+    program.setMainWindowCreated(
+        [&prompts](quorvex::Form1& window) { prompts.setParent(&window); });
     program.start();
     return QApplication::exec();
 }

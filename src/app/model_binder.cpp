@@ -10,106 +10,76 @@
 
 namespace quorvex {
 
-ModelBinder::ModelBinder(ControlModel& model, QObject* parent) : QObject(parent), model_(model) {
-    token_ = model_.subscribe([this](const std::string& element) { changed(element); });
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-ModelBinder::~ModelBinder() {
-    model_.unsubscribe(token_);
-}
+}  // namespace
 
-void ModelBinder::add(const std::string& element, std::function<void()> refresh,
-                      bool onRefreshAll) {
-    refresh();
-    bindings_.emplace(element, Binding{std::move(refresh), onRefreshAll});
-}
+ModelBinder::ModelBinder(ControlModel& model, QObject* parent)
+    : QObject(parent), bindings_(model) {}
 
 QRadioButton* ModelBinder::option(const std::string& name, const QString& caption,
                                   QWidget* parent) {
     auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(QString::fromStdString(name));
+    button->setObjectName(qs(name));
     // The model keeps the group exclusive; the button only mirrors it.
     button->setAutoExclusive(false);
     QPointer<QRadioButton> guard(button);
-    auto sync = [this, guard, name] {
-        if (guard) guard->setChecked(model_.option(name));
-    };
-    connect(button, &QRadioButton::clicked, this, [this, name, sync] {
-        model_.setOption(name, true);
-        sync();  // a click on the selected button announces nothing, but must stay checked
+    auto click = bindings_.bindOption(name, [guard](bool checked) {
+        if (guard) guard->setChecked(checked);
     });
-    add(name, sync);
+    connect(button, &QRadioButton::clicked, this, std::move(click));
     return button;
 }
 
 QComboBox* ModelBinder::list(const std::string& name, QWidget* parent) {
     auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromStdString(name));
+    combo->setObjectName(qs(name));
     combo->setEditable(false);
-    for (const auto& entry : model_.listEntries(name))
-        combo->addItem(QString::fromStdString(entry));
+    for (const auto& entry : bindings_.model().listEntries(name)) combo->addItem(qs(entry));
     QPointer<QComboBox> guard(combo);
-    auto sync = [this, guard, name] {
-        if (guard) guard->setCurrentIndex(model_.listIndex(name));
-    };
-    connect(combo, &QComboBox::activated, this, [this, guard, name, sync](int index) {
-        if (!guard || index < 0) return;
-        model_.setListText(name, guard->itemText(index).toStdString());
-        sync();
+    auto pick = bindings_.bindList(name, [guard](int index) {
+        if (guard) guard->setCurrentIndex(index);
     });
-    add(name, sync);
+    connect(combo, &QComboBox::activated, this, [guard, pick = std::move(pick)](int index) {
+        if (guard) pick(index, guard->itemText(index).toStdString());
+    });
     return combo;
 }
 
 void ModelBinder::bindText(const std::string& element, QLabel* label) {
     QPointer<QLabel> guard(label);
-    // Only announced texts are shown: until then the label keeps the text it was made with.
-    bindings_.emplace(element,
-                      Binding{[this, guard, element] {
-                                  if (guard)
-                                      guard->setText(QString::fromStdString(model_.text(element)));
-                              },
-                              false});
+    bindings_.bindAnnouncedText(element, [guard](const std::string& text) {
+        if (guard) guard->setText(qs(text));
+    });
 }
 
 void ModelBinder::bindText(const std::string& element, QPlainTextEdit* text) {
     QPointer<QPlainTextEdit> guard(text);
-    add(element, [this, guard, element] {
-        if (!guard) return;
-        const QString value = QString::fromStdString(model_.text(element));
-        if (guard->toPlainText() != value) guard->setPlainText(value);
+    bindings_.bindText(element, [guard](const std::string& value) {
+        if (guard && guard->toPlainText() != qs(value)) guard->setPlainText(qs(value));
     });
 }
 
 void ModelBinder::bindVisible(const std::string& element, QWidget* widget) {
     QPointer<QWidget> guard(widget);
-    add(element, [this, guard, element] {
-        if (guard) guard->setVisible(model_.visible(element, !guard->isHidden()));
-    });
+    bindings_.bindVisible(
+        element, [guard] { return guard && !guard->isHidden(); },
+        [guard](bool visible) {
+            if (guard) guard->setVisible(visible);
+        });
 }
 
 void ModelBinder::bindEnabled(const std::string& element, QWidget* widget) {
     QPointer<QWidget> guard(widget);
-    add(element, [this, guard, element] {
-        if (guard) guard->setEnabled(model_.enabled(element, guard->isEnabled()));
-    });
-}
-
-void ModelBinder::onAnyChange(std::function<void()> callback) {
-    callback();
-    anyChange_.push_back(std::move(callback));
-}
-
-void ModelBinder::changed(const std::string& element) {
-    auto [first, last] = bindings_.equal_range(element);
-    for (auto it = first; it != last; ++it) it->second.refresh();
-    for (const auto& callback : anyChange_) callback();
-}
-
-void ModelBinder::refreshAll() {
-    for (const auto& [element, binding] : bindings_)
-        if (binding.onRefreshAll) binding.refresh();
-    for (const auto& callback : anyChange_) callback();
+    bindings_.bindEnabled(
+        element, [guard] { return guard && guard->isEnabled(); },
+        [guard](bool enabled) {
+            if (guard) guard->setEnabled(enabled);
+        });
 }
 
 }  // namespace quorvex

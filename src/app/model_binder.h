@@ -4,9 +4,9 @@
 #include <QString>
 
 #include <functional>
-#include <map>
 #include <string>
-#include <vector>
+
+#include "model/model_bindings.h"
 
 class QComboBox;
 class QLabel;
@@ -18,14 +18,12 @@ namespace quorvex {
 
 class ControlModel;
 
-// Keeps widgets and the display-free control model in step, both ways: a click or a list pick
-// is forwarded to the model (which runs the handler), and every change the model announces is
-// shown by the widgets bound to that element.
+// The Qt adapter of ModelBindings: makes the option buttons and lists, and passes each widget's
+// setters in, guarded against a widget that is gone.
 class ModelBinder : public QObject {
     Q_OBJECT
   public:
     ModelBinder(ControlModel& model, QObject* parent = nullptr);
-    ~ModelBinder() override;
 
     // An option button of the model's option `name`; clicking it selects the option, which runs
     // the handler also when the option was selected already.
@@ -40,23 +38,13 @@ class ModelBinder : public QObject {
     void bindVisible(const std::string& element, QWidget* widget);
     void bindEnabled(const std::string& element, QWidget* widget);
     // Runs on every change the model announces, and on refreshAll().
-    void onAnyChange(std::function<void()> callback);
+    void onAnyChange(std::function<void()> callback) { bindings_.onAnyChange(std::move(callback)); }
 
     // Brings every bound widget in line with the model (after changes the model did not announce).
-    void refreshAll();
+    void refreshAll() { bindings_.refreshAll(); }
 
   private:
-    void changed(const std::string& element);
-    void add(const std::string& element, std::function<void()> refresh, bool onRefreshAll = true);
-
-    struct Binding {
-        std::function<void()> refresh;
-        bool onRefreshAll;
-    };
-    ControlModel& model_;
-    int token_ = 0;
-    std::multimap<std::string, Binding> bindings_;
-    std::vector<std::function<void()>> anyChange_;
+    ModelBindings bindings_;
 };
 
 }  // namespace quorvex

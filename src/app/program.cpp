@@ -4,11 +4,8 @@
 
 namespace quorvex {
 
-Program::Program(ProgramParts parts, ControlFactory factory, ShellTimings timings)
-    : frontEnd_(std::move(factory)),
-      shell_(ShellParts{parts.registry, parts.settings, parts.prompts, parts.events,
-                        parts.locations, parts.clock, parts.interfaces, frontEnd_},
-             timings) {
+Program::Program(ShellParts parts, ControlFactory factory, ShellTimings timings)
+    : frontEnd_(std::move(factory)), shell_(parts, frontEnd_, timings) {
     shell_.setNumberLocale(NumberLocaleFrom());
 }
 

@@ -13,22 +13,10 @@
 
 namespace quorvex {
 
-// Every part of the outside world the program reaches. main() hands in the real ones; tests
-// hand in fakes and temporary stores, so nothing of theirs reaches the real system.
-struct ProgramParts {
-    RegistryBackend& registry;
-    SettingsStorage& settings;
-    Prompts& prompts;
-    EventPump& events;
-    const Locations& locations;
-    const Clock& clock;
-    InterfaceTableSource& interfaces;
-};
-
 // The Qt program: the shell's rules drawn with Qt widgets, numbers in the user's locale.
 class Program {
   public:
-    explicit Program(ProgramParts parts, ControlFactory factory = defaultControlFactory(),
+    explicit Program(ShellParts parts, ControlFactory factory = defaultControlFactory(),
                      ShellTimings timings = {});
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

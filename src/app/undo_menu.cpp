@@ -1,36 +1,48 @@
 #include "app/undo_menu.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QTextEdit>
 #include <QWidget>
 
-#include "undo/undo_commands.h"
+#include <memory>
 
 namespace quorvex {
 
 namespace {
 
-QAction* addItem(QWidget& window, const char* text, std::function<void()> run) {
-    auto* action = new QAction(QString::fromUtf8(text), &window);
-    QObject::connect(action, &QAction::triggered, &window, [run = std::move(run)] {
-        if (run) run();
-    });
-    window.addAction(action);
-    return action;
+bool isTextField(const QWidget* widget) {
+    return qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+           qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
 }
 
 }  // namespace
 
 void installUndoMenu(QWidget& window, UndoMenuActions actions) {
-    QAction* undo = addItem(window, undo::kUndoLastChangeItem, std::move(actions.undoLastChange));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    undo->setShortcutContext(Qt::WindowShortcut);
-    addItem(window, undo::kRestoreOriginalItem, std::move(actions.restoreOriginalSettings));
-    addItem(window, undo::kCheckAppliedValuesItem, std::move(actions.checkAppliedValues));
-    auto* separator = new QAction(&window);
-    separator->setSeparator(true);
-    window.addAction(separator);
-    addItem(window, undo::kOpenRecordsFolderItem, std::move(actions.openRecordsFolder));
+    const auto shared = std::make_shared<const UndoMenuActions>(std::move(actions));
+    for (const UndoMenuItem& item : kUndoMenuItems) {
+        auto* action = new QAction(&window);
+        if (item.text)
+            action->setText(QString::fromStdString(menuText(item)));
+        else
+            action->setSeparator(true);
+        QObject::connect(action, &QAction::triggered, &window,
+                         [shared, &item] { runUndoMenuItem(item, *shared); });
+        window.addAction(action);
+    }
+    // Not the action's own shortcut: a text field keeps the key.
+    auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(kUndoShortcutText)), &window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, &window, [shared] {
+        if (isTextField(QApplication::focusWidget())) return;
+        const auto& run = (*shared).*kUndoShortcutAction;
+        if (run) run();
+    });
     // The pictures and pages pass a right click on to the window, which shows its actions.
     window.setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -1,22 +1,14 @@
 #pragma once
 
-#include <functional>
+#include "shell/undo_menu.h"
 
 class QWidget;
 
 namespace quorvex {
 
-// What the undo menu's items run; each may stay empty.
-struct UndoMenuActions {
-    std::function<void()> undoLastChange;
-    std::function<void()> restoreOriginalSettings;
-    std::function<void()> openRecordsFolder;
-    std::function<void()> checkAppliedValues;
-};
-
-// Gives the window a context menu on its background, without touching its layout: "Undo Last
-// Change…", "Restore Original Settings…", a separator and "Open Records Folder". Ctrl+Z runs
-// "Undo Last Change" anywhere in the window. Controls with a menu of their own keep it.
+// Gives the window a context menu on its background, without touching its layout: the undo
+// menu's items (kUndoMenuItems). Ctrl+Z runs "Undo Last Change" anywhere in the window but in a
+// text field. Controls with a menu of their own keep it.
 void installUndoMenu(QWidget& window, UndoMenuActions actions);
 
 }  // namespace quorvex

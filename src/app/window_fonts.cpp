@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QStringList>
 
 namespace quorvex {
@@ -28,6 +29,12 @@ QFont tahoma(qreal points, bool bold) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+bool boldIsSimulated(const QFont& font) {
+    if (font.weight() < QFont::Bold) return false;
+    const QFontInfo drawn(font);
+    return QFontDatabase::weight(drawn.family(), drawn.styleName()) < QFont::Bold;
 }
 
 }  // namespace quorvex

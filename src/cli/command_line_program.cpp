@@ -131,8 +131,11 @@ int apply(const CommandLineRequest& request, CommandLineParts& parts, std::ostre
     NullEventPump events;
     undo::UndoRecorder recorder(parts.records);
     ValueLineRecorder lines(parts.registry, "written");
-    CommandContext context{window,          parts.registry, parts.settings, prompts,        events,
-                           parts.locations, parts.clock,    &recorder,      parts.elevation};
+    CommandContext context{
+        {parts.registry, parts.settings, prompts, events, parts.locations, parts.clock},
+        window,
+        &recorder,
+        parts.elevation};
     context.observer = &lines;
     context.tuneFirefox = !request.noFirefox;
     runAutomaticOptimization(context);
@@ -147,8 +150,11 @@ int undoChange(const CommandLineRequest& request, CommandLineParts& parts, std::
     ScriptedPrompts prompts;
     NullEventPump events;
     ValueLineRecorder lines(parts.registry, "put back");
-    CommandContext context{window,          parts.registry, parts.settings, prompts,        events,
-                           parts.locations, parts.clock,    nullptr,        parts.elevation};
+    CommandContext context{
+        {parts.registry, parts.settings, prompts, events, parts.locations, parts.clock},
+        window,
+        nullptr,
+        parts.elevation};
     context.observer = &lines;
     TuningCommands commands(context);
     undo::UndoCommands undo(commands, parts.records);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "browser/locations.h"
+#include "commands/outside_world.h"
 #include "commands/refused_values.h"
 #include "commands/value_write_observer.h"
 #include "model/window_model.h"
@@ -20,16 +21,10 @@
 
 namespace quorvex {
 
-// Everything a tuning command reaches: the window it reads and changes, and the seams to the
-// outside world (real ones made in main(), fakes in tests).
-struct CommandContext {
+// Everything a tuning command reaches: the seams to the outside world and the window it reads
+// and changes.
+struct CommandContext : OutsideWorld {
     WindowModel& window;
-    RegistryBackend& registry;
-    SettingsStorage& settings;
-    Prompts& prompts;
-    EventPump& events;
-    const Locations& locations;
-    const Clock& clock;
     // Takes the undo records; none in a program or test that keeps no records.
     ChangeRecorder* recorder = nullptr;
     // Whether the process runs elevated; none counts as not elevated.

@@ -85,8 +85,8 @@ void ChameleonButton::setDefault(bool v) {
 
 void ChameleonButton::deriveColours() {
     button::SchemeInput in;
-    in.scheme = props_.ColorScheme;
-    in.look = props_.ButtonType;
+    in.scheme = props_.scheme();
+    in.look = props_.look();
     in.backColor = props_.BackColor;
     in.backOver = props_.BackOver;
     in.foreColor = props_.ForeColor;
@@ -108,7 +108,7 @@ void ChameleonButton::redraw(bool pressed, bool force, bool hoverLook) {
     lastHoverLook_ = hoverLook;
     deriveColours();
     button::Look look;
-    look.buttonType = props_.ButtonType;
+    look.buttonType = props_.look();
     look.colours = colours_;
     look.enabled = props_.Enabled;
     look.pressed = pressed;
@@ -134,7 +134,7 @@ void ChameleonButton::redraw(bool pressed, bool force, bool hoverLook) {
 }
 
 void ChameleonButton::captureBackground() {
-    if (props_.ButtonType != 11) return;
+    if (props_.look() != ButtonLook::Transparent) return;
     const bool wasSuspended = suspended_;
     suspended_ = true;
     PixelSurface copy;
@@ -243,7 +243,7 @@ void ChameleonButton::enabledChanged(bool enabled) {
 }
 
 void ChameleonButton::containerChanged() {
-    if (props_.ColorScheme != 2) redrawNormal();
+    if (props_.scheme() != ButtonScheme::OwnColours) redrawNormal();
 }
 
 }  // namespace quorvex

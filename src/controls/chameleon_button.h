@@ -16,11 +16,14 @@ namespace quorvex {
 // pictures are kept as saved (font text, encoded image bytes, empty for none): only a toolkit
 // decodes them.
 struct ChameleonButtonProperties {
-    int ButtonType = 2;
-    std::string Caption;  // UTF-8; "&x" marks the access key
+    ButtonLook look() const { return static_cast<ButtonLook>(ButtonType); }
+    ButtonScheme scheme() const { return static_cast<ButtonScheme>(ColorScheme); }
+
+    int ButtonType = static_cast<int>(ButtonLook::Classic);  // a ButtonLook, as saved
+    std::string Caption;                                     // UTF-8; "&x" marks the access key
     bool Enabled = true;
     std::string Font;  // an absent key keeps the current font
-    int ColorScheme = 1;
+    int ColorScheme = static_cast<int>(ButtonScheme::System);  // a ButtonScheme, as saved
     bool ShowFocusRect = true;
     ColorRef BackColor = colour::system(colour::kButtonFace);
     ColorRef BackOver = colour::system(colour::kButtonFace);

@@ -189,14 +189,14 @@ void drawFrame(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
     const bool hover = cond == Condition::Hover || (pressed && l.hover);
     const bool disabled = cond == Condition::Disabled;
     switch (l.buttonType) {
-        case 1:
+        case ButtonLook::Flat:
             c.frameRect(0, 0, w, h, disabled ? k.shadow : k.darkShadow);
             if (pressed)
                 c.edgeRing(1, 1, w - 1, h - 1, k.shadow, k.highlight);
             else
                 c.edgeRing(1, 1, w - 1, h - 1, k.highlight, k.shadow);
             break;
-        case 2: {
+        case ButtonLook::Classic: {
             const bool extra = l.showFocusRect && (l.focus || l.isDefault) && !disabled;
             const int o = extra ? 1 : 0;
             if (extra) c.frameRect(0, 0, w, h, k.darkShadow);
@@ -208,16 +208,16 @@ void drawFrame(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
             }
             break;
         }
-        case 3:
+        case ButtonLook::WindowsXp:
             break;  // drawn with its face
-        case 4:
+        case ButtonLook::Rounded:
             drawRoundedLook(c, w, h, k, pressed);
             break;
-        case 5:
+        case ButtonLook::FlatFramed:
             c.frameRect(0, 0, w, h, shiftColor(k.face, pressed ? -64 : -32, false, l.softBevel));
             if (l.focus && !disabled) c.frameRect(1, 1, w - 1, h - 1, kFlatFocusMark);
             break;
-        case 6: {
+        case ButtonLook::TwoColourEdge: {
             const ColorRef a = hover ? k.highlight : k.light;
             const ColorRef b = shiftColor(k.light, -64, false, l.softBevel);
             if (pressed)
@@ -226,17 +226,18 @@ void drawFrame(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
                 c.edgeRing(0, 0, w, h, a, b);
             break;
         }
-        case 7:
-        case 8:
-        case 12:
+        case ButtonLook::HoverEdge:
+        case ButtonLook::HoverEdgeToo:
+        case ButtonLook::HoverSunken:
             if (pressed) {
                 c.edgeRing(0, 0, w, h, k.shadow, k.highlight);
-                if (l.buttonType == 12) c.edgeRing(1, 1, w - 1, h - 1, k.darkShadow, k.light);
+                if (l.buttonType == ButtonLook::HoverSunken)
+                    c.edgeRing(1, 1, w - 1, h - 1, k.darkShadow, k.light);
             } else if (hover) {
                 c.edgeRing(0, 0, w, h, k.highlight, k.shadow);
             }
             break;
-        case 9:
+        case ButtonLook::HoverFill:
             if (hover || pressed) {
                 c.fillRect(0, 0, w, h,
                            pressed ? shiftColor(k.selectionLight, -24, false, l.softBevel)
@@ -244,15 +245,15 @@ void drawFrame(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
                 c.frameRect(0, 0, w, h, k.selection);
             }
             break;
-        case 13:
+        case ButtonLook::Oval:
             drawOvalRim(c, w, h, disabled ? k.shadow : k.darkShadow,
                         pressed ? k.shadow : k.highlight, pressed ? k.highlight : k.shadow);
             break;
-        case 14:
+        case ButtonLook::Shaded:
             c.frameRect(0, 0, w, h, disabled ? k.shadow : k.darkShadow);
             c.frameRect(1, 1, w - 1, h - 1, pressed ? k.shadow : k.highlight);
             break;
-        default:  // 10, 11 and anything else: no frame
+        default:  // PlainFace, Transparent and any other number: no frame
             break;
     }
 }
@@ -260,21 +261,21 @@ void drawFrame(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
 void fillFace(ClassicCanvas& c, int w, int h, const Look& l, Condition cond) {
     const Colours& k = l.colours;
     switch (l.buttonType) {
-        case 3:
+        case ButtonLook::WindowsXp:
             drawXpLook(c, w, h, l, cond);
             return;
-        case 11:
+        case ButtonLook::Transparent:
             if (l.background != nullptr) {
                 c.drawPicture(0, 0, *l.background);
             } else {
                 c.fillRect(0, 0, w, h, k.face);
             }
             return;
-        case 13: {
+        case ButtonLook::Oval: {
             c.fillRect(0, 0, w, h, k.face);
             return;
         }
-        case 14:
+        case ButtonLook::Shaded:
             if (cond == Condition::Pressed)
                 shadeRows(c, w, h, k.face, k.highlight);
             else
@@ -321,7 +322,7 @@ Colours deriveColours(const SchemeInput& in) {
         k.darkShadow = shiftColor(face, -192, false, soft);
     };
     switch (in.scheme) {
-        case 2: {
+        case ButtonScheme::OwnColours: {
             k.hoverFace = in.system.resolve(in.backOver);
             k.face = in.hovering ? k.hoverFace : in.system.resolve(in.backColor);
             k.text = in.system.resolve(in.foreColor);
@@ -331,7 +332,7 @@ Colours deriveColours(const SchemeInput& in) {
             k.selectionLight = k.face;
             break;
         }
-        case 3:
+        case ButtonScheme::ClassicGrey:
             k.face = k.hoverFace = rgb(192, 192, 192);
             k.text = k.hoverText = colour::kBlack;
             k.light = rgb(223, 223, 223);
@@ -341,7 +342,7 @@ Colours deriveColours(const SchemeInput& in) {
             k.selection = rgb(0, 0, 128);
             k.selectionLight = rgb(173, 173, 209);
             break;
-        case 4:
+        case ButtonScheme::Container:
             k.face = k.hoverFace = in.system.resolve(in.containerBack);
             k.text = k.hoverText = in.system.resolve(in.containerText);
             fromFace(k.face);
@@ -360,25 +361,25 @@ Colours deriveColours(const SchemeInput& in) {
             break;
     }
     k.mask = in.system.resolve(in.maskColor);
-    k.xpFace = shiftColor(k.face, 48, in.look == 3, soft);
+    k.xpFace = shiftColor(k.face, 48, in.look == ButtonLook::WindowsXp, soft);
     return k;
 }
 
-PixelMask buttonRegion(int type, int w, int h) {
+PixelMask buttonRegion(ButtonLook type, int w, int h) {
     if (w <= 0 || h <= 0) return {};
-    if (type == 13) return ovalMask(w, h);
+    if (type == ButtonLook::Oval) return ovalMask(w, h);
     PixelMask r(w, h, true);
     const auto cut = [&r](int x, int y) { r.set(x, y, false); };
     switch (type) {
-        case 1:
-        case 14:
+        case ButtonLook::Flat:
+        case ButtonLook::Shaded:
             cut(0, 0);
             cut(w - 1, 0);
             cut(0, h - 1);
             cut(w - 1, h - 1);
             break;
-        case 3:
-        case 4:
+        case ButtonLook::WindowsXp:
+        case ButtonLook::Rounded:
             for (const auto& [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}}) {
                 cut(x, y);
                 cut(w - 1 - x, y);
@@ -386,7 +387,7 @@ PixelMask buttonRegion(int type, int w, int h) {
                 cut(w - 1 - x, h - 1 - y);
             }
             break;
-        case 5:
+        case ButtonLook::FlatFramed:
             cut(0, 0);
             cut(w - 1, h - 1);
             break;
@@ -396,10 +397,10 @@ PixelMask buttonRegion(int type, int w, int h) {
     return r;
 }
 
-PixelRect captionBaseRect(int type, int w, int h) {
+PixelRect captionBaseRect(ButtonLook type, int w, int h) {
     const PixelRect r{0, 0, w, h};
-    if (type >= 7 && type <= 13) return r.adjusted(3, 3, -3, -3);
-    if (type == 14) return r.adjusted(6, 6, -4, -4);
+    if (type >= ButtonLook::HoverEdge && type <= ButtonLook::Oval) return r.adjusted(3, 3, -3, -3);
+    if (type == ButtonLook::Shaded) return r.adjusted(6, 6, -4, -4);
     return r.adjusted(4, 4, -4, -4);
 }
 
@@ -485,10 +486,11 @@ PixelSurface paintButton(int w, int h, const Look& l, TextRenderer& text) {
     const auto write = [&](const PixelRect& r, ColorRef colourValue) {
         text.draw(img, l.font, l.caption, colourValue, r, kCaptionFlags, img.rect());
     };
-    const bool xpFaced = l.buttonType == 3 || l.buttonType == 4 || l.buttonType == 14;
+    const bool xpFaced = l.buttonType == ButtonLook::WindowsXp ||
+                         l.buttonType == ButtonLook::Rounded || l.buttonType == ButtonLook::Shaded;
     const ColorRef effectFace = xpFaced ? k.xpFace : k.face;
     if (cond == Condition::Disabled) {
-        if (l.buttonType == 3) {
+        if (l.buttonType == ButtonLook::WindowsXp) {
             write(textRect, shiftColor(k.xpFace, -104, true, l.softBevel));
         } else {
             write(textRect.translated(1, 1), k.highlight);

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls/button_look.h"
 #include "controls/colour_ref.h"
 #include "controls/pixel_mask.h"
 #include "controls/pixel_surface.h"
@@ -19,8 +20,8 @@ struct Colours {
 };
 
 struct SchemeInput {
-    int scheme = 1;
-    int look = 2;
+    ButtonScheme scheme = ButtonScheme::System;
+    ButtonLook look = ButtonLook::Classic;
     ColorRef backColor = 0, backOver = 0, foreColor = 0, foreOver = 0, maskColor = 0;
     ColorRef containerBack = 0, containerText = 0;  // scheme 4
     bool softBevel = false;
@@ -32,7 +33,7 @@ Colours deriveColours(const SchemeInput& in);
 
 // Everything one drawing of the button depends on.
 struct Look {
-    int buttonType = 2;
+    ButtonLook buttonType = ButtonLook::Classic;
     Colours colours;
     bool enabled = true;
     bool pressed = false;
@@ -57,10 +58,10 @@ struct Look {
 PixelSurface paintButton(int width, int height, const Look& look, TextRenderer& text);
 
 // The window region that shapes the look.
-PixelMask buttonRegion(int buttonType, int width, int height);
+PixelMask buttonRegion(ButtonLook buttonType, int width, int height);
 
 // The client area inset for the caption (before the picture takes its share).
-PixelRect captionBaseRect(int buttonType, int width, int height);
+PixelRect captionBaseRect(ButtonLook buttonType, int width, int height);
 
 // The access key of a UTF-8 caption: the character after the first single "&", as written;
 // "&&" is a literal ampersand. 0 when there is none.

@@ -68,16 +68,16 @@ void themeFrame(ClassicCanvas& c, long long w, long long h) {
     for (const auto& p : corners) c.setPixel(p.x, p.y, p.c);
 }
 
-void drawDefaultStyle(ClassicCanvas& c, int w, int h, const BarState& s, int style) {
+void drawDefaultStyle(ClassicCanvas& c, int w, int h, const BarState& s, BarStyle style) {
     const bool vertical = s.Orientation != 0;
-    const int blockWidth = style == 0 ? kBlockWidth : 0;
+    const int blockWidth = style == BarStyle::Blocks ? kBlockWidth : 0;
     const int step = blockWidth + kBlockGap;
     const long long left = 3, right = w, top = 0, bottom = h;
     const long long edge = defaultStyleBarEdge(w, h, s.Percent, vertical, step);
     ColorRef colourValue = s.Color;
     ColorRef light = lighten(s.Color, 150);
 
-    if (style == 2) {
+    if (style == BarStyle::Searching) {
         for (int k = 0; k < 3; ++k) {
             ColorRef a = lighten(s.Color, 220 - 40 * k);
             ColorRef b = lighten(s.Color, 200 - 40 * k);
@@ -103,7 +103,7 @@ void drawDefaultStyle(ClassicCanvas& c, int w, int h, const BarState& s, int sty
         DrawGradient(colourValue, light, w - 8, edge, 4, h, c, kVertical);
     }
 
-    if (style == 0) {
+    if (style == BarStyle::Blocks) {
         // White gaps between the blocks, bounded by the visible area.
         if (!vertical) {
             const long long stop = std::min<long long>(edge, right);
@@ -173,7 +173,7 @@ void DrawGradient(ColorRef colourA, ColorRef colourB, long long x, long long y, 
 }
 
 std::string barText(const BarState& state) {
-    if (state.Scrolling == 2) return "Searching..";
+    if (static_cast<BarStyle>(state.Scrolling) == BarStyle::Searching) return "Searching..";
     return std::to_string(state.Percent) + " %";
 }
 
@@ -183,25 +183,25 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, T
     const PixelRect client{0, 0, width, height};
     ClassicCanvas c(buffer, client);
     const long long w = width, h = height;
-    const int style = s.Scrolling;
-    c.fillRect(0, 0, w, h, style == 6 ? colour::kBlack : colour::kWhite);
+    const auto style = static_cast<BarStyle>(s.Scrolling);
+    c.fillRect(0, 0, w, h, style == BarStyle::DarkGradient ? colour::kBlack : colour::kWhite);
 
     const double f = s.Percent / 100.0;
     const double f101 = s.Percent / 101.0;
     const ColorRef col = s.Color;
     switch (style) {
-        case 3:
+        case BarStyle::Bordered:
             c.frameRect(0, 0, w, h, lighten(col, 100));
             // The fill stops inside the border, however full the bar.
             c.fillRect(1, 1, std::min<long long>(nearest(f * w), w - 1), h - 1, lighten(col, 180));
             break;
-        case 4: {
+        case BarStyle::Etched: {
             drawEtchedEdge(c, client, s.system);
             ColorRef a = lighten(col, 140), b = lighten(col, 200);
             DrawGradient(a, b, 2, 2, nearest(f * (w - 4)), h - 3, c, kVertical);
             break;
         }
-        case 5: {
+        case BarStyle::Glass: {
             ColorRef top = col, bottom = lighten(col, 100);
             DrawGradient(top, bottom, 1, 1, w - 1, h - 3, c, kHorizontal);
             c.frameRect(0, 0, w, h, lighten(col, 10));
@@ -211,13 +211,13 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, T
             DrawLine(fillRight, 1, fillRight, h - 1, c, lighten(col, 25));
             break;
         }
-        case 6: {
+        case BarStyle::DarkGradient: {
             c.frameRect(0, 0, w, h, blend(col, colour::kBlack, 200));
             DrawGradient(colour::kBlack, lighten(blend(col, colour::kBlack, 100), 10), 2, 2,
                          nearest(f * (w - 5)), h - 2, c, kVertical);
             break;
         }
-        case 7: {
+        case BarStyle::Hatched: {
             drawBumpEdge(c, client, s.system);
             const long long fillRight = nearest(f101 * w);
             if (s.BrushStyle >= 0 && s.BrushStyle <= 5)
@@ -225,14 +225,14 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, T
                             lighten(col, 140));
             break;
         }
-        case 8:
+        case BarStyle::Picture:
             drawSunkenEdge(c, client, s.system);
             // The pattern stops inside the sunken edge (at 99 % and more it would reach past it).
             if (s.Image != nullptr)
                 c.tileRect(2, 2, std::min<long long>(2 + nearest(f101 * w), w - 2), 2 + (h - 4),
                            *s.Image);
             break;
-        case 9: {
+        case BarStyle::Glossy: {
             const long long half = h / 2;
             DrawGradient(colour::kWhite, kSilver, 0, 0, w, half, c, kHorizontal);
             c.fillRect(0, half + 1, w, h, kSilver);
@@ -244,12 +244,12 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, T
             themeFrame(c, w, h);
             break;
         }
-        case 0:
-        case 2:
+        case BarStyle::Blocks:
+        case BarStyle::Searching:
             drawDefaultStyle(c, width, height, s, style);
             break;
         default:
-            drawDefaultStyle(c, width, height, s, 1);
+            drawDefaultStyle(c, width, height, s, BarStyle::Continuous);
             break;
     }
 
@@ -259,16 +259,17 @@ void DrawProgressBar(PixelSurface& buffer, int width, int height, BarState& s, T
     const long long tw = extent.width, th = extent.height;
     const PixelRect textRect{(width - tw) / 2, (height - th) / 2, (width - tw) / 2 + tw,
                              (height - th) / 2 + th};
-    const ColorRef base = style == 6 ? kSilver : colour::kBlack;
+    const ColorRef base = style == BarStyle::DarkGradient ? kSilver : colour::kBlack;
     const auto drawPart = [&](const PixelRect& part, ColorRef colourValue) {
         const PixelRect clipped = part.intersected(textRect).intersected(client);
         if (clipped.isEmpty()) return;
         text.draw(buffer, s.Font, caption, colourValue, textRect, text::kLeft | text::kTop,
                   clipped);
     };
-    if (style == 6 || style == 9) {
+    if (style == BarStyle::DarkGradient || style == BarStyle::Glossy) {
         // The part over the fill is written in the fill's contrast colour.
-        const ColorRef fillColour = style == 6 ? lighten(col, 80) : colour::kWhite;
+        const ColorRef fillColour =
+            style == BarStyle::DarkGradient ? lighten(col, 80) : colour::kWhite;
         const long long fillEdge = nearest(f * w);
         if (fillEdge > textRect.right) {
             drawPart(textRect, fillColour);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "controls/bar_style.h"
 #include "controls/classic_canvas.h"
 #include "controls/colour_ref.h"
 #include "controls/system_colours.h"
@@ -15,7 +16,7 @@ struct BarState {
     ColorRef Color = 0;  // resolved RGB
     std::int32_t Percent = 0;
     bool ShowText = false;
-    std::int32_t Scrolling = 0;    // style 0..9; anything else draws like 1
+    std::int32_t Scrolling = 0;    // a BarStyle, as saved; anything else draws like Continuous
     std::int32_t Orientation = 0;  // 0 horizontal, otherwise vertical
     std::int32_t BrushStyle = 4;
     const PixelSurface* Image = nullptr;  // style 8's pattern; none when null

@@ -122,14 +122,24 @@ inline constexpr std::array<HomeIcon, 6> kHomeIconTable{{
      {304, 248, 185, 17}},
 }};
 
-// The room a toolkit with wider bold fonts gives an icon caption on each side, so that no
-// caption is cut; the text stays centred where it was designed, under its icon.
+// The room an icon caption gets on each side beyond its design, since bold faces run wider in
+// some toolkits and fonts than in the original one.
 inline constexpr int kCaptionSlack = 8;
-// The designed caption widened by the slack on each side and grown by two pixels at the bottom
-// (descenders). It may reach past the page's edge, which clips only what no text needs.
-constexpr Rect iconCaptionBox(const Rect& designed) {
-    return {designed.x - kCaptionSlack, designed.y, designed.width + 2 * kCaptionSlack,
-            designed.height + 2};
+// Where an icon caption is drawn, for a text `textWidth` pixels wide in the front end's font:
+// centred where designed (in the designed rectangle grown by kCaptionSlack on each side, the room
+// bold faces need in some toolkits), moved sideways only as far as keeps it inside the page (the
+// last designed caption reaches past the page's edge), two pixels taller (descenders). It is as
+// wide as the text and kCaptionInk on each side, so that neighbouring captions never overlap;
+// with the grown rectangle's parity, so that the text lands on the pixel it would have there.
+inline constexpr int kCaptionInk = 2;  // glyphs may reach a little past their advance
+constexpr Rect captionArea(const Rect& designed, int pageWidth, int textWidth) {
+    const int grown = designed.width + 2 * kCaptionSlack;
+    const int inked = textWidth + 2 * kCaptionInk;
+    const int width = inked >= grown ? inked : inked + (grown - inked) % 2;
+    int x = designed.x - kCaptionSlack + (grown - width) / 2;
+    if (x + width > pageWidth) x = pageWidth - width;
+    if (x < 0) x = 0;
+    return {x, designed.y, width, designed.height + 2};
 }
 
 inline constexpr Text kConnectionPrompt{nullptr,

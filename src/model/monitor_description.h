@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
+#include "controls/bar_style.h"
 #include "model/monitor_elements.h"
 #include "model/window_description.h"
 
@@ -158,19 +160,18 @@ inline constexpr std::array<Graph, 2> kMonitorGraphs{{
     {monitor_page::kUploadGraph, {240, 24, 191, 201}},
 }};
 
-// The bar's drawing style (its "Scrolling" property).
-enum class BarStyle : int { Plain = 1, DarkGradient = 6 };
 struct BarDesign {
     ColorRef colour;
     bool vertical;
     BarStyle style;
-    Font font;  // the bar's own font, used only for a shown percentage
+    Font font;                    // the bar's own font, used only for a shown percentage
+    std::int32_t brushStyle = 0;  // the hatch of the hatched style, unused by these styles
 };
 inline constexpr Font kBarFont{"MS Sans Serif", 8.25, false};
 // Thin grey share bars and dark utilisation columns.
 inline constexpr BarDesign kShareBar{colour::rgb(192, 192, 192), false, BarStyle::DarkGradient,
                                      kBarFont};
-inline constexpr BarDesign kUtilisationBar{colour::rgb(64, 64, 64), true, BarStyle::Plain,
+inline constexpr BarDesign kUtilisationBar{colour::rgb(64, 64, 64), true, BarStyle::Continuous,
                                            kBarFont};
 struct Bar {
     const char* name;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
+#include "controls/button_look.h"
 #include "model/firefox_elements.h"
 #include "model/frame_description.h"
 #include "model/window_description.h"
@@ -147,10 +149,8 @@ inline constexpr std::array<const char*, 2> kFirefoxTexts{firefox::kOptimizedTex
 // Above the buttons and as wide as they are.
 inline constexpr Rect kFirefoxTextRect{16, 26, 417, 120};
 
-// The owner-drawn push button's design: look 3 (the Windows XP button) on a beige face with
-// black text, its colours derived by scheme 1, a focus rectangle and a grey mask colour.
-enum class ButtonLook : int { WindowsXp = 3 };
-enum class ButtonScheme : int { FromBackColour = 1 };
+// The owner-drawn push button's design: the Windows XP look on a beige face with black text,
+// the system's scheme, a focus rectangle and a grey mask colour.
 struct ButtonDesign {
     ButtonLook look;
     ButtonScheme scheme;
@@ -159,7 +159,7 @@ struct ButtonDesign {
     bool focusRect;
 };
 inline constexpr ButtonDesign kFirefoxButtonDesign{ButtonLook::WindowsXp,
-                                                   ButtonScheme::FromBackColour,
+                                                   ButtonScheme::System,
                                                    colour::rgb(236, 233, 216),
                                                    colour::kBlack,
                                                    colour::rgb(192, 192, 192),
@@ -170,6 +170,10 @@ struct Button {
     const char* caption;
     Rect rect;
 };
+// As designed, the disable button waits for an optimized configuration to undo.
+constexpr bool enabledAsDesigned(const Button& button) {
+    return std::string_view(button.name) != firefox::kDisableButton;
+}
 // The disable button above the enable button, each as wide as the preference texts.
 inline constexpr std::array<Button, 2> kFirefoxButtons{{
     {firefox::kDisableButton, "Disable Optimized Configuration", {16, 152, 417, 33}},

@@ -27,11 +27,11 @@ std::string pageText(std::string_view preferences) {
 
 }  // namespace
 
-Shell::Shell(ShellParts parts, ShellTimings timings)
+Shell::Shell(ShellParts parts, FrontEnd& frontEnd, ShellTimings timings)
     : parts_(parts),
+      frontEnd_(frontEnd),
       timings_(timings),
-      commands_(CommandContext{model_, parts.registry, parts.settings, parts.prompts, parts.events,
-                               parts.locations, parts.clock}),
+      commands_(CommandContext{parts, model_}),
       window_(model_.controls(), windowActions()) {
     // The Firefox page shows the full text of each preference set.
     model_.controls().setText(firefox::kOptimizedText, pageText(kOptimizedPreferences));
@@ -49,14 +49,20 @@ Shell::~Shell() {
 
 void Shell::start() {
     if (splash_) return;
-    splash_ = parts_.frontEnd.createSplash();
+    splash_ = frontEnd_.createSplash();
     splashLoaded_ = true;
-    timer2_ = parts_.frontEnd.createTimer([this] { onTimer2(); });
-    timer1_ = parts_.frontEnd.createTimer([this] { onTimer1(); });
+    timer2_ = frontEnd_.createTimer([this] { onTimer2(); });
+    timer1_ = frontEnd_.createTimer([this] { onTimer1(); });
     splash_->show();
     // Both timers run from the moment the splash is shown until it closes.
     timer2_->start(timings_.zeroFeedInterval, /*repeating=*/true);
     timer1_->start(timings_.showMainWindow, /*repeating=*/false);
+}
+
+void Shell::offerUndo(undo::UndoCommands& undo) {
+    undoActions_ = undoMenuActions(
+        undo, [this](const std::filesystem::path& folder) { frontEnd_.openFolder(folder); });
+    offersUndo_ = true;
 }
 
 void Shell::setNumberLocale(monitor::NumberLocale locale) {
@@ -119,7 +125,7 @@ void Shell::unloadMainWindow() {
 
 MainWindow& Shell::loadedMainWindow() {
     if (!mainWindow_) {
-        mainWindow_ = parts_.frontEnd.createMainWindow(model_, window_);
+        mainWindow_ = frontEnd_.createMainWindow(model_, window_);
         loadMainWindow();
     }
     return *mainWindow_;
@@ -129,6 +135,7 @@ MainWindow& Shell::loadedMainWindow() {
 void Shell::loadMainWindow() {
     MainWindow& window = *mainWindow_;
     if (mainWindowCreated_) runStep([&] { mainWindowCreated_(window); });
+    if (offersUndo_) runStep([&] { window.showUndoMenu(undoActions_); });
     runStep([&] { window.applyIcon(); });
     runStep([&] { model_.controls().setVisible(frame::kBackground, true); });
     runStep([&] { createTrafficSource(); });
@@ -147,7 +154,7 @@ void Shell::createTrafficSource() {
         MeterDisplays{window.histogram(1), window.histogram(2), window.progressBar(1),
                       window.progressBar(4), window.progressBar(2), window.progressBar(3)},
         parts_.events, locale_);
-    meterPace_ = std::make_unique<MeterPace>(parts_.frontEnd, parts_.clock, [this] {
+    meterPace_ = std::make_unique<MeterPace>(frontEnd_, parts_.clock, [this] {
         if (meter_) meter_->UpdateTrafficMeter();
     });
     meter_->SetTimerSwitch([this](bool on) {

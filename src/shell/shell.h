@@ -4,11 +4,13 @@
 #include <functional>
 #include <memory>
 
+#include "commands/outside_world.h"
 #include "commands/tuning_commands.h"
 #include "model/window_model.h"
 #include "monitor/number_format.h"
 #include "monitor/zero_feed.h"
 #include "shell/main_window_commands.h"
+#include "shell/undo_menu.h"
 #include "shell/window_interfaces.h"
 
 namespace quorvex {
@@ -19,17 +21,14 @@ class Locations;
 class MeterPace;
 class TrafficMeter;
 
-// Every part of the outside world the program reaches, and the front end that draws it.
-// main() hands in the real ones; tests hand in fakes and temporary stores.
-struct ShellParts {
-    RegistryBackend& registry;
-    SettingsStorage& settings;
-    Prompts& prompts;
-    EventPump& events;
-    const Locations& locations;
-    const Clock& clock;
+namespace undo {
+class UndoCommands;
+}
+
+// The outside world of the window: what the commands reach, and the interface statistics the
+// traffic monitor reads.
+struct ShellParts : OutsideWorld {
     InterfaceTableSource& interfaces;
-    FrontEnd& frontEnd;
 };
 
 // Timings of the start-up; tests shorten them.
@@ -45,7 +44,8 @@ struct ShellTimings {
 // end only draws the two windows and reports what the user does.
 class Shell {
   public:
-    explicit Shell(ShellParts parts, ShellTimings timings = {});
+    // `frontEnd` draws the windows; it outlives the shell.
+    Shell(ShellParts parts, FrontEnd& frontEnd, ShellTimings timings = {});
     ~Shell();
     Shell(const Shell&) = delete;
     Shell& operator=(const Shell&) = delete;
@@ -58,6 +58,9 @@ class Shell {
     void setMainWindowCreated(std::function<void(MainWindow&)> hook) {
         mainWindowCreated_ = std::move(hook);
     }
+    // The undo commands in the main window's menus, with "Open Records Folder" showing their
+    // folder through the front end. Call before start(); `undo` outlives the shell.
+    void offerUndo(undo::UndoCommands& undo);
     // The number separators the meter writes and reads with.
     void setNumberLocale(monitor::NumberLocale locale);
 
@@ -90,12 +93,15 @@ class Shell {
     void flattenGraphs(int count);
 
     ShellParts parts_;
+    FrontEnd& frontEnd_;
     ShellTimings timings_;
     WindowModel model_;
     TuningCommands commands_;
     MainWindowCommands window_;
     monitor::NumberLocale locale_;
     std::function<void(MainWindow&)> mainWindowCreated_;
+    UndoMenuActions undoActions_;
+    bool offersUndo_ = false;
     std::unique_ptr<CIpHelper> ipHelper_;
     std::unique_ptr<TrafficMeter> meter_;
     std::unique_ptr<MeterPace> meterPace_;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 
 #include "monitor/meter_sinks.h"
 #include "shell/timer.h"
+#include "shell/undo_menu.h"
 
 namespace quorvex {
 
@@ -39,6 +41,10 @@ class MainWindow {
     virtual SampleSink& histogram(int number) = 0;
     // `XP_ProgressBar1` to `XP_ProgressBar4`; other numbers are clamped into 1..4.
     virtual BarSink& progressBar(int number) = 0;
+    // Offers the undo menu's items (kUndoMenuItems) where users look for them: the window's
+    // right-click menu (and its system menu where there is one), with the undo shortcut working
+    // anywhere in the window. Called once, while the window is hidden.
+    virtual void showUndoMenu(const UndoMenuActions& actions) = 0;
 };
 
 // What a front end provides: its two windows and its timers. The windows are made when the
@@ -50,6 +56,8 @@ class FrontEnd : public TimerFactory {
     // the window; the window reports the user's clicks, pointer movements and its closing there.
     virtual std::unique_ptr<MainWindow> createMainWindow(WindowModel& model,
                                                          MainWindowCommands& commands) = 0;
+    // Shows a folder in the system's file browser; quietly does nothing when that fails.
+    virtual void openFolder(const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace quorvex

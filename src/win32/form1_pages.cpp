@@ -12,6 +12,7 @@
 #include "tuning/connection_catalogue.h"
 #include "win32/dropdown_ctrl.h"
 #include "win32/form1_window.h"
+#include "win32/gdi_text_renderer.h"
 #include "win32/label_ctrl.h"
 #include "win32/layout_values.h"
 #include "win32/page_ctrl.h"
@@ -64,6 +65,11 @@ DropDownCtrl& Form1Window::list(HWND parent, const std::string& name, const Boun
 }
 
 void Form1Window::buildHomePage(PageCtrl& home) {
+    const int pageWidth = layout::kPageTable.front().rect.width;
+    // Caption widths at the design's 96 dpi, in the font the captions are drawn with.
+    GdiTextRenderer measuring;
+    const layout::Font& captionFont = layout::kIconCaptionFont;
+    const FontSpec spec{captionFont.face, captionFont.points, captionFont.bold};
     for (const auto& icon : layout::kHomeIconTable) {
         // The resting picture lies above: the first movement over it reveals the command.
         picture(home.hwnd(), icon.resting, icon.art, boundsOf(icon.picture));
@@ -71,7 +77,9 @@ void Form1Window::buildHomePage(PageCtrl& home) {
                 boundsOf(icon.picture), icon.caption);
         binder_->bindVisible(icon.resting, *element(icon.resting));
         binder_->bindVisible(icon.highlighted, *element(icon.highlighted));
-        label(home.hwnd(), icon.caption, boundsOf(layout::iconCaptionBox(icon.captionRect)),
+        label(home.hwnd(), icon.caption,
+              boundsOf(layout::captionArea(icon.captionRect, pageWidth,
+                                           measuring.measure(spec, icon.caption).width)),
               fontOf(layout::kIconCaptionFont), colourOf(layout::kCaptionGrey), home.background(),
               true);
     }
@@ -271,10 +279,7 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
     for (std::size_t i = 0; i < layout::kMonitorBars.size(); ++i) {
         const layout::Bar& bar = layout::kMonitorBars[i];
         auto control = std::make_unique<ProgressBarCtrl>();
-        control->create(
-            {panel.hwnd(), bar.name, bar.design.vertical, bar.design.colour,
-             static_cast<std::int32_t>(bar.design.style),
-             FontSpec{bar.design.font.face, bar.design.font.points, bar.design.font.bold}});
+        control->create({panel.hwnd(), bar.name, bar.design});
         control->setBounds(boundsOf(bar.rect));
         bars_[i] = &add(std::move(control), bar.name);
     }

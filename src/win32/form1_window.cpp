@@ -15,6 +15,7 @@
 #include "win32/page_ctrl.h"
 #include "win32/picture_ctrl.h"
 #include "win32/push_button_ctrl.h"
+#include "win32/undo_menu.h"
 #include "win32/window_icon.h"
 
 namespace quorvex::win32 {
@@ -42,6 +43,10 @@ Wnd& Form1Window::adopt(std::unique_ptr<Wnd> control, const std::string& name) {
     if (!name.empty()) elements_[name] = &result;
     owned_.push_back(std::move(control));
     return result;
+}
+
+void Form1Window::showUndoMenu(const UndoMenuActions& actions) {
+    installUndoMenus(hwnd(), actions);
 }
 
 bool Form1Window::create() {

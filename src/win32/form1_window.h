@@ -57,6 +57,7 @@ class Form1Window : public Wnd, public MainWindow {
     void applyIcon() override;
     SampleSink& histogram(int number) override;
     BarSink& progressBar(int number) override;
+    void showUndoMenu(const UndoMenuActions& actions) override;
 
     // Any element by its name ("Image23", "Picture3", "Combo3", "Label54"...), or null.
     Wnd* element(const std::string& name) const;

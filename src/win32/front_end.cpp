@@ -1,11 +1,16 @@
 #include "win32/front_end.h"
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include <string>
 
 #include "shell/main_window_commands.h"
 #include "win32/event_pump.h"
 #include "win32/form1_window.h"
 #include "win32/splash_window.h"
+#include "win32/undo_menu.h"
 #include "win32/window_timer.h"
 
 namespace quorvex::win32 {
@@ -32,7 +37,14 @@ std::unique_ptr<MainWindow> Win32FrontEnd::createMainWindow(WindowModel& model,
     auto window = std::make_unique<Form1Window>(model, std::move(events));
     window->create();
     events_.setDialogWindow(window->hwnd());
+    events_.setMessageFilter([handle = window->hwnd()](const MSG& message) {
+        return runUndoShortcut(handle, message, keyHeld);
+    });
     return window;
+}
+
+void Win32FrontEnd::openFolder(const std::filesystem::path& folder) {
+    ShellExecuteW(nullptr, L"open", folder.wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace quorvex::win32

@@ -20,6 +20,7 @@ class Win32FrontEnd : public FrontEnd {
     // Keyboard messages of the main window go through the dialog manager (Tab, Enter, arrows).
     std::unique_ptr<MainWindow> createMainWindow(WindowModel& model,
                                                  MainWindowCommands& commands) override;
+    void openFolder(const std::filesystem::path& folder) override;
 
     // Runs when the main window has closed and the program should end.
     void setFinished(std::function<void()> hook) { finished_ = std::move(hook); }

@@ -1,7 +1,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "browser/locations.h"
 #include "monitor/interface_table_source.h"
@@ -23,7 +22,6 @@
 #include "win32/form1_window.h"
 #include "win32/front_end.h"
 #include "win32/shell_restart.h"
-#include "win32/undo_system_menu.h"
 
 // The real parts of the outside world are made here and nowhere else.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -51,8 +49,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     quorvex::win32::Win32FrontEnd frontEnd(events);
     frontEnd.setFinished([] { PostQuitMessage(0); });
 
-    quorvex::Shell shell(
-        {registry, settings, prompts, events, locations, clock, *interfaces, frontEnd});
+    quorvex::Shell shell({{registry, settings, prompts, events, locations, clock}, *interfaces},
+                         frontEnd);
 
     // The undo records: %LOCALAPPDATA%\Quorvex.
     const quorvex::undo::RecordStore records(quorvex::undo::defaultRecordsFolder());
@@ -64,26 +62,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before the window reads the settings: a command that a crash cut short is finished.
     quorvex::undo::finishInterruptedCommand(registry, settings, records);
 
-    shell.setMainWindowCreated([&prompts, &elevatedWriter, &undo,
-                                &events](quorvex::MainWindow& window) {
+    shell.offerUndo(undo);
+    shell.setMainWindowCreated([&prompts, &elevatedWriter](quorvex::MainWindow& window) {
         const HWND handle = static_cast<quorvex::win32::Form1Window&>(window).hwnd();
         prompts.setOwner(reinterpret_cast<quorvex::WindowHandle>(handle));
         elevatedWriter.setOwner(handle);
-        quorvex::win32::installUndoSystemMenu(
-            handle,
-            {[&undo] { undo.undoLastChange(); }, [&undo] { undo.restoreOriginalSettings(); },
-             [&undo] {
-                 const std::wstring folder = undo.recordsFolder().wstring();
-                 ShellExecuteW(nullptr, L"open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-             },
-             [&undo] { undo.checkAppliedValues(); }});
-        events.setMessageFilter([handle, &undo](const MSG& message) {
-            const auto held = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
-            if (!quorvex::win32::isUndoShortcut(message, held)) return false;
-            if (message.hwnd != handle && !IsChild(handle, message.hwnd)) return false;
-            undo.undoLastChange();
-            return true;
-        });
     });
     shell.start();
     return events.run();

@@ -1,13 +1,9 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <string>
-#include <vector>
 
-namespace quorvex {
-class ControlModel;
-}
+#include "model/model_bindings.h"
 
 namespace quorvex::win32 {
 
@@ -17,15 +13,11 @@ class RadioCtrl;
 class TextCtrl;
 class Wnd;
 
-// Keeps the controls and the window model in step, both ways: a click or a pick goes to the
-// model (which runs its handler), and every change the model announces is shown by the controls
-// bound to that element. Controls must outlive the binder's bindings (the window owns both).
+// The Win32 adapter of ModelBindings: passes each control's setters and events in. Controls must
+// outlive the binder's bindings (the window owns both).
 class ModelBinder {
   public:
-    explicit ModelBinder(ControlModel& model);
-    ~ModelBinder();
-    ModelBinder(const ModelBinder&) = delete;
-    ModelBinder& operator=(const ModelBinder&) = delete;
+    explicit ModelBinder(ControlModel& model) : bindings_(model) {}
 
     // The option button of the model's option `name`: clicking selects it (running the handler
     // also when it was selected already).
@@ -39,23 +31,13 @@ class ModelBinder {
     void bindVisible(const std::string& element, Wnd& control);
     void bindEnabled(const std::string& element, Wnd& control);
     // Runs on every change the model announces, and on refreshAll().
-    void onAnyChange(std::function<void()> callback);
+    void onAnyChange(std::function<void()> callback) { bindings_.onAnyChange(std::move(callback)); }
 
     // Brings every bound control in line with the model.
-    void refreshAll();
+    void refreshAll() { bindings_.refreshAll(); }
 
   private:
-    void changed(const std::string& element);
-    void add(const std::string& element, std::function<void()> refresh, bool onRefreshAll = true);
-
-    struct Binding {
-        std::function<void()> refresh;
-        bool onRefreshAll;
-    };
-    ControlModel& model_;
-    int token_ = 0;
-    std::multimap<std::string, Binding> bindings_;
-    std::vector<std::function<void()>> anyChange_;
+    ModelBindings bindings_;
 };
 
 }  // namespace quorvex::win32

@@ -3,11 +3,12 @@
 namespace quorvex::win32 {
 
 bool ProgressBarCtrl::create(const CreateArgs& args) {
-    bar_.setColor(args.colour);
-    bar_.setOrientation(args.vertical ? 1 : 0);
-    bar_.setScrolling(args.style);
-    bar_.setBrushStyle(0);
-    bar_.setFont({}, args.font);
+    const layout::BarDesign& design = args.design;
+    bar_.setColor(design.colour);
+    bar_.setOrientation(design.vertical ? 1 : 0);
+    bar_.setScrolling(static_cast<std::int32_t>(design.style));
+    bar_.setBrushStyle(design.brushStyle);
+    bar_.setFont({}, FontSpec{design.font.face, design.font.points, design.font.bold});
     CustomArgs custom;
     custom.parent = args.parent;
     custom.className = L"QuorvexProgressBar";

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/xp_progress_bar.h"
+#include "model/monitor_description.h"
 #include "monitor/meter_sinks.h"
 #include "win32/dib_surface.h"
 #include "win32/gdi_text_renderer.h"
@@ -19,10 +20,7 @@ class ProgressBarCtrl : public Wnd, public BarSink {
     struct CreateArgs {
         HWND parent = nullptr;
         std::string name;
-        bool vertical = false;
-        ColorRef colour = 0;
-        std::int32_t style = 0;  // Scrolling
-        FontSpec font;           // for a shown percentage
+        layout::BarDesign design;
     };
     bool create(const CreateArgs& args);
 

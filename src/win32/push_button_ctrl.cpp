@@ -21,17 +21,16 @@ bool PushButtonCtrl::create(const CreateArgs& args) {
     name_ = args.name;
     containerBack_ = colour::rgb(GetRValue(args.containerBack), GetGValue(args.containerBack),
                                  GetBValue(args.containerBack));
-    // As the window's description designs it: look, colour scheme, colours, font, focus mark.
-    const layout::ButtonDesign& d = args.design;
     ChameleonButtonProperties& p = button_.properties();
-    p.ButtonType = static_cast<int>(d.look);
-    p.ColorScheme = static_cast<int>(d.scheme);
+    const layout::ButtonDesign& design = args.design;
+    p.ButtonType = static_cast<int>(design.look);
+    p.ColorScheme = static_cast<int>(design.scheme);
+    p.ShowFocusRect = design.focusRect;
     p.Caption = args.caption;
-    p.BackColor = p.BackOver = d.face;
-    p.ForeColor = p.ForeOver = d.text;
-    p.MaskColor = d.mask;
-    p.ShowFocusRect = d.focusRect;
-    button_.setFont(FontSpec{d.font.face, d.font.points, d.font.bold});
+    p.BackColor = p.BackOver = design.face;
+    p.ForeColor = p.ForeOver = design.text;
+    p.MaskColor = design.mask;
+    button_.setFont(FontSpec{design.font.face, design.font.points, design.font.bold});
     CustomArgs custom;
     custom.parent = args.parent;
     custom.className = L"QuorvexPushButton";

@@ -11,8 +11,8 @@
 namespace quorvex::win32 {
 
 // The owner-drawn push button ("chameleonButton2", "chameleonButton3"): ChameleonButton runs the
-// pointer and key rules and draws look 3 into a DIB section, caption through GDI; the window
-// forwards its messages. Reached with Tab, run by a click or by Space on its release.
+// pointer and key rules and draws its designed look into a DIB section, caption through GDI; the
+// window forwards its messages. Reached with Tab, run by a click or by Space on its release.
 class PushButtonCtrl : public Wnd, private ChameleonButtonWindow {
   public:
     struct CreateArgs {

@@ -48,15 +48,18 @@ struct RecordingControls {
             (graph1 ? graph2 : graph1) = graph;
             return HistogramControl{graph, graph};
         };
-        f.progressBar = [](QWidget* parent, const QString& name) {
+        f.progressBar = [](QWidget* parent, const layout::Bar& design) {
             auto* bar = new RecordingBar(parent);
-            bar->setObjectName(name);
+            bar->setObjectName(QLatin1String(design.name));
+            bar->setGeometry(design.rect.x, design.rect.y, design.rect.width, design.rect.height);
             return BarControl{bar, bar};
         };
-        f.pushButton = [](QWidget* parent, const QString& name, const QString& caption,
+        f.pushButton = [](QWidget* parent, const layout::Button& design,
                           std::function<void()> onClick) -> QWidget* {
-            auto* button = new QPushButton(caption, parent);
-            button->setObjectName(name);
+            auto* button = new QPushButton(QLatin1String(design.caption), parent);
+            button->setObjectName(QLatin1String(design.name));
+            button->setGeometry(design.rect.x, design.rect.y, design.rect.width,
+                                design.rect.height);
             QObject::connect(button, &QPushButton::clicked, button, [onClick] { onClick(); });
             return button;
         };

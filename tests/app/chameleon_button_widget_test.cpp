@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string_view>
+
 #include <QApplication>
 #include <QShortcutEvent>
 #include <QSignalSpy>
@@ -9,15 +12,23 @@
 
 #include "app/controls/chameleon_button_widget.h"
 #include "app/controls/qt_surface.h"
+#include "model/settings_description.h"
 
 using namespace quorvex;
 
 namespace {
 
+const layout::Button& firefoxButton(const char* name) {
+    for (const layout::Button& b : layout::kFirefoxButtons)
+        if (std::string_view(b.name) == name) return b;
+    throw std::out_of_range(name);
+}
+
 // A shown container with one button of the given look.
 struct Fixture {
     explicit Fixture(int look = 3, bool check = false) {
-        PropertyBag bag = chameleonButtonDesignBag(2);
+        PropertyBag bag = chameleonButtonDesignBag(layout::kFirefoxButtonDesign,
+                                                   firefoxButton(firefox::kEnableButton));
         bag.writeAlways("BTYPE", std::int64_t{look});
         bag.writeAlways("TX", std::string("E&xit"));
         bag.writeAlways("CHECK", check);
@@ -83,7 +94,8 @@ TEST(ChameleonButton, ArrowKeysMoveTheFocus) {
 }
 
 TEST(ChameleonButton, SavesEveryKeyAndReadsThemBack) {
-    PropertyBag design = chameleonButtonDesignBag(3);
+    PropertyBag design = chameleonButtonDesignBag(layout::kFirefoxButtonDesign,
+                                                  firefoxButton(firefox::kDisableButton));
     auto b = std::make_unique<chameleonButton>(design);
     EXPECT_EQ(chameleonButton::Version(), QStringLiteral("2.0.6"));
     EXPECT_EQ(b->Caption(), QStringLiteral("Disable Optimized Configuration"));
@@ -125,8 +137,11 @@ TEST(ChameleonButton, TransparentLookShowsTheContainerBehindIt) {
 
 TEST(ChameleonButton, FirefoxPageInstancesTakeTheirDesignValues) {
     QWidget page;
-    chameleonButton* disable = makeChameleonButton(3, &page);
-    chameleonButton* enable = makeChameleonButton(2, &page);
+    chameleonButton* disable = makeChameleonButton(firefoxButton(firefox::kDisableButton), &page);
+    chameleonButton* enable = makeChameleonButton(firefoxButton(firefox::kEnableButton), &page);
+    EXPECT_EQ(disable->objectName(), QLatin1String(firefox::kDisableButton));
+    const layout::Rect& at = firefoxButton(firefox::kEnableButton).rect;
+    EXPECT_EQ(enable->geometry(), QRect(at.x, at.y, at.width, at.height));
     EXPECT_FALSE(disable->Enabled());
     EXPECT_TRUE(enable->Enabled());
     EXPECT_EQ(enable->Caption(), QStringLiteral("Enable Optimized Configuration"));
@@ -144,7 +159,7 @@ TEST(ChameleonButton, FirefoxPageInstancesTakeTheirDesignValues) {
 
 TEST(ChameleonButton, TheWindowShapeIsTheLooksMask) {
     Fixture f(13);
-    EXPECT_EQ(f.button->mask(), toRegion(button::buttonRegion(13, 120, 33)));
+    EXPECT_EQ(f.button->mask(), toRegion(button::buttonRegion(ButtonLook::Oval, 120, 33)));
     EXPECT_FALSE(f.button->mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(f.button->mask().contains(QPoint(60, 16)));
 }

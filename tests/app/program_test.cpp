@@ -65,7 +65,7 @@ struct ProgramRun {
     // Starts the program and waits until the splash has shown the main window.
     Form1& startAndWaitForTheWindow() {
         program = std::make_unique<Program>(
-            ProgramParts{registry, *settings, prompts, pump, locations, clock, interfaces},
+            ShellParts{{registry, *settings, prompts, pump, locations, clock}, interfaces},
             defaultControlFactory(),
             ShellTimings{/*zeroFeedInterval=*/5ms,
                          /*showMainWindow=*/150ms,
@@ -128,10 +128,10 @@ TEST(ProgramTest, FreshStartLoadsHiddenThenShowsTheRealControlsWithFlatGraphs) {
             static_cast<QComboBox*>(run.created->element(QStringLiteral("Combo3")))->currentText();
     };
     run.prompts.onMessage = [](const MessageRequest& r) { ADD_FAILURE() << r.text; };
-    run.program =
-        std::make_unique<Program>(ProgramParts{run.registry, *run.settings, run.prompts, run.pump,
-                                               run.locations, run.clock, run.interfaces},
-                                  defaultControlFactory(), ShellTimings{5ms, 150ms, 200});
+    run.program = std::make_unique<Program>(
+        ShellParts{{run.registry, *run.settings, run.prompts, run.pump, run.locations, run.clock},
+                   run.interfaces},
+        defaultControlFactory(), ShellTimings{5ms, 150ms, 200});
     Program* program = run.program.get();
     // The hook sees the window while it loads hidden, and watches for its first showing.
     program->setMainWindowCreated([&](Form1& window) {

@@ -4,6 +4,7 @@
 
 #include "app/controls/qt_surface.h"
 #include "app/controls/xp_progress_bar_widget.h"
+#include "model/monitor_description.h"
 
 using namespace quorvex;
 
@@ -29,7 +30,7 @@ TEST(XpProgressBar, BufferGrowsAndNeverShrinks) {
 }
 
 TEST(XpProgressBar, PersistsOnlyChangedValuesAndRestoresThePercent) {
-    const PropertyBag design = xpProgressBarDesignBag(2);
+    const PropertyBag design = xpProgressBarDesignBag(layout::kUtilisationBar);
     XP_ProgressBar bar(design);
     bar.resize(17, 161);
     EXPECT_EQ(bar.Scrolling(), 1);
@@ -52,30 +53,23 @@ TEST(XpProgressBar, PersistsOnlyChangedValuesAndRestoresThePercent) {
     EXPECT_TRUE(fresh.contains("Color"));
 }
 
+// Each bar is made as the window's description designs it; the rest stays at its defaults.
 TEST(XpProgressBar, MonitorInstancesTakeTheirDesignValues) {
     QWidget page;
-    const struct {
-        int number;
-        QRect geometry;
-        int style, orientation;
-        ColorRef color;
-    } cases[] = {
-        {1, QRect(296, 338, 137, 9), 6, 0, colour::rgb(192, 192, 192)},
-        {4, QRect(296, 355, 137, 9), 6, 0, colour::rgb(192, 192, 192)},
-        {2, QRect(207, 40, 17, 161), 1, 1, colour::rgb(64, 64, 64)},
-        {3, QRect(448, 40, 17, 161), 1, 1, colour::rgb(64, 64, 64)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.number);
-        XP_ProgressBar* bar = makeXP_ProgressBar(c.number, &page);
-        EXPECT_EQ(bar->geometry(), c.geometry);
-        EXPECT_EQ(bar->Scrolling(), c.style);
-        EXPECT_EQ(bar->Orientation(), c.orientation);
-        EXPECT_EQ(bar->Color(), c.color);
+    for (const layout::Bar& described : layout::kMonitorBars) {
+        SCOPED_TRACE(described.name);
+        XP_ProgressBar* bar = makeXP_ProgressBar(described, &page);
+        const layout::Rect& at = described.rect;
+        EXPECT_EQ(bar->objectName(), QLatin1String(described.name));
+        EXPECT_EQ(bar->geometry(), QRect(at.x, at.y, at.width, at.height));
+        EXPECT_EQ(bar->Scrolling(), static_cast<std::int32_t>(described.design.style));
+        EXPECT_EQ(bar->Orientation(), described.design.vertical ? 1 : 0);
+        EXPECT_EQ(bar->Color(), described.design.colour);
+        EXPECT_EQ(bar->BrushStyle(), described.design.brushStyle);
+        EXPECT_EQ(bar->Font().family(), QLatin1String(described.design.font.face));
         EXPECT_EQ(bar->Max(), 100);
         EXPECT_EQ(bar->Percent(), 0);
         EXPECT_FALSE(bar->ShowText());
-        EXPECT_EQ(bar->Font().family(), QStringLiteral("MS Sans Serif"));
     }
 }
 

@@ -129,7 +129,7 @@ TEST_F(AdvancedApplyTest, NoConnectionChosenShowsTheErrorAndWritesNothing) {
     ASSERT_EQ(damaged.state().Mtu, 0);
     const auto writes = storage.log.size();
 
-    CommandContext context{damaged, registry, storage, prompts, events, locations, clock};
+    CommandContext context{{registry, storage, prompts, events, locations, clock}, damaged};
     runAdvancedApply(context);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text,

@@ -51,7 +51,7 @@ class AutomaticOptimizationTest : public ::testing::Test, protected CommandWorld
 
 TEST_F(AutomaticOptimizationTest, EmptySelectionShowsTheErrorAndChangesNothing) {
     WindowModel blank;  // a window whose list was never given a text
-    CommandContext context{blank, registry, storage, prompts, events, locations, clock};
+    CommandContext context{{registry, storage, prompts, events, locations, clock}, blank};
     runAutomaticOptimization(context);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text,
@@ -386,7 +386,7 @@ TEST_F(AutomaticOptimizationTest, AnAutomaticRunAfterAnAdvancedApplyComesBackWit
     EXPECT_EQ(after.state(), window.state());
     // An unchanged apply after the restart writes what the page shows.
     ObservedRegistryBackend registryAfter;
-    CommandContext context{after, registryAfter, storage, prompts, events, locations, clock};
+    CommandContext context{{registryAfter, storage, prompts, events, locations, clock}, after};
     runAdvancedApply(context);
     EXPECT_EQ(regText(registryAfter.data(), Hive::LocalMachine, kMstcp, "DefaultTTL"), "64");
 }

@@ -44,7 +44,7 @@ class CommandsOnFileStoreTest : public ::testing::Test, protected testing::Comma
     std::string home() const { return temp.path().string(); }
     std::string storeFile() const { return (temp.path() / "data" / "registry.reg").string(); }
     CommandContext contextOn(RegistryBackend& store) {
-        return {window, store, storage, prompts, events, locations, clock, nullptr, &elevation};
+        return {{store, storage, prompts, events, locations, clock}, window, nullptr, &elevation};
     }
 };
 

@@ -13,8 +13,8 @@ using colour::rgb;
 
 button::SchemeInput scheme(int number, int look) {
     button::SchemeInput in;
-    in.scheme = number;
-    in.look = look;
+    in.scheme = static_cast<ButtonScheme>(number);
+    in.look = static_cast<ButtonLook>(look);
     in.system = classicSystemColours();
     return in;
 }
@@ -43,7 +43,7 @@ TEST(ChameleonButtonPainter, ConditionsOfEveryLookDiffer) {
     for (int look = 1; look <= 14; ++look) {
         SCOPED_TRACE(look);
         button::Look l;
-        l.buttonType = look;
+        l.buttonType = static_cast<ButtonLook>(look);
         l.colours = button::deriveColours(scheme(3, look));
         l.caption = "Go";
         const PixelSurface normal = button::paintButton(60, 24, l, text);
@@ -60,19 +60,19 @@ TEST(ChameleonButtonPainter, ConditionsOfEveryLookDiffer) {
 }
 
 TEST(ChameleonButtonPainter, RegionsOfRoundedAndOvalLooks) {
-    const PixelMask rounded = button::buttonRegion(3, 40, 20);
+    const PixelMask rounded = button::buttonRegion(ButtonLook::WindowsXp, 40, 20);
     for (const auto& [x, y] :
          {std::pair{0, 0}, {1, 0}, {0, 1}, {39, 0}, {38, 0}, {39, 1}, {0, 19}, {39, 19}, {38, 19}})
         EXPECT_FALSE(rounded.contains(x, y)) << x << "," << y;
     for (const auto& [x, y] : {std::pair{1, 1}, {2, 0}, {0, 2}, {38, 18}, {20, 10}})
         EXPECT_TRUE(rounded.contains(x, y)) << x << "," << y;
 
-    const PixelMask oval = button::buttonRegion(13, 40, 20);
+    const PixelMask oval = button::buttonRegion(ButtonLook::Oval, 40, 20);
     EXPECT_TRUE(oval.contains(20, 10));
     EXPECT_TRUE(oval.contains(1, 10));
     EXPECT_FALSE(oval.contains(2, 2));
     EXPECT_FALSE(oval.contains(38, 18));
-    EXPECT_TRUE(button::buttonRegion(2, 0, 5).isEmpty());
+    EXPECT_TRUE(button::buttonRegion(ButtonLook::Classic, 0, 5).isEmpty());
 }
 
 TEST(ChameleonButtonPainter, SchemeColoursDeriveFromTheFace) {
@@ -84,7 +84,7 @@ TEST(ChameleonButtonPainter, SchemeColoursDeriveFromTheFace) {
     EXPECT_EQ(k.light, rgb(131, 131, 131));
     EXPECT_EQ(k.darkShadow, rgb(0, 0, 0));
     EXPECT_EQ(k.xpFace, rgb(148, 148, 125));  // blue + 100 * 48 / 192
-    two.look = 2;
+    two.look = ButtonLook::Classic;
     two.hovering = true;
     const button::Colours hovered = button::deriveColours(two);
     EXPECT_EQ(hovered.face, rgb(10, 20, 30));
@@ -96,7 +96,7 @@ TEST(ChameleonButtonPainter, SchemeColoursDeriveFromTheFace) {
 TEST(ChameleonButtonPainter, CaptionIsCentredWithItsAccessKeyAndShiftsWhenPressed) {
     testing::BlockTextRenderer text;
     button::Look l;
-    l.buttonType = 2;
+    l.buttonType = ButtonLook::Classic;
     l.colours = button::deriveColours(scheme(3, 2));
     l.caption = "E&xit";
     button::paintButton(80, 30, l, text);
@@ -121,10 +121,10 @@ TEST(ChameleonButtonPainter, TheOvalsRimFollowsItsMask) {
     for (const auto& [w, h] : {std::pair{130, 30}, {60, 24}, {31, 31}}) {
         SCOPED_TRACE(::testing::Message() << w << " x " << h);
         button::Look l;
-        l.buttonType = 13;
+        l.buttonType = ButtonLook::Oval;
         l.colours = button::deriveColours(scheme(1, 13));
         const PixelSurface face = button::paintButton(w, h, l, text);
-        const PixelMask shape = button::buttonRegion(13, w, h);
+        const PixelMask shape = button::buttonRegion(ButtonLook::Oval, w, h);
         int rim = 0, missed = 0;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
@@ -145,7 +145,7 @@ TEST(ChameleonButtonPainter, ACaptionIsWrittenOverAPictureBehindIt) {
     PixelSurface picture(60, 20);
     picture.fill(toPixel(colour::rgb(0, 200, 0)));
     button::Look l;
-    l.buttonType = 2;
+    l.buttonType = ButtonLook::Classic;
     l.colours = button::deriveColours(scheme(3, 2));
     l.caption = "XXXX";
     l.pictureNormal = &picture;
@@ -165,7 +165,7 @@ TEST(ChameleonButtonPainter, SoftBevelHalvesEveryColourShiftOfALook) {
         button::SchemeInput in = scheme(3, look);
         in.softBevel = soft;
         button::Look l;
-        l.buttonType = look;
+        l.buttonType = static_cast<ButtonLook>(look);
         l.softBevel = soft;
         l.pressed = pressed;
         l.hover = hover;

@@ -161,7 +161,7 @@ int main(int argc, char** argv) {
     WindowModel window;
     restoreWindowState(window, settings);
     TuningCommands commands(
-        CommandContext{window, registry, settings, prompts, events, locations, clock, &recorder});
+        CommandContext{{registry, settings, prompts, events, locations, clock}, window, &recorder});
     undo::UndoCommands undoCommands(commands, records);
 
     if (command == "auto") {

@@ -69,7 +69,12 @@ class FakeMainWindow : public MainWindow {
     BarSink& progressBar(int number) override {
         return bars[static_cast<std::size_t>(std::clamp(number, 1, 4) - 1)];
     }
+    void showUndoMenu(const UndoMenuActions& actions) override {
+        log_.push_back("undo menu");
+        undoMenu = actions;
+    }
 
+    UndoMenuActions undoMenu;
     monitor_testing::RecordingSink graph1;
     monitor_testing::RecordingSink graph2;
     monitor_testing::RecordingBar bars[4];
@@ -100,7 +105,9 @@ class FakeFrontEnd : public FrontEnd {
         mainWindow = window.get();
         return window;
     }
+    void openFolder(const std::filesystem::path& folder) override { opened.push_back(folder); }
 
+    std::vector<std::filesystem::path> opened;
     std::vector<std::string> log;
     std::vector<FakeTimer*> timers;  // in the order made; owned by their users
     FakeSplash* splash = nullptr;

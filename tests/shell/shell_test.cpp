@@ -13,6 +13,8 @@
 #include "shell/meter_pace.h"
 #include "shell_fakes.h"
 #include "support/command_fakes.h"
+#include "undo/record_store.h"
+#include "undo/undo_commands.h"
 
 namespace quorvex {
 namespace {
@@ -28,8 +30,9 @@ struct ShellRun {
 
     Shell& shell() {
         if (!shell_) {
-            shell_ = std::make_unique<Shell>(ShellParts{registry, settings, prompts, pump,
-                                                        locations, clock, interfaces, frontEnd});
+            shell_ = std::make_unique<Shell>(
+                ShellParts{{registry, settings, prompts, pump, locations, clock}, interfaces},
+                frontEnd);
             shell_->setNumberLocale({".", ","});
         }
         return *shell_;
@@ -135,6 +138,38 @@ TEST(Shell, AFailingLoadStepIsSkippedAndTheRestRuns) {
     EXPECT_TRUE(run.visible(frame::kBackground));
     EXPECT_NE(run.shell().ipHelper(), nullptr);
     EXPECT_THAT(run.frontEnd.log, Contains("refresh"));
+}
+
+// The undo commands are wired in the shell, once for both front ends: the window is given its
+// menu while it loads, and each item runs its command.
+TEST(Shell, OfferedUndoCommandsReachTheWindowsMenuAndEachItemRunsItsCommand) {
+    ShellRun run;
+    testing::TempDir temp;
+    const undo::RecordStore records(temp.path() / "records");
+    undo::UndoCommands undo(run.shell().commands(), records);
+    run.shell().offerUndo(undo);
+    run.shell().start();
+    run.timer2().fire();
+    EXPECT_EQ(std::count(run.frontEnd.log.begin(), run.frontEnd.log.end(), "undo menu"), 1);
+    const UndoMenuActions& menu = run.window().undoMenu;
+
+    menu.openRecordsFolder();
+    EXPECT_EQ(run.frontEnd.opened, std::vector<std::filesystem::path>{undo.recordsFolder()});
+    EXPECT_TRUE(std::filesystem::is_directory(undo.recordsFolder()));
+    // No record yet: each put-back command says so in a box; the check reads and reports.
+    for (const auto& item :
+         {menu.undoLastChange, menu.restoreOriginalSettings, menu.checkAppliedValues}) {
+        const std::size_t before = run.prompts.shown.size();
+        item();
+        EXPECT_EQ(run.prompts.shown.size(), before + 1);
+    }
+}
+
+TEST(Shell, AWindowOfAShellWithoutUndoCommandsGetsNoUndoMenu) {
+    ShellRun run;
+    run.shell().start();
+    run.timer2().fire();
+    EXPECT_THAT(run.frontEnd.log, ::testing::Not(Contains("undo menu")));
 }
 
 TEST(Shell, TheLoadRestoresTheStoredChoices) {

@@ -65,8 +65,8 @@ struct CommandWorld {
     FakeLocations locations;
     FixedClock clock;
     FakeElevation elevation;
-    TuningCommands commands{CommandContext{window, registry, storage, prompts, events, locations,
-                                           clock, nullptr, &elevation}};
+    TuningCommands commands{CommandContext{
+        {registry, storage, prompts, events, locations, clock}, window, nullptr, &elevation}};
 };
 
 // The box a tuning command shows instead of the restart prompt when values were refused.

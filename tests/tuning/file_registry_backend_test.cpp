@@ -148,8 +148,9 @@ TEST_F(FileRegistryBackendTest, TheRefusedValuesBoxNamesTheFileAndTheReason) {
     testing::CommandWorld world;
     fs::create_directories(world.profiles() / "p");  // Firefox is tuned: no box of its own
     world.choose("DSL Or Cable Modem (16 Megabit And Up)");
-    CommandContext context{world.window, backend,         world.storage, world.prompts,
-                           world.events, world.locations, world.clock};
+    CommandContext context{
+        {backend, world.storage, world.prompts, world.events, world.locations, world.clock},
+        world.window};
     runAutomaticOptimization(context);
     EXPECT_EQ(world.prompts.restarts, 0);
     ASSERT_EQ(world.prompts.shown.size(), 2u);
@@ -185,8 +186,9 @@ TEST_F(FileRegistryBackendTest, ACommandWaitsForAHeldLockOnceNotForEveryValue) {
     testing::CommandWorld world;
     world.addProfile();
     world.choose("DSL Or Cable Modem (16 Megabit And Up)");
-    CommandContext context{world.window, backend,         world.storage, world.prompts,
-                           world.events, world.locations, world.clock};
+    CommandContext context{
+        {backend, world.storage, world.prompts, world.events, world.locations, world.clock},
+        world.window};
     runAutomaticOptimization(context);
     EXPECT_FALSE(fs::exists(store));
     EXPECT_EQ(world.prompts.restarts, 0);

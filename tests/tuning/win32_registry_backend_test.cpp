@@ -467,7 +467,7 @@ class Win32AutomaticOptimizationTest : public Win32RegistryPlanTest {
     quorvex::testing::FixedClock clock;
     quorvex::testing::RecordingSettingsStorage storage;
     TuningCommands commands{
-        CommandContext{window, backend, storage, prompts, events, locations, clock}};
+        CommandContext{{backend, storage, prompts, events, locations, clock}, window}};
 };
 
 TEST_F(Win32AutomaticOptimizationTest, Dsl100MThroughTheCommand) {

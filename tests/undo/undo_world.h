@@ -89,8 +89,11 @@ struct UndoWorld {
     FakeElevation elevation;
     undo::RecordStore records{temp.path() / "data" / "Quorvex"};
     undo::UndoRecorder recorder{records};
-    TuningCommands commands{CommandContext{window, registry->backend(), storage, prompts, events,
-                                           locations, clock, &recorder, &elevation}};
+    TuningCommands commands{
+        CommandContext{{registry->backend(), storage, prompts, events, locations, clock},
+                       window,
+                       &recorder,
+                       &elevation}};
     undo::UndoCommands undo{commands, records};
 };
 

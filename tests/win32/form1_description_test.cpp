@@ -13,6 +13,7 @@
 #include "model/settings_description.h"
 #include "win32/dpi.h"
 #include "win32/form1_window_fixture.h"
+#include "win32/gdi_text_renderer.h"
 #include "win32/link_cursor.h"
 #include "win32/picture_ctrl.h"
 #include "win32/push_button_ctrl.h"
@@ -89,15 +90,22 @@ TEST_F(Form1WindowTest, CaptionsAndFiguresHaveTheirFontsAndColours) {
         ReleaseDC(label, dc);
         return colour;
     };
+    GdiTextRenderer measuring;  // at the design's 96 dpi, as the page measures
+    const int pageWidth = layout::kPageTable.front().rect.width;
     for (const layout::HomeIcon& icon : layout::kHomeIconTable) {
         const HWND caption =
             FindWindowExW(handle(frame::kHomePage), nullptr, L"Static", wide(icon.caption).c_str());
         ASSERT_NE(caption, nullptr) << icon.caption;
         expectFont(caption, layout::kIconCaptionFont, dpi, icon.caption);
         EXPECT_EQ(colourOf(caption), static_cast<COLORREF>(layout::kCaptionGrey)) << icon.caption;
-        // Centred under its icon, in a box that the page's edge may cut.
+        // Centred under its icon, as wide as its text, kept inside the page.
         EXPECT_EQ(GetWindowLongPtrW(caption, GWL_STYLE) & SS_TYPEMASK, SS_CENTER) << icon.caption;
-        EXPECT_EQ(placeOf(caption), scaledPlace(layout::iconCaptionBox(icon.captionRect), dpi));
+        const layout::Font& font = layout::kIconCaptionFont;
+        const int textWidth =
+            measuring.measure(FontSpec{font.face, font.points, font.bold}, icon.caption).width;
+        EXPECT_EQ(placeOf(caption),
+                  scaledPlace(layout::captionArea(icon.captionRect, pageWidth, textWidth), dpi))
+            << icon.caption;
     }
     for (const layout::Text& t : layout::kMonitorTexts) {
         const HWND label = t.name ? handle(t.name)

@@ -53,8 +53,8 @@ class Win32ProgramTest : public ::testing::Test {
         timings.zeroFeedInterval = std::chrono::milliseconds(10);
         timings.showMainWindow = std::chrono::milliseconds(60);
         shell = std::make_unique<Shell>(
-            ShellParts{registry, settings, prompts, events, locations, clock, interfaces, frontEnd},
-            timings);
+            ShellParts{{registry, settings, prompts, events, locations, clock}, interfaces},
+            frontEnd, timings);
     }
     ~Win32ProgramTest() override { shell.reset(); }
 

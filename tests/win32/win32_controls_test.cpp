@@ -159,7 +159,7 @@ bool waitsForPaint(HWND window) {
 TEST(Win32ControlsTest, ABarRepaintsOnlyWhenItsFigureChangesAndNotWhileHidden) {
     ShownParent parent;
     ProgressBarCtrl bar;
-    ASSERT_TRUE(bar.create({parent.window, "XP_ProgressBar1", true, 0xC0, 6, {}}));
+    ASSERT_TRUE(bar.create({parent.window, "XP_ProgressBar1", layout::kShareBar}));
     bar.setBounds({8, 8, 17, 100});
     UpdateWindow(parent.window);
     ASSERT_FALSE(waitsForPaint(bar.hwnd()));

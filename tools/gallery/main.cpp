@@ -57,7 +57,7 @@ QImage buttons() {
     QtTextRenderer text;
     PixelSurface background(bw, bh);
     background.fill(toPixel(colour::rgb(212, 208, 200)));
-    const auto row = [&](int r, int look, int scheme, const QString& name) {
+    const auto row = [&](int r, ButtonLook look, ButtonScheme scheme, const QString& name) {
         const int y = 24 + r * (bh + kPad);
         label(p, kPad, y + 5, name);
         for (int c = 0; c < 5; ++c) {
@@ -82,7 +82,7 @@ QImage buttons() {
             in.hovering = l.hover;
             in.system = platformSystemColours();
             l.colours = button::deriveColours(in);
-            if (look == 11) l.background = &background;
+            if (look == ButtonLook::Transparent) l.background = &background;
             const PixelSurface face = button::paintButton(bw, bh, l, text);
             const int x = kLabelWidth + c * (bw + kPad);
             p.save();
@@ -91,10 +91,13 @@ QImage buttons() {
             p.restore();
         }
     };
+    // Every saved look number, then the XP look under the other schemes.
     for (int look = 1; look <= 14; ++look)
-        row(look - 1, look, 1, QStringLiteral("look %1").arg(look));
+        row(look - 1, static_cast<ButtonLook>(look), ButtonScheme::System,
+            QStringLiteral("look %1").arg(look));
     for (int scheme = 2; scheme <= 4; ++scheme)
-        row(14 + scheme - 2, 3, scheme, QStringLiteral("look 3, scheme %1").arg(scheme));
+        row(14 + scheme - 2, ButtonLook::WindowsXp, static_cast<ButtonScheme>(scheme),
+            QStringLiteral("look 3, scheme %1").arg(scheme));
     return img;
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/controls/qt_surface.h"
 #include "app/controls/xp_progress_bar_widget.h"
+#include "model/settings_description.h"
 #include "platform/event_pump.h"
 
 namespace quorvex {
@@ -273,7 +274,7 @@ bool chameleonButton::captureBackground(PixelSurface& out) {
 void chameleonButton::updateRegion() {
     regionSize_ = size();
     if (width() > 0 && height() > 0)
-        setMask(toRegion(button::buttonRegion(props().ButtonType, width(), height())));
+        setMask(toRegion(button::buttonRegion(props().look(), width(), height())));
 }
 
 void chameleonButton::updateAccessKey() {
@@ -399,30 +400,29 @@ bool chameleonButton::event(QEvent* e) {
 
 // --- the program's instances --------------------------------------------------------------
 
-PropertyBag chameleonButtonDesignBag(int number) {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(8.25);
-    const std::int64_t face = colour::rgb(236, 233, 216);
+PropertyBag chameleonButtonDesignBag(const layout::ButtonDesign& design,
+                                     const layout::Button& button) {
+    ChameleonButtonProperties p;
+    p.ButtonType = static_cast<int>(design.look);
+    p.Caption = button.caption;
+    p.Enabled = layout::enabledAsDesigned(button);
+    p.Font = encodeFont(designFont(design.font));
+    p.ColorScheme = static_cast<int>(design.scheme);
+    p.ShowFocusRect = design.focusRect;
+    p.BackColor = p.BackOver = design.face;
+    p.ForeColor = p.ForeOver = design.text;
+    p.MaskColor = design.mask;
+    p.UseMaskColor = true;
     PropertyBag bag;
-    bag.writeAlways("BTYPE", std::int64_t{3});
-    bag.writeAlways("TX", std::string(number == 3 ? "Disable Optimized Configuration"
-                                                  : "Enable Optimized Configuration"));
-    bag.writeAlways("ENAB", number != 3);
-    bag.writeAlways("FONT", encodeFont(font));
-    bag.writeAlways("COLTYPE", std::int64_t{1});
-    bag.writeAlways("FOCUSR", true);
-    bag.writeAlways("BCOL", face);
-    bag.writeAlways("BCOLO", face);
-    bag.writeAlways("FCOL", std::int64_t{0});
-    bag.writeAlways("FCOLO", std::int64_t{0});
-    bag.writeAlways("MCOL", std::int64_t{colour::rgb(192, 192, 192)});
-    bag.writeAlways("UMCOL", true);
+    p.save(bag);
     return bag;
 }
 
-chameleonButton* makeChameleonButton(int number, QWidget* parent) {
-    auto* b = new chameleonButton(chameleonButtonDesignBag(number), parent);
-    b->setObjectName(QStringLiteral("chameleonButton%1").arg(number));
+chameleonButton* makeChameleonButton(const layout::Button& button, QWidget* parent) {
+    auto* b =
+        new chameleonButton(chameleonButtonDesignBag(layout::kFirefoxButtonDesign, button), parent);
+    b->setObjectName(QLatin1String(button.name));
+    b->setGeometry(button.rect.x, button.rect.y, button.rect.width, button.rect.height);
     return b;
 }
 

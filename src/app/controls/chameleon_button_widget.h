@@ -15,6 +15,11 @@
 
 namespace quorvex {
 
+namespace layout {
+struct Button;
+struct ButtonDesign;
+}  // namespace layout
+
 class EventPump;
 
 // The owner-drawn push button as a Qt widget: ChameleonButton keeps the properties, runs the
@@ -180,9 +185,10 @@ class chameleonButton : public QWidget, private ChameleonButtonWindow {
     EventPump* pump_ = nullptr;
 };
 
-// Design-time settings of the Firefox page's buttons, number 2 or 3 (chameleonButtonN).
-PropertyBag chameleonButtonDesignBag(int number);
-// A Firefox page button with its design-time settings; the page places it.
-chameleonButton* makeChameleonButton(int number, QWidget* parent);
+// The saved state of a button as designed.
+PropertyBag chameleonButtonDesignBag(const layout::ButtonDesign& design,
+                                     const layout::Button& button);
+// A Firefox page button as designed, named and placed as the description says.
+chameleonButton* makeChameleonButton(const layout::Button& button, QWidget* parent);
 
 }  // namespace quorvex

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "app/controls/qt_surface.h"
+#include "model/monitor_description.h"
 
 namespace quorvex {
 
@@ -33,6 +34,13 @@ QImage decodePicture(const std::string& bytes) {
 
 std::string encodeFont(const QFont& font) {
     return font.toString().toStdString();
+}
+
+QFont designFont(const layout::Font& described) {
+    QFont font(QLatin1String(described.face));
+    font.setPointSizeF(described.points);
+    if (described.bold) font.setBold(true);
+    return font;
 }
 
 QFont decodeFont(const std::string& text, const QFont& fallback) {
@@ -156,39 +164,21 @@ void XP_ProgressBar::readProperties(const PropertyBag& saved) {
     DrawProgressBar();
 }
 
-PropertyBag xpProgressBarDesignBag(int number) {
-    const bool horizontal = number == 1 || number == 4;
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
+PropertyBag xpProgressBarDesignBag(const layout::BarDesign& design) {
     PropertyBag bag;
-    bag.writeAlways("Font", encodeFont(font));
-    bag.writeAlways("BrushStyle", std::int64_t{0});
-    bag.writeAlways(
-        "Color", std::int64_t{horizontal ? colour::rgb(192, 192, 192) : colour::rgb(64, 64, 64)});
-    bag.writeAlways("Orientation", std::int64_t{horizontal ? 0 : 1});
-    bag.writeAlways("Scrolling", std::int64_t{horizontal ? 6 : 1});
+    bag.writeAlways("Font", encodeFont(designFont(design.font)));
+    bag.writeAlways("BrushStyle", std::int64_t{design.brushStyle});
+    bag.writeAlways("Color", std::int64_t{design.colour});
+    bag.writeAlways("Orientation", std::int64_t{design.vertical ? 1 : 0});
+    bag.writeAlways("Scrolling", std::int64_t{static_cast<std::int32_t>(design.style)});
     return bag;
 }
 
-XP_ProgressBar* makeXP_ProgressBar(int number, QWidget* parent) {
-    auto* bar = new XP_ProgressBar(xpProgressBarDesignBag(number), parent);
-    switch (number) {
-        case 1:
-            bar->setGeometry(296, 338, 137, 9);
-            break;
-        case 2:
-            bar->setGeometry(207, 40, 17, 161);
-            break;
-        case 3:
-            bar->setGeometry(448, 40, 17, 161);
-            break;
-        case 4:
-            bar->setGeometry(296, 355, 137, 9);
-            break;
-        default:
-            break;
-    }
-    return bar;
+XP_ProgressBar* makeXP_ProgressBar(const layout::Bar& bar, QWidget* parent) {
+    auto* made = new XP_ProgressBar(xpProgressBarDesignBag(bar.design), parent);
+    made->setObjectName(QLatin1String(bar.name));
+    made->setGeometry(bar.rect.x, bar.rect.y, bar.rect.width, bar.rect.height);
+    return made;
 }
 
 }  // namespace quorvex

@@ -17,6 +17,12 @@ class QPainter;
 
 namespace quorvex {
 
+namespace layout {
+struct Bar;
+struct BarDesign;
+struct Font;
+}  // namespace layout
+
 // The percentage bar as a Qt widget: XpProgressBar keeps the properties and paints, the widget
 // passes its size, font and picture in. Each paint redraws the whole control into an off-screen
 // buffer (grown with the control, never shrunk) that is copied to the screen in one operation.
@@ -81,15 +87,17 @@ class XP_ProgressBar : public QWidget, public BarSink {
     QFont font_;
 };
 
-// Design-time settings of the monitor page's bars, number 1 to 4 (XP_ProgressBarN).
-PropertyBag xpProgressBarDesignBag(int number);
-// The monitor page's bars at their design-time places (pixels within the page).
-XP_ProgressBar* makeXP_ProgressBar(int number, QWidget* parent);
+// The saved state of a bar as designed.
+PropertyBag xpProgressBarDesignBag(const layout::BarDesign& design);
+// A monitor page bar as designed, named and placed as the description says.
+XP_ProgressBar* makeXP_ProgressBar(const layout::Bar& bar, QWidget* parent);
 
 // Pictures and fonts as the property bag keeps them.
 std::string encodePicture(const QImage& image);
 QImage decodePicture(const std::string& bytes);
 std::string encodeFont(const QFont& font);
 QFont decodeFont(const std::string& text, const QFont& fallback);
+// A described font as the controls save it: the face as named, whether installed or not.
+QFont designFont(const layout::Font& font);
 
 }  // namespace quorvex

@@ -1,11 +1,11 @@
-// The undo commands in the main window's system menu, and their keyboard shortcut.
+// The undo commands in the main window's system and right-click menus, and their shortcut.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "win32/undo_system_menu.h"
+#include "win32/undo_menu.h"
 
 namespace quorvex::win32 {
 namespace {
@@ -22,39 +22,47 @@ std::wstring itemText(HMENU menu, UINT command) {
     return text;
 }
 
-TEST(UndoSystemMenuTest, AddsASeparatorAndTheFourItemsAndRunsEach) {
+bool isSeparator(HMENU menu, int position) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_FTYPE;
+    return GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &item) &&
+           (item.fType & MFT_SEPARATOR);
+}
+
+TEST(UndoMenuTest, TheSystemMenuEndsWithTheItemsAndEachRuns) {
     const HWND window = makeWindow();
     ASSERT_NE(window, nullptr);
     const int before = GetMenuItemCount(GetSystemMenu(window, FALSE));
     int undone = 0, restored = 0, opened = 0, checked = 0;
-    ASSERT_TRUE(installUndoSystemMenu(
+    ASSERT_TRUE(installUndoMenus(
         window, {[&] { ++undone; }, [&] { ++restored; }, [&] { ++opened; }, [&] { ++checked; }}));
 
     const HMENU menu = GetSystemMenu(window, FALSE);
-    ASSERT_EQ(GetMenuItemCount(menu), before + 5);
-    MENUITEMINFOW separator{};
-    separator.cbSize = sizeof(separator);
-    separator.fMask = MIIM_FTYPE;
-    ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(before), TRUE, &separator));
-    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
-    EXPECT_EQ(itemText(menu, kUndoLastChangeCommand), L"Undo Last Change\u2026");
+    ASSERT_EQ(GetMenuItemCount(menu), before + 6);
+    EXPECT_TRUE(isSeparator(menu, before));
+    EXPECT_TRUE(isSeparator(menu, before + 4));
+    // The menu draws what follows the tab in its shortcut column.
+    EXPECT_EQ(itemText(menu, kUndoLastChangeCommand), L"Undo Last Change\u2026\tCtrl+Z");
     EXPECT_EQ(itemText(menu, kRestoreOriginalCommand), L"Restore Original Settings\u2026");
-    EXPECT_EQ(itemText(menu, kOpenRecordsFolderCommand), L"Open Records Folder");
     EXPECT_EQ(itemText(menu, kCheckAppliedValuesCommand), L"Check Applied Values\u2026");
+    EXPECT_EQ(itemText(menu, kOpenRecordsFolderCommand), L"Open Records Folder");
+    EXPECT_EQ(GetMenuItemID(menu, before + 1), kUndoLastChangeCommand);
+    EXPECT_EQ(GetMenuItemID(menu, before + 5), kOpenRecordsFolderCommand);
 
     SendMessageW(window, WM_SYSCOMMAND, kUndoLastChangeCommand, 0);
     SendMessageW(window, WM_SYSCOMMAND, kRestoreOriginalCommand, 0);
     // The system's low four bits do not change which item it is.
     SendMessageW(window, WM_SYSCOMMAND, kOpenRecordsFolderCommand | 0x2, 0);
+    SendMessageW(window, WM_SYSCOMMAND, kCheckAppliedValuesCommand, 0);
     EXPECT_EQ(undone, 1);
     EXPECT_EQ(restored, 1);
     EXPECT_EQ(opened, 1);
-    SendMessageW(window, WM_SYSCOMMAND, kCheckAppliedValuesCommand, 0);
     EXPECT_EQ(checked, 1);
     DestroyWindow(window);
 }
 
-TEST(UndoSystemMenuTest, OnlyControlZIsTheShortcut) {
+TEST(UndoMenuTest, OnlyControlZIsTheShortcut) {
     struct Case {
         UINT message;
         WPARAM key;
@@ -77,7 +85,7 @@ TEST(UndoSystemMenuTest, OnlyControlZIsTheShortcut) {
     }
 }
 
-TEST(UndoSystemMenuTest, AsksForNoKeyStateUnlessZGoesDown) {
+TEST(UndoMenuTest, AsksForNoKeyStateUnlessZGoesDown) {
     int asked = 0;
     const auto held = [&asked](int) {
         ++asked;
@@ -90,6 +98,39 @@ TEST(UndoSystemMenuTest, AsksForNoKeyStateUnlessZGoesDown) {
         EXPECT_FALSE(isUndoShortcut(other, held));
     }
     EXPECT_EQ(asked, 0);
+}
+
+// Ctrl+Z in the window or any of its controls runs "Undo Last Change", but not in a text field
+// (which keeps the key) nor in another window.
+TEST(UndoMenuTest, ControlZRunsUndoInTheWindowButNotInATextField) {
+    const HWND window = makeWindow();
+    ASSERT_NE(window, nullptr);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const HWND picture = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, window, nullptr,
+                                         instance, nullptr);
+    const HWND text = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_READONLY, 0, 20, 10, 10,
+                                      window, nullptr, instance, nullptr);
+    const HWND other = makeWindow();
+    int undone = 0;
+    ASSERT_TRUE(installUndoMenus(window, {[&] { ++undone; }, {}, {}, {}}));
+    const auto control = [](int key) { return key == VK_CONTROL; };
+
+    struct Case {
+        HWND target;
+        bool runs;
+    };
+    for (const Case& c :
+         {Case{window, true}, Case{picture, true}, Case{text, false}, Case{other, false}}) {
+        MSG message{};
+        message.hwnd = c.target;
+        message.message = WM_KEYDOWN;
+        message.wParam = 'Z';
+        const int before = undone;
+        EXPECT_EQ(runUndoShortcut(window, message, control), c.runs);
+        EXPECT_EQ(undone - before, c.runs ? 1 : 0);
+    }
+    DestroyWindow(other);
+    DestroyWindow(window);
 }
 
 }  // namespace
