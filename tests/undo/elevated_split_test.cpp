@@ -143,8 +143,8 @@ struct SplitWorld {
     FixedClock clock;
     undo::RecordStore records{temp.path() / "data" / "Quorvex"};
     undo::UndoRecorder recorder{records};
-    TuningCommands commands{CommandContext{window, registry, storage, prompts, events, locations,
-                                           clock, &recorder, &elevation}};
+    TuningCommands commands{CommandContext{
+        {registry, storage, prompts, events, locations, clock}, window, &recorder, &elevation}};
     undo::UndoCommands undo{commands, records};
 };
 
@@ -213,9 +213,11 @@ TEST(ElevatedSplitTest, AnElevatedProcessWritesEverythingItselfAndAsksForNothing
 TEST(ElevatedSplitTest, WithoutAWriterTheRefusalsAreReportedAsBefore) {
     SplitWorld world;
     ElevatedRowsBackend direct(world.user, &world.elevation, nullptr);
-    CommandContext context{world.window,  direct,       world.storage,
-                           world.prompts, world.events, world.locations,
-                           world.clock,   nullptr,      &world.elevation};
+    CommandContext context{
+        {direct, world.storage, world.prompts, world.events, world.locations, world.clock},
+        world.window,
+        nullptr,
+        &world.elevation};
     TuningCommands commands(context);
     ASSERT_TRUE(commands.automaticOptimization());
     EXPECT_TRUE(world.writer.calls.empty());
@@ -250,9 +252,11 @@ TEST(ElevatedSplitTest, AnObserverHearsOfTheValuesRefusedWhenTheWritesEnded) {
     SplitWorld world;
     world.writer.declined = true;
     cli::ValueLineRecorder lines(world.registry, "written");
-    CommandContext context{world.window,  world.registry,  world.storage,
-                           world.prompts, world.events,    world.locations,
-                           world.clock,   &world.recorder, &world.elevation};
+    CommandContext context{
+        {world.registry, world.storage, world.prompts, world.events, world.locations, world.clock},
+        world.window,
+        &world.recorder,
+        &world.elevation};
     context.observer = &lines;
     runAutomaticOptimization(context);
     ASSERT_EQ(lines.lines().size(), 18u);

@@ -73,8 +73,8 @@ int main() {
     quorvex::restoreWindowState(window, settings);
     window.controls().setListText(quorvex::names::kConnectionList,
                                   "DSL Or Cable Modem (16 Megabit And Up)");
-    quorvex::CommandContext context{window,    registry, settings,  prompts,   events,
-                                    locations, clock,    &recorder, &elevation};
+    quorvex::CommandContext context{
+        {registry, settings, prompts, events, locations, clock}, window, &recorder, &elevation};
     context.tuneFirefox = false;
     quorvex::TuningCommands commands(context);
     quorvex::undo::UndoCommands undo(commands, records);
