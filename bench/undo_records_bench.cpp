@@ -48,7 +48,7 @@ struct Bench {
     undo::RecordStore records;
     undo::UndoRecorder recorder{records};
     TuningCommands commands{
-        CommandContext{window, registry, settings, prompts, events, locations, clock}};
+        CommandContext{{registry, settings, prompts, events, locations, clock}, window}};
 };
 
 // "Everything Automatically" on the registry file store, alternating two connection kinds,
