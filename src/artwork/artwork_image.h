@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quorvex::artwork {
@@ -18,5 +19,8 @@ struct ArtworkImage {
 // The same pixels with the colour premultiplied by alpha, as a 32-bit DIB section drawn with
 // AlphaBlend, or QImage::Format_ARGB32_Premultiplied, expects them.
 std::vector<std::uint32_t> Premultiplied(const ArtworkImage& image);
+// The same into `out` (as many pixels as the image has), so that a picture is not held a third
+// time on its way into a bitmap.
+void PremultiplyInto(const ArtworkImage& image, std::span<std::uint32_t> out);
 
 }  // namespace quorvex::artwork

@@ -1,5 +1,6 @@
 #include "artwork/qoi_codec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quorvex::artwork {
@@ -53,15 +54,20 @@ bool SizeAllowed(std::uint32_t width, std::uint32_t height) {
 
 }  // namespace
 
-std::vector<std::uint32_t> Premultiplied(const ArtworkImage& image) {
-    std::vector<std::uint32_t> out(image.pixels.size());
-    for (std::size_t i = 0; i < out.size(); ++i) {
+void PremultiplyInto(const ArtworkImage& image, std::span<std::uint32_t> out) {
+    const std::size_t count = std::min(out.size(), image.pixels.size());
+    for (std::size_t i = 0; i < count; ++i) {
         const Rgba c = FromPixel(image.pixels[i]);
         auto scale = [a = c.a](std::uint8_t v) {
             return static_cast<std::uint8_t>((v * a + 127) / 255);
         };
         out[i] = ToPixel({scale(c.r), scale(c.g), scale(c.b), c.a});
     }
+}
+
+std::vector<std::uint32_t> Premultiplied(const ArtworkImage& image) {
+    std::vector<std::uint32_t> out(image.pixels.size());
+    PremultiplyInto(image, out);
     return out;
 }
 

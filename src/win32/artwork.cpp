@@ -1,7 +1,6 @@
 #include "win32/artwork.h"
 
 #include <cctype>
-#include <cstring>
 #include <vector>
 
 #include "artwork/artwork_resources.h"
@@ -47,8 +46,8 @@ void Artwork::load(const std::string& name, int dpi) {
         bitmap_ = nullptr;
         return;
     }
-    const std::vector<std::uint32_t> pixels = artwork::Premultiplied(*picture);
-    std::memcpy(bits, pixels.data(), pixels.size() * sizeof(std::uint32_t));
+    // Straight into the bitmap: the decoded picture goes at the end of this call.
+    artwork::PremultiplyInto(*picture, {static_cast<std::uint32_t*>(bits), picture->pixels.size()});
     size_ = {static_cast<LONG>(picture->width), static_cast<LONG>(picture->height)};
 }
 
