@@ -19,8 +19,7 @@ struct ArtworkImage {
 // The same pixels with the colour premultiplied by alpha, as a 32-bit DIB section drawn with
 // AlphaBlend, or QImage::Format_ARGB32_Premultiplied, expects them.
 std::vector<std::uint32_t> Premultiplied(const ArtworkImage& image);
-// The same into `out` (as many pixels as the image has), so that a picture is not held a third
-// time on its way into a bitmap.
-void PremultiplyInto(const ArtworkImage& image, std::span<std::uint32_t> out);
+// The same for pixels in place (a bitmap's own memory), so that a picture is held only once.
+void PremultiplyInPlace(std::span<std::uint32_t> pixels);
 
 }  // namespace quorvex::artwork

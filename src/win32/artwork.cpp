@@ -1,9 +1,10 @@
 #include "win32/artwork.h"
 
 #include <cctype>
-#include <vector>
+#include <span>
 
 #include "artwork/artwork_resources.h"
+#include "artwork/qoi_codec.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
@@ -28,8 +29,10 @@ void Artwork::load(const std::string& name, int dpi) {
     doubled_ = doubled;
     bitmap_ = nullptr;
     size_ = {};
-    auto picture = artwork::LoadArtworkResource(name, doubled ? 2 : 1);
-    if (!picture && doubled) picture = artwork::LoadArtworkResource(name, 1);
+    // Only the scale in use is decoded, straight into the bitmap: the picture is held once.
+    auto bytes = artwork::ArtworkResourceBytes(name, doubled ? 2 : 1);
+    if (bytes.empty() && doubled) bytes = artwork::ArtworkResourceBytes(name, 1);
+    const auto picture = artwork::QoiHeaderSize(bytes);
     if (!picture) return;
     // A top-down 32-bit DIB section with premultiplied alpha, as AlphaBlend draws it.
     BITMAPINFO info{};
@@ -46,8 +49,14 @@ void Artwork::load(const std::string& name, int dpi) {
         bitmap_ = nullptr;
         return;
     }
-    // Straight into the bitmap: the decoded picture goes at the end of this call.
-    artwork::PremultiplyInto(*picture, {static_cast<std::uint32_t*>(bits), picture->pixels.size()});
+    const std::span pixels(static_cast<std::uint32_t*>(bits),
+                           std::size_t{picture->width} * picture->height);
+    if (!artwork::DecodeQoiInto(bytes, pixels)) {
+        DeleteObject(bitmap_);
+        bitmap_ = nullptr;
+        return;
+    }
+    artwork::PremultiplyInPlace(pixels);
     size_ = {static_cast<LONG>(picture->width), static_cast<LONG>(picture->height)};
 }
 
