@@ -18,7 +18,13 @@ std::wstring artworkResourceName(const std::string& name, bool doubled) {
 }
 
 Artwork::~Artwork() {
+    unload();
+}
+
+void Artwork::unload() {
     if (bitmap_) DeleteObject(bitmap_);
+    bitmap_ = nullptr;
+    size_ = {};
 }
 
 void Artwork::load(const std::string& name, int dpi) {

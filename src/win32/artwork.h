@@ -22,6 +22,8 @@ class Artwork {
     // no picture.
     bool draw(HDC dc, const RECT& target) const;
     bool loaded() const { return bitmap_ != nullptr; }
+    // Lets the bitmap go; the next load() decodes the picture again.
+    void unload();
 
   private:
     HBITMAP bitmap_ = nullptr;
