@@ -217,8 +217,8 @@ std::string unexpected(const std::exception_ptr& error) {
 
 bool CopyFile(const std::string& source, const std::string& destination, const Clock& clock) {
     try {
-        const auto bytes = readWhole(source);
-        return bytes && copyBytes(*bytes, destination, clock);
+        const auto bytes = readWhole(pathFromUtf8(source));
+        return bytes && copyBytes(*bytes, pathFromUtf8(destination), clock);
     } catch (...) {
         return false;
     }
