@@ -34,6 +34,15 @@ target_compile_definitions(quorvex_options INTERFACE
 if(WIN32)
   target_compile_definitions(quorvex_options INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601)
 endif()
+if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # Quorvex.exe as small as it can be, the C++ library linked in: code optimised for size (a few
+  # figures a second and a window need no more speed), each function and datum in a section of
+  # its own, and the linker drops every section nothing reaches, the library's unused locale
+  # and stream code with the functions of ours that alone referred to it (2.1 to 1.8 MB).
+  target_compile_options(quorvex_options INTERFACE $<$<NOT:$<CONFIG:Debug>>:-Os>
+                                                   -ffunction-sections -fdata-sections)
+  target_link_options(quorvex_options INTERFACE -Wl,--gc-sections)
+endif()
 
 # Test code is built for a short compile, not for fast code: the suites run in seconds either way,
 # and the test sources are most of what the three test builds (native, sanitizers, Windows)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace quorvex::artwork {
@@ -18,5 +19,7 @@ struct ArtworkImage {
 // The same pixels with the colour premultiplied by alpha, as a 32-bit DIB section drawn with
 // AlphaBlend, or QImage::Format_ARGB32_Premultiplied, expects them.
 std::vector<std::uint32_t> Premultiplied(const ArtworkImage& image);
+// The same for pixels in place (a bitmap's own memory), so that a picture is held only once.
+void PremultiplyInPlace(std::span<std::uint32_t> pixels);
 
 }  // namespace quorvex::artwork

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,5 +17,9 @@ std::string ArtworkResourceName(std::string_view drawing, int scale);
 // The picture `drawing` at `scale` (1 or 2; anything above 1 picks 2) from this executable's
 // resources. Nothing when there is no such picture or it cannot be decoded. Windows only.
 std::optional<ArtworkImage> LoadArtworkResource(std::string_view drawing, int scale);
+
+// The encoded (QOI) bytes of that picture, as the executable holds them for its whole life;
+// empty when there is no such picture. Windows only.
+std::span<const std::byte> ArtworkResourceBytes(std::string_view drawing, int scale);
 
 }  // namespace quorvex::artwork

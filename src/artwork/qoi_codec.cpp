@@ -53,15 +53,19 @@ bool SizeAllowed(std::uint32_t width, std::uint32_t height) {
 
 }  // namespace
 
-std::vector<std::uint32_t> Premultiplied(const ArtworkImage& image) {
-    std::vector<std::uint32_t> out(image.pixels.size());
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const Rgba c = FromPixel(image.pixels[i]);
+void PremultiplyInPlace(std::span<std::uint32_t> pixels) {
+    for (std::uint32_t& pixel : pixels) {
+        const Rgba c = FromPixel(pixel);
         auto scale = [a = c.a](std::uint8_t v) {
             return static_cast<std::uint8_t>((v * a + 127) / 255);
         };
-        out[i] = ToPixel({scale(c.r), scale(c.g), scale(c.b), c.a});
+        pixel = ToPixel({scale(c.r), scale(c.g), scale(c.b), c.a});
     }
+}
+
+std::vector<std::uint32_t> Premultiplied(const ArtworkImage& image) {
+    std::vector<std::uint32_t> out = image.pixels;
+    PremultiplyInPlace(out);
     return out;
 }
 
@@ -132,24 +136,37 @@ std::vector<std::byte> EncodeQoi(const ArtworkImage& image) {
     return out;
 }
 
-std::optional<ArtworkImage> DecodeQoi(std::span<const std::byte> data) {
+std::optional<QoiSize> QoiHeaderSize(std::span<const std::byte> data) {
     constexpr std::array<char, 4> kMagic{'q', 'o', 'i', 'f'};
     if (data.size() < kHeaderSize + kEndMark.size()) return std::nullopt;
     for (std::size_t i = 0; i < kMagic.size(); ++i)
         if (data[i] != std::byte(kMagic[i])) return std::nullopt;
-    ArtworkImage image;
-    image.width = GetU32(data, 4);
-    image.height = GetU32(data, 8);
+    const QoiSize size{GetU32(data, 4), GetU32(data, 8)};
     const auto channels = std::to_integer<unsigned>(data[12]);
     const auto colourSpace = std::to_integer<unsigned>(data[13]);
-    if (!SizeAllowed(image.width, image.height) || (channels != 3 && channels != 4) ||
+    if (!SizeAllowed(size.width, size.height) || (channels != 3 && channels != 4) ||
         colourSpace > 1)
         return std::nullopt;
+    return size;
+}
 
+std::optional<ArtworkImage> DecodeQoi(std::span<const std::byte> data) {
+    const auto size = QoiHeaderSize(data);
+    if (!size) return std::nullopt;
+    ArtworkImage image;
+    image.width = size->width;
+    image.height = size->height;
+    image.pixels.resize(std::size_t{image.width} * image.height);
+    if (!DecodeQoiInto(data, image.pixels)) return std::nullopt;
+    return image;
+}
+
+bool DecodeQoiInto(std::span<const std::byte> data, std::span<std::uint32_t> pixels) {
+    const auto size = QoiHeaderSize(data);
+    if (!size || pixels.size() != std::size_t{size->width} * size->height) return false;
     // Chunks never reach into the end mark.
     const std::size_t end = data.size() - kEndMark.size();
     std::size_t at = kHeaderSize;
-    image.pixels.resize(std::size_t{image.width} * image.height);
     std::array<Rgba, 64> index{};
     Rgba px{0, 0, 0, 255};
     int run = 0;
@@ -158,16 +175,16 @@ std::optional<ArtworkImage> DecodeQoi(std::span<const std::byte> data) {
         b = std::to_integer<std::uint8_t>(data[at++]);
         return true;
     };
-    for (std::uint32_t& pixel : image.pixels) {
+    for (std::uint32_t& pixel : pixels) {
         if (run > 0) {
             --run;
         } else {
             std::uint8_t b1 = 0;
-            if (!next(b1)) return std::nullopt;
+            if (!next(b1)) return false;
             if (b1 == kOpRgb) {
-                if (!next(px.r) || !next(px.g) || !next(px.b)) return std::nullopt;
+                if (!next(px.r) || !next(px.g) || !next(px.b)) return false;
             } else if (b1 == kOpRgba) {
-                if (!next(px.r) || !next(px.g) || !next(px.b) || !next(px.a)) return std::nullopt;
+                if (!next(px.r) || !next(px.g) || !next(px.b) || !next(px.a)) return false;
             } else if ((b1 & kMask) == kOpIndex) {
                 px = index[b1];
             } else if ((b1 & kMask) == kOpDiff) {
@@ -176,7 +193,7 @@ std::optional<ArtworkImage> DecodeQoi(std::span<const std::byte> data) {
                 px.b = static_cast<std::uint8_t>(px.b + (b1 & 3) - 2);
             } else if ((b1 & kMask) == kOpLuma) {
                 std::uint8_t b2 = 0;
-                if (!next(b2)) return std::nullopt;
+                if (!next(b2)) return false;
                 const int dg = (b1 & 0x3F) - 32;
                 px.r = static_cast<std::uint8_t>(px.r + dg - 8 + (b2 >> 4));
                 px.g = static_cast<std::uint8_t>(px.g + dg);
@@ -188,7 +205,7 @@ std::optional<ArtworkImage> DecodeQoi(std::span<const std::byte> data) {
         }
         pixel = ToPixel(px);
     }
-    return image;
+    return true;
 }
 
 }  // namespace quorvex::artwork

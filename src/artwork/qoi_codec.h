@@ -26,4 +26,15 @@ std::vector<std::byte> EncodeQoi(const ArtworkImage& image);
 // picture, or data that ends before the last pixel.
 std::optional<ArtworkImage> DecodeQoi(std::span<const std::byte> data);
 
+// The picture's size from a QOI header, checked as DecodeQoi checks it.
+struct QoiSize {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+};
+std::optional<QoiSize> QoiHeaderSize(std::span<const std::byte> data);
+
+// Decodes into memory that the caller holds (a bitmap's), exactly width × height pixels; false
+// (with the pixels partly written) where DecodeQoi gives nothing.
+bool DecodeQoiInto(std::span<const std::byte> data, std::span<std::uint32_t> pixels);
+
 }  // namespace quorvex::artwork

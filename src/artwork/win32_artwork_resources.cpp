@@ -14,17 +14,23 @@ std::string ArtworkResourceName(std::string_view drawing, int scale) {
     return name;
 }
 
-std::optional<ArtworkImage> LoadArtworkResource(std::string_view drawing, int scale) {
+std::span<const std::byte> ArtworkResourceBytes(std::string_view drawing, int scale) {
     // Resource names match without regard to case; the module's resources live as long as it.
     const HMODULE module = GetModuleHandleW(nullptr);
     const std::string name = ArtworkResourceName(drawing, scale);
     const HRSRC found = FindResourceA(module, name.c_str(), RT_RCDATA);
-    if (found == nullptr) return std::nullopt;
+    if (found == nullptr) return {};
     const HGLOBAL loaded = LoadResource(module, found);
     const DWORD size = SizeofResource(module, found);
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (bytes == nullptr || size == 0) return std::nullopt;
-    return DecodeQoi(std::span(static_cast<const std::byte*>(bytes), size));
+    if (bytes == nullptr || size == 0) return {};
+    return {static_cast<const std::byte*>(bytes), size};
+}
+
+std::optional<ArtworkImage> LoadArtworkResource(std::string_view drawing, int scale) {
+    const auto bytes = ArtworkResourceBytes(drawing, scale);
+    if (bytes.empty()) return std::nullopt;
+    return DecodeQoi(bytes);
 }
 
 }  // namespace quorvex::artwork

@@ -4,10 +4,10 @@
 #include <exception>
 #include <optional>
 #include <set>
-#include <system_error>
 
 #include "browser/preference_sets.h"
 #include "platform/file_access.h"
+#include "platform/folder_access.h"
 #include "platform/time_stamp.h"
 
 namespace quorvex {
@@ -36,9 +36,15 @@ std::optional<std::string> readWhole(const fs::path& path) {
     return bytes;
 }
 
+// Something is there, followed through links.
+bool somethingAt(const fs::path& path) {
+    const EntryKind kind = entryAt(path, /*followLinks=*/true).kind;
+    return kind != EntryKind::Missing && kind != EntryKind::Unknown;
+}
+
 bool taken(const fs::path& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
+    const EntryKind kind = entryAt(path, /*followLinks=*/false).kind;
+    return kind != EntryKind::Missing && kind != EntryKind::Unknown;
 }
 
 // A name beside `destination` that nothing holds yet.
@@ -60,7 +66,7 @@ std::optional<fs::path> freeBackupName(const fs::path& destination, const Clock&
 // Temporary files beside user.js start with this; the routine adds random characters. The
 // leading dot hides them, and the older fixed "-<n>.tmp" names start the same way.
 std::string temporaryPrefix(const fs::path& destination) {
-    return "." + destination.filename().string() + ".quorvex-";
+    return "." + pathText(destination.filename()) + ".quorvex-";
 }
 
 // A temporary file younger than this may belong to another instance that is writing now.
@@ -73,18 +79,18 @@ bool isShippedContent(const std::string& bytes, const std::string& source) {
 // Keeps the user's own destination file; a failure says why (then nothing replaces it).
 FileResult keepUsersFile(const fs::path& destination, const std::string& source,
                          const Clock& clock) {
-    std::error_code ec;
-    const auto status = fs::symlink_status(destination, ec);
-    if (ec || !fs::exists(status))
+    const EntryKind kind = entryAt(destination, /*followLinks=*/false).kind;
+    if (kind == EntryKind::Missing || kind == EntryKind::Unknown)
         return FileResult::success();  // nothing there (or a dangling link): nothing to keep
-    const bool isLink = fs::is_symlink(status);
+    const bool isLink = kind == EntryKind::Link;
     // A folder is never replaced.
-    if (!isLink && !fs::is_regular_file(status)) return FileResult::failure("not a regular file");
+    if (!isLink && kind != EntryKind::File) return FileResult::failure("not a regular file");
     if (isLink) {
-        const auto target = fs::status(destination, ec);
-        if (ec || !fs::exists(target)) return FileResult::success();  // dangling: nothing to keep
+        const EntryKind target = entryAt(destination, /*followLinks=*/true).kind;
+        if (target == EntryKind::Missing || target == EntryKind::Unknown)
+            return FileResult::success();  // dangling: nothing to keep
         // A link to a device, FIFO or folder makes the profile unusable: it is skipped.
-        if (!fs::is_regular_file(target)) return FileResult::failure("not a regular file");
+        if (target != EntryKind::File) return FileResult::failure("not a regular file");
     }
     std::string existing;
     // Unreadable or absurdly large: nothing of it could be kept, so nothing replaces it.
@@ -122,30 +128,24 @@ std::vector<fs::path> listProfiles(const Locations& locations, std::string& fail
     const auto roots = firefoxProfileRoots(locations);
     std::set<fs::path> seen;  // one profile reached through two roots receives one copy
     for (const auto& root : roots) {
-        std::error_code ec;
-        const auto status = fs::status(root.folder, ec);
-        if (!fs::is_directory(status)) {
-            if (ec && status.type() != fs::file_type::not_found && failure.empty())
-                failure = describe(root.folder, ec.message());
+        const Entry there = entryAt(root.folder, /*followLinks=*/true);
+        if (there.kind != EntryKind::Folder) {
+            if (there.kind == EntryKind::Unknown && failure.empty())
+                failure = describe(root.folder, there.reason);
             continue;
         }
-        fs::directory_iterator it(root.folder, ec), end;
-        for (; !ec && it != end; it.increment(ec)) {
-            std::error_code entryError;
-            if (!it->is_directory(entryError)) continue;
-            const fs::path& folder = it->path();
-            if (!root.everySubfolder && !fs::exists(folder / "prefs.js", entryError) &&
-                !fs::exists(folder / "times.json", entryError))
+        std::string listing;
+        for (const fs::path& folder : subfolders(root.folder, listing)) {
+            if (!root.everySubfolder && !somethingAt(folder / "prefs.js") &&
+                !somethingAt(folder / "times.json"))
                 continue;
             if (roots.size() == 1) {
                 profiles.push_back(folder);
                 continue;
             }
-            auto identity = fs::weakly_canonical(folder, entryError);
-            if (entryError) identity = folder;
-            if (seen.insert(identity).second) profiles.push_back(folder);
+            if (seen.insert(sameFolderIdentity(folder)).second) profiles.push_back(folder);
         }
-        if (ec && failure.empty()) failure = describe(root.folder, ec.message());
+        if (!listing.empty() && failure.empty()) failure = describe(root.folder, listing);
     }
     return profiles;
 }
@@ -161,9 +161,8 @@ std::optional<fs::path> preferenceSetSource(const Locations& locations, std::str
     const fs::path program = locations.programFolder();
     const fs::path beside = program / fileName;
     const fs::path shared = program / ".." / "share" / "quorvex" / fileName;
-    std::error_code ec;
-    if (fs::exists(beside, ec)) return beside;
-    if (fs::exists(shared, ec)) return shared.lexically_normal();
+    if (somethingAt(beside)) return beside;
+    if (somethingAt(shared)) return shared.lexically_normal();
     return std::nullopt;
 }
 
@@ -171,9 +170,7 @@ namespace {
 
 // True when the target is a plain file that already holds exactly these bytes.
 bool alreadyInPlace(const fs::path& target, const std::string& bytes) {
-    std::error_code ec;
-    const auto status = fs::symlink_status(target, ec);
-    if (ec || !fs::is_regular_file(status)) return false;
+    if (entryAt(target, /*followLinks=*/false).kind != EntryKind::File) return false;
     const auto existing = readWhole(target);
     return existing && *existing == bytes;
 }
@@ -220,8 +217,8 @@ std::string unexpected(const std::exception_ptr& error) {
 
 bool CopyFile(const std::string& source, const std::string& destination, const Clock& clock) {
     try {
-        const auto bytes = readWhole(source);
-        return bytes && copyBytes(*bytes, destination, clock);
+        const auto bytes = readWhole(pathFromUtf8(source));
+        return bytes && copyBytes(*bytes, pathFromUtf8(destination), clock);
     } catch (...) {
         return false;
     }

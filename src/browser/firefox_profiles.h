@@ -47,6 +47,7 @@ std::optional<std::filesystem::path> preferenceSetSource(const Locations& locati
 // source or destination that is not a regular file of at most 16 MiB (a FIFO, a device, a link
 // to one) is unusable and the copy is not made. Returns whether the copy was made; nothing is
 // thrown and nothing is reported to the user.
+// Both paths are UTF-8 text.
 bool CopyFile(const std::string& source, const std::string& destination, const Clock& clock);
 
 // What copying one preference set into every profile came to.

@@ -1,9 +1,10 @@
 #include "monitor/number_format.h"
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
+
+#include "monitor/decimal_text.h"
 
 namespace quorvex::monitor {
 
@@ -29,24 +30,27 @@ std::string GroupDigits(std::string_view digits, const std::string& separator) {
     return out;
 }
 
+// The digits and the power of ten of the first of them, from scientific text ("1.25e+03");
+// nothing from anything else.
+void SplitScientific(std::string_view text, std::string& digits, int& exponent) {
+    digits.clear();
+    exponent = 0;
+    const auto e = text.find('e');
+    if (e == std::string_view::npos || e < 1) return;
+    for (char c : text.substr(0, e))
+        if (c >= '0' && c <= '9') digits += c;
+    const auto exp = text.substr(e + 1);
+    const char* first = exp.data() + (exp.starts_with('+') ? 1 : 0);
+    std::from_chars(first, exp.data() + exp.size(), exponent);
+}
+
 // Splits a non-negative value into integer and fraction digits, rounded to `decimals` places from
 // its 15-significant-digit decimal form, halves away from zero, as people round what they read:
 // 2147.475 gives 2147.48 although the nearest double lies just below the half.
 void RoundDecimal(double value, int decimals, std::string& integer, std::string& fraction) {
-    std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::scientific, 14);
-    const std::string_view text(buffer.data(), ec == std::errc{} ? end - buffer.data() : 0);
-    const auto e = text.find('e');
     std::string digits;
     int exponent = 0;
-    if (e != std::string_view::npos && e >= 1) {
-        for (char c : text.substr(0, e))
-            if (c >= '0' && c <= '9') digits += c;
-        const auto exp = text.substr(e + 1);
-        const char* first = exp.data() + (exp.starts_with('+') ? 1 : 0);
-        std::from_chars(first, exp.data() + exp.size(), exponent);
-    }
+    SplitScientific(ScientificText(value, 14), digits, exponent);
     int point = exponent + 1;  // digits before the decimal point
     const int keep = point + decimals;
     if (keep < 0 || digits.empty()) {
@@ -106,14 +110,22 @@ std::string FormatNumber(double value, const NumberPattern& pattern, const Numbe
 
 std::string FormatPlain(double value, const NumberLocale& locale) {
     if (!std::isfinite(value)) return {};
-    std::array<char, 400> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::fixed);
-    if (ec != std::errc{}) return {};
-    std::string out(buffer.data(), end);
-    if (const auto dot = out.find('.'); dot != std::string::npos)
-        out.replace(dot, 1, locale.decimal);
-    if (out == "-0") out = "0";
+    // The shortest digits that read back, laid out without an exponent.
+    std::string digits;
+    int exponent = 0;
+    SplitScientific(ScientificText(value, std::nullopt), digits, exponent);
+    if (digits.empty()) return {};
+    std::string out;
+    if (exponent < 0) {
+        out = "0" + locale.decimal + std::string(static_cast<std::size_t>(-exponent - 1), '0') +
+              digits;
+    } else if (static_cast<std::size_t>(exponent) + 1 >= digits.size()) {
+        out = digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+    } else {
+        out = digits.substr(0, static_cast<std::size_t>(exponent) + 1) + locale.decimal +
+              digits.substr(static_cast<std::size_t>(exponent) + 1);
+    }
+    if (value < 0) out.insert(0, "-");
     return out;
 }
 
@@ -147,11 +159,7 @@ std::optional<double> ParseNumber(std::string_view text, const NumberLocale& loc
         }
     }
     if (!digits) return std::nullopt;
-    double value = 0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec != std::errc{} || end != plain.data() + plain.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return ReadDecimalText(plain);
 }
 
 std::optional<std::int32_t> RoundToInt32(double value) {

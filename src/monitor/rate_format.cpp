@@ -25,10 +25,11 @@ std::string FormatAverage(double sum, double count, const std::string& current,
                           const NumberLocale& locale) {
     const double average = sum / count;
     if (average < 1024.0) {
-        std::string text = FormatNumber(average, patterns::kKbPerSecond, locale);
-        // Compared with this exact text, so another decimal separator never matches.
-        if (text == "1.0 KB/s") text = "0.0 KB/s";
-        return text;
+        // The counters' start state (1 over 1) shows as zero: the figure as rounded for display
+        // is compared, whatever the user's separators.
+        const bool startState =
+            FormatNumber(average, patterns::kOneDecimal, NumberLocale{}) == "1.0";
+        return FormatNumber(startState ? 0.0 : average, patterns::kKbPerSecond, locale);
     }
     if (average > 1024.0) return FormatNumber(sum / count / 1024.0, patterns::kMbPerSecond, locale);
     return current;

@@ -18,8 +18,8 @@ std::string FormatVolume(double volumeKb, double sizeKb, bool upload, const std:
 // Current speed in KB/s or MB/s; exactly 1024 KB/s leaves the text unchanged.
 std::string FormatSpeed(double rateKb, const std::string& current, const NumberLocale& locale);
 
-// Average of `sum` over `count` updates; a text of exactly "1.0 KB/s" shows as "0.0 KB/s", which
-// is what the counters' start state (1 over 1) renders.
+// Average of `sum` over `count` updates; an average that shows as 1.0 KB/s shows as 0.0 KB/s
+// instead (in the user's separators), which is what the counters' start state (1 over 1) gives.
 std::string FormatAverage(double sum, double count, const std::string& current,
                           const NumberLocale& locale);
 

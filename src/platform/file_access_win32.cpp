@@ -89,7 +89,9 @@ FileResult readRegularFile(const std::filesystem::path& path, std::uint64_t maxB
 FileResult replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                  std::string_view temporaryPrefix) {
     const std::filesystem::path folder = path.parent_path();
-    const std::wstring prefix = std::filesystem::path(std::string(temporaryPrefix)).wstring();
+    const std::wstring prefix =
+        std::filesystem::path(std::u8string(temporaryPrefix.begin(), temporaryPrefix.end()))
+            .wstring();
     std::filesystem::path temporary;
     Handle file(INVALID_HANDLE_VALUE);
     for (int attempt = 0; attempt < 100 && !file.valid(); ++attempt) {
@@ -125,7 +127,9 @@ FileResult replaceFileAtomically(const std::filesystem::path& path, std::string_
 
 int removeStaleTemporaryFiles(const std::filesystem::path& folder, std::string_view temporaryPrefix,
                               std::int64_t minimumAgeSeconds) {
-    const std::wstring prefix = std::filesystem::path(std::string(temporaryPrefix)).wstring();
+    const std::wstring prefix =
+        std::filesystem::path(std::u8string(temporaryPrefix.begin(), temporaryPrefix.end()))
+            .wstring();
     WIN32_FIND_DATAW found{};
     HANDLE search = ::FindFirstFileW((folder / (prefix + L"*")).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return 0;

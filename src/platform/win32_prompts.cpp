@@ -35,15 +35,16 @@ void* Win32ShellLibrary::restartPromptAddress() const {
         GetProcAddress(static_cast<HMODULE>(module_), MAKEINTRESOURCEA(59)));
 }
 
-Win32Prompts::Win32Prompts(WindowHandle owner, RestartPrompt restart)
-    : owner_(owner), restart_(std::move(restart)) {}
+Win32Prompts::Win32Prompts(WindowHandle owner, RestartPrompt restart, MessageBoxCall box)
+    : owner_(owner), restart_(std::move(restart)), box_(std::move(box)) {}
 
 // The texts are UTF-8 (the system's own error messages among them, in the user's language).
 MessageAnswer Win32Prompts::showMessage(const MessageRequest& request) {
     const std::wstring text = wideText(request.text);
     const std::wstring title = wideText(request.title);
-    const int result =
-        MessageBoxW(windowOf(owner_), text.c_str(), title.c_str(), messageBoxStyle(request));
+    const std::uint32_t style = messageBoxStyle(request);
+    const int result = box_ ? box_(owner_, text, title, style)
+                            : MessageBoxW(windowOf(owner_), text.c_str(), title.c_str(), style);
     return messageBoxAnswer(result);
 }
 

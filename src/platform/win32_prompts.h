@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "platform/prompts.h"
 
@@ -38,7 +39,13 @@ class Win32Prompts : public Prompts {
     using RestartPrompt =
         std::function<void(WindowHandle owner, const wchar_t* text, std::uint32_t exitFlags)>;
 
-    Win32Prompts(WindowHandle owner, RestartPrompt restart);
+    // Shows one message box (MessageBoxW's arguments) and gives its result; tests hand in a
+    // fake to see the exact text Windows is given.
+    using MessageBoxCall = std::function<int(WindowHandle owner, const std::wstring& text,
+                                             const std::wstring& title, std::uint32_t style)>;
+
+    // Without a message box of its own, MessageBoxW.
+    Win32Prompts(WindowHandle owner, RestartPrompt restart, MessageBoxCall box = nullptr);
 
     MessageAnswer showMessage(const MessageRequest& request) override;
     // Calls the restart prompt with the owner window, a null text and kRestartForced; its result
@@ -51,6 +58,7 @@ class Win32Prompts : public Prompts {
   private:
     WindowHandle owner_;
     RestartPrompt restart_;
+    MessageBoxCall box_;
 };
 
 // MessageBoxW's style flags for a request: buttons, icon and default button.

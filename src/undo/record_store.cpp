@@ -2,9 +2,9 @@
 
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "platform/file_access.h"
+#include "platform/folder_access.h"
 #include "undo/record_file.h"
 
 namespace quorvex::undo {
@@ -22,11 +22,8 @@ std::filesystem::path RecordStore::path(RecordKind kind) const {
 }
 
 bool RecordStore::exists(RecordKind kind) const {
-    std::error_code ec;
-    const auto status = std::filesystem::symlink_status(path(kind), ec);
     // A path that cannot even be looked at is treated as there: never overwrite the unknown.
-    if (ec && ec != std::errc::no_such_file_or_directory) return true;
-    return std::filesystem::exists(status);
+    return entryAt(path(kind), /*followLinks=*/false).kind != EntryKind::Missing;
 }
 
 RecordLoad RecordStore::load(RecordKind kind) const {
@@ -76,12 +73,7 @@ bool RecordStore::writeFile(const std::filesystem::path& file, std::string_view 
         reason = "there is no per-user data folder";
         return false;
     }
-    std::error_code ec;
-    std::filesystem::create_directories(folder_, ec);
-    if (ec) {
-        reason = ec.message();
-        return false;
-    }
+    if (!createFolders(folder_, reason)) return false;
     const std::string temporaryPrefix = "." + file.filename().string() + ".tmp.";
     removeStaleTemporaryFiles(folder_, temporaryPrefix, kStaleTemporarySeconds);
     const FileResult written = replaceFileAtomically(file, text, temporaryPrefix);
@@ -103,16 +95,14 @@ bool RecordStore::markCommandUnderWay(RecordKind toPutBack, std::string& reason)
 }
 
 void RecordStore::markCommandEnded() const {
-    std::error_code ec;
-    std::filesystem::remove(markerPath(), ec);
+    removeFile(markerPath());
 }
 
 std::optional<RecordKind> RecordStore::interruptedCommand(bool& damaged) const {
     damaged = false;
-    std::error_code ec;
-    if (folder_.empty() ||
-        !std::filesystem::exists(std::filesystem::symlink_status(markerPath(), ec)))
-        return std::nullopt;
+    if (folder_.empty()) return std::nullopt;
+    const EntryKind marker = entryAt(markerPath(), /*followLinks=*/false).kind;
+    if (marker == EntryKind::Missing || marker == EntryKind::Unknown) return std::nullopt;
     std::string text;
     if (readRegularFile(markerPath(), 64, text) && text == kPutBackOriginal)
         return RecordKind::Original;

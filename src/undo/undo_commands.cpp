@@ -7,6 +7,7 @@
 
 #include "commands/applied_values_check.h"
 #include "commands/window_settings.h"
+#include "platform/folder_access.h"
 #include "settings/settings_keys.h"
 #include "undo/record_put_back.h"
 #include "undo/undo_recorder.h"
@@ -57,8 +58,8 @@ void resetToCreationState(WindowModel& window) {
 }
 
 std::filesystem::path UndoCommands::recordsFolder() const {
-    std::error_code ec;
-    if (!records_.folder().empty()) std::filesystem::create_directories(records_.folder(), ec);
+    std::string reason;
+    if (!records_.folder().empty()) createFolders(records_.folder(), reason);
     return records_.folder();
 }
 

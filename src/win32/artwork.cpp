@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
-#include <vector>
+#include <span>
 
 #include "artwork/artwork_resources.h"
+#include "artwork/qoi_codec.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
@@ -19,7 +19,13 @@ std::wstring artworkResourceName(const std::string& name, bool doubled) {
 }
 
 Artwork::~Artwork() {
+    unload();
+}
+
+void Artwork::unload() {
     if (bitmap_) DeleteObject(bitmap_);
+    bitmap_ = nullptr;
+    size_ = {};
 }
 
 void Artwork::load(const std::string& name, int dpi) {
@@ -30,8 +36,10 @@ void Artwork::load(const std::string& name, int dpi) {
     doubled_ = doubled;
     bitmap_ = nullptr;
     size_ = {};
-    auto picture = artwork::LoadArtworkResource(name, doubled ? 2 : 1);
-    if (!picture && doubled) picture = artwork::LoadArtworkResource(name, 1);
+    // Only the scale in use is decoded, straight into the bitmap: the picture is held once.
+    auto bytes = artwork::ArtworkResourceBytes(name, doubled ? 2 : 1);
+    if (bytes.empty() && doubled) bytes = artwork::ArtworkResourceBytes(name, 1);
+    const auto picture = artwork::QoiHeaderSize(bytes);
     if (!picture) return;
     // A top-down 32-bit DIB section with premultiplied alpha, as AlphaBlend draws it.
     BITMAPINFO info{};
@@ -48,8 +56,14 @@ void Artwork::load(const std::string& name, int dpi) {
         bitmap_ = nullptr;
         return;
     }
-    const std::vector<std::uint32_t> pixels = artwork::Premultiplied(*picture);
-    std::memcpy(bits, pixels.data(), pixels.size() * sizeof(std::uint32_t));
+    const std::span pixels(static_cast<std::uint32_t*>(bits),
+                           std::size_t{picture->width} * picture->height);
+    if (!artwork::DecodeQoiInto(bytes, pixels)) {
+        DeleteObject(bitmap_);
+        bitmap_ = nullptr;
+        return;
+    }
+    artwork::PremultiplyInPlace(pixels);
     size_ = {static_cast<LONG>(picture->width), static_cast<LONG>(picture->height)};
     visible_ = {size_.cx, size_.cy, 0, 0};
     for (LONG y = 0; y < size_.cy; ++y)

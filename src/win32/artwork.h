@@ -26,6 +26,8 @@ class Artwork {
     // The smallest rectangle holding every pixel that is not wholly transparent, within
     // `target` as draw() places the picture there; empty when there is no picture.
     RECT visiblePart(const RECT& target) const;
+    // Lets the bitmap go; the next load() decodes the picture again.
+    void unload();
 
   private:
     HBITMAP bitmap_ = nullptr;

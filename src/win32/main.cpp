@@ -21,6 +21,7 @@
 #include "win32/event_pump.h"
 #include "win32/form1_window.h"
 #include "win32/front_end.h"
+#include "win32/number_locale.h"
 #include "win32/shell_restart.h"
 
 // The real parts of the outside world are made here and nowhere else.
@@ -51,6 +52,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     quorvex::Shell shell({{registry, settings, prompts, events, locations, clock}, *interfaces},
                          frontEnd);
+    // The monitor's figures in the user's own separators.
+    shell.setNumberLocale(quorvex::win32::userNumberLocale());
 
     // The undo records: %LOCALAPPDATA%\Quorvex.
     const quorvex::undo::RecordStore records(quorvex::undo::defaultRecordsFolder());

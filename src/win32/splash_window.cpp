@@ -41,6 +41,8 @@ void SplashWnd::onPaint(HDC dc, const RECT& client) {
 }
 
 void SplashWnd::onDestroy() {
+    // The splash stays an object for the program's life; its picture need not.
+    artwork_.unload();
     if (onClosed) onClosed();
 }
 

@@ -118,6 +118,20 @@ TEST(QoiCodecTest, PicturesComeBackExactlyAndFlatOnesPackSmall) {
         const auto back = DecodeQoi(file);
         ASSERT_TRUE(back.has_value()) << image.width;
         EXPECT_EQ(*back, image) << image.width;
+        // Into memory the caller holds: the same pixels, and only into exactly that many.
+        const auto size = QoiHeaderSize(file);
+        ASSERT_TRUE(size.has_value());
+        EXPECT_EQ(size->width, image.width);
+        EXPECT_EQ(size->height, image.height);
+        std::vector<std::uint32_t> pixels(image.pixels.size(), 0x12345678);
+        EXPECT_TRUE(DecodeQoiInto(file, pixels));
+        EXPECT_EQ(pixels, image.pixels);
+        std::vector<std::uint32_t> tooFew(image.pixels.size() - 1);
+        EXPECT_FALSE(DecodeQoiInto(file, tooFew));
+        std::vector<std::uint32_t> tooMany(image.pixels.size() + 1);
+        EXPECT_FALSE(DecodeQoiInto(file, tooMany));
+        const std::span<const std::byte> cut(file.data(), file.size() - 12);
+        EXPECT_FALSE(DecodeQoiInto(cut, pixels)) << "data that ends before the last pixel";
     }
     // 600 equal pixels: header, one literal, ten runs (the other 599), end mark.
     EXPECT_EQ(EncodeQoi(images[2]).size(), 14u + 4u + 10u + 8u);
@@ -130,6 +144,9 @@ TEST(QoiCodecTest, PremultiplyingScalesTheColourByItsAlpha) {
     const ArtworkImage image = Image(4, 1, {0xFFC08040, 0x80FF8000, 0x00FFFFFF, 0x01FFFFFF});
     const std::vector<std::uint32_t> expected{0xFFC08040, 0x80804000, 0x00000000, 0x01010101};
     EXPECT_EQ(Premultiplied(image), expected);
+    std::vector<std::uint32_t> inPlace = image.pixels;
+    PremultiplyInPlace(inPlace);
+    EXPECT_EQ(inPlace, expected);
 }
 
 }  // namespace

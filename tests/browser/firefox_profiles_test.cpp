@@ -263,6 +263,20 @@ TEST_F(FirefoxProfilesTest, AShippedSetThatCannotBeReadCopiesNothingAndSaysWhich
                           (profiles() / "p" / "user.js").string(), clock));
 }
 
+// The paths are UTF-8 on every platform, not the system's narrow code page.
+TEST_F(FirefoxProfilesTest, CopyFileTakesItsPathsAsUtf8) {
+    const fs::path source = temp.path() / u8"Zürich" / u8"pipeline.js";
+    const fs::path destination = profiles() / u8"wxyz.Zoë" / u8"user.js";
+    writeFile(source, "// set");
+    fs::create_directories(destination.parent_path());
+    const auto utf8 = [](const fs::path& path) {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    };
+    EXPECT_TRUE(CopyFile(utf8(source), utf8(destination), clock));
+    EXPECT_EQ(readFile(destination), "// set");
+}
+
 TEST_F(FirefoxProfilesTest, TheOutcomeCountsProfilesAndCopiesAndNamesTheFirstFailure) {
     struct Case {
         const char* what;

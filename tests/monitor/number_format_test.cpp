@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace quorvex::monitor {
 namespace {
@@ -63,6 +64,46 @@ TEST(NumberFormat, PlainTextKeepsFullPrecisionAndReadsBack) {
     }
     EXPECT_EQ(FormatPlain(0.97656, kUs), "0.97656");
     EXPECT_EQ(FormatPlain(-0.0, kUs), "0");
+}
+
+// The decimal conversions differ by platform (the C runtime's on Windows): the same texts
+// everywhere, the fewest digits, and every value read back exactly.
+TEST(NumberFormat, PlainTextIsTheShortestThatReadsBack) {
+    struct Case {
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0.1, "0.1"},
+        {1.0 / 3.0, "0.3333333333333333"},
+        {2.0 / 3.0, "0.6666666666666666"},
+        {100.0, "100"},
+        {1e21, "1000000000000000000000"},
+        {123456789012345678.0, "123456789012345680"},
+        {9007199254740993.0, "9007199254740992"},
+        {0.30000000000000004, "0.30000000000000004"},
+        {-1e-7, "-0.0000001"},
+        {1024.5, "1024.5"},
+    };
+    const std::string smallest = "0." + std::string(323, '0') + "5";
+    EXPECT_EQ(FormatPlain(5e-324, kUs), smallest);
+    EXPECT_EQ(ParseNumber(smallest, kUs), 5e-324);
+    for (const Case& c : cases) {
+        EXPECT_EQ(FormatPlain(c.value, kUs), c.text);
+        EXPECT_EQ(ParseNumber(c.text, kUs), c.value) << c.text;
+    }
+    for (double v : {1.7976931348623157e308, 2.2250738585072014e-308, 0.1 + 0.2, 1e23, 8.41e21,
+                     4.35e-16, 5e-310})
+        EXPECT_EQ(ParseNumber(FormatPlain(v, kGerman), kGerman), v) << v;
+    EXPECT_FALSE(ParseNumber("1" + std::string(400, '0'), kUs).has_value());
+}
+
+TEST(NumberFormat, PatternsRoundFromFifteenDigits) {
+    EXPECT_EQ(FormatNumber(2147.475, patterns::kKbs, kUs), "2147.48 KBs");
+    EXPECT_EQ(FormatNumber(0.05, patterns::kOneDecimal, kUs), "0.1");
+    EXPECT_EQ(FormatNumber(0.049999999999999, patterns::kOneDecimal, kUs), "0.0");
+    EXPECT_EQ(FormatNumber(1e300, patterns::kWhole, kUs), "1" + std::string(300, '0'));
+    EXPECT_EQ(FormatNumber(0.0, patterns::kTotalKb, kUs), "00.00000");
 }
 
 TEST(NumberFormat, ParsingAcceptsOnlyWholeNumbers) {

@@ -41,8 +41,26 @@ TEST(FormatAverage, OnePointZeroShowsAsZero) {
     EXPECT_EQ(FormatAverage(5, 2, kCurrent, kUs), "2.5 KB/s");
     EXPECT_EQ(FormatAverage(4096, 2, kCurrent, kUs), "2.0 MB/s");
     EXPECT_EQ(FormatAverage(2048, 2, kCurrent, kUs), kCurrent);
-    // The comparison is with the exact text, so a comma separator never matches.
-    EXPECT_EQ(FormatAverage(1, 1, kCurrent, kGerman), "1,0 KB/s");
+}
+
+TEST(FormatAverage, TheStartStateShowsAsZeroInEveryLocale) {
+    const NumberLocale kSpaced{",", "\u00a0"};
+    struct Case {
+        double sum;
+        double count;
+        const NumberLocale& locale;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1, 1, kGerman, "0,0 KB/s"},    {1.04, 1, kGerman, "0,0 KB/s"},
+        {0.95, 1, kGerman, "0,0 KB/s"}, {1.05, 1, kGerman, "1,1 KB/s"},
+        {0.94, 1, kGerman, "0,9 KB/s"}, {5, 2, kGerman, "2,5 KB/s"},
+        {1, 1, kSpaced, "0,0 KB/s"},    {3, 3, kUs, "0.0 KB/s"},
+        {-1, 1, kGerman, "-1,0 KB/s"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatAverage(c.sum, c.count, kCurrent, c.locale), c.text)
+            << c.sum << " over " << c.count;
 }
 
 TEST(FormatBestConnection, BitFigures) {
