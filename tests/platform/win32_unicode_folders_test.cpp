@@ -110,8 +110,8 @@ class Win32UnicodeFoldersTest : public ::testing::Test {
     WindowModel window;
     undo::RecordStore records{undo::defaultRecordsFolder()};
     undo::UndoRecorder recorder{records};
-    CommandContext context{window,    registry, settings,  prompts,   events,
-                           locations, clock,    &recorder, &elevation};
+    CommandContext context{
+        {registry, settings, prompts, events, locations, clock}, window, &recorder, &elevation};
 };
 
 TEST_F(Win32UnicodeFoldersTest, EverythingAutomaticallyWritesUnderTheUsersOwnFolders) {
