@@ -1,7 +1,9 @@
 #include "app/art_picture.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QPen>
+#include <algorithm>
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -71,15 +73,40 @@ void ArtPicture::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (cache_.size() != size() * ratio || !qFuzzyCompare(cache_.devicePixelRatio(), ratio))
         cache_ = renderArt(resource_, size(), ratio);
+    if (cache_.size() != drawnFor_) {
+        drawn_ = drawnPart(cache_);
+        drawnFor_ = cache_.size();
+    }
     QPainter painter(this);
     painter.drawPixmap(0, 0, cache_);
-    if (hasFocus()) {
-        // Keyboard focus shows as a ring in the artwork's accent colour.
+    if (hasFocus() && focusShown_ && !drawn_.isEmpty()) {
+        // Keyboard focus shows as a ring in the artwork's accent colour, round what is drawn
+        // rather than the picture's transparent margin.
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(0x4f, 0xb3, 0xff), 2));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+        painter.drawRoundedRect(QRectF(drawn_).adjusted(1, 1, -1, -1), 8, 8);
     }
+}
+
+QRect drawnPart(const QPixmap& art) {
+    const QImage image = art.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int left = image.width(), top = image.height(), right = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) == 0) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) return {};
+    const qreal ratio = art.devicePixelRatio();
+    return QRectF(QPointF(left / ratio, top / ratio),
+                  QPointF((right + 1) / ratio, (bottom + 1) / ratio))
+        .toAlignedRect();
 }
 
 void ArtPicture::setKeyboardTarget(ArtPicture* target) {
@@ -88,6 +115,10 @@ void ArtPicture::setKeyboardTarget(ArtPicture* target) {
 }
 
 void ArtPicture::keyPressEvent(QKeyEvent* event) {
+    if (!focusShown_) {
+        focusShown_ = true;
+        update();
+    }
     const int key = event->key();
     if (keyboardTarget_ && !event->isAutoRepeat() &&
         (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
@@ -100,11 +131,17 @@ void ArtPicture::keyPressEvent(QKeyEvent* event) {
 
 void ArtPicture::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    // As on Windows, the ring shows once the keyboard is in use: focus that lands here because
+    // the pointer's click hid or covered another picture draws nothing.
+    const Qt::FocusReason reason = event->reason();
+    focusShown_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                  reason == Qt::ShortcutFocusReason;
     update();
 }
 
 void ArtPicture::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
+    focusShown_ = false;
     update();
 }
 

@@ -38,9 +38,16 @@ class ArtPicture : public QWidget {
   private:
     QString resource_;
     QPixmap cache_;
+    QRect drawn_;     // the part of cache_ that is not wholly transparent
+    QSize drawnFor_;  // the cache size drawn_ was found for
+    bool focusShown_ = false;
     bool pressed_ = false;
     ArtPicture* keyboardTarget_ = nullptr;
 };
+
+// The smallest rectangle, in logical pixels, holding every pixel of `art` that is not wholly
+// transparent; empty for a wholly transparent picture.
+QRect drawnPart(const QPixmap& art);
 
 // Makes the artwork resources available; every function here calls it first.
 void ensureArtwork();

@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QSvgRenderer>
@@ -147,6 +148,62 @@ TEST(WindowIconTest, OwnerChainReceivesTheIconOnlyWithTheFlag) {
     QWidget other;
     ApplyWindowIcon(&other, QStringLiteral("missing"), true);
     EXPECT_TRUE(applicationIcon(QStringLiteral("missing")).isNull());
+}
+
+}  // namespace
+}  // namespace quorvex
+
+namespace quorvex {
+namespace {
+
+// The focus ring's colour, for counting its pixels.
+bool isRing(QRgb pixel) {
+    return qBlue(pixel) > 200 && qRed(pixel) < 120;
+}
+
+int ringPixels(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (isRing(image.pixel(x, y))) ++count;
+    return count;
+}
+
+TEST(ArtPictureFocusTest, TheRingShowsOnlyForTheKeyboardAndOnlyRoundWhatIsDrawn) {
+    // The back button: its art leaves a transparent band above the drawn button.
+    QWidget window;
+    window.resize(500, 80);
+    auto* picture = new ArtPicture(QStringLiteral("Image26"),
+                                   QStringLiteral(":/artwork/button_back.svg"), &window);
+    picture->setGeometry(0, 0, 478, 65);
+    picture->setKeyboardTarget(picture);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const QRect drawn = drawnPart(renderArt(picture->resource(), picture->size(), 1.0));
+    ASSERT_FALSE(drawn.isEmpty());
+    EXPECT_GT(drawn.top(), 0);
+
+    // Focus that a click moved here shows nothing.
+    picture->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(ringPixels(picture->grab().toImage(), picture->rect()), 0);
+
+    // Tab shows the ring, inside the drawn part, never in the transparent band above it.
+    picture->clearFocus();
+    picture->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(picture->hasFocus());
+    const QImage tabbed = picture->grab().toImage();
+    EXPECT_GT(ringPixels(tabbed, drawn), 0);
+    EXPECT_EQ(ringPixels(tabbed, QRect(0, 0, 478, drawn.top())), 0);
+}
+
+TEST(ArtPictureFocusTest, AWhollyTransparentPictureHasNoDrawnPart) {
+    QPixmap empty(10, 10);
+    empty.fill(Qt::transparent);
+    EXPECT_TRUE(drawnPart(empty).isEmpty());
+    QImage dot(10, 10, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    dot.setPixel(3, 7, qRgba(255, 0, 0, 255));
+    EXPECT_EQ(drawnPart(QPixmap::fromImage(dot)), QRect(3, 7, 1, 1));
 }
 
 }  // namespace
