@@ -6,7 +6,7 @@ set -euo pipefail
 
 build=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev zlib1g-dev
 )
 rest=(
   clang-format-14
