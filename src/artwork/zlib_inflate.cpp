@@ -272,7 +272,11 @@ std::optional<std::vector<std::byte>> InflateZlib(std::span<const std::byte> str
 std::optional<std::vector<std::byte>> UnpackPicture(std::span<const std::byte> packed) {
     if (packed.size() < 4) return std::nullopt;
     const std::uint32_t size = BigEndian32(packed);
-    if (size > kMaxUnpackedPicture) return std::nullopt;
+    // DEFLATE expands at most about 1032 to 1: a length no stream of this size could fill is
+    // refused before its memory is asked for.
+    constexpr std::size_t kMaxExpansion = 1032;
+    if (size > kMaxUnpackedPicture || size > (packed.size() - 4) * kMaxExpansion)
+        return std::nullopt;
     return InflateZlib(packed.subspan(4), size);
 }
 

@@ -21,7 +21,7 @@ std::optional<std::vector<std::byte>> InflateZlib(std::span<const std::byte> str
                                                   std::size_t size);
 
 // The QOI file inside a packed picture; nothing where InflateZlib gives nothing, or for a length
-// above kMaxUnpackedPicture.
+// above kMaxUnpackedPicture or beyond what the stream could hold.
 std::optional<std::vector<std::byte>> UnpackPicture(std::span<const std::byte> packed);
 
 }  // namespace quorvex::artwork

@@ -186,6 +186,15 @@ TEST(ZlibInflateTest, DamagedOrHostileStreamsAreRefusedWithoutReadingPastTheirEn
     huge.insert(huge.end(), good.begin(), good.end());
     EXPECT_FALSE(UnpackPicture(huge).has_value()) << "a length above the limit";
     EXPECT_FALSE(UnpackPicture(std::span(huge).first(3)).has_value()) << "no length";
+    std::vector<std::byte> beyond{std::byte{0}, std::byte{0x10}, std::byte{0}, std::byte{0}};
+    beyond.insert(beyond.end(), good.begin(), good.end());
+    EXPECT_FALSE(UnpackPicture(beyond).has_value()) << "a length no such stream could fill";
+    // The most a stream expands: a million equal bytes fit in about a thousand.
+    const std::vector<std::byte> zeros(1u << 20, std::byte{0});
+    const auto packed = Packed(zeros);
+    const auto unpacked = UnpackPicture(packed);
+    ASSERT_TRUE(unpacked.has_value()) << packed.size() << " bytes";
+    EXPECT_TRUE(*unpacked == zeros);
 }
 
 }  // namespace
