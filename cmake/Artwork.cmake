@@ -1,7 +1,8 @@
 # The artwork as bitmaps, rendered once at build time from resources/artwork/*.svg, so that no
 # front end parses SVG while it starts: <name>.<ext> at the drawing's own size and
 # <name>@2x.<ext> at twice it, for displays at 200 %. The Qt program loads PNGs from its resource
-# file, the Windows program QOI pictures (src/artwork/qoi_codec.h) from its resources.
+# file, the Windows program QOI pictures (src/artwork/qoi_codec.h), packed with zlib
+# (src/artwork/zlib_inflate.h), from its resources.
 
 # Every picture of the two windows and the link cursor (the application icon has its own sizes).
 set(QUORVEX_ARTWORK_NAMES
@@ -32,8 +33,8 @@ function(quorvex_svg_renderer out_command out_depends)
   set(${out_depends} ${QUORVEX_SVG2PNG} PARENT_SCOPE)
 endfunction()
 
-# Adds the rules that render every artwork picture at 1x and 2x into <dir> as <format> (png or
-# qoi); <out_files> receives the files. Rules belong to the calling directory: depend on the
+# Adds the rules that render every artwork picture at 1x and 2x into <dir> as <format> (png, qoi
+# or qoiz: QOI packed with zlib); <out_files> receives the files. Rules belong to the calling directory: depend on the
 # files from a target there.
 function(quorvex_render_artwork dir format out_files)
   quorvex_svg_renderer(renderer renderer_depends)

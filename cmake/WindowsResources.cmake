@@ -1,8 +1,8 @@
 # The resources of the Windows program, made at build time and compiled by the cross windres from
 # the one script resources/windows/quorvex.rc: the icon group AAA (13 images), the 32 x 32 link
-# cursor, every artwork picture at 1x and 2x (QOI), the version from the CMake project and the
-# manifest. Call quorvex_add_windows_resources(<target>) on the program and on any test
-# executable that loads them.
+# cursor, every artwork picture at 1x and 2x (QOI packed with zlib), the version from the CMake
+# project and the manifest. Call quorvex_add_windows_resources(<target>) on the program and on
+# any test executable that loads them.
 #
 # The SVG renderer is a program of the native (Qt) build, which the cross build cannot make
 # itself: pass its path as -DQUORVEX_SVG2PNG=<native build>/tools/svg2png/quorvex_svg2png.
@@ -36,9 +36,11 @@ function(quorvex_make_windows_resource_files dir out_files)
       list(APPEND images ${bits}:${dir}/icon/${size}.png)
     endforeach()
   endforeach()
-  foreach(size 16 24 32 48 128)
+  foreach(size 16 24 32 48)
     list(APPEND images 32:${dir}/icon/${size}.png)
   endforeach()
+  # The large image only for the shell's big views: PNG-compressed, 6 KB instead of 66 KB.
+  list(APPEND images png:${dir}/icon/128.png)
   add_custom_command(
     OUTPUT ${dir}/quorvex.ico
     COMMAND ${Python3_EXECUTABLE} ${packer} ${dir}/quorvex.ico ${images}
@@ -61,7 +63,7 @@ function(quorvex_make_windows_resource_files dir out_files)
     VERBATIM)
   list(APPEND files ${dir}/link.cur)
 
-  quorvex_render_artwork(${dir} qoi pictures)
+  quorvex_render_artwork(${dir} qoiz pictures)
   list(APPEND files ${pictures})
   set(${out_files} ${files} PARENT_SCOPE)
 endfunction()

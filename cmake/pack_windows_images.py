@@ -5,9 +5,10 @@ into a .cur cursor with its hot spot.
     pack_ico.py out.ico BITS:image.png [BITS:image.png ...]
     pack_ico.py out.cur --hotspot X,Y BITS:image.png [BITS:image.png ...]
 
-BITS is 4 (the 16 standard Windows colours), 8 (a 256-colour palette made from the image) or
-32 (true colour with alpha). Every image is stored as a bitmap with its transparency mask, in
-the order given. Standard library only; reads 8-bit, non-interlaced PNG files.
+BITS is 4 (the 16 standard Windows colours), 8 (a 256-colour palette made from the image), 32
+(true colour with alpha), each stored as a bitmap with its transparency mask, or png: the PNG
+file itself, true colour with alpha, as icons since Windows Vista may hold it (a tenth of the
+bitmap's size for large images). Images are stored in the order given. Standard library only; reads 8-bit, non-interlaced PNG files.
 """
 import struct
 import sys
@@ -172,7 +173,15 @@ def main(argv):
         width, height, rows = read_png(path)
         if width != height or not 1 <= width <= 256:
             raise PackError(f"{path}: icons are square, 1 to 256 pixels ({width}x{height})")
-        images.append((width, int(bits), icon_bitmap(width, height, rows, int(bits))))
+        if bits == "png":
+            with open(path, "rb") as f:
+                data = f.read()
+            # The header's bit depth and colour type: 8-bit RGBA, as Windows reads PNG icons.
+            if data[24:26] != b"\x08\x06":
+                raise PackError(f"{path}: a PNG icon image must be 8-bit RGBA")
+            images.append((width, 32, data))
+        else:
+            images.append((width, int(bits), icon_bitmap(width, height, rows, int(bits))))
     # Resource type 1 is an icon, 2 a cursor; a cursor's entries hold the hot spot where an
     # icon's hold planes and bit count.
     out = struct.pack("<HHH", 0, 1 if hotspot is None else 2, len(images))

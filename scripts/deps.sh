@@ -6,14 +6,14 @@ set -euo pipefail
 
 build=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev zlib1g-dev
 )
 rest=(
   clang-format-14
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine python3
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 wine
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev wine64 wine
   clang libclang-rt-14-dev
   nsis zip unzip dpkg-dev fakeroot lintian
   msitools wixl osslsigncode openssl python3-jsonschema python3-yaml

@@ -19,7 +19,7 @@ cmake --build "$build" --target quorvex_fuzzers
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(reg_file_fuzz netlink_link_fuzz proc_net_dev_fuzz if_row_fuzz ini_text_fuzz record_file_fuzz
-        hand_over_fuzz)
+        hand_over_fuzz packed_picture_fuzz)
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -13,8 +13,8 @@
 #define QUORVEX_LINK_CURSOR_HOT_X 13
 #define QUORVEX_LINK_CURSOR_HOT_Y 5
 
-/* The artwork pictures are RCDATA resources in the QOI format, named after their drawing in
-   resources/artwork ("splash", "icon_lan_hover") at the drawing's size and "<name>_2x" at twice
+/* The artwork pictures are RCDATA resources, QOI files packed with zlib, named after their drawing
+   in resources/artwork ("splash", "icon_lan_hover") at the drawing's size and "<name>_2x" at twice
    it; artwork::LoadArtworkResource (src/artwork/artwork_resources.h) decodes them. */
 
 #endif

@@ -18,8 +18,8 @@ std::string ArtworkResourceName(std::string_view drawing, int scale);
 // resources. Nothing when there is no such picture or it cannot be decoded. Windows only.
 std::optional<ArtworkImage> LoadArtworkResource(std::string_view drawing, int scale);
 
-// The encoded (QOI) bytes of that picture, as the executable holds them for its whole life;
-// empty when there is no such picture. Windows only.
+// The packed bytes of that picture (src/artwork/zlib_inflate.h), as the executable holds them
+// for its whole life; empty when there is no such picture. Windows only.
 std::span<const std::byte> ArtworkResourceBytes(std::string_view drawing, int scale);
 
 }  // namespace quorvex::artwork

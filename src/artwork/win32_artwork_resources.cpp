@@ -5,6 +5,7 @@
 
 #include "artwork/artwork_resources.h"
 #include "artwork/qoi_codec.h"
+#include "artwork/zlib_inflate.h"
 
 namespace quorvex::artwork {
 
@@ -28,9 +29,9 @@ std::span<const std::byte> ArtworkResourceBytes(std::string_view drawing, int sc
 }
 
 std::optional<ArtworkImage> LoadArtworkResource(std::string_view drawing, int scale) {
-    const auto bytes = ArtworkResourceBytes(drawing, scale);
-    if (bytes.empty()) return std::nullopt;
-    return DecodeQoi(bytes);
+    const auto qoi = UnpackPicture(ArtworkResourceBytes(drawing, scale));
+    if (!qoi) return std::nullopt;
+    return DecodeQoi(*qoi);
 }
 
 }  // namespace quorvex::artwork

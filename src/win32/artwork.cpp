@@ -6,6 +6,7 @@
 
 #include "artwork/artwork_resources.h"
 #include "artwork/qoi_codec.h"
+#include "artwork/zlib_inflate.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
@@ -36,10 +37,13 @@ void Artwork::load(const std::string& name, int dpi) {
     doubled_ = doubled;
     bitmap_ = nullptr;
     size_ = {};
-    // Only the scale in use is decoded, straight into the bitmap: the picture is held once.
-    auto bytes = artwork::ArtworkResourceBytes(name, doubled ? 2 : 1);
-    if (bytes.empty() && doubled) bytes = artwork::ArtworkResourceBytes(name, 1);
-    const auto picture = artwork::QoiHeaderSize(bytes);
+    // Only the scale in use is decoded, straight into the bitmap: the picture is held once (its
+    // unpacked QOI file only while it is decoded).
+    auto packed = artwork::ArtworkResourceBytes(name, doubled ? 2 : 1);
+    if (packed.empty() && doubled) packed = artwork::ArtworkResourceBytes(name, 1);
+    const auto bytes = artwork::UnpackPicture(packed);
+    if (!bytes) return;
+    const auto picture = artwork::QoiHeaderSize(*bytes);
     if (!picture) return;
     // A top-down 32-bit DIB section with premultiplied alpha, as AlphaBlend draws it.
     BITMAPINFO info{};
@@ -58,7 +62,7 @@ void Artwork::load(const std::string& name, int dpi) {
     }
     const std::span pixels(static_cast<std::uint32_t*>(bits),
                            std::size_t{picture->width} * picture->height);
-    if (!artwork::DecodeQoiInto(bytes, pixels)) {
+    if (!artwork::DecodeQoiInto(*bytes, pixels)) {
         DeleteObject(bitmap_);
         bitmap_ = nullptr;
         return;

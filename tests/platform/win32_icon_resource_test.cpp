@@ -112,6 +112,28 @@ TEST(Win32IconResourceTest, LoadsAtTheLargeAndTheSmallIconSize) {
     }
 }
 
+TEST(Win32IconResourceTest, TheLargeImageIsPngCompressedAndLoadsWhole) {
+    int pngImages = 0;
+    for (const auto& e : groupEntries()) {
+        HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(e.id), MAKEINTRESOURCEA(3));
+        ASSERT_NE(found, nullptr);
+        const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+        ASSERT_NE(data, nullptr);
+        const bool png =
+            SizeofResource(nullptr, found) > 8 && std::memcmp(data, "\x89PNG\r\n\x1a\n", 8) == 0;
+        EXPECT_EQ(png, e.width == 128) << int{e.width} << " pixels at " << e.bitCount << " bits";
+        pngImages += png ? 1 : 0;
+    }
+    EXPECT_EQ(pngImages, 1);
+    auto icon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), "AAA", IMAGE_ICON, 128, 128, LR_DEFAULTCOLOR));
+    ASSERT_NE(icon, nullptr);
+    const int drawn = drawnPixels(icon, 128);
+    EXPECT_GT(drawn, 128 * 128 / 2);
+    EXPECT_LT(drawn, 128 * 128);
+    DestroyIcon(icon);
+}
+
 TEST(Win32IconResourceTest, AMissingIconResourceLoadsNothing) {
     EXPECT_EQ(LoadImageA(GetModuleHandleA(nullptr), "NOSUCHICON", IMAGE_ICON, 32, 32, LR_SHARED),
               nullptr);
