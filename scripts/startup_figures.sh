@@ -3,8 +3,8 @@
 # (tools/reference_window), both stripped as the package ships them, alternated in the same run
 # on a private Xvfb display:
 # - time from exec until the first window is mapped (the splash);
-# - peak resident memory (VmHWM) at the end of the splash, when the main window is mapped (for
-#   the reference, as long after its mapping as the program's splash lasted);
+# - peak resident memory (VmHWM) until the end of the splash, before the main window is mapped
+#   (for the reference, as long after its mapping as the program's splash lasted);
 # - CPU time (user + system, every thread) from exec until 6 s after the first window mapped.
 # Each process is the one this script started, followed by its own process id. Figures are the
 # medians of $RUNS runs (default 3); the last column is the ratio to the reference.
@@ -69,7 +69,7 @@ splash_ms=4000
 
 # One run of one program: "first_map_ms peak_kib cpu_ms".
 measure() {  # executable, is_reference
-    local start mapped="" first="" seen peak="" pid cpu
+    local start mapped="" first="" seen reading peak="" pid cpu
     start=$(now_ms)
     "$1" >/dev/null 2>"$home/errors" &
     pid=$!
@@ -91,14 +91,17 @@ measure() {  # executable, is_reference
         sleep_until $((mapped + splash_ms))
         peak=$(peak_kib "$pid")
     else
-        # The splash ends when another window of the process is mapped (the main window).
+        # The splash ends when another window of the process is mapped (the main window); the
+        # peak is the last one read while the splash was still alone, before the main window's
+        # first paint.
         while [ $(($(now_ms) - mapped)) -lt $((after * 1000)) ]; do
+            reading=$(peak_kib "$pid")
             seen=$(windows_of "$pid")
             if [ -n "$seen" ] && [ "$seen" != "$first" ]; then
-                peak=$(peak_kib "$pid")
                 splash_ms=$(($(now_ms) - mapped))
                 break
             fi
+            peak=$reading
             sleep 0.02
         done
     fi
