@@ -128,8 +128,12 @@ for run in $(seq "$runs"); do
     echo "run $run of $runs done (load $(cut -d' ' -f1 /proc/loadavg))" >&2
 done
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN {if (a == "NA" || b == "NA" || b == 0) print "NA"; else printf "%.2fx", a / b}'; }
-printf '%-22s %14s %24s %26s\n' "" "first window" "peak RSS, end of splash" "CPU to ${after} s after mapping"
+ratio() {
+    awk -v a="$1" -v b="$2" \
+        'BEGIN {if (a == "NA" || b == "NA" || b == 0) print "NA"; else printf "%.2fx", a / b}'
+}
+printf '%-22s %14s %24s %26s\n' "" "first window" "peak RSS, end of splash" \
+    "CPU to ${after} s after mapping"
 for i in "${!programs[@]}"; do
     map=$(cut -d' ' -f1 "$home/figures.$i" | median)
     peak=$(cut -d' ' -f2 "$home/figures.$i" | median)
