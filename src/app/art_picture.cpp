@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <utility>
+
 // The artwork is compiled into the GUI library, which is static: registering it by hand keeps the
 // linker from dropping it.
 static void registerArtwork() {
@@ -48,8 +50,10 @@ QPixmap renderArt(const QString& resource, QSize size, qreal ratio) {
         // Scales between the two rendered sizes (150 %) or to a picture of another size.
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    QPixmap pixmap = QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                                        Qt::NoFormatConversion);
+    // Converted in place and handed over: the picture is never held twice at once.
+    QPixmap pixmap =
+        QPixmap::fromImage(std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                           Qt::NoFormatConversion);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

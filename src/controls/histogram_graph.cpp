@@ -69,6 +69,8 @@ HistogramGraph::HistogramGraph(const PropertyBag& saved, const SystemColours& sy
 }
 
 void HistogramGraph::readProperties(const PropertyBag& saved) {
+    // Whatever changes what a drawing draws first finishes the drawing left undone.
+    drawPending();
     props_.load(saved);
     resetBuffer();
     picHistBack_ = system_.resolve(props_.BackColor);
@@ -96,6 +98,7 @@ int HistogramGraph::borderWidth() const {
 
 void HistogramGraph::setControlSize(int width, int height) {
     if (width == width_ && height == height_ && !surface_.isNull()) return;
+    drawPending();
     width_ = width;
     height_ = height;
     recomputeGeometry();
@@ -129,8 +132,8 @@ void HistogramGraph::recomputeGeometry() {
     drawnCurrent_ = false;
 }
 
-void HistogramGraph::nextPoint(std::int32_t value) {
-    if (value > props_.Max) return;
+bool HistogramGraph::takePoint(std::int32_t value) {
+    if (value > props_.Max) return false;
     const std::int64_t n = props_.NumberOfPoints;
     const auto size = static_cast<std::int64_t>(points_.size());
     if (nextSlot_ > n) {
@@ -140,7 +143,7 @@ void HistogramGraph::nextPoint(std::int32_t value) {
             // A zero scrolled into an all-zero buffer changes no pixel: skip the redraw.
             if (value == 0 && drawnCurrent_ &&
                 std::all_of(first, end, [](std::int32_t v) { return v == 0; }))
-                return;
+                return false;
             std::move(first + 1, end, first);
             points_[static_cast<std::size_t>(n)] = value;
         }
@@ -148,6 +151,31 @@ void HistogramGraph::nextPoint(std::int32_t value) {
         points_[static_cast<std::size_t>(nextSlot_)] = value;
         ++nextSlot_;
     }
+    return true;
+}
+
+void HistogramGraph::nextPoint(std::int32_t value) {
+    if (value > props_.Max) return;
+    if (takePoint(value) || pending_) {
+        if (pending_) penWidth_ = pendingLineWidth_;
+        drawGraph();
+    }
+}
+
+void HistogramGraph::appendPoint(std::int32_t value) {
+    // Without a buffer a drawing draws nothing and leaves the pen as it was.
+    if (!takePoint(value) || picHist_.isNull()) return;
+    // Each drawing starts with the pen width the one before left (the grid's width): only the
+    // last undone drawing shows, and it starts with what the one before it would have left.
+    pendingPenWidth_ = pending_ ? pendingLineWidth_ : penWidth_;
+    pendingLineWidth_ = std::max<int>(props_.DrawWidth, 1);
+    pending_ = true;
+    drawnCurrent_ = false;
+}
+
+void HistogramGraph::drawPending() {
+    if (!pending_) return;
+    penWidth_ = pendingPenWidth_;
     drawGraph();
 }
 
@@ -156,6 +184,7 @@ void HistogramGraph::refresh() {
 }
 
 void HistogramGraph::drawGraph() {
+    pending_ = false;
     if (picHist_.isNull()) return;
     histogram::GraphInput in;
     in.widthTwips = std::int64_t{picHist_.width()} * histogram::kTwipsPerPixel;
@@ -196,29 +225,35 @@ void HistogramGraph::paint(PixelSurface& out) const {
 }
 
 void HistogramGraph::setAppearance(std::int16_t v) {
+    drawPending();
     props_.Appearance = v;
     recomputeGeometry();
 }
 
 void HistogramGraph::setBorderStyle(std::int16_t v) {
+    drawPending();
     props_.BorderStyle = v;
     recomputeGeometry();
 }
 
 void HistogramGraph::setDrawWidth(std::int16_t v) {
+    drawPending();
     props_.DrawWidth = v;
     drawnCurrent_ = false;
 }
 
 void HistogramGraph::setGridTickHorizontal(double v) {
+    drawPending();
     if (toInt16(v, props_.GridTickHorizontal)) drawnCurrent_ = false;
 }
 
 void HistogramGraph::setGridTickVertical(double v) {
+    drawPending();
     if (toInt16(v, props_.GridTickVertical)) drawnCurrent_ = false;
 }
 
 void HistogramGraph::setNumberOfPoints(std::int32_t v) {
+    drawPending();
     if (v == props_.NumberOfPoints) return;
     props_.NumberOfPoints = v;
     resetBuffer();
@@ -226,6 +261,7 @@ void HistogramGraph::setNumberOfPoints(std::int32_t v) {
 }
 
 void HistogramGraph::setMax(std::int32_t v) {
+    drawPending();
     if (v == props_.Max) return;
     props_.Max = v;
     resetBuffer();
@@ -233,6 +269,7 @@ void HistogramGraph::setMax(std::int32_t v) {
 }
 
 void HistogramGraph::setBackColor(ColorRef v) {
+    drawPending();
     props_.BackColor = v;
     surfaceBack_ = system_.resolve(v);
     surface_.fill(toPixel(surfaceBack_));
@@ -240,11 +277,13 @@ void HistogramGraph::setBackColor(ColorRef v) {
 }
 
 void HistogramGraph::setGridColour(ColorRef v) {
+    drawPending();
     props_.GridColour = v;
     drawnCurrent_ = false;
 }
 
 void HistogramGraph::setForeColor(ColorRef v) {
+    drawPending();
     props_.ForeColor = v;
     drawnCurrent_ = false;
 }

@@ -50,6 +50,11 @@ class HistogramGraph {
     int borderWidth() const;
 
     void nextPoint(std::int32_t value);
+    // nextPoint for a control nobody sees: the sample is taken, the drawing it needs is left to
+    // drawPending, which gives the pixels the same drawings one after another would have given.
+    void appendPoint(std::int32_t value);
+    void drawPending();
+    bool hasPendingDrawing() const { return pending_; }
     // Forces a complete repaint of the graph.
     void refresh();
     // The whole control, border included, into `out` (at least the control's size).
@@ -82,6 +87,8 @@ class HistogramGraph {
   private:
     void resetBuffer();
     void recomputeGeometry();
+    // Takes a sample into the buffer; true when the graph must be drawn again.
+    bool takePoint(std::int32_t value);
     void drawGraph();
     int clientWidth() const { return width_ - 2 * borderWidth(); }
     int clientHeight() const { return height_ - 2 * borderWidth(); }
@@ -98,6 +105,9 @@ class HistogramGraph {
     ColorRef surfaceBack_ = 0;
     int penWidth_ = 1;           // the pen width left from the last drawing
     bool drawnCurrent_ = false;  // the last drawing shows the current buffer and settings
+    bool pending_ = false;       // appendPoint left a drawing undone
+    int pendingPenWidth_ = 1;    // the pen width the last undone drawing would have started with
+    int pendingLineWidth_ = 1;   // and the one it would have left
     std::uint64_t drawCount_ = 0;
 };
 

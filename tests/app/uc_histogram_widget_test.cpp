@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "app/controls/chameleon_button_widget.h"
+#include "app/controls/qt_surface.h"
 #include "app/controls/uc_histogram_widget.h"
 
 using namespace quorvex;
@@ -18,6 +19,27 @@ TEST(UcHistogram, ShowsTheGraphsPixelsAtItsOwnSize) {
     EXPECT_EQ(h.PointBuffer()[2], 90);
     const QImage shown = h.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown, h.surface());
+}
+
+TEST(UcHistogram, AHiddenGraphTakesSamplesAndDrawsOnceWhenPainted) {
+    // The splash feeds a hidden window's graphs thousands of zeros.
+    QWidget window;
+    ucHistogram* h = makeUcHistogram1(&window);
+    for (int i = 0; i < 4000; ++i) h->NextPoint(0);
+    EXPECT_EQ(h->drawCount(), 0u);
+
+    HistogramGraph atOnce(monitorHistogramDesignBag(), platformSystemColours());
+    atOnce.setControlSize(191, 201);
+    for (int i = 0; i < 4000; ++i) atOnce.nextPoint(0);
+    const QImage shown = h->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(h->drawCount(), 1u);
+    EXPECT_EQ(shown, wrapSurface(atOnce.surface()));
+    EXPECT_EQ(h->surface(), wrapSurface(atOnce.surface()));
+
+    // Seen, every sample is drawn at once.
+    window.show();
+    h->NextPoint(50);
+    EXPECT_EQ(h->drawCount(), 2u);
 }
 
 TEST(UcHistogram, MonitorInstancesTakeTheirDesignValues) {

@@ -221,5 +221,110 @@ TEST(HistogramGraph, BordersFrameTheClientArea) {
     EXPECT_EQ(at(out, 2, 2), kBack);
 }
 
+// A graph nobody sees takes its samples without drawing and, drawn when first looked at, shows
+// exactly what drawing after every sample would have shown; the pen the grid inherits from the
+// previous drawing included.
+struct Step {
+    enum Kind { Sample, SampleShown, DrawWidth, Width, GridColour } kind;
+    std::int32_t value;
+};
+
+struct DeferredCase {
+    const char* name;
+    std::int64_t points;
+    std::vector<Step> steps;
+};
+
+std::vector<Step> zeros(int count) {
+    return std::vector<Step>(static_cast<std::size_t>(count), Step{Step::Sample, 0});
+}
+
+void apply(HistogramGraph& h, const Step& step, bool seen) {
+    switch (step.kind) {
+        case Step::Sample:
+            if (seen)
+                h.nextPoint(step.value);
+            else
+                h.appendPoint(step.value);
+            break;
+        case Step::SampleShown:
+            h.nextPoint(step.value);
+            break;
+        case Step::DrawWidth:
+            h.setDrawWidth(static_cast<std::int16_t>(step.value));
+            break;
+        case Step::Width:
+            h.setControlSize(step.value, 201);
+            break;
+        case Step::GridColour:
+            h.setGridColour(static_cast<ColorRef>(step.value));
+            break;
+    }
+}
+
+TEST(HistogramGraph, DrawingLeftForLaterShowsWhatDrawingAtOnceShows) {
+    using S = Step;
+    const std::vector<S> wideThenScroll = {{S::DrawWidth, 3}, {S::Sample, 10}, {S::Sample, 50},
+                                           {S::Sample, 90},   {S::Sample, 0},  {S::Sample, 30}};
+    std::vector<S> spike = zeros(8);
+    spike.push_back({S::Sample, 70});
+    for (const S& s : zeros(8)) spike.push_back(s);
+    const DeferredCase cases[] = {
+        {"the splash's zeros into a fresh graph", 100, zeros(200)},
+        {"one sample drawn with a wide pen", 100, {{S::DrawWidth, 3}, {S::Sample, 40}}},
+        {"a wide pen over several samples", 100, wideThenScroll},
+        {"a spike scrolled out of a full buffer", 5, spike},
+        {"the pen widened between samples",
+         100,
+         {{S::Sample, 10}, {S::DrawWidth, 2}, {S::Sample, 20}, {S::Sample, 30}}},
+        {"resized between samples",
+         100,
+         {{S::Sample, 10}, {S::Sample, 20}, {S::Width, 120}, {S::Sample, 30}}},
+        {"a colour changed between samples",
+         100,
+         {{S::Sample, 10}, {S::GridColour, int(colour::rgb(0, 0, 255))}, {S::Sample, 20}}},
+        {"a sample seen after unseen ones",
+         100,
+         {{S::DrawWidth, 2}, {S::Sample, 10}, {S::Sample, 20}, {S::SampleShown, 30}}},
+    };
+    for (const DeferredCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        HistogramGraph atOnce = graph(testBag(c.points), 191, 201);
+        HistogramGraph later = graph(testBag(c.points), 191, 201);
+        for (const Step& step : c.steps) {
+            apply(atOnce, step, true);
+            apply(later, step, false);
+        }
+        later.drawPending();
+        EXPECT_FALSE(later.hasPendingDrawing());
+        EXPECT_EQ(later.points(), atOnce.points());
+        EXPECT_TRUE(later.picHist().samePixels(atOnce.picHist()));
+        EXPECT_TRUE(later.surface().samePixels(atOnce.surface()));
+        // Both carry on alike: the pen left behind is the same.
+        for (int v : {60, 60}) {
+            atOnce.nextPoint(v);
+            later.nextPoint(v);
+        }
+        EXPECT_TRUE(later.picHist().samePixels(atOnce.picHist()));
+        EXPECT_TRUE(later.surface().samePixels(atOnce.surface()));
+    }
+}
+
+TEST(HistogramGraph, UnseenSamplesCostOneDrawingWhenLookedAt) {
+    HistogramGraph h = graph(testBag(), 191, 201);
+    const PixelSurface blank = h.surface();
+    for (int i = 0; i < 4000; ++i) h.appendPoint(0);
+    EXPECT_EQ(h.drawCount(), 0u);
+    EXPECT_TRUE(h.hasPendingDrawing());
+    EXPECT_TRUE(h.surface().samePixels(blank)) << "nothing drawn yet";
+    h.drawPending();
+    h.drawPending();
+    EXPECT_EQ(h.drawCount(), 1u);
+    // A graph without a buffer has nothing to draw, now or later.
+    HistogramGraph empty = graph(testBag(), 0, 0);
+    empty.appendPoint(10);
+    EXPECT_FALSE(empty.hasPendingDrawing());
+}
+
 }  // namespace
 }  // namespace quorvex

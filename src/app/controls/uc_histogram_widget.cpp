@@ -44,10 +44,12 @@ void ucHistogram::applyBorder() {
 }
 
 QImage ucHistogram::picHist() const {
+    graph_.drawPending();
     return wrapSurface(graph_.picHist()).copy();
 }
 
 QImage ucHistogram::surface() const {
+    graph_.drawPending();
     return wrapSurface(graph_.surface()).copy();
 }
 
@@ -64,6 +66,12 @@ void ucHistogram::syncGeometry() {
 void ucHistogram::NextPoint(std::int32_t value) {
     if (value > graph_.properties().Max) return;
     syncGeometry();
+    // Unseen (the splash's zero feeding, a page not shown), the sample is only taken; the
+    // drawing waits for the first paint.
+    if (!isVisible()) {
+        graph_.appendPoint(value);
+        return;
+    }
     graph_.nextPoint(value);
     update();
 }
@@ -78,6 +86,7 @@ void ucHistogram::paintEvent(QPaintEvent* /*event*/) {
     if (width() <= 0 || height() <= 0) return;
     if (frame_.width() != width() || frame_.height() != height())
         frame_ = PixelSurface(width(), height());
+    graph_.drawPending();
     graph_.paint(frame_);
     QPainter p(this);
     p.drawImage(0, 0, wrapSurface(frame_));

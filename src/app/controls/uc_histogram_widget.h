@@ -80,7 +80,8 @@ class ucHistogram : public QWidget, public SampleSink {
     void syncGeometry();
     void applyBorder();
 
-    HistogramGraph graph_;
+    // Mutable: a drawing left undone while hidden is done by whoever first looks at the pixels.
+    mutable HistogramGraph graph_;
     PixelSurface frame_;  // the whole control, copied to the screen
 };
 
