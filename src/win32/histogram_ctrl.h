@@ -23,7 +23,11 @@ class HistogramCtrl : public Wnd, public SampleSink {
     void NextPoint(std::int32_t value) override;
     // Samples received since creation.
     std::uint64_t sampleCount() const { return samples_; }
-    const HistogramGraph& graph() const { return graph_; }
+    // With any drawing left for later done, as painting would do it.
+    const HistogramGraph& graph() const {
+        graph_.drawPending();
+        return graph_;
+    }
 
   protected:
     bool paints() const override { return true; }
@@ -31,7 +35,7 @@ class HistogramCtrl : public Wnd, public SampleSink {
     void onSize(int width, int height) override;
 
   private:
-    HistogramGraph graph_{monitorHistogramDesignBag()};
+    mutable HistogramGraph graph_{monitorHistogramDesignBag()};  // drawn when looked at
     DibSurface surface_;
     std::uint64_t samples_ = 0;
 };

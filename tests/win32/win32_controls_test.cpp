@@ -191,5 +191,30 @@ TEST(Win32ControlsTest, AGraphRepaintsOnlyWhenASampleChangesIt) {
     EXPECT_EQ(graph.sampleCount(), 122u);
 }
 
+TEST(Win32ControlsTest, AHiddenGraphTakesItsSamplesAndDrawsThemWhenShown) {
+    ShownParent parent;
+    HistogramCtrl hidden, shown;
+    ASSERT_TRUE(hidden.create({parent.window, "ucHistogram1"}));
+    ASSERT_TRUE(shown.create({parent.window, "ucHistogram2"}));
+    hidden.setBounds({8, 8, 120, 80});
+    shown.setBounds({140, 8, 120, 80});
+    ShowWindow(hidden.hwnd(), SW_HIDE);
+    UpdateWindow(parent.window);
+    const auto before = hidden.graph().drawCount();
+
+    // The splash's zero feeding and a spike: nothing is drawn or invalidated while unseen.
+    for (int i = 0; i < 100; ++i)
+        for (HistogramCtrl* graph : {&hidden, &shown}) graph->NextPoint(i % 10 == 0 ? 60 : 0);
+    EXPECT_FALSE(waitsForPaint(hidden.hwnd()));
+    EXPECT_EQ(hidden.sampleCount(), 100u);
+
+    // Looked at, it shows what a graph drawn sample by sample shows.
+    ShowWindow(hidden.hwnd(), SW_SHOW);
+    EXPECT_TRUE(waitsForPaint(hidden.hwnd()));
+    UpdateWindow(parent.window);
+    EXPECT_EQ(hidden.graph().drawCount(), before + 1);
+    EXPECT_TRUE(hidden.graph().picHist().samePixels(shown.graph().picHist()));
+}
+
 }  // namespace
 }  // namespace quorvex::win32
