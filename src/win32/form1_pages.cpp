@@ -69,7 +69,7 @@ void Form1Window::buildHomePage(PageCtrl& home) {
     // Caption widths at the design's 96 dpi, in the font the captions are drawn with.
     GdiTextRenderer measuring;
     const layout::Font& captionFont = layout::kIconCaptionFont;
-    const FontSpec spec{captionFont.face, captionFont.points, captionFont.bold};
+    const FontSpec captionFace{captionFont.face, captionFont.points, captionFont.bold};
     for (const auto& icon : layout::kHomeIconTable) {
         // The resting picture lies above: the first movement over it reveals the command.
         picture(home.hwnd(), icon.resting, icon.art, boundsOf(icon.picture));
@@ -79,7 +79,7 @@ void Form1Window::buildHomePage(PageCtrl& home) {
         binder_->bindVisible(icon.highlighted, *element(icon.highlighted));
         label(home.hwnd(), icon.caption,
               boundsOf(layout::captionArea(icon.captionRect, pageWidth,
-                                           measuring.measure(spec, icon.caption).width)),
+                                           measuring.measure(captionFace, icon.caption).width)),
               fontOf(layout::kIconCaptionFont), colourOf(layout::kCaptionGrey), home.background(),
               true);
     }
