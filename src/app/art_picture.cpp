@@ -77,13 +77,15 @@ void ArtPicture::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
     if (cache_.size() != size() * ratio || !qFuzzyCompare(cache_.devicePixelRatio(), ratio))
         cache_ = renderArt(resource_, size(), ratio);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, cache_);
+    if (!hasFocus() || !focusShown_) return;
+    // Found only for a picture that wears the ring, not for every picture at start-up.
     if (cache_.size() != drawnFor_) {
         drawn_ = drawnPart(cache_);
         drawnFor_ = cache_.size();
     }
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, cache_);
-    if (hasFocus() && focusShown_ && !drawn_.isEmpty()) {
+    if (!drawn_.isEmpty()) {
         // Keyboard focus shows as a ring in the artwork's accent colour, round what is drawn
         // rather than the picture's transparent margin.
         painter.setRenderHint(QPainter::Antialiasing);

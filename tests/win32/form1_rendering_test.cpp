@@ -13,6 +13,7 @@
 #include "win32/dib_surface.h"
 #include "win32/dpi.h"
 #include "win32/form1_window.h"
+#include "win32/form1_window_fixture.h"
 
 namespace quorvex::win32 {
 namespace {
@@ -22,11 +23,10 @@ namespace {
 constexpr COLORREF kUnpainted = RGB(255, 0, 255);
 constexpr std::uint32_t kUnpaintedPixel = 0xFF00FF;
 
-class Form1RenderingTest : public ::testing::Test {
+// The window tests' window, shown on the screen.
+class Form1RenderingTest : public Form1WindowTest {
   protected:
     Form1RenderingTest() {
-        window = std::make_unique<Form1Window>(model, Form1Events{});
-        created = window->create();
         model.controls().setVisible(frame::kBackground, true);  // as the load does
         // Away from the window, so that no hover changes a picture while it is looked at.
         SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
@@ -35,14 +35,8 @@ class Form1RenderingTest : public ::testing::Test {
         settle();
     }
 
-    static void settle() {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    // Shows a page as the navigation commands do.
+    // Shows a page as the navigation commands do; the back button's resting picture stays as it
+    // was when the page is not the monitor (Back leaves it until the pointer passes).
     void showPage(const char* page, const char* header) {
         ControlModel& c = model.controls();
         for (const char* p : frame::kPages) c.setVisible(p, std::string_view(p) == page);
@@ -98,10 +92,6 @@ class Form1RenderingTest : public ::testing::Test {
         }
         return std::to_string(count) + " pixels differ: " + where;
     }
-
-    WindowModel model;
-    std::unique_ptr<Form1Window> window;
-    bool created = false;
 };
 
 struct PageCase {
