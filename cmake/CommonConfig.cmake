@@ -42,6 +42,13 @@ if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   target_compile_options(quorvex_options INTERFACE $<$<NOT:$<CONFIG:Debug>>:-Os>
                                                    -ffunction-sections -fdata-sections)
   target_link_options(quorvex_options INTERFACE -Wl,--gc-sections)
+  # Linked by LLD, the only one of the two linkers whose --gc-sections drops unused functions
+  # from a PE program (see the wrapper): 1.80 to 1.47 MB stripped.
+  find_program(QUORVEX_LLD NAMES ld.lld REQUIRED)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/mingw-lld-collect2.in ${CMAKE_BINARY_DIR}/mingw-lld/collect2
+                 @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                 GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  target_link_options(quorvex_options INTERFACE -B${CMAKE_BINARY_DIR}/mingw-lld/)
 endif()
 
 # Test code is built for a short compile, not for fast code: the suites run in seconds either way,

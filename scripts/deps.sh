@@ -13,7 +13,7 @@ rest=(
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream
   xvfb xdotool x11-utils imagemagick fonts-dejavu-core fonts-wine python3
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 libz-mingw-w64-dev wine64 wine
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 lld libz-mingw-w64-dev wine64 wine
   clang libclang-rt-14-dev
   nsis zip unzip dpkg-dev fakeroot lintian
   msitools wixl osslsigncode openssl python3-jsonschema python3-yaml

@@ -58,13 +58,26 @@ std::string utcText(std::chrono::system_clock::time_point when) {
     return buffer;
 }
 
+// The number of the digits text[at, at + count), or -1 when one of them is no digit.
+int digitsAt(std::string_view text, std::size_t at, std::size_t count) {
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+        if (text[i] < '0' || text[i] > '9') return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// Exactly utcText's form, digits where it writes digits: no sign, space or shorter field (the C
+// library's scanf would take them, and with it 20 KB of Quorvex.exe).
 std::optional<std::chrono::system_clock::time_point> parseUtc(std::string_view text) {
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
-    char z = 0;
-    const std::string copy(text);
-    if (std::sscanf(copy.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &y, &mo, &d, &h, &mi, &s, &z) != 7 ||
-        z != 'Z' || copy.size() != 20)
-        return std::nullopt;
+    constexpr std::string_view kForm = "0000-00-00T00:00:00Z";
+    if (text.size() != kForm.size()) return std::nullopt;
+    for (std::size_t i = 0; i < kForm.size(); ++i)
+        if (kForm[i] != '0' && text[i] != kForm[i]) return std::nullopt;
+    const int y = digitsAt(text, 0, 4), mo = digitsAt(text, 5, 2), d = digitsAt(text, 8, 2);
+    const int h = digitsAt(text, 11, 2), mi = digitsAt(text, 14, 2), s = digitsAt(text, 17, 2);
+    if (y < 0 || mo < 0 || d < 0) return std::nullopt;
     const std::chrono::year_month_day date{std::chrono::year{y},
                                            std::chrono::month{static_cast<unsigned>(mo)},
                                            std::chrono::day{static_cast<unsigned>(d)}};

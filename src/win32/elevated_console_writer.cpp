@@ -36,10 +36,12 @@ std::filesystem::path makePrivateFolder(DWORD& error) {
         return {};
     }
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        const std::wstring name = L"quorvex-elevated-" + std::to_wstring(GetCurrentProcessId()) +
-                                  L"-" + std::to_wstring(GetTickCount64()) + L"-" +
-                                  std::to_wstring(attempt);
-        const std::filesystem::path folder = std::filesystem::path(temp) / name;
+        // Digits and dashes, each byte its own wide character: std::to_wstring would bring the
+        // C library's wide printf, 11 KB, into the program for this name alone.
+        const std::string name = "quorvex-elevated-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                 std::to_string(GetTickCount64()) + "-" + std::to_string(attempt);
+        const std::filesystem::path folder =
+            std::filesystem::path(temp) / std::wstring(name.begin(), name.end());
         if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
         error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS) return {};

@@ -149,6 +149,22 @@ TEST(RecordFile, AMomentOutsideTheSystemClocksRangeIsRefusedNeverWrappedAround) 
     EXPECT_TRUE(parseRecordFile(text).has_value());
 }
 
+TEST(RecordFile, RefusesAMomentSpelledOtherwiseThanItIsWritten) {
+    const std::string text = formatRecordFile(sampleRecord());
+    const std::string written = "2026-12-09T05:15:30Z";
+    ASSERT_THAT(text, HasSubstr(written));
+    // Each names a real moment, but in a form no record is written in.
+    const char* moments[] = {
+        "2026-+1-09T05:15:30Z", "2026- 1-09T05:15:30Z", "2026-12- 9T05:15:30Z",
+        "2026-12-09T-5:15:30Z", "2026-12-09T05:15:+0Z", "2026-12-09 05:15:30Z",
+        "2026-12-09T05:15:30z", "2026/12/09T05:15:30Z", "2026-12-09T05:15:3Z "};
+    for (const char* moment : moments) {
+        std::string changed = text;
+        changed.replace(changed.find(written), written.size(), moment);
+        EXPECT_FALSE(parseRecordFile(changed).has_value()) << moment;
+    }
+}
+
 TEST(RecordFile, AcceptsLineFeedsAndOtherLetterCase) {
     std::string text = formatRecordFile(sampleRecord());
     std::string changed;
