@@ -246,6 +246,7 @@ void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
         const std::string name = b.name;
         button.onClick = [this, name] { command(name); };
         binder_->bindEnabled(name, button);
+        addTooltip(button);
     }
 }
 

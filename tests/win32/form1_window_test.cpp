@@ -44,6 +44,7 @@ TEST_F(Form1WindowTest, IsAFixedWindowCaptionedQuorvexWithAMinimiseButtonOnly) {
 }
 
 TEST_F(Form1WindowTest, HoldsEveryNamedElementAndShowsTheHomePageAlone) {
+    window->buildEveryPage();
     for (const char* name : {frame::kBackground,
                              frame::kHomeButton,
                              frame::kApplyResting,
@@ -175,6 +176,7 @@ TEST_F(Form1WindowTest, EnterOrSpaceRunsTheCommandOfTheFocusedPicture) {
 }
 
 TEST_F(Form1WindowTest, EveryCommandHasAnAccessibleNameOnBothItsPictures) {
+    window->buildEveryPage();
     struct Named {
         const char* element;
         const char* name;
@@ -258,6 +260,7 @@ TEST_F(Form1WindowTest, OnlyTheCommandsAPageLeavesInSightAreTabStopsAndRun) {
 }
 
 TEST_F(Form1WindowTest, ListsAndOptionsFollowTheModelBothWays) {
+    window->buildEveryPage();
     auto& combo = static_cast<DropDownCtrl&>(*window->element("Combo3"));
     ASSERT_EQ(combo.count(), static_cast<int>(model.controls().listEntries("Combo3").size()));
     const ConnectionType& dsl = connectionType(ConnectionKind::Dsl16M);
@@ -286,6 +289,60 @@ TEST_F(Form1WindowTest, ListsAndOptionsFollowTheModelBothWays) {
     EXPECT_TRUE(model.controls().option(std::string(dsl.optionControl)));
     EXPECT_EQ(model.controls().listText("Combo3"), dsl.fullName);
     EXPECT_TRUE(dslOption.isChecked());
+}
+
+// Only the home and monitor pages are made with the window: the settings pages' many controls
+// come when a page first shows, and show what the model says then.
+TEST_F(Form1WindowTest, ASettingsPageIsMadeWhenItFirstShowsInTheModelsState) {
+    const char* const settings[] = {frame::kInternetPage, frame::kAdvancedPage, frame::kLanPage,
+                                    frame::kExplorerPage, frame::kFirefoxPage};
+    for (const char* page : settings) EXPECT_EQ(GetWindow(handle(page), GW_CHILD), nullptr) << page;
+    EXPECT_EQ(window->element(firefox::kEnableButton), nullptr);
+    EXPECT_FALSE(window->commandReachable(firefox::kEnableButton));
+    const LRESULT tipsBefore = SendMessageW(window->tooltips(), TTM_GETTOOLCOUNT, 0, 0);
+
+    // The model changes while the pages are not made.
+    const ConnectionType& dsl = connectionType(ConnectionKind::Dsl16M);
+    const std::string dslOption(dsl.optionControl);
+    model.controls().setOption(dslOption, true);
+    model.controls().setEnabled(firefox::kEnableButton, false);
+    model.controls().setText(firefox::kOptimizedText, "a\nb");
+
+    showPage(frame::kInternetPage, frame::kInternetHeader);
+    ASSERT_NE(window->element(dslOption), nullptr);
+    EXPECT_TRUE(static_cast<RadioCtrl&>(*window->element(dslOption)).isChecked());
+    EXPECT_EQ(GetParent(handle(dslOption)), handle(frame::kInternetPage));
+    showPage(frame::kAdvancedPage, frame::kAdvancedHeader);
+    ASSERT_NE(window->element(names::kRwinValue), nullptr);
+    EXPECT_EQ(window->element(names::kRwinValue)->text(), model.controls().text(names::kRwinValue));
+    showPage(frame::kFirefoxPage, frame::kFirefoxHeader);
+    ASSERT_NE(window->element(firefox::kEnableButton), nullptr);
+    EXPECT_FALSE(window->element(firefox::kEnableButton)->isEnabled());
+    EXPECT_EQ(static_cast<TextCtrl&>(*window->element(firefox::kOptimizedText)).contents(),
+              "a\r\nb");
+    EXPECT_EQ(SendMessageW(window->tooltips(), TTM_GETTOOLCOUNT, 0, 0),
+              tipsBefore + static_cast<LRESULT>(layout::kFirefoxButtons.size()));
+
+    // Shown again, a page keeps the controls it was made with; later changes still reach them.
+    const HWND option = handle(dslOption);
+    showPage(frame::kHomePage, nullptr);
+    showPage(frame::kInternetPage, frame::kInternetHeader);
+    EXPECT_EQ(handle(dslOption), option);
+    model.controls().setOption(
+        std::string(connectionType(ConnectionKind::WirelessGprs).optionControl), true);
+    EXPECT_FALSE(static_cast<RadioCtrl&>(*window->element(dslOption)).isChecked());
+    // Building what is left makes each page once.
+    int children = 0;
+    for (HWND c = GetWindow(handle(frame::kInternetPage), GW_CHILD); c;
+         c = GetWindow(c, GW_HWNDNEXT))
+        ++children;
+    window->buildEveryPage();
+    int after = 0;
+    for (HWND c = GetWindow(handle(frame::kInternetPage), GW_CHILD); c;
+         c = GetWindow(c, GW_HWNDNEXT))
+        ++after;
+    EXPECT_EQ(after, children);
+    for (const char* page : settings) EXPECT_NE(GetWindow(handle(page), GW_CHILD), nullptr) << page;
 }
 
 TEST_F(Form1WindowTest, VisibleEnabledAndTextFlagsOfTheModelAreShown) {
@@ -345,6 +402,8 @@ TEST_F(Form1WindowTest, CommandPicturesAndTheFirefoxButtonsShowTheirCaptionAsATi
         EXPECT_EQ(tipOf(icon.resting), icon.caption);
         tips += 2;
     }
+    // The push buttons are made, with their tips, when their page first shows.
+    showPage(frame::kFirefoxPage, frame::kFirefoxHeader);
     for (const layout::Button& b : layout::kFirefoxButtons) {
         EXPECT_EQ(tipOf(b.name), b.caption);
         ++tips;
