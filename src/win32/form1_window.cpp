@@ -302,27 +302,29 @@ void Form1Window::updateCommandStops() {
 }
 
 void Form1Window::buildPages() {
+    // What each page makes when it first shows.
     const std::map<std::string_view, PageBuilder> builders{
-        {frame::kHomePage, &Form1Window::buildHomePage},
         {frame::kInternetPage, &Form1Window::buildInternetSettings},
         {frame::kAdvancedPage, &Form1Window::buildAdvancedSettings},
         {frame::kLanPage, &Form1Window::buildLocalAreaNetwork},
         {frame::kExplorerPage, &Form1Window::buildInternetExplorer},
         {frame::kFirefoxPage, &Form1Window::buildMozillaFirefox},
-        {frame::kMonitorPage, &Form1Window::buildMonitorPage}};
+        {frame::kMonitorPage, &Form1Window::buildMonitorTexts}};
     for (const layout::Page& description : layout::kPageTable) {
         const COLORREF fill = description.fill.systemWindow ? GetSysColor(COLOR_WINDOW)
                                                             : colourOf(description.fill.colour);
         const std::string_view name = description.name;
         PageCtrl& panel = page(description.name, fill, boundsOf(description.rect));
-        const PageBuilder build = builders.at(name);
-        // The home page shows at once and the monitor's graphs take samples from the start; a
-        // settings page's many controls are made when it first shows.
-        if (name == frame::kHomePage) panel.setVisible(true);
-        if (name == frame::kHomePage || name == frame::kMonitorPage)
-            (this->*build)(panel);
-        else
-            pending_.emplace(description.name, PendingPage{&panel, build});
+        // The home page shows at once and the monitor's graphs and bars take samples from the
+        // start; the rest of a page (a settings page's many controls, the monitor's captions and
+        // figures) is made when it first shows.
+        if (name == frame::kHomePage) {
+            panel.setVisible(true);
+            buildHomePage(panel);
+            continue;
+        }
+        if (name == frame::kMonitorPage) buildMonitorGraphs(panel);
+        pending_.emplace(description.name, PendingPage{&panel, builders.at(name)});
     }
     for (const char* name : frame::kPages)
         binder_->bindVisible(name, *element(name),

@@ -114,7 +114,9 @@ class Form1Window : public Wnd, public MainWindow {
     void buildLocalAreaNetwork(PageCtrl& panel);
     void buildInternetExplorer(PageCtrl& panel);
     void buildMozillaFirefox(PageCtrl& panel);
-    void buildMonitorPage(PageCtrl& panel);
+    // The graphs and bars, fed from the start; the captions and figures over them.
+    void buildMonitorGraphs(PageCtrl& panel);
+    void buildMonitorTexts(PageCtrl& panel);
     void buildWindowLevel();
     void pairKeyboard();
     // After the shown pictures and pages changed: one tab stop per command that can be run,

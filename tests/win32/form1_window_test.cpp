@@ -12,6 +12,7 @@
 #include "model/firefox_elements.h"
 #include "model/frame_description.h"
 #include "model/frame_elements.h"
+#include "model/monitor_description.h"
 #include "model/monitor_elements.h"
 #include "model/settings_description.h"
 #include "model/window_model.h"
@@ -345,14 +346,42 @@ TEST_F(Form1WindowTest, ASettingsPageIsMadeWhenItFirstShowsInTheModelsState) {
     for (const char* page : settings) EXPECT_NE(GetWindow(handle(page), GW_CHILD), nullptr) << page;
 }
 
+// The monitor's graphs and bars are made with the window, for the samples fed from the start;
+// its captions and figures when it first shows, stacked above the graphs and bars as ever.
+TEST_F(Form1WindowTest, TheMonitorsTextsComeWhenItShowsAboveItsGraphsAndBars) {
+    const HWND page = handle(frame::kMonitorPage);
+    ASSERT_NE(handle(monitor_page::kDownloadGraph), nullptr);
+    EXPECT_EQ(handle(monitor_page::kDownloadedVolume), nullptr);
+    showPage(frame::kMonitorPage, nullptr);
+    ASSERT_NE(handle(monitor_page::kDownloadedVolume), nullptr);
+    int labels = 0;
+    bool graphOrBarSeen = false;
+    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t kind[64] = {};
+        GetClassNameW(c, kind, static_cast<int>(std::size(kind)));
+        const std::wstring_view name = kind;
+        if (name.ends_with(L"Static")) {
+            ++labels;
+            EXPECT_FALSE(graphOrBarSeen) << "a caption below a graph or bar";
+        }
+        if (name == L"QuorvexHistogram" || name == L"QuorvexProgressBar") graphOrBarSeen = true;
+    }
+    EXPECT_EQ(labels, static_cast<int>(layout::kMonitorTexts.size()));
+    EXPECT_EQ(GetWindow(GetWindow(page, GW_CHILD), GW_HWNDLAST), window->bar(4).hwnd());
+}
+
 TEST_F(Form1WindowTest, VisibleEnabledAndTextFlagsOfTheModelAreShown) {
     model.controls().setVisible(frame::kHomePage, false);
     model.controls().setVisible(frame::kFirefoxPage, true);
     EXPECT_EQ(window->currentPage(), frame::kFirefoxPage);
     model.controls().setEnabled(firefox::kEnableButton, false);
     EXPECT_FALSE(window->element(firefox::kEnableButton)->isEnabled());
+    // A figure announced before its page was made shows once it is, and follows later ones.
     model.controls().setText(monitor_page::kDownloadedVolume, "1.50 MBs");
+    showPage(frame::kMonitorPage, nullptr);
     EXPECT_EQ(window->element(monitor_page::kDownloadedVolume)->text(), "1.50 MBs");
+    model.controls().setText(monitor_page::kDownloadedVolume, "2.25 MBs");
+    EXPECT_EQ(window->element(monitor_page::kDownloadedVolume)->text(), "2.25 MBs");
     model.controls().setText(firefox::kOptimizedText, "a\nb");
     EXPECT_EQ(static_cast<TextCtrl&>(*window->element(firefox::kOptimizedText)).contents(),
               "a\r\nb");
