@@ -27,6 +27,7 @@ void Artwork::unload() {
     if (bitmap_) DeleteObject(bitmap_);
     bitmap_ = nullptr;
     size_ = {};
+    opaque_ = false;
 }
 
 void Artwork::load(const std::string& name, int dpi) {
@@ -37,6 +38,7 @@ void Artwork::load(const std::string& name, int dpi) {
     doubled_ = doubled;
     bitmap_ = nullptr;
     size_ = {};
+    opaque_ = false;
     // Only the scale in use is decoded, straight into the bitmap: the picture is held once (its
     // unpacked QOI file only while it is decoded).
     auto packed = artwork::ArtworkResourceBytes(name, doubled ? 2 : 1);
@@ -70,9 +72,12 @@ void Artwork::load(const std::string& name, int dpi) {
     artwork::PremultiplyInPlace(pixels);
     size_ = {static_cast<LONG>(picture->width), static_cast<LONG>(picture->height)};
     visible_ = {size_.cx, size_.cy, 0, 0};
+    opaque_ = true;
     for (LONG y = 0; y < size_.cy; ++y)
         for (LONG x = 0; x < size_.cx; ++x) {
-            if ((pixels[static_cast<std::size_t>(y * size_.cx + x)] >> 24) == 0) continue;
+            const std::uint32_t alpha = pixels[static_cast<std::size_t>(y * size_.cx + x)] >> 24;
+            if (alpha != 0xff) opaque_ = false;
+            if (alpha == 0) continue;
             visible_.left = std::min(visible_.left, x);
             visible_.top = std::min(visible_.top, y);
             visible_.right = std::max(visible_.right, x + 1);

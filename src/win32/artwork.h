@@ -23,6 +23,8 @@ class Artwork {
     // Only the part inside the DC's clip box is blended.
     bool draw(HDC dc, const RECT& target) const;
     bool loaded() const { return bitmap_ != nullptr; }
+    // Whether every pixel is wholly opaque: drawn, the picture hides all beneath it.
+    bool opaque() const { return opaque_; }
     // The smallest rectangle holding every pixel that is not wholly transparent, within
     // `target` as draw() places the picture there; empty when there is no picture.
     RECT visiblePart(const RECT& target) const;
@@ -35,6 +37,7 @@ class Artwork {
     bool doubled_ = false;
     SIZE size_{};
     RECT visible_{};  // in the picture's own pixels
+    bool opaque_ = false;
 };
 
 // The resource name of a picture at 1x or 2x: "BACKGROUND", "BACKGROUND_2X".

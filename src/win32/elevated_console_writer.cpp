@@ -1,7 +1,6 @@
 #include "win32/elevated_console_writer.h"
 
 #include <sddl.h>
-#include <shellapi.h>
 
 #include <memory>
 #include <system_error>
@@ -9,6 +8,7 @@
 #include "platform/file_access.h"
 #include "platform/win32_system_error.h"
 #include "undo/elevated_hand_over.h"
+#include "win32/shell_execute.h"
 
 namespace quorvex::win32 {
 
@@ -127,7 +127,7 @@ HeldBackResults ElevatedConsoleWriter::handOver(const std::filesystem::path& fol
     start.lpFile = program_.c_str();
     start.lpParameters = parameters.c_str();
     start.nShow = SW_HIDE;
-    if (!ShellExecuteExW(&start)) {
+    if (!shellExecute(start)) {
         const DWORD error = GetLastError();
         if (error == ERROR_CANCELLED)
             return refuseAll(writes.size(),

@@ -246,26 +246,11 @@ void Form1Window::buildMozillaFirefox(PageCtrl& panel) {
         const std::string name = b.name;
         button.onClick = [this, name] { command(name); };
         binder_->bindEnabled(name, button);
+        addTooltip(button);
     }
 }
 
-void Form1Window::buildMonitorPage(PageCtrl& panel) {
-    for (const layout::Text& t : layout::kMonitorTexts) {
-        LabelCtrl& l =
-            label(panel.hwnd(), t.text, boundsOf(t.rect), fontOf(t.font), colourOf(t.colour),
-                  panel.background(), t.align == layout::Align::Centre);
-        if (t.name) {
-            elements_[t.name] = &l;
-            binder_->bindText(t.name, l);
-        }
-    }
-    for (const layout::Rule& rule : layout::kMonitorRules) {
-        auto line = std::make_unique<PageCtrl>();
-        line->create({panel.hwnd(), "", colourOf(rule.colour)});
-        line->setBounds(boundsOf(rule.rect));
-        line->setVisible(true);
-        add(std::move(line), {});
-    }
+void Form1Window::buildMonitorGraphs(PageCtrl& panel) {
     HistogramCtrl* graphs[2] = {};
     for (std::size_t i = 0; i < layout::kMonitorGraphs.size(); ++i) {
         const layout::Graph& graph = layout::kMonitorGraphs[i];
@@ -283,6 +268,33 @@ void Form1Window::buildMonitorPage(PageCtrl& panel) {
         control->setBounds(boundsOf(bar.rect));
         bars_[i] = &add(std::move(control), bar.name);
     }
+}
+
+void Form1Window::buildMonitorTexts(PageCtrl& panel) {
+    for (const layout::Text& t : layout::kMonitorTexts) {
+        // A figure the meter announced while the page was not made shows at once.
+        const std::string announced = t.name ? model_.controls().text(t.name) : std::string();
+        LabelCtrl& l = label(panel.hwnd(), announced.empty() ? t.text : announced, boundsOf(t.rect),
+                             fontOf(t.font), colourOf(t.colour), panel.background(),
+                             t.align == layout::Align::Centre);
+        if (t.name) {
+            elements_[t.name] = &l;
+            binder_->bindText(t.name, l);
+        }
+    }
+    for (const layout::Rule& rule : layout::kMonitorRules) {
+        auto line = std::make_unique<PageCtrl>();
+        line->create({panel.hwnd(), "", colourOf(rule.colour)});
+        line->setBounds(boundsOf(rule.rect));
+        line->setVisible(true);
+        add(std::move(line), {});
+    }
+    // The texts and rules lie above the graphs and bars, as when all were made together.
+    for (Wnd* below : {static_cast<Wnd*>(histogram1_), static_cast<Wnd*>(histogram2_),
+                       static_cast<Wnd*>(bars_[0]), static_cast<Wnd*>(bars_[1]),
+                       static_cast<Wnd*>(bars_[2]), static_cast<Wnd*>(bars_[3])})
+        SetWindowPos(below->hwnd(), HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace quorvex::win32

@@ -221,19 +221,21 @@ void Form1Window::addTooltips() {
         if (pair.resting != pair.command) names.push_back(pair.resting->name());
     }
     for (const layout::Button& b : layout::kFirefoxButtons) names.emplace_back(b.name);
-    for (const std::string& name : names) {
-        Wnd* control = element(name);
-        if (!control) continue;
-        std::wstring text = wide(control->text());
-        TTTOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;
-        tool.uFlags = TTF_IDISHWND;
-        tool.hwnd = hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd());
-        tool.lpszText = text.data();
-        SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        control->setTooltips(tooltips_);
-    }
+    for (const std::string& name : names)
+        if (Wnd* control = element(name)) addTooltip(*control);
+}
+
+void Form1Window::addTooltip(Wnd& control) {
+    if (!tooltips_) return;
+    std::wstring text = wide(control.text());
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
+    tool.lpszText = text.data();
+    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    control.setTooltips(tooltips_);
 }
 
 void Form1Window::scheduleCommandStops() {
@@ -300,23 +302,46 @@ void Form1Window::updateCommandStops() {
 }
 
 void Form1Window::buildPages() {
-    using Build = void (Form1Window::*)(PageCtrl&);
-    const std::map<std::string_view, Build> builders{
-        {frame::kHomePage, &Form1Window::buildHomePage},
+    // What each page makes when it first shows.
+    const std::map<std::string_view, PageBuilder> builders{
         {frame::kInternetPage, &Form1Window::buildInternetSettings},
         {frame::kAdvancedPage, &Form1Window::buildAdvancedSettings},
         {frame::kLanPage, &Form1Window::buildLocalAreaNetwork},
         {frame::kExplorerPage, &Form1Window::buildInternetExplorer},
         {frame::kFirefoxPage, &Form1Window::buildMozillaFirefox},
-        {frame::kMonitorPage, &Form1Window::buildMonitorPage}};
+        {frame::kMonitorPage, &Form1Window::buildMonitorTexts}};
     for (const layout::Page& description : layout::kPageTable) {
         const COLORREF fill = description.fill.systemWindow ? GetSysColor(COLOR_WINDOW)
                                                             : colourOf(description.fill.colour);
+        const std::string_view name = description.name;
         PageCtrl& panel = page(description.name, fill, boundsOf(description.rect));
-        if (description.name == std::string_view(frame::kHomePage)) panel.setVisible(true);
-        (this->*builders.at(description.name))(panel);
+        // The home page shows at once and the monitor's graphs and bars take samples from the
+        // start; the rest of a page (a settings page's many controls, the monitor's captions and
+        // figures) is made when it first shows.
+        if (name == frame::kHomePage) {
+            panel.setVisible(true);
+            buildHomePage(panel);
+            continue;
+        }
+        if (name == frame::kMonitorPage) buildMonitorGraphs(panel);
+        pending_.emplace(description.name, PendingPage{&panel, builders.at(name)});
     }
-    for (const char* name : frame::kPages) binder_->bindVisible(name, *element(name));
+    for (const char* name : frame::kPages)
+        binder_->bindVisible(name, *element(name),
+                             [this, page = std::string(name)] { buildContents(page); });
+}
+
+void Form1Window::buildContents(const std::string& page) {
+    const auto it = pending_.find(page);
+    if (it == pending_.end()) return;
+    const PendingPage pending = it->second;
+    pending_.erase(it);
+    // Each control binds to the model as it is made, and so shows the model's state at once.
+    (this->*pending.build)(*pending.panel);
+}
+
+void Form1Window::buildEveryPage() {
+    while (!pending_.empty()) buildContents(std::string(pending_.begin()->first));
 }
 
 LRESULT Form1Window::wndProc(UINT message, WPARAM wParam, LPARAM lParam) {

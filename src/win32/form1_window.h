@@ -49,8 +49,11 @@ class Form1Window : public Wnd, public MainWindow {
     Form1Window(WindowModel& model, Form1Events events);
     ~Form1Window() override;
 
-    // Creates the window and every control, hidden.
+    // Creates the window, hidden, with its pages; a settings page's contents are made the first
+    // time it shows.
     bool create();
+    // Makes the contents of every page not shown yet.
+    void buildEveryPage();
     // Shows the window, centred on its screen the first time.
     void show() override;
     // The icon resource "AAA" on the window and its topmost owner.
@@ -101,7 +104,9 @@ class Form1Window : public Wnd, public MainWindow {
                      bool centred = false);
     void setFontOf(Wnd& control, const WindowFont& font);
 
+    using PageBuilder = void (Form1Window::*)(PageCtrl&);
     void buildPages();
+    void buildContents(const std::string& page);
     void buildHomePage(PageCtrl& home);
     void buildInternetSettings(PageCtrl& panel);
     void buildAdvancedSettings(PageCtrl& panel);
@@ -109,12 +114,15 @@ class Form1Window : public Wnd, public MainWindow {
     void buildLocalAreaNetwork(PageCtrl& panel);
     void buildInternetExplorer(PageCtrl& panel);
     void buildMozillaFirefox(PageCtrl& panel);
-    void buildMonitorPage(PageCtrl& panel);
+    // The graphs and bars, fed from the start; the captions and figures over them.
+    void buildMonitorGraphs(PageCtrl& panel);
+    void buildMonitorTexts(PageCtrl& panel);
     void buildWindowLevel();
     void pairKeyboard();
     // After the shown pictures and pages changed: one tab stop per command that can be run,
     // on whichever of its two pictures shows; the focus leaves a command that cannot.
     void addTooltips();
+    void addTooltip(Wnd& control);
     void scheduleCommandStops();
     void updateCommandStops();
     void command(const std::string& name);
@@ -126,6 +134,12 @@ class Form1Window : public Wnd, public MainWindow {
     FontCache fonts_;
     std::vector<std::unique_ptr<Wnd>> owned_;
     std::map<std::string, Wnd*> elements_;
+    // Pages whose contents are not made yet.
+    struct PendingPage {
+        PageCtrl* panel;
+        PageBuilder build;
+    };
+    std::map<std::string, PendingPage> pending_;
     // Controls with the font they were given, to remake it at another DPI.
     std::vector<std::pair<Wnd*, WindowFont>> fontsInUse_;
     HistogramCtrl* histogram1_ = nullptr;

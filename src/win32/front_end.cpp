@@ -2,13 +2,12 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 
 #include "shell/main_window_commands.h"
 #include "win32/event_pump.h"
 #include "win32/form1_window.h"
+#include "win32/shell_execute.h"
 #include "win32/splash_window.h"
 #include "win32/undo_menu.h"
 #include "win32/window_timer.h"
@@ -44,7 +43,13 @@ std::unique_ptr<MainWindow> Win32FrontEnd::createMainWindow(WindowModel& model,
 }
 
 void Win32FrontEnd::openFolder(const std::filesystem::path& folder) {
-    ShellExecuteW(nullptr, L"open", folder.wstring().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const std::wstring target = folder.wstring();
+    SHELLEXECUTEINFOW open{};
+    open.cbSize = sizeof open;
+    open.lpVerb = L"open";
+    open.lpFile = target.c_str();
+    open.nShow = SW_SHOWNORMAL;
+    shellExecute(open);
 }
 
 }  // namespace quorvex::win32

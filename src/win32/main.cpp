@@ -27,12 +27,12 @@
 // The real parts of the outside world are made here and nowhere else.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     quorvex::win32::becomeDpiAware();
-    // Main window creation: the common controls, and the shell library for the program's life.
+    // Main window creation: the common controls. shell32 is loaded only when something is opened
+    // or started (win32/shell_execute.h) or the restart prompt is asked for.
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controls);
-    quorvex::Win32ShellLibrary shellLibrary;
 
     // The window runs as the user: the writes that need administrator rights go to quorvex.com,
     // started elevated when a command is about to make them.

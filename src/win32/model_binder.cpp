@@ -37,6 +37,16 @@ void ModelBinder::bindVisible(const std::string& element, Wnd& control) {
         [&control](bool visible) { control.setVisible(visible); });
 }
 
+void ModelBinder::bindVisible(const std::string& element, Wnd& control,
+                              std::function<void()> beforeShowing) {
+    bindings_.bindVisible(
+        element, [&control] { return control.isVisible(); },
+        [&control, beforeShowing = std::move(beforeShowing)](bool visible) {
+            if (visible) beforeShowing();
+            control.setVisible(visible);
+        });
+}
+
 void ModelBinder::bindEnabled(const std::string& element, Wnd& control) {
     bindings_.bindEnabled(
         element, [&control] { return control.isEnabled(); },

@@ -29,6 +29,9 @@ class ModelBinder {
     void bindText(const std::string& element, TextCtrl& text);
     // The control follows the element's visible / enabled flag.
     void bindVisible(const std::string& element, Wnd& control);
+    // The same, running `beforeShowing` each time before the control is shown (a page makes its
+    // contents the first time).
+    void bindVisible(const std::string& element, Wnd& control, std::function<void()> beforeShowing);
     void bindEnabled(const std::string& element, Wnd& control);
     // Runs on every change the model announces, and on refreshAll().
     void onAnyChange(std::function<void()> callback) { bindings_.onAnyChange(std::move(callback)); }

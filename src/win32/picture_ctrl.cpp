@@ -67,6 +67,12 @@ RECT PictureCtrl::visiblePart() {
 }
 
 void PictureCtrl::onPaint(HDC dc, const RECT& client) {
+    // Art that hides everything beneath it goes straight to the window: no composition, and no
+    // buffer as large as the picture held beside it (the background's is over a megabyte).
+    if (!art_.empty() && GetFocus() != hwnd()) {
+        artwork_.load(art_, dpi());
+        if (artwork_.opaque() && artwork_.draw(dc, client)) return;
+    }
     if (!buffer_.resize(client.right, client.bottom)) return;
     // Only the part the system asks for: a hover repaints a corner, not the whole picture.
     RECT asked;

@@ -35,6 +35,7 @@ layout::Rect scaledPlace(const layout::Rect& r, int dpi) {
 }
 
 TEST_F(Form1WindowTest, ElementsStandWhereTheDescriptionPutsThemAndShowAsItSays) {
+    window->buildEveryPage();  // the settings pages are otherwise made when first shown
     const int dpi = window->dpi();
     auto expectAt = [&](const std::string& name, const layout::Rect& designed) {
         ASSERT_NE(handle(name), nullptr) << name;
@@ -80,6 +81,7 @@ void expectFont(HWND control, const layout::Font& font, int dpi, const std::stri
 }
 
 TEST_F(Form1WindowTest, CaptionsAndFiguresHaveTheirFontsAndColours) {
+    window->buildEveryPage();  // the settings pages are otherwise made when first shown
     const int dpi = window->dpi();
     // The colour a label writes in: what it sets when its parent asks how to paint it.
     auto colourOf = [](HWND label) {
@@ -141,6 +143,7 @@ TEST_F(Form1WindowTest, CommandPicturesShowTheLinkCursorAndRestingPicturesTheArr
 }
 
 TEST_F(Form1WindowTest, BarsAndPushButtonsTakeTheirDesign) {
+    window->buildEveryPage();  // the settings pages are otherwise made when first shown
     for (std::size_t i = 0; i < layout::kMonitorBars.size(); ++i) {
         const layout::BarDesign& d = layout::kMonitorBars[i].design;
         const XpProgressBar& bar = window->bar(static_cast<int>(i) + 1).bar();

@@ -182,6 +182,7 @@ TEST_F(Form1RenderingTest, EveryCaptionFitsItsRectangleWithTheRealTahoma) {
         int room;  // pixels the text may take
         int mark;  // pixels an option button's mark takes before its text
     };
+    window->buildEveryPage();
     std::vector<Caption> captions;
     EnumChildWindows(
         window->hwnd(),

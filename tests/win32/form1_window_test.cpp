@@ -12,6 +12,7 @@
 #include "model/firefox_elements.h"
 #include "model/frame_description.h"
 #include "model/frame_elements.h"
+#include "model/monitor_description.h"
 #include "model/monitor_elements.h"
 #include "model/settings_description.h"
 #include "model/window_model.h"
@@ -44,6 +45,7 @@ TEST_F(Form1WindowTest, IsAFixedWindowCaptionedQuorvexWithAMinimiseButtonOnly) {
 }
 
 TEST_F(Form1WindowTest, HoldsEveryNamedElementAndShowsTheHomePageAlone) {
+    window->buildEveryPage();
     for (const char* name : {frame::kBackground,
                              frame::kHomeButton,
                              frame::kApplyResting,
@@ -175,6 +177,7 @@ TEST_F(Form1WindowTest, EnterOrSpaceRunsTheCommandOfTheFocusedPicture) {
 }
 
 TEST_F(Form1WindowTest, EveryCommandHasAnAccessibleNameOnBothItsPictures) {
+    window->buildEveryPage();
     struct Named {
         const char* element;
         const char* name;
@@ -258,6 +261,7 @@ TEST_F(Form1WindowTest, OnlyTheCommandsAPageLeavesInSightAreTabStopsAndRun) {
 }
 
 TEST_F(Form1WindowTest, ListsAndOptionsFollowTheModelBothWays) {
+    window->buildEveryPage();
     auto& combo = static_cast<DropDownCtrl&>(*window->element("Combo3"));
     ASSERT_EQ(combo.count(), static_cast<int>(model.controls().listEntries("Combo3").size()));
     const ConnectionType& dsl = connectionType(ConnectionKind::Dsl16M);
@@ -288,14 +292,96 @@ TEST_F(Form1WindowTest, ListsAndOptionsFollowTheModelBothWays) {
     EXPECT_TRUE(dslOption.isChecked());
 }
 
+// Only the home and monitor pages are made with the window: the settings pages' many controls
+// come when a page first shows, and show what the model says then.
+TEST_F(Form1WindowTest, ASettingsPageIsMadeWhenItFirstShowsInTheModelsState) {
+    const char* const settings[] = {frame::kInternetPage, frame::kAdvancedPage, frame::kLanPage,
+                                    frame::kExplorerPage, frame::kFirefoxPage};
+    for (const char* page : settings) EXPECT_EQ(GetWindow(handle(page), GW_CHILD), nullptr) << page;
+    EXPECT_EQ(window->element(firefox::kEnableButton), nullptr);
+    EXPECT_FALSE(window->commandReachable(firefox::kEnableButton));
+    const LRESULT tipsBefore = SendMessageW(window->tooltips(), TTM_GETTOOLCOUNT, 0, 0);
+
+    // The model changes while the pages are not made.
+    const ConnectionType& dsl = connectionType(ConnectionKind::Dsl16M);
+    const std::string dslOption(dsl.optionControl);
+    model.controls().setOption(dslOption, true);
+    model.controls().setEnabled(firefox::kEnableButton, false);
+    model.controls().setText(firefox::kOptimizedText, "a\nb");
+
+    showPage(frame::kInternetPage, frame::kInternetHeader);
+    ASSERT_NE(window->element(dslOption), nullptr);
+    EXPECT_TRUE(static_cast<RadioCtrl&>(*window->element(dslOption)).isChecked());
+    EXPECT_EQ(GetParent(handle(dslOption)), handle(frame::kInternetPage));
+    showPage(frame::kAdvancedPage, frame::kAdvancedHeader);
+    ASSERT_NE(window->element(names::kRwinValue), nullptr);
+    EXPECT_EQ(window->element(names::kRwinValue)->text(), model.controls().text(names::kRwinValue));
+    showPage(frame::kFirefoxPage, frame::kFirefoxHeader);
+    ASSERT_NE(window->element(firefox::kEnableButton), nullptr);
+    EXPECT_FALSE(window->element(firefox::kEnableButton)->isEnabled());
+    EXPECT_EQ(static_cast<TextCtrl&>(*window->element(firefox::kOptimizedText)).contents(),
+              "a\r\nb");
+    EXPECT_EQ(SendMessageW(window->tooltips(), TTM_GETTOOLCOUNT, 0, 0),
+              tipsBefore + static_cast<LRESULT>(layout::kFirefoxButtons.size()));
+
+    // Shown again, a page keeps the controls it was made with; later changes still reach them.
+    const HWND option = handle(dslOption);
+    showPage(frame::kHomePage, nullptr);
+    showPage(frame::kInternetPage, frame::kInternetHeader);
+    EXPECT_EQ(handle(dslOption), option);
+    model.controls().setOption(
+        std::string(connectionType(ConnectionKind::WirelessGprs).optionControl), true);
+    EXPECT_FALSE(static_cast<RadioCtrl&>(*window->element(dslOption)).isChecked());
+    // Building what is left makes each page once.
+    int children = 0;
+    for (HWND c = GetWindow(handle(frame::kInternetPage), GW_CHILD); c;
+         c = GetWindow(c, GW_HWNDNEXT))
+        ++children;
+    window->buildEveryPage();
+    int after = 0;
+    for (HWND c = GetWindow(handle(frame::kInternetPage), GW_CHILD); c;
+         c = GetWindow(c, GW_HWNDNEXT))
+        ++after;
+    EXPECT_EQ(after, children);
+    for (const char* page : settings) EXPECT_NE(GetWindow(handle(page), GW_CHILD), nullptr) << page;
+}
+
+// The monitor's graphs and bars are made with the window, for the samples fed from the start;
+// its captions and figures when it first shows, stacked above the graphs and bars as ever.
+TEST_F(Form1WindowTest, TheMonitorsTextsComeWhenItShowsAboveItsGraphsAndBars) {
+    const HWND page = handle(frame::kMonitorPage);
+    ASSERT_NE(handle(monitor_page::kDownloadGraph), nullptr);
+    EXPECT_EQ(handle(monitor_page::kDownloadedVolume), nullptr);
+    showPage(frame::kMonitorPage, nullptr);
+    ASSERT_NE(handle(monitor_page::kDownloadedVolume), nullptr);
+    int labels = 0;
+    bool graphOrBarSeen = false;
+    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t kind[64] = {};
+        GetClassNameW(c, kind, static_cast<int>(std::size(kind)));
+        const std::wstring_view name = kind;
+        if (name.ends_with(L"Static")) {
+            ++labels;
+            EXPECT_FALSE(graphOrBarSeen) << "a caption below a graph or bar";
+        }
+        if (name == L"QuorvexHistogram" || name == L"QuorvexProgressBar") graphOrBarSeen = true;
+    }
+    EXPECT_EQ(labels, static_cast<int>(layout::kMonitorTexts.size()));
+    EXPECT_EQ(GetWindow(GetWindow(page, GW_CHILD), GW_HWNDLAST), window->bar(4).hwnd());
+}
+
 TEST_F(Form1WindowTest, VisibleEnabledAndTextFlagsOfTheModelAreShown) {
     model.controls().setVisible(frame::kHomePage, false);
     model.controls().setVisible(frame::kFirefoxPage, true);
     EXPECT_EQ(window->currentPage(), frame::kFirefoxPage);
     model.controls().setEnabled(firefox::kEnableButton, false);
     EXPECT_FALSE(window->element(firefox::kEnableButton)->isEnabled());
+    // A figure announced before its page was made shows once it is, and follows later ones.
     model.controls().setText(monitor_page::kDownloadedVolume, "1.50 MBs");
+    showPage(frame::kMonitorPage, nullptr);
     EXPECT_EQ(window->element(monitor_page::kDownloadedVolume)->text(), "1.50 MBs");
+    model.controls().setText(monitor_page::kDownloadedVolume, "2.25 MBs");
+    EXPECT_EQ(window->element(monitor_page::kDownloadedVolume)->text(), "2.25 MBs");
     model.controls().setText(firefox::kOptimizedText, "a\nb");
     EXPECT_EQ(static_cast<TextCtrl&>(*window->element(firefox::kOptimizedText)).contents(),
               "a\r\nb");
@@ -345,6 +431,8 @@ TEST_F(Form1WindowTest, CommandPicturesAndTheFirefoxButtonsShowTheirCaptionAsATi
         EXPECT_EQ(tipOf(icon.resting), icon.caption);
         tips += 2;
     }
+    // The push buttons are made, with their tips, when their page first shows.
+    showPage(frame::kFirefoxPage, frame::kFirefoxHeader);
     for (const layout::Button& b : layout::kFirefoxButtons) {
         EXPECT_EQ(tipOf(b.name), b.caption);
         ++tips;

@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "win32/artwork.h"
 #include "win32/dpi.h"
 #include "win32/event_pump.h"
 #include "win32/histogram_ctrl.h"
@@ -214,6 +215,26 @@ TEST(Win32ControlsTest, AHiddenGraphTakesItsSamplesAndDrawsThemWhenShown) {
     UpdateWindow(parent.window);
     EXPECT_EQ(hidden.graph().drawCount(), before + 1);
     EXPECT_TRUE(hidden.graph().picHist().samePixels(shown.graph().picHist()));
+}
+
+// Opaque art is drawn straight to the window with nothing composited beneath it: a picture with
+// see-through parts must never be taken for one.
+TEST(Win32ArtworkTest, KnowsWhetherAPictureHidesAllBeneathIt) {
+    struct Row {
+        std::string art;
+        int dpi;
+        bool opaque;
+    };
+    // The buttons leave a see-through margin below them.
+    for (const Row& row :
+         {Row{"background", 96, true}, Row{"background", 192, true}, Row{"button_apply", 96, false},
+          Row{"button_monitor_hover", 192, false}, Row{"no_such_picture", 96, false}}) {
+        Artwork art;
+        art.load(row.art, row.dpi);
+        EXPECT_EQ(art.opaque(), row.opaque) << row.art << " at " << row.dpi;
+        art.unload();
+        EXPECT_FALSE(art.opaque()) << row.art;
+    }
 }
 
 }  // namespace
