@@ -12,6 +12,8 @@
 
 #include <utility>
 
+#include "app/bitmap_reader.h"
+
 // The artwork is compiled into the GUI library, which is static: registering it by hand keeps the
 // linker from dropping it.
 static void registerArtwork() {
@@ -41,7 +43,7 @@ QPixmap renderArt(const QString& resource, QSize size, qreal ratio) {
     ensureArtwork();
     if (size.isEmpty()) return {};
     const QSize pixels = size * ratio;
-    QImage image(artBitmap(resource, ratio));
+    QImage image = readBitmap(artBitmap(resource, ratio));
     if (image.isNull()) {
         // A missing picture draws nothing rather than failing.
         image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);

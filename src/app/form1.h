@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/control_factory.h"
 #include "model/frame_description.h"
@@ -48,7 +50,8 @@ class Form1 : public QWidget {
     BarSink& progressBar(int number);
 
     // Any element of the window by its name ("Image23", "Picture3", "Combo3", "Label54"...).
-    QWidget* element(const QString& name) const { return elements_.value(name); }
+    // A control of a settings page not shown yet is made first.
+    QWidget* element(const QString& name) const;
     // The page panel shown now (the window keeps no other record of it).
     QString currentPage() const;
 
@@ -85,6 +88,8 @@ class Form1 : public QWidget {
     ControlFactory factory_;
     ModelBinder* binder_ = nullptr;
     QHash<QString, QWidget*> elements_;
+    std::vector<PagePanel*> settingsPages_;
+    QCursor link_;
     HistogramControl histogram1_;
     HistogramControl histogram2_;
     BarControl bars_[4];

@@ -176,17 +176,22 @@ QVBoxLayout* Form1::groupColumn(const AdvancedGroup& group, QWidget* parent, boo
 
 void Form1::buildPages() {
     const QColor systemWindow = palette().color(QPalette::Base);
-    const auto panelFor = [&](const char* name) {
-        for (const layout::Page& p : layout::kPageTable)
-            if (std::string_view(p.name) == name)
-                return page(QLatin1String(name), systemWindow, rectOf(p.rect));
+    // The panels now, in their stacking order; their controls when each is first shown.
+    const auto lazyPage = [&](const char* name, void (Form1::*build)(PagePanel*)) {
+        for (const layout::Page& p : layout::kPageTable) {
+            if (std::string_view(p.name) != name) continue;
+            PagePanel* panel = page(QLatin1String(name), systemWindow, rectOf(p.rect));
+            settingsPages_.push_back(panel);
+            panel->setContents([this, panel, build] { (this->*build)(panel); });
+            return;
+        }
         throw std::out_of_range(std::string("no page named ") + name);
     };
-    buildInternetSettings(panelFor(frame::kInternetPage));
-    buildAdvancedSettings(panelFor(frame::kAdvancedPage));
-    buildLocalAreaNetwork(panelFor(frame::kLanPage));
-    buildInternetExplorer(panelFor(frame::kExplorerPage));
-    buildMozillaFirefox(panelFor(frame::kFirefoxPage));
+    lazyPage(frame::kInternetPage, &Form1::buildInternetSettings);
+    lazyPage(frame::kAdvancedPage, &Form1::buildAdvancedSettings);
+    lazyPage(frame::kLanPage, &Form1::buildLocalAreaNetwork);
+    lazyPage(frame::kExplorerPage, &Form1::buildInternetExplorer);
+    lazyPage(frame::kFirefoxPage, &Form1::buildMozillaFirefox);
 }
 
 // The connection kinds by group in three columns, and the QoS reservation below them.

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+#include <functional>
+
 namespace quorvex {
 
 // A page of the window, or a strip that only senses the pointer. It reports pointer movement
@@ -13,11 +15,24 @@ class PagePanel : public QWidget {
     // An invalid colour leaves the panel transparent.
     PagePanel(const QString& name, const QColor& background, QWidget* parent);
 
+    // Leaves the making of the page's controls until it is first shown (or `buildContents` is
+    // called): a page the user never opens costs nothing. The controls are bound to the model
+    // when made, so they show its state of that moment.
+    void setContents(std::function<void()> build);
+    // Makes the controls now if they are still waiting.
+    void buildContents();
+    bool contentsBuilt() const { return !build_; }
+
+    void setVisible(bool visible) override;
+
   Q_SIGNALS:
     void hovered();
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    std::function<void()> build_;
 };
 
 }  // namespace quorvex

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/art_picture.h"
+#include "app/bitmap_reader.h"
 
 namespace quorvex {
 
@@ -13,7 +14,10 @@ QIcon applicationIcon(const QString& resourceName) {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString path = QStringLiteral(":/icons/%1/%2.png").arg(resourceName).arg(size);
-        if (QFile::exists(path)) icon.addFile(path, QSize(size, size));
+        if (!QFile::exists(path)) continue;
+        // Decoded here as PNG: QIcon would guess each file's format through every image plugin.
+        const QImage image = readBitmap(path);
+        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
