@@ -52,10 +52,8 @@ QPixmap renderArt(const QString& resource, QSize size, qreal ratio) {
         // Scales between the two rendered sizes (150 %) or to a picture of another size.
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    // Converted in place and handed over: the picture is never held twice at once.
-    QPixmap pixmap =
-        QPixmap::fromImage(std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                           Qt::NoFormatConversion);
+    // Handed over as it is: the picture is never held twice at once.
+    QPixmap pixmap = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

@@ -12,6 +12,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/art_picture.h"
@@ -400,6 +401,36 @@ TEST_F(Form1Test, OptionButtonsAndListsAreBoundBothWays) {
     model.controls().setListText("QOS", "0");
     EXPECT_EQ(static_cast<QComboBox*>(at("QOS"))->currentText(), QStringLiteral("0"));
     EXPECT_FALSE(static_cast<QComboBox*>(at("QOS"))->isEditable());
+}
+
+TEST_F(Form1Test, ASettingsPageIsMadeWhenFirstShownInTheModelsStateOfThatMoment) {
+    const char* settingsPages[] = {frame::kInternetPage, frame::kAdvancedPage, frame::kLanPage,
+                                   frame::kExplorerPage, frame::kFirefoxPage};
+    auto controlsOn = [this](const char* page) {
+        return at(page)->findChildren<QWidget*>().size();
+    };
+    for (const char* page : settingsPages) EXPECT_EQ(controlsOn(page), 0) << page;
+
+    // Chosen, and the Firefox page's state changed, while no page exists yet.
+    model.controls().setOption("TTL128", true);
+    model.controls().setVisible(firefox::kOptimizedLabel, true);
+    model.controls().setVisible(firefox::kDefaultLabel, false);
+    model.controls().setEnabled(firefox::kEnableButton, false);
+    commands().showAdvancedSettings();
+    EXPECT_GT(controlsOn(frame::kAdvancedPage), 0);
+    for (const char* page : settingsPages) {
+        if (std::string_view(page) == frame::kAdvancedPage) continue;
+        EXPECT_EQ(controlsOn(page), 0) << page;
+    }
+    EXPECT_TRUE(static_cast<QRadioButton*>(at("TTL128"))->isChecked());
+    EXPECT_FALSE(static_cast<QRadioButton*>(at("TTL64"))->isChecked());
+
+    // Asking for a control of a page not made yet makes it, bound like any other.
+    EXPECT_TRUE(shown(firefox::kOptimizedLabel));
+    EXPECT_FALSE(shown(firefox::kDefaultLabel));
+    EXPECT_FALSE(at(firefox::kEnableButton)->isEnabled());
+    model.controls().setVisible(firefox::kDefaultLabel, true);
+    EXPECT_TRUE(shown(firefox::kDefaultLabel));
 }
 
 TEST_F(Form1Test, PagesCarryTheirCaptionsAndMarks) {
