@@ -147,8 +147,8 @@ void Form1::wireKeyboard() {
 
 QWidget* Form1::element(const QString& name) const {
     if (QWidget* found = elements_.value(name)) return found;
-    // The controls of the pages not shown yet are made at the first question for one of them.
-    for (PagePanel* panel : settingsPages_) panel->buildContents();
+    // The controls of the pages not made yet are made at the first question for one of them.
+    for (PagePanel* panel : lazyPages_) panel->buildContents();
     return elements_.value(name);
 }
 
@@ -166,6 +166,14 @@ void Form1::applyIcon() {
 
 void Form1::refresh() {
     binder_->refreshAll();
+}
+
+void Form1::setVisible(bool visible) {
+    // The page showing is made just before the window shows.
+    if (visible)
+        for (PagePanel* panel : lazyPages_)
+            if (!panel->isHidden()) panel->buildContents();
+    QWidget::setVisible(visible);
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -50,10 +50,12 @@ class Form1 : public QWidget {
     BarSink& progressBar(int number);
 
     // Any element of the window by its name ("Image23", "Picture3", "Combo3", "Label54"...).
-    // A control of a settings page not shown yet is made first.
+    // A control of a page not shown yet is made first.
     QWidget* element(const QString& name) const;
     // The page panel shown now (the window keeps no other record of it).
     QString currentPage() const;
+
+    void setVisible(bool visible) override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -62,6 +64,7 @@ class Form1 : public QWidget {
   private:
     void buildWindowLevel();
     void buildHomePage();
+    void buildHomeTexts(PagePanel* home);
     void buildPages();
     void buildInternetSettings(PagePanel* panel);
     void buildAdvancedSettings(PagePanel* panel);
@@ -88,7 +91,9 @@ class Form1 : public QWidget {
     ControlFactory factory_;
     ModelBinder* binder_ = nullptr;
     QHash<QString, QWidget*> elements_;
-    std::vector<PagePanel*> settingsPages_;
+    // Pages whose controls are made when first shown: the settings pages, and the home page's
+    // texts.
+    std::vector<PagePanel*> lazyPages_;
     QCursor link_;
     HistogramControl histogram1_;
     HistogramControl histogram2_;

@@ -119,8 +119,6 @@ void Form1::buildHomePage() {
     PagePanel* home = page(QLatin1String(description.name), colourOf(description.fill.colour),
                            rectOf(description.rect));
     home->show();
-    QPalette captionPalette = home->palette();
-    captionPalette.setColor(QPalette::WindowText, colourOf(layout::kCaptionGrey));
     for (const auto& icon : layout::kHomeIconTable) {
         const QString artName = QLatin1String(icon.art);
         // The resting picture, made second, lies above; the first movement over it reveals
@@ -130,15 +128,25 @@ void Form1::buildHomePage() {
                     art(artName + QLatin1String(layout::kHoverArt)), rectOf(icon.picture), home);
         picture(QLatin1String(icon.resting), art(artName), rectOf(icon.picture), home);
         clickable(highlighted, icon.caption);
+    }
+    lazyPages_.push_back(home);
+    home->setContents([this, home] { buildHomeTexts(home); });
+}
 
+// The captions under the icons and the connection list: measured text, made when the window first
+// shows rather than behind the splash.
+void Form1::buildHomeTexts(PagePanel* home) {
+    const int pageWidth = layout::kPageTable.front().rect.width;
+    QPalette captionPalette = home->palette();
+    captionPalette.setColor(QPalette::WindowText, colourOf(layout::kCaptionGrey));
+    for (const auto& icon : layout::kHomeIconTable) {
         auto* caption = new CaptionLabel(QLatin1String(icon.caption), home);
         caption->setFont(fontOf(layout::kIconCaptionFont));
         caption->setPalette(captionPalette);
         caption->setAlignment(Qt::AlignCenter);
         const int textWidth = caption->fontMetrics().horizontalAdvance(caption->text()) +
                               (caption->overstruck() ? 1 : 0);
-        caption->setGeometry(
-            rectOf(layout::captionArea(icon.captionRect, description.rect.width, textWidth)));
+        caption->setGeometry(rectOf(layout::captionArea(icon.captionRect, pageWidth, textWidth)));
     }
 
     auto* prompt = new QLabel(QLatin1String(layout::kConnectionPrompt.text), home);
@@ -181,7 +189,7 @@ void Form1::buildPages() {
         for (const layout::Page& p : layout::kPageTable) {
             if (std::string_view(p.name) != name) continue;
             PagePanel* panel = page(QLatin1String(name), systemWindow, rectOf(p.rect));
-            settingsPages_.push_back(panel);
+            lazyPages_.push_back(panel);
             panel->setContents([this, panel, build] { (this->*build)(panel); });
             return;
         }

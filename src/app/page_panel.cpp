@@ -20,7 +20,6 @@ PagePanel::PagePanel(const QString& name, const QColor& background, QWidget* par
 
 void PagePanel::setContents(std::function<void()> build) {
     build_ = std::move(build);
-    if (!isHidden()) buildContents();
 }
 
 void PagePanel::buildContents() {
@@ -29,8 +28,9 @@ void PagePanel::buildContents() {
 }
 
 void PagePanel::setVisible(bool visible) {
-    // Made while still hidden, so that the controls show together with the page.
-    if (visible) buildContents();
+    // Made while still hidden, so that the controls show together with the page. A page already
+    // showing in a hidden window waits for the window.
+    if (visible && isHidden()) buildContents();
     QWidget::setVisible(visible);
 }
 

@@ -15,9 +15,10 @@ class PagePanel : public QWidget {
     // An invalid colour leaves the panel transparent.
     PagePanel(const QString& name, const QColor& background, QWidget* parent);
 
-    // Leaves the making of the page's controls until it is first shown (or `buildContents` is
-    // called): a page the user never opens costs nothing. The controls are bound to the model
-    // when made, so they show its state of that moment.
+    // Leaves the making of the page's controls until it is next shown or `buildContents` is
+    // called (the window calls it for the page showing as the window shows): a page the user never
+    // opens costs nothing. The controls are bound to the model when made, so they show its state
+    // of that moment.
     void setContents(std::function<void()> build);
     // Makes the controls now if they are still waiting.
     void buildContents();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/art_picture.h"
+#include "app/caption_label.h"
 #include "app_test_support.h"
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
@@ -431,6 +432,21 @@ TEST_F(Form1Test, ASettingsPageIsMadeWhenFirstShownInTheModelsStateOfThatMoment)
     EXPECT_FALSE(at(firefox::kEnableButton)->isEnabled());
     model.controls().setVisible(firefox::kDefaultLabel, true);
     EXPECT_TRUE(shown(firefox::kDefaultLabel));
+}
+
+TEST_F(Form1Test, TheHomePagesTextsAreMadeAsTheWindowShowsWithTheListsChoice) {
+    QWidget* homePage = at(frame::kHomePage);
+    EXPECT_TRUE(homePage->findChildren<QLabel*>().isEmpty());
+    const std::string satellite(connectionType(ConnectionKind::Satellite1M).fullName);
+    model.controls().setListText("Combo3", satellite);
+    form().show();
+    EXPECT_EQ(homePage->findChildren<CaptionLabel*>().size(),
+              static_cast<qsizetype>(layout::kHomeIconTable.size()));
+    auto* combo3 = homePage->findChild<QComboBox*>(QStringLiteral("Combo3"));
+    ASSERT_NE(combo3, nullptr);
+    EXPECT_TRUE(combo3->isVisible());
+    EXPECT_EQ(combo3->currentText().toStdString(), satellite);
+    form().hide();
 }
 
 TEST_F(Form1Test, PagesCarryTheirCaptionsAndMarks) {
