@@ -168,11 +168,29 @@ void Form1::refresh() {
     binder_->refreshAll();
 }
 
+void Form1::makeLater(PagePanel* panel, std::function<void()> build) {
+    lazyPages_.push_back(panel);
+    panel->setContents([this, build = std::move(build)] {
+        useWindowFonts();
+        build();
+    });
+}
+
+void Form1::useWindowFonts() {
+    // Before the first text is measured, and no sooner: the splash shows no text, and finding the
+    // fonts reads the whole font configuration.
+    if (fontsReady_) return;
+    fontsReady_ = true;
+    registerTahomaFallback();
+}
+
 void Form1::setVisible(bool visible) {
-    // The page showing is made just before the window shows.
-    if (visible)
+    if (visible) {
+        useWindowFonts();
+        // The page showing is made just before the window shows.
         for (PagePanel* panel : lazyPages_)
             if (!panel->isHidden()) panel->buildContents();
+    }
     QWidget::setVisible(visible);
 }
 

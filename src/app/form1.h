@@ -83,6 +83,9 @@ class Form1 : public QWidget {
     ArtPicture* picture(const QString& name, const QString& art, const QRect& rect,
                         QWidget* parent);
     PagePanel* page(const QString& name, const QColor& background, const QRect& rect);
+    // `build` makes the panel's controls when it is first shown (or one of them is asked for).
+    void makeLater(PagePanel* panel, std::function<void()> build);
+    void useWindowFonts();
     void remember(QWidget* widget);
     void clickable(ArtPicture* picture, const char* name);
 
@@ -99,6 +102,7 @@ class Form1 : public QWidget {
     HistogramControl histogram2_;
     BarControl bars_[4];
     bool centred_ = false;
+    bool fontsReady_ = false;
 };
 
 }  // namespace quorvex

@@ -129,8 +129,7 @@ void Form1::buildHomePage() {
         picture(QLatin1String(icon.resting), art(artName), rectOf(icon.picture), home);
         clickable(highlighted, icon.caption);
     }
-    lazyPages_.push_back(home);
-    home->setContents([this, home] { buildHomeTexts(home); });
+    makeLater(home, [this, home] { buildHomeTexts(home); });
 }
 
 // The captions under the icons and the connection list: measured text, made when the window first
@@ -189,8 +188,7 @@ void Form1::buildPages() {
         for (const layout::Page& p : layout::kPageTable) {
             if (std::string_view(p.name) != name) continue;
             PagePanel* panel = page(QLatin1String(name), systemWindow, rectOf(p.rect));
-            lazyPages_.push_back(panel);
-            panel->setContents([this, panel, build] { (this->*build)(panel); });
+            makeLater(panel, [this, panel, build] { (this->*build)(panel); });
             return;
         }
         throw std::out_of_range(std::string("no page named ") + name);

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
@@ -446,6 +447,18 @@ TEST_F(Form1Test, TheHomePagesTextsAreMadeAsTheWindowShowsWithTheListsChoice) {
     ASSERT_NE(combo3, nullptr);
     EXPECT_TRUE(combo3->isVisible());
     EXPECT_EQ(combo3->currentText().toStdString(), satellite);
+    form().hide();
+}
+
+// The font is made available as the window first needs it, not at start (a separate run of this
+// test is the one that shows it: the font stays for the rest of the process).
+TEST_F(Form1Test, TheShownWindowWritesInWinesTahomaWhereThatIsInstalled) {
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        GTEST_SKIP() << "no Wine Tahoma here";
+    form().show();
+    const auto captions = at(frame::kHomePage)->findChildren<CaptionLabel*>();
+    ASSERT_FALSE(captions.isEmpty());
+    EXPECT_EQ(QFontInfo(captions.front()->font()).family(), QStringLiteral("Tahoma"));
     form().hide();
 }
 
