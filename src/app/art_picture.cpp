@@ -74,12 +74,15 @@ ArtPicture::ArtPicture(const QString& name, const QString& resource, QWidget* pa
 }
 
 void ArtPicture::paintEvent(QPaintEvent*) {
+    // A focus ring round a covered picture may still show beside its cover.
+    const bool ring = hasFocus() && focusShown_;
+    if (cover_ && !ring && !cover_->isHidden() && cover_->geometry() == geometry()) return;
     const qreal ratio = devicePixelRatioF();
     if (cache_.size() != size() * ratio || !qFuzzyCompare(cache_.devicePixelRatio(), ratio))
         cache_ = renderArt(resource_, size(), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, cache_);
-    if (!hasFocus() || !focusShown_) return;
+    if (!ring) return;
     // Found only for a picture that wears the ring, not for every picture at start-up.
     if (cache_.size() != drawnFor_) {
         drawn_ = drawnPart(cache_);

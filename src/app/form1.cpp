@@ -142,6 +142,8 @@ void Form1::wireKeyboard() {
         target->setKeyboardTarget(target);
         resting->setAccessibleName(target->accessibleName());
         resting->setToolTip(target->toolTip());
+        // The resting picture hides its twin wholly until the pointer reveals it.
+        target->setCoveredBy(resting);
     }
 }
 
