@@ -24,7 +24,7 @@ class ArtPicture : public QWidget {
 
     // A picture lying exactly over this one and opaque wherever this one draws (a resting icon
     // over its highlighted twin): while it shows, this one is neither decoded nor drawn.
-    void setCoveredBy(ArtPicture* cover) { cover_ = cover; }
+    void setCoveredBy(ArtPicture* cover) { cover_ = cover != this ? cover : nullptr; }
 
   Q_SIGNALS:
     void hovered();

@@ -142,8 +142,9 @@ void Form1::wireKeyboard() {
         target->setKeyboardTarget(target);
         resting->setAccessibleName(target->accessibleName());
         resting->setToolTip(target->toolTip());
-        // The resting picture hides its twin wholly until the pointer reveals it.
-        target->setCoveredBy(resting);
+        // The resting picture hides its twin wholly until the pointer reveals it (the home
+        // button is its own resting picture).
+        if (resting != target) target->setCoveredBy(resting);
     }
 }
 

@@ -580,6 +580,8 @@ TEST_F(Form1Test, RenderedWindowShowsTheStackingAndTheHover) {
     // A settings page lies above its header and shows the system's window colour.
     commands().showLocalAreaNetwork();
     EXPECT_EQ(pixel({24 + 440, 240 + 200}), form().palette().color(QPalette::Base));
+    // The home button, its own resting picture, shows above the header.
+    EXPECT_GT(pixel({440 + 15, 168 + 15}).saturation(), 120);
 }
 
 TEST_F(Form1Test, ClosingTheWindowUnloadsIt) {
