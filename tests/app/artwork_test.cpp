@@ -138,6 +138,11 @@ TEST(WindowIconTest, OwnerChainReceivesTheIconOnlyWithTheFlag) {
     EXPECT_EQ(owner.windowIcon().cacheKey(), window.windowIcon().cacheKey());
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     for (int size : {16, 24, 32, 48, 128}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    // The largest size only where the screen's scale shows it.
+    EXPECT_FALSE(applicationIcon(QStringLiteral("AAA"), 1.0).availableSizes().contains({256, 256}));
+    EXPECT_TRUE(applicationIcon(QStringLiteral("AAA"), 1.5).availableSizes().contains({256, 256}));
+    EXPECT_TRUE(applicationIcon(QStringLiteral("AAA"), 2.0).availableSizes().contains({256, 256}));
+    EXPECT_TRUE(applicationIcon(QStringLiteral("AAA"), 2.0).availableSizes().contains({16, 16}));
 
     // A window without owner is its own topmost owner: twice the same icon, no harm.
     QWidget alone;
