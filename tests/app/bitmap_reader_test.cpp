@@ -39,11 +39,16 @@ TEST(BitmapReader, ReadsPngPremultipliedAndNothingElse) {
     for (const char* refused : {"bitmap.png", "missing.png"})
         EXPECT_TRUE(readBitmap(in(dir, refused)).isNull()) << refused;
 
-    // An opaque picture keeps its colours.
     QImage opaque(4, 4, QImage::Format_RGB32);
     opaque.fill(qRgb(10, 20, 30));
     ASSERT_TRUE(opaque.save(in(dir, "opaque.png"), "PNG"));
-    EXPECT_EQ(readBitmap(in(dir, "opaque.png")).pixel(2, 2), qRgb(10, 20, 30));
+    // An opaque picture keeps its colours and drops its alpha, even where the file stores one.
+    ASSERT_TRUE(opaque.convertToFormat(QImage::Format_ARGB32).save(in(dir, "rgba.png"), "PNG"));
+    for (const char* name : {"opaque.png", "rgba.png"}) {
+        const QImage read = readBitmap(in(dir, name));
+        EXPECT_EQ(read.format(), QImage::Format_RGB32) << name;
+        EXPECT_EQ(read.pixel(2, 2), qRgb(10, 20, 30)) << name;
+    }
 }
 
 }  // namespace
