@@ -12,6 +12,8 @@
 
 #include <utility>
 
+#include "app/bitmap_reader.h"
+
 // The artwork is compiled into the GUI library, which is static: registering it by hand keeps the
 // linker from dropping it.
 static void registerArtwork() {
@@ -41,7 +43,7 @@ QPixmap renderArt(const QString& resource, QSize size, qreal ratio) {
     ensureArtwork();
     if (size.isEmpty()) return {};
     const QSize pixels = size * ratio;
-    QImage image(artBitmap(resource, ratio));
+    QImage image = readBitmap(artBitmap(resource, ratio));
     if (image.isNull()) {
         // A missing picture draws nothing rather than failing.
         image = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -50,10 +52,8 @@ QPixmap renderArt(const QString& resource, QSize size, qreal ratio) {
         // Scales between the two rendered sizes (150 %) or to a picture of another size.
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    // Converted in place and handed over: the picture is never held twice at once.
-    QPixmap pixmap =
-        QPixmap::fromImage(std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                           Qt::NoFormatConversion);
+    // Handed over as it is: the picture is never held twice at once.
+    QPixmap pixmap = QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
@@ -74,12 +74,15 @@ ArtPicture::ArtPicture(const QString& name, const QString& resource, QWidget* pa
 }
 
 void ArtPicture::paintEvent(QPaintEvent*) {
+    // A focus ring round a covered picture may still show beside its cover.
+    const bool ring = hasFocus() && focusShown_;
+    if (cover_ && !ring && !cover_->isHidden() && cover_->geometry() == geometry()) return;
     const qreal ratio = devicePixelRatioF();
     if (cache_.size() != size() * ratio || !qFuzzyCompare(cache_.devicePixelRatio(), ratio))
         cache_ = renderArt(resource_, size(), ratio);
     QPainter painter(this);
     painter.drawPixmap(0, 0, cache_);
-    if (!hasFocus() || !focusShown_) return;
+    if (!ring) return;
     // Found only for a picture that wears the ring, not for every picture at start-up.
     if (cache_.size() != drawnFor_) {
         drawn_ = drawnPart(cache_);

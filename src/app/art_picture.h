@@ -22,6 +22,10 @@ class ArtPicture : public QWidget {
     // covers).
     void setKeyboardTarget(ArtPicture* target);
 
+    // A picture lying exactly over this one and opaque wherever this one draws (a resting icon
+    // over its highlighted twin): while it shows, this one is neither decoded nor drawn.
+    void setCoveredBy(ArtPicture* cover) { cover_ = cover != this ? cover : nullptr; }
+
   Q_SIGNALS:
     void hovered();
     void clicked();
@@ -43,6 +47,7 @@ class ArtPicture : public QWidget {
     bool focusShown_ = false;
     bool pressed_ = false;
     ArtPicture* keyboardTarget_ = nullptr;
+    ArtPicture* cover_ = nullptr;
 };
 
 // The smallest rectangle, in logical pixels, holding every pixel of `art` that is not wholly

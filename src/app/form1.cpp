@@ -84,7 +84,9 @@ PagePanel* Form1::page(const QString& name, const QColor& background, const QRec
 
 void Form1::clickable(ArtPicture* target, const char* caption) {
     const std::string name = target->objectName().toStdString();
-    target->setCursor(linkCursor());
+    // One cursor for every clickable picture: its bitmap is decoded once, not once a picture.
+    if (link_.shape() != Qt::BitmapCursor) link_ = linkCursor();
+    target->setCursor(link_);
     target->setToolTip(QLatin1String(caption));
     target->setAccessibleName(QLatin1String(caption));
     connect(target, &ArtPicture::clicked, this, [this, name] { commands_.click(name); });
@@ -111,7 +113,8 @@ void Form1::wireModelVisibility() {
     for (const auto& pair : kHomeIcons) names.insert(names.end(), {pair.resting, pair.highlighted});
     for (const auto& pair : kButtons) names.insert(names.end(), {pair.resting, pair.highlighted});
     for (const char* name : names)
-        if (QWidget* widget = element(QLatin1String(name))) binder_->bindVisible(name, widget);
+        if (QWidget* widget = elements_.value(QLatin1String(name)))
+            binder_->bindVisible(name, widget);
 }
 
 // Every pointer movement over an element goes to the window's hover rules.
@@ -132,14 +135,24 @@ void Form1::wireKeyboard() {
     std::vector<frame::HoverPair> pairs(frame::kHomeIcons.begin(), frame::kHomeIcons.end());
     pairs.insert(pairs.end(), frame::kButtons.begin(), frame::kButtons.end());
     for (const auto& [restingName, targetName] : pairs) {
-        auto* resting = qobject_cast<ArtPicture*>(element(QLatin1String(restingName)));
-        auto* target = qobject_cast<ArtPicture*>(element(QLatin1String(targetName)));
+        auto* resting = qobject_cast<ArtPicture*>(elements_.value(QLatin1String(restingName)));
+        auto* target = qobject_cast<ArtPicture*>(elements_.value(QLatin1String(targetName)));
         if (!resting || !target) continue;
         resting->setKeyboardTarget(target);
         target->setKeyboardTarget(target);
         resting->setAccessibleName(target->accessibleName());
         resting->setToolTip(target->toolTip());
+        // The resting picture hides its twin wholly until the pointer reveals it (the home
+        // button is its own resting picture).
+        if (resting != target) target->setCoveredBy(resting);
     }
+}
+
+QWidget* Form1::element(const QString& name) const {
+    if (QWidget* found = elements_.value(name)) return found;
+    // The controls of the pages not made yet are made at the first question for one of them.
+    for (PagePanel* panel : lazyPages_) panel->buildContents();
+    return elements_.value(name);
 }
 
 QString Form1::currentPage() const {
@@ -156,6 +169,32 @@ void Form1::applyIcon() {
 
 void Form1::refresh() {
     binder_->refreshAll();
+}
+
+void Form1::makeLater(PagePanel* panel, std::function<void()> build) {
+    lazyPages_.push_back(panel);
+    panel->setContents([this, build = std::move(build)] {
+        useWindowFonts();
+        build();
+    });
+}
+
+void Form1::useWindowFonts() {
+    // Before the first text is measured, and no sooner: the splash shows no text, and finding the
+    // fonts reads the whole font configuration.
+    if (fontsReady_) return;
+    fontsReady_ = true;
+    registerTahomaFallback();
+}
+
+void Form1::setVisible(bool visible) {
+    if (visible) {
+        useWindowFonts();
+        // The page showing is made just before the window shows.
+        for (PagePanel* panel : lazyPages_)
+            if (!panel->isHidden()) panel->buildContents();
+    }
+    QWidget::setVisible(visible);
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QHash>
 #include <QString>
 #include <QWidget>
@@ -7,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/control_factory.h"
 #include "model/frame_description.h"
@@ -48,9 +50,12 @@ class Form1 : public QWidget {
     BarSink& progressBar(int number);
 
     // Any element of the window by its name ("Image23", "Picture3", "Combo3", "Label54"...).
-    QWidget* element(const QString& name) const { return elements_.value(name); }
+    // A control of a page not shown yet is made first.
+    QWidget* element(const QString& name) const;
     // The page panel shown now (the window keeps no other record of it).
     QString currentPage() const;
+
+    void setVisible(bool visible) override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -59,6 +64,7 @@ class Form1 : public QWidget {
   private:
     void buildWindowLevel();
     void buildHomePage();
+    void buildHomeTexts(PagePanel* home);
     void buildPages();
     void buildInternetSettings(PagePanel* panel);
     void buildAdvancedSettings(PagePanel* panel);
@@ -77,6 +83,9 @@ class Form1 : public QWidget {
     ArtPicture* picture(const QString& name, const QString& art, const QRect& rect,
                         QWidget* parent);
     PagePanel* page(const QString& name, const QColor& background, const QRect& rect);
+    // `build` makes the panel's controls when it is first shown (or one of them is asked for).
+    void makeLater(PagePanel* panel, std::function<void()> build);
+    void useWindowFonts();
     void remember(QWidget* widget);
     void clickable(ArtPicture* picture, const char* name);
 
@@ -85,10 +94,15 @@ class Form1 : public QWidget {
     ControlFactory factory_;
     ModelBinder* binder_ = nullptr;
     QHash<QString, QWidget*> elements_;
+    // Pages whose controls are made when first shown: the settings pages, and the home page's
+    // texts.
+    std::vector<PagePanel*> lazyPages_;
+    QCursor link_;
     HistogramControl histogram1_;
     HistogramControl histogram2_;
     BarControl bars_[4];
     bool centred_ = false;
+    bool fontsReady_ = false;
 };
 
 }  // namespace quorvex

@@ -119,8 +119,6 @@ void Form1::buildHomePage() {
     PagePanel* home = page(QLatin1String(description.name), colourOf(description.fill.colour),
                            rectOf(description.rect));
     home->show();
-    QPalette captionPalette = home->palette();
-    captionPalette.setColor(QPalette::WindowText, colourOf(layout::kCaptionGrey));
     for (const auto& icon : layout::kHomeIconTable) {
         const QString artName = QLatin1String(icon.art);
         // The resting picture, made second, lies above; the first movement over it reveals
@@ -130,15 +128,24 @@ void Form1::buildHomePage() {
                     art(artName + QLatin1String(layout::kHoverArt)), rectOf(icon.picture), home);
         picture(QLatin1String(icon.resting), art(artName), rectOf(icon.picture), home);
         clickable(highlighted, icon.caption);
+    }
+    makeLater(home, [this, home] { buildHomeTexts(home); });
+}
 
+// The captions under the icons and the connection list: measured text, made when the window first
+// shows rather than behind the splash.
+void Form1::buildHomeTexts(PagePanel* home) {
+    const int pageWidth = layout::kPageTable.front().rect.width;
+    QPalette captionPalette = home->palette();
+    captionPalette.setColor(QPalette::WindowText, colourOf(layout::kCaptionGrey));
+    for (const auto& icon : layout::kHomeIconTable) {
         auto* caption = new CaptionLabel(QLatin1String(icon.caption), home);
         caption->setFont(fontOf(layout::kIconCaptionFont));
         caption->setPalette(captionPalette);
         caption->setAlignment(Qt::AlignCenter);
         const int textWidth = caption->fontMetrics().horizontalAdvance(caption->text()) +
                               (caption->overstruck() ? 1 : 0);
-        caption->setGeometry(
-            rectOf(layout::captionArea(icon.captionRect, description.rect.width, textWidth)));
+        caption->setGeometry(rectOf(layout::captionArea(icon.captionRect, pageWidth, textWidth)));
     }
 
     auto* prompt = new QLabel(QLatin1String(layout::kConnectionPrompt.text), home);
@@ -176,17 +183,21 @@ QVBoxLayout* Form1::groupColumn(const AdvancedGroup& group, QWidget* parent, boo
 
 void Form1::buildPages() {
     const QColor systemWindow = palette().color(QPalette::Base);
-    const auto panelFor = [&](const char* name) {
-        for (const layout::Page& p : layout::kPageTable)
-            if (std::string_view(p.name) == name)
-                return page(QLatin1String(name), systemWindow, rectOf(p.rect));
+    // The panels now, in their stacking order; their controls when each is first shown.
+    const auto lazyPage = [&](const char* name, void (Form1::*build)(PagePanel*)) {
+        for (const layout::Page& p : layout::kPageTable) {
+            if (std::string_view(p.name) != name) continue;
+            PagePanel* panel = page(QLatin1String(name), systemWindow, rectOf(p.rect));
+            makeLater(panel, [this, panel, build] { (this->*build)(panel); });
+            return;
+        }
         throw std::out_of_range(std::string("no page named ") + name);
     };
-    buildInternetSettings(panelFor(frame::kInternetPage));
-    buildAdvancedSettings(panelFor(frame::kAdvancedPage));
-    buildLocalAreaNetwork(panelFor(frame::kLanPage));
-    buildInternetExplorer(panelFor(frame::kExplorerPage));
-    buildMozillaFirefox(panelFor(frame::kFirefoxPage));
+    lazyPage(frame::kInternetPage, &Form1::buildInternetSettings);
+    lazyPage(frame::kAdvancedPage, &Form1::buildAdvancedSettings);
+    lazyPage(frame::kLanPage, &Form1::buildLocalAreaNetwork);
+    lazyPage(frame::kExplorerPage, &Form1::buildInternetExplorer);
+    lazyPage(frame::kFirefoxPage, &Form1::buildMozillaFirefox);
 }
 
 // The connection kinds by group in three columns, and the QoS reservation below them.

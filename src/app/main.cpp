@@ -6,7 +6,6 @@
 #include "app/qt_event_pump.h"
 #include "app/qt_prompts.h"
 #include "app/version_option.h"
-#include "app/window_fonts.h"
 #include "browser/locations.h"
 #include "cli/command_line_program.h"
 #include "monitor/interface_table_source.h"
@@ -65,7 +64,6 @@ int main(int argc, char* argv[]) {
     // No organisation name: the data folder is ~/.local/share/Quorvex.
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorvex.Quorvex"));
-    quorvex::registerTahomaFallback();
 
     // Both files in the user's own folders, never the root or the working folder.
     const quorvex::UserFolders folders = quorvex::systemUserFolders();

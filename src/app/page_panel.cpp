@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace quorvex {
 
 PagePanel::PagePanel(const QString& name, const QColor& background, QWidget* parent)
@@ -14,6 +16,22 @@ PagePanel::PagePanel(const QString& name, const QColor& background, QWidget* par
         setPalette(palette);
         setAutoFillBackground(true);
     }
+}
+
+void PagePanel::setContents(std::function<void()> build) {
+    build_ = std::move(build);
+}
+
+void PagePanel::buildContents() {
+    // Taken first: a builder that shows the panel must not run twice.
+    if (auto build = std::exchange(build_, nullptr)) build();
+}
+
+void PagePanel::setVisible(bool visible) {
+    // Made while still hidden, so that the controls show together with the page. A page already
+    // showing in a hidden window waits for the window.
+    if (visible && isHidden()) buildContents();
+    QWidget::setVisible(visible);
 }
 
 void PagePanel::mouseMoveEvent(QMouseEvent* event) {

@@ -5,7 +5,8 @@
 namespace quorvex {
 
 // Where Tahoma is not installed but Wine's metric-compatible Tahoma is, makes it available to
-// this process under the name Tahoma. Call once after the application object exists.
+// this process under the name Tahoma. Call after the application object exists and before the
+// first text is measured (the main window does, as it first needs a font).
 void registerTahomaFallback();
 
 // Tahoma at `points`; where Tahoma is absent, a font of close metrics stands in.

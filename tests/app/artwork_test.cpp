@@ -138,6 +138,11 @@ TEST(WindowIconTest, OwnerChainReceivesTheIconOnlyWithTheFlag) {
     EXPECT_EQ(owner.windowIcon().cacheKey(), window.windowIcon().cacheKey());
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     for (int size : {16, 24, 32, 48, 128}) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    // The largest size only where the screen's scale shows it.
+    EXPECT_FALSE(applicationIcon(QStringLiteral("AAA"), 1.0).availableSizes().contains({256, 256}));
+    EXPECT_TRUE(applicationIcon(QStringLiteral("AAA"), 1.5).availableSizes().contains({256, 256}));
+    EXPECT_TRUE(applicationIcon(QStringLiteral("AAA"), 2.0).availableSizes().contains({256, 256}));
+    EXPECT_TRUE(applicationIcon(QStringLiteral("AAA"), 2.0).availableSizes().contains({16, 16}));
 
     // A window without owner is its own topmost owner: twice the same icon, no harm.
     QWidget alone;
@@ -194,6 +199,39 @@ TEST(ArtPictureFocusTest, TheRingShowsOnlyForTheKeyboardAndOnlyRoundWhatIsDrawn)
     const QImage tabbed = picture->grab().toImage();
     EXPECT_GT(ringPixels(tabbed, drawn), 0);
     EXPECT_EQ(ringPixels(tabbed, QRect(0, 0, 478, drawn.top())), 0);
+}
+
+TEST(ArtPictureTest, APictureItsShownCoverHidesIsNotDrawnUntilTheCoverGoes) {
+    QWidget window;
+    window.resize(100, 100);
+    const QRect slot(10, 10, 72, 72);
+    auto* highlighted = new ArtPicture(QStringLiteral("Image8"),
+                                       QStringLiteral(":/artwork/icon_lan_hover.svg"), &window);
+    auto* resting = new ArtPicture(QStringLiteral("Image14"),
+                                   QStringLiteral(":/artwork/icon_lan.svg"), &window);
+    highlighted->setGeometry(slot);
+    resting->setGeometry(slot);
+    highlighted->setCoveredBy(resting);
+    const QImage art = renderArt(highlighted->resource(), slot.size(), 1.0).toImage();
+    auto drawnAlone = [&] {
+        QImage image(slot.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        highlighted->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    };
+
+    EXPECT_EQ(qAlpha(drawnAlone().pixel(36, 36)), 0) << "covered: nothing drawn";
+    // The window looks the same: the cover is opaque wherever its twin draws.
+    const QImage covered = window.grab(slot).toImage();
+    resting->hide();
+    EXPECT_EQ(drawnAlone(), art) << "revealed";
+    resting->move(slot.topLeft() + QPoint(1, 0));
+    resting->show();
+    EXPECT_EQ(drawnAlone(), art) << "a cover off the picture's place hides nothing";
+    resting->move(slot.topLeft());
+    EXPECT_EQ(window.grab(slot).toImage(), covered);
+    highlighted->hide();
+    EXPECT_EQ(window.grab(slot).toImage(), covered) << "the twin added nothing under its cover";
 }
 
 TEST(ArtPictureFocusTest, AWhollyTransparentPictureHasNoDrawnPart) {

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QPlainTextEdit>
@@ -12,9 +13,11 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/art_picture.h"
+#include "app/caption_label.h"
 #include "app_test_support.h"
 #include "model/firefox_elements.h"
 #include "model/frame_elements.h"
@@ -402,6 +405,63 @@ TEST_F(Form1Test, OptionButtonsAndListsAreBoundBothWays) {
     EXPECT_FALSE(static_cast<QComboBox*>(at("QOS"))->isEditable());
 }
 
+TEST_F(Form1Test, ASettingsPageIsMadeWhenFirstShownInTheModelsStateOfThatMoment) {
+    const char* settingsPages[] = {frame::kInternetPage, frame::kAdvancedPage, frame::kLanPage,
+                                   frame::kExplorerPage, frame::kFirefoxPage};
+    auto controlsOn = [this](const char* page) {
+        return at(page)->findChildren<QWidget*>().size();
+    };
+    for (const char* page : settingsPages) EXPECT_EQ(controlsOn(page), 0) << page;
+
+    // Chosen, and the Firefox page's state changed, while no page exists yet.
+    model.controls().setOption("TTL128", true);
+    model.controls().setVisible(firefox::kOptimizedLabel, true);
+    model.controls().setVisible(firefox::kDefaultLabel, false);
+    model.controls().setEnabled(firefox::kEnableButton, false);
+    commands().showAdvancedSettings();
+    EXPECT_GT(controlsOn(frame::kAdvancedPage), 0);
+    for (const char* page : settingsPages) {
+        if (std::string_view(page) == frame::kAdvancedPage) continue;
+        EXPECT_EQ(controlsOn(page), 0) << page;
+    }
+    EXPECT_TRUE(static_cast<QRadioButton*>(at("TTL128"))->isChecked());
+    EXPECT_FALSE(static_cast<QRadioButton*>(at("TTL64"))->isChecked());
+
+    // Asking for a control of a page not made yet makes it, bound like any other.
+    EXPECT_TRUE(shown(firefox::kOptimizedLabel));
+    EXPECT_FALSE(shown(firefox::kDefaultLabel));
+    EXPECT_FALSE(at(firefox::kEnableButton)->isEnabled());
+    model.controls().setVisible(firefox::kDefaultLabel, true);
+    EXPECT_TRUE(shown(firefox::kDefaultLabel));
+}
+
+TEST_F(Form1Test, TheHomePagesTextsAreMadeAsTheWindowShowsWithTheListsChoice) {
+    QWidget* homePage = at(frame::kHomePage);
+    EXPECT_TRUE(homePage->findChildren<QLabel*>().isEmpty());
+    const std::string satellite(connectionType(ConnectionKind::Satellite1M).fullName);
+    model.controls().setListText("Combo3", satellite);
+    form().show();
+    EXPECT_EQ(homePage->findChildren<CaptionLabel*>().size(),
+              static_cast<qsizetype>(layout::kHomeIconTable.size()));
+    auto* combo3 = homePage->findChild<QComboBox*>(QStringLiteral("Combo3"));
+    ASSERT_NE(combo3, nullptr);
+    EXPECT_TRUE(combo3->isVisible());
+    EXPECT_EQ(combo3->currentText().toStdString(), satellite);
+    form().hide();
+}
+
+// The font is made available as the window first needs it, not at start (a separate run of this
+// test is the one that shows it: the font stays for the rest of the process).
+TEST_F(Form1Test, TheShownWindowWritesInWinesTahomaWhereThatIsInstalled) {
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+        GTEST_SKIP() << "no Wine Tahoma here";
+    form().show();
+    const auto captions = at(frame::kHomePage)->findChildren<CaptionLabel*>();
+    ASSERT_FALSE(captions.isEmpty());
+    EXPECT_EQ(QFontInfo(captions.front()->font()).family(), QStringLiteral("Tahoma"));
+    form().hide();
+}
+
 TEST_F(Form1Test, PagesCarryTheirCaptionsAndMarks) {
     auto captionOf = [this](const char* name) {
         return static_cast<QRadioButton*>(at(name))->text().toStdString();
@@ -520,6 +580,8 @@ TEST_F(Form1Test, RenderedWindowShowsTheStackingAndTheHover) {
     // A settings page lies above its header and shows the system's window colour.
     commands().showLocalAreaNetwork();
     EXPECT_EQ(pixel({24 + 440, 240 + 200}), form().palette().color(QPalette::Base));
+    // The home button, its own resting picture, shows above the header.
+    EXPECT_GT(pixel({440 + 15, 168 + 15}).saturation(), 120);
 }
 
 TEST_F(Form1Test, ClosingTheWindowUnloadsIt) {
