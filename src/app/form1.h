@@ -76,6 +76,7 @@ class Form1 : public QWidget {
     QComboBox* list(const char* name, QWidget* parent);
     QVBoxLayout* groupColumn(const AdvancedGroup& group, QWidget* parent, bool enabledFirst);
     void buildMonitorPage();
+    void buildMonitorTexts(PagePanel* panel);
     void wireModelVisibility();
     void wireHover();
     void wireKeyboard();

@@ -348,22 +348,8 @@ void Form1::buildMonitorPage() {
     const layout::Page& description = layout::kPageTable.back();
     PagePanel* panel = page(QLatin1String(description.name), colourOf(description.fill.colour),
                             rectOf(description.rect));
-    for (const layout::Text& t : layout::kMonitorTexts) {
-        QLabel* l = textLabel(t, panel);
-        if (t.name) {
-            l->setObjectName(QLatin1String(t.name));
-            remember(l);
-            binder_->bindText(t.name, l);
-        }
-    }
-    for (const layout::Rule& line : layout::kMonitorRules) {
-        auto* rule = new QWidget(panel);
-        rule->setGeometry(rectOf(line.rect));
-        QPalette palette = rule->palette();
-        palette.setColor(QPalette::Window, colourOf(line.colour));
-        rule->setPalette(palette);
-        rule->setAutoFillBackground(true);
-    }
+    // The graphs and bars take samples from the start (the splash flattens them); the captions,
+    // figures and rules are made when the monitor first shows.
     HistogramControl* graphs[2] = {&histogram1_, &histogram2_};
     for (std::size_t i = 0; i < layout::kMonitorGraphs.size(); ++i) {
         const layout::Graph& graph = layout::kMonitorGraphs[i];
@@ -376,6 +362,34 @@ void Form1::buildMonitorPage() {
     }
     remember(histogram1_.widget);
     remember(histogram2_.widget);
+    makeLater(panel, [this, panel] { buildMonitorTexts(panel); });
+}
+
+void Form1::buildMonitorTexts(PagePanel* panel) {
+    for (const layout::Text& t : layout::kMonitorTexts) {
+        QLabel* l = textLabel(t, panel);
+        if (t.name) {
+            // A figure the meter announced before the page was made shows at once.
+            const std::string announced = model_.controls().text(t.name);
+            if (!announced.empty()) l->setText(QString::fromStdString(announced));
+            l->setObjectName(QLatin1String(t.name));
+            remember(l);
+            binder_->bindText(t.name, l);
+        }
+    }
+    for (const layout::Rule& line : layout::kMonitorRules) {
+        auto* rule = new QWidget(panel);
+        rule->setGeometry(rectOf(line.rect));
+        QPalette palette = rule->palette();
+        palette.setColor(QPalette::Window, colourOf(line.colour));
+        rule->setPalette(palette);
+        rule->setAutoFillBackground(true);
+        rule->show();
+    }
+    // Made later, the texts would lie above the graphs and bars: those go back on top.
+    histogram1_.widget->raise();
+    histogram2_.widget->raise();
+    for (const BarControl& bar : bars_) bar.widget->raise();
 }
 
 }  // namespace quorvex

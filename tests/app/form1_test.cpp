@@ -435,6 +435,26 @@ TEST_F(Form1Test, ASettingsPageIsMadeWhenFirstShownInTheModelsStateOfThatMoment)
     EXPECT_TRUE(shown(firefox::kDefaultLabel));
 }
 
+TEST_F(Form1Test, TheMonitorsTextsComeWhenItShowsWithTheFiguresAnnouncedMeanwhile) {
+    QWidget* monitor = at(frame::kMonitorPage);
+    EXPECT_TRUE(monitor->findChildren<QLabel*>().isEmpty());
+    // The meter announced a figure while the monitor's texts were not made yet.
+    model.controls().setText(monitor_page::kDownloadSpeed, "12.3 KB/s");
+    commands().openMonitor();
+    auto* speed = monitor->findChild<QLabel*>(QLatin1String(monitor_page::kDownloadSpeed));
+    ASSERT_NE(speed, nullptr);
+    EXPECT_EQ(speed->text(), QStringLiteral("12.3 KB/s"));
+    model.controls().setText(monitor_page::kDownloadSpeed, "4.5 KB/s");
+    EXPECT_EQ(speed->text(), QStringLiteral("4.5 KB/s"));
+    // Made first, the graphs and bars still lie above every text and rule.
+    const QObjectList stack = monitor->children();
+    qsizetype lastText = -1;
+    for (qsizetype i = 0; i < stack.size(); ++i)
+        if (qobject_cast<QLabel*>(stack[i])) lastText = i;
+    for (const char* graph : {monitor_page::kDownloadGraph, monitor_page::kUploadGraph})
+        EXPECT_GT(stack.indexOf(at(graph)), lastText) << graph;
+}
+
 TEST_F(Form1Test, TheHomePagesTextsAreMadeAsTheWindowShowsWithTheListsChoice) {
     QWidget* homePage = at(frame::kHomePage);
     EXPECT_TRUE(homePage->findChildren<QLabel*>().isEmpty());
