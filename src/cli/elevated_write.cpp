@@ -4,6 +4,7 @@
 
 #include "cli/command_line_parts.h"
 #include "platform/file_access.h"
+#include "platform/folder_hold.h"
 #include "undo/elevated_hand_over.h"
 
 namespace quorvex::cli {
@@ -13,6 +14,13 @@ int runElevatedWrite(const std::filesystem::path& folder, const UserRegistryFact
     try {
         if (!folder.is_absolute()) {
             err << "quorvex: the hand-over folder must be an absolute path\n";
+            return kExitUsage;
+        }
+        // The folder is the unelevated caller's: it stays the plain folder it is now until the
+        // results are in, so that no link swapped in for it redirects this process's write.
+        const FolderHold hold(folder);
+        if (!hold.held()) {
+            err << "quorvex: the hand-over folder is refused: " << hold.error() << '\n';
             return kExitUsage;
         }
         std::string text;

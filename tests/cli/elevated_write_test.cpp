@@ -138,6 +138,15 @@ TEST(ElevatedWriteTest, ARefusedOrUnreadableHandOverWritesNothingAndNoResults) {
                                              {'x', 0}}}}));
              return w.temp.path();
          }},
+        {"a link to the folder",
+         [](ElevatedWriteWorld& w) {
+             writeFile(w.handOverFile(), undo::handOverText({kSid, kWrites}));
+             const auto link = w.temp.path() / "link";
+             std::error_code ec;
+             std::filesystem::create_directory_symlink(w.temp.path(), link, ec);
+             // Where links cannot be made, a missing folder is refused the same way.
+             return link;
+         }},
         {"a user that is no SID",
          [](ElevatedWriteWorld& w) {
              writeFile(w.handOverFile(), undo::handOverText({"..\\S-1-5-18", kWrites}));

@@ -1,4 +1,5 @@
 #include "platform/folder_access.h"
+#include "platform/folder_hold.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,24 @@ TEST_F(FolderAccessTest, TwoSpellingsOfOneFolderHaveOneIdentity) {
     EXPECT_EQ(sameFolderIdentity(at(u8"Zoë/Zürich")),
               sameFolderIdentity(at(u8"Zoë/Zürich/../Zürich")));
     EXPECT_NE(sameFolderIdentity(at(u8"Zoë/Zürich")), sameFolderIdentity(at(u8"Zoë")));
+}
+
+TEST_F(FolderAccessTest, OnlyAPlainFolderIsHeld) {
+    std::error_code ec;
+    fs::create_directory_symlink(at(u8"Zoë"), at(u8"link"), ec);
+    struct Case {
+        const char8_t* path;
+        bool held;
+    };
+    const Case cases[] = {
+        {u8"Zoë", true},      {u8"Zoë/Zürich", true}, {u8"Zoë/file.txt", false},
+        {u8"missing", false}, {u8"link", false},  // or missing, where no link can be made
+    };
+    for (const Case& c : cases) {
+        const FolderHold hold(at(c.path));
+        EXPECT_EQ(hold.held(), c.held) << reinterpret_cast<const char*>(c.path);
+        EXPECT_EQ(hold.error().empty(), c.held) << hold.error();
+    }
 }
 
 }  // namespace
