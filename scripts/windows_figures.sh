@@ -149,20 +149,20 @@ sleep 3
 monitor=$(probe | grep -cE "^1 [0-9a-f]+ QuorvexPage 1 .* Picture3$" || true)
 read -r q_cpu q_switch q_req < <(idle_figures "$quorvex")
 stop "$quorvex"
-launch reference.exe --timer
-timer=$started
-wait_for 60 '^0 [0-9a-f]+ QuorvexReference 1 ' >/dev/null || fail "the reference window never appeared"
-sleep 3
-read -r r_cpu r_switch r_req < <(idle_figures "$timer")
-stop "$timer"
-# And the floor of any traffic monitor here: the same window reading the interface table once a
-# second (under Wine each read is a device call that the server relays).
-launch reference.exe --table
-table=$started
-wait_for 60 '^0 [0-9a-f]+ QuorvexReference 1 ' >/dev/null || fail "the reference window never appeared"
-sleep 3
-read -r t_cpu t_switch t_req < <(idle_figures "$table")
-stop "$table"
+# The reference idling with an option: waking once a second ("--timer"), and the floor of any
+# traffic monitor here, the same window reading the interface table at each wake ("--table";
+# under Wine each read is a device call that the server relays).
+reference_idle() {  # option
+    local pid
+    launch reference.exe "$1"
+    pid=$started
+    wait_for 60 '^0 [0-9a-f]+ QuorvexReference 1 ' >/dev/null || fail "the reference window never appeared"
+    sleep 3
+    idle_figures "$pid"
+    stop "$pid"
+}
+read -r r_cpu r_switch r_req < <(reference_idle --timer)
+read -r t_cpu t_switch t_req < <(reference_idle --table)
 
 column() { cut -d' ' -f"$2" "$1" | median; }
 printf '%-22s %9s %9s %9s %9s %9s %9s %9s\n' "" "exe KiB" "shipped" "first ms" "peak KiB" \
