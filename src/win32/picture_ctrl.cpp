@@ -67,6 +67,12 @@ RECT PictureCtrl::visiblePart() {
 }
 
 void PictureCtrl::onPaint(HDC dc, const RECT& client) {
+    // Wholly covered by the siblings above (a highlighted icon under its opaque resting one):
+    // nothing shows, so nothing is drawn and the picture is not even decoded.
+    RECT asked;
+    const int clip = GetClipBox(dc, &asked);
+    if (clip == NULLREGION) return;
+    if (clip == ERROR) asked = client;
     // Art that hides everything beneath it goes straight to the window: no composition, and no
     // buffer as large as the picture held beside it (the background's is over a megabyte).
     if (!art_.empty() && GetFocus() != hwnd()) {
@@ -74,9 +80,8 @@ void PictureCtrl::onPaint(HDC dc, const RECT& client) {
         if (artwork_.opaque() && artwork_.draw(dc, client)) return;
     }
     if (!buffer_.resize(client.right, client.bottom)) return;
-    // Only the part the system asks for: a hover repaints a corner, not the whole picture.
-    RECT asked;
-    if (GetClipBox(dc, &asked) == ERROR) asked = client;
+    // Only the part the system asks for (`asked`): a hover repaints a corner, not the whole
+    // picture.
     HDC buffer = buffer_.dc();
     const int saved = SaveDC(buffer);
     IntersectClipRect(buffer, asked.left, asked.top, asked.right, asked.bottom);
