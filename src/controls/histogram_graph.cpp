@@ -20,6 +20,11 @@ T clampTo(std::int64_t v) {
         std::clamp<std::int64_t>(v, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
 }
 
+bool fitsSurface(int width, int height) {
+    return width >= 1 && width <= PixelSurface::kMaxSide && height >= 1 &&
+           height <= PixelSurface::kMaxSide;
+}
+
 // A numeric value rounded to a 16-bit integer; false when it does not fit.
 bool toInt16(double v, std::int16_t& out) {
     if (std::isnan(v)) return false;
@@ -75,7 +80,8 @@ void HistogramGraph::readProperties(const PropertyBag& saved) {
     resetBuffer();
     picHistBack_ = system_.resolve(props_.BackColor);
     surfaceBack_ = picHistBack_;
-    surface_.fill(toPixel(surfaceBack_));
+    // A surface not made yet shows its background already.
+    if (!surface_.isNull()) surface_.fill(toPixel(surfaceBack_));
     recomputeGeometry();
 }
 
@@ -97,7 +103,7 @@ int HistogramGraph::borderWidth() const {
 }
 
 void HistogramGraph::setControlSize(int width, int height) {
-    if (width == width_ && height == height_ && !surface_.isNull()) return;
+    if (width == width_ && height == height_ && surfaceWidth_ != 0) return;
     drawPending();
     width_ = width;
     height_ = height;
@@ -110,26 +116,43 @@ void HistogramGraph::recomputeGeometry() {
     const int cw = clientWidth(), ch = clientHeight();
     const int bw = cw + histogram::kBufferExtraPixels;
     const int bh = ch;
-    if (bw > 0 && bh > 0) {
-        picHist_ = PixelSurface(bw, bh);
-        picHist_.fill(toPixel(picHistBack_));
-    } else {
-        picHist_ = PixelSurface();
-    }
+    // Every drawing fills the whole back buffer: it is made again when next drawn.
+    picHist_ = PixelSurface();
+    const bool bufferFits = fitsSurface(bw, bh);
+    picHistWidth_ = bufferFits ? bw : 0;
+    picHistHeight_ = bufferFits ? bh : 0;
     histogram::computeSteps(steps_, std::int64_t{bw} * histogram::kTwipsPerPixel,
                             std::int64_t{bh} * histogram::kTwipsPerPixel, props_.NumberOfPoints,
                             props_.Max, props_.GridTickHorizontal, props_.GridTickVertical);
 
     // The surface keeps what it showed; new area shows the background.
-    PixelSurface surface(std::max(cw, 0), std::max(ch, 0));
-    if (!surface.isNull()) {
-        surface.fill(toPixel(surfaceBack_));
-        const int w = std::min(surface.width(), surface_.width());
-        const int h = std::min(surface.height(), surface_.height());
-        for (int y = 0; y < h; ++y) std::copy_n(surface_.row(y), w, surface.row(y));
+    const int sw = std::max(cw, 0), sh = std::max(ch, 0);
+    const bool surfaceFits = fitsSurface(sw, sh);
+    surfaceWidth_ = surfaceFits ? sw : 0;
+    surfaceHeight_ = surfaceFits ? sh : 0;
+    if (!surface_.isNull()) {
+        PixelSurface surface(sw, sh);
+        if (!surface.isNull()) {
+            surface.fill(toPixel(surfaceBack_));
+            const int w = std::min(surface.width(), surface_.width());
+            const int h = std::min(surface.height(), surface_.height());
+            for (int y = 0; y < h; ++y) std::copy_n(surface_.row(y), w, surface.row(y));
+        }
+        surface_ = std::move(surface);
     }
-    surface_ = std::move(surface);
     drawnCurrent_ = false;
+}
+
+void HistogramGraph::makePicHist() const {
+    if (!picHist_.isNull() || picHistWidth_ == 0) return;
+    picHist_ = PixelSurface(picHistWidth_, picHistHeight_);
+    picHist_.fill(toPixel(picHistBack_));
+}
+
+void HistogramGraph::makeSurface() const {
+    if (!surface_.isNull() || surfaceWidth_ == 0) return;
+    surface_ = PixelSurface(surfaceWidth_, surfaceHeight_);
+    surface_.fill(toPixel(surfaceBack_));
 }
 
 bool HistogramGraph::takePoint(std::int32_t value) {
@@ -164,7 +187,7 @@ void HistogramGraph::nextPoint(std::int32_t value) {
 
 void HistogramGraph::appendPoint(std::int32_t value) {
     // Without a buffer a drawing draws nothing and leaves the pen as it was.
-    if (!takePoint(value) || picHist_.isNull()) return;
+    if (!takePoint(value) || picHistWidth_ == 0) return;
     // Each drawing starts with the pen width the one before left (the grid's width): only the
     // last undone drawing shows, and it starts with what the one before it would have left.
     pendingPenWidth_ = pending_ ? pendingLineWidth_ : penWidth_;
@@ -185,7 +208,9 @@ void HistogramGraph::refresh() {
 
 void HistogramGraph::drawGraph() {
     pending_ = false;
-    if (picHist_.isNull()) return;
+    if (picHistWidth_ == 0) return;
+    makePicHist();
+    makeSurface();
     histogram::GraphInput in;
     in.widthTwips = std::int64_t{picHist_.width()} * histogram::kTwipsPerPixel;
     in.heightTwips = std::int64_t{picHist_.height()} * histogram::kTwipsPerPixel;
@@ -215,6 +240,7 @@ void HistogramGraph::drawGraph() {
 
 void HistogramGraph::paint(PixelSurface& out) const {
     const int b = borderWidth();
+    makeSurface();
     ClassicCanvas c(out, PixelRect{0, 0, width_, height_});
     if (b == 1) {
         c.frameRect(0, 0, width_, height_, colour::kBlack);
@@ -272,7 +298,7 @@ void HistogramGraph::setBackColor(ColorRef v) {
     drawPending();
     props_.BackColor = v;
     surfaceBack_ = system_.resolve(v);
-    surface_.fill(toPixel(surfaceBack_));
+    if (!surface_.isNull()) surface_.fill(toPixel(surfaceBack_));
     drawnCurrent_ = false;  // the surface no longer shows the graph
 }
 

@@ -32,7 +32,9 @@ struct HistogramProperties {
 // The histogram without a window: a scrolling line graph of integer samples over a grid. The
 // graph is drawn into the back buffer picHist (8 pixels wider than the client area) and copied
 // onto the client surface with its right edges aligned; the surface changes only on nextPoint
-// and refresh. A front end passes its size in and copies `paint`'s pixels out.
+// and refresh. A front end passes its size in and copies `paint`'s pixels out. Both buffers are
+// made when first drawn or looked at: until then each holds nothing but its background, and a
+// graph nobody has seen costs no pixels.
 class HistogramGraph {
   public:
     explicit HistogramGraph(const PropertyBag& saved = {},
@@ -78,9 +80,17 @@ class HistogramGraph {
     const std::vector<std::int32_t>& points() const { return points_; }
     std::int32_t nextSlot() const { return nextSlot_; }
     const histogram::Steps& steps() const { return steps_; }
-    const PixelSurface& picHist() const { return picHist_; }
+    const PixelSurface& picHist() const {
+        makePicHist();
+        return picHist_;
+    }
     // What the client area shows.
-    const PixelSurface& surface() const { return surface_; }
+    const PixelSurface& surface() const {
+        makeSurface();
+        return surface_;
+    }
+    // Whether either buffer holds pixels yet.
+    bool buffersMade() const { return !picHist_.isNull() || !surface_.isNull(); }
     // Number of times the graph was drawn (a skipped redraw does not count).
     std::uint64_t drawCount() const { return drawCount_; }
 
@@ -90,6 +100,9 @@ class HistogramGraph {
     // Takes a sample into the buffer; true when the graph must be drawn again.
     bool takePoint(std::int32_t value);
     void drawGraph();
+    // Each buffer filled with its background the first time it is needed.
+    void makePicHist() const;
+    void makeSurface() const;
     int clientWidth() const { return width_ - 2 * borderWidth(); }
     int clientHeight() const { return height_ - 2 * borderWidth(); }
 
@@ -99,8 +112,10 @@ class HistogramGraph {
     std::vector<std::int32_t> points_;
     std::int32_t nextSlot_ = 1;
     histogram::Steps steps_;
-    PixelSurface picHist_;
-    PixelSurface surface_;
+    mutable PixelSurface picHist_;              // null until needed
+    mutable PixelSurface surface_;              // null until needed: all surfaceBack_
+    int picHistWidth_ = 0, picHistHeight_ = 0;  // 0 when the buffer cannot be made
+    int surfaceWidth_ = 0, surfaceHeight_ = 0;
     ColorRef picHistBack_ = 0;  // resolved; taken from BackColor when settings are loaded
     ColorRef surfaceBack_ = 0;
     int penWidth_ = 1;           // the pen width left from the last drawing

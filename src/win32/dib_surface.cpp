@@ -43,6 +43,11 @@ bool DibSurface::resize(int width, int height) {
     return true;
 }
 
+bool DibSurface::reserve(int width, int height) {
+    if (bitmap_ && width <= width_ && height <= height_) return true;
+    return resize(std::max(width, width_), std::max(height, height_));
+}
+
 PixelSurface DibSurface::borrowed() {
     return PixelSurface::borrow(pixels_, width_, height_,
                                 static_cast<std::ptrdiff_t>(width_) * sizeof(std::uint32_t));

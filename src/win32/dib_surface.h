@@ -19,6 +19,9 @@ class DibSurface {
 
     // Makes the surface width × height unless it has that size already; false when it cannot.
     bool resize(int width, int height);
+    // Makes the surface at least width × height, growing it when it is smaller on either side:
+    // a scratch surface shared by many windows settles at the largest size any of them asks.
+    bool reserve(int width, int height);
     int width() const { return width_; }
     int height() const { return height_; }
     // Pixels as 0x00RRGGBB, row after row, `width()` to a row.

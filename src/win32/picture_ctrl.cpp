@@ -1,10 +1,23 @@
 #include "win32/picture_ctrl.h"
 
 #include "win32/composition.h"
+#include "win32/dib_surface.h"
 #include "win32/dpi.h"
 #include "win32/link_cursor.h"
 
 namespace quorvex::win32 {
+
+namespace {
+
+// Where a see-through picture composes what lies beneath with its art, shared by every picture:
+// paints come one at a time on the window's thread, and a buffer per picture would keep a copy
+// of each (a header's is 600 KB) for the life of the window.
+DibSurface& compositionBuffer() {
+    static DibSurface buffer;
+    return buffer;
+}
+
+}  // namespace
 
 bool PictureCtrl::create(const CreateArgs& args) {
     name_ = args.name;
@@ -67,17 +80,23 @@ RECT PictureCtrl::visiblePart() {
 }
 
 void PictureCtrl::onPaint(HDC dc, const RECT& client) {
+    // Wholly covered by the siblings above (a highlighted icon under its opaque resting one):
+    // nothing shows, so nothing is drawn and the picture is not even decoded.
+    RECT asked;
+    const int clip = GetClipBox(dc, &asked);
+    if (clip == NULLREGION) return;
+    if (clip == ERROR) asked = client;
     // Art that hides everything beneath it goes straight to the window: no composition, and no
     // buffer as large as the picture held beside it (the background's is over a megabyte).
     if (!art_.empty() && GetFocus() != hwnd()) {
         artwork_.load(art_, dpi());
         if (artwork_.opaque() && artwork_.draw(dc, client)) return;
     }
-    if (!buffer_.resize(client.right, client.bottom)) return;
-    // Only the part the system asks for: a hover repaints a corner, not the whole picture.
-    RECT asked;
-    if (GetClipBox(dc, &asked) == ERROR) asked = client;
-    HDC buffer = buffer_.dc();
+    DibSurface& composed = compositionBuffer();
+    if (!composed.reserve(client.right, client.bottom)) return;
+    // Only the part the system asks for (`asked`): a hover repaints a corner, not the whole
+    // picture.
+    HDC buffer = composed.dc();
     const int saved = SaveDC(buffer);
     IntersectClipRect(buffer, asked.left, asked.top, asked.right, asked.bottom);
     paintBeneath(hwnd(), buffer);

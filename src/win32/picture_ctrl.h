@@ -3,7 +3,6 @@
 #include <string>
 
 #include "win32/artwork.h"
-#include "win32/dib_surface.h"
 #include "win32/wnd.h"
 
 namespace quorvex::win32 {
@@ -55,7 +54,6 @@ class PictureCtrl : public Wnd {
     bool pressed_ = false;
     COLORREF fallback_ = 0;
     Artwork artwork_;
-    DibSurface buffer_;  // what lies beneath with the art over it
 };
 
 }  // namespace quorvex::win32

@@ -225,7 +225,7 @@ TEST(HistogramGraph, BordersFrameTheClientArea) {
 // exactly what drawing after every sample would have shown; the pen the grid inherits from the
 // previous drawing included.
 struct Step {
-    enum Kind { Sample, SampleShown, DrawWidth, Width, GridColour } kind;
+    enum Kind { Sample, SampleShown, DrawWidth, Width, GridColour, BackColour } kind;
     std::int32_t value;
 };
 
@@ -258,6 +258,9 @@ void apply(HistogramGraph& h, const Step& step, bool seen) {
             break;
         case Step::GridColour:
             h.setGridColour(static_cast<ColorRef>(step.value));
+            break;
+        case Step::BackColour:
+            h.setBackColor(static_cast<ColorRef>(step.value));
             break;
     }
 }
@@ -324,6 +327,56 @@ TEST(HistogramGraph, UnseenSamplesCostOneDrawingWhenLookedAt) {
     HistogramGraph empty = graph(testBag(), 0, 0);
     empty.appendPoint(10);
     EXPECT_FALSE(empty.hasPendingDrawing());
+}
+
+struct LateCase {
+    const char* name;
+    std::vector<Step> steps;
+    bool drawnBeforePaint;
+};
+
+// The pixel buffers cost nothing until the graph is drawn or looked at: one made late shows what
+// one made at every step shows, resized and recoloured meanwhile.
+TEST(HistogramGraph, BuffersMadeWhenFirstNeededShowWhatEarlyOnesShow) {
+    using S = Step;
+    const int red = int(colour::rgb(255, 0, 0)), blue = int(colour::rgb(0, 0, 255));
+    const LateCase cases[] = {
+        {"nothing drawn", {}, false},
+        {"a new back colour before anything is drawn", {{S::BackColour, red}}, false},
+        {"recoloured and resized before anything is drawn",
+         {{S::BackColour, red}, {S::Width, 120}, {S::BackColour, blue}, {S::Width, 240}},
+         false},
+        {"drawn, recoloured, then wider",
+         {{S::SampleShown, 10}, {S::BackColour, blue}, {S::Width, 240}},
+         true},
+        // A resize first finishes the drawing left undone.
+        {"unseen samples, narrower then wider",
+         {{S::Sample, 30}, {S::Width, 100}, {S::Sample, 60}, {S::Width, 220}},
+         true},
+        {"the splash's zeros", zeros(300), false},
+    };
+    for (const LateCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        HistogramGraph early = graph(testBag(), 191, 201);
+        HistogramGraph late = graph(testBag(), 191, 201);
+        EXPECT_FALSE(late.buffersMade());
+        for (const Step& step : c.steps) {
+            apply(early, step, false);
+            apply(late, step, false);
+            (void)early.picHist();
+            (void)early.surface();
+        }
+        EXPECT_EQ(late.buffersMade(), c.drawnBeforePaint);
+        const int w = late.controlWidth();
+        PixelSurface fromEarly(w, 201), fromLate(w, 201);
+        early.drawPending();
+        early.paint(fromEarly);
+        late.drawPending();
+        late.paint(fromLate);
+        EXPECT_TRUE(fromLate.samePixels(fromEarly));
+        EXPECT_TRUE(late.buffersMade());
+        EXPECT_TRUE(late.picHist().samePixels(early.picHist()));
+    }
 }
 
 }  // namespace
