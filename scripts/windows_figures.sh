@@ -40,7 +40,6 @@ for _ in $(seq 100); do listening && break; sleep 0.05; done
 listening || fail "the traced Wine server did not start"
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-hz=$(getconf CLK_TCK)
 
 # Starts an executable of the bare folder; `started` is its process id (the Wine loader execs
 # into the Windows process, keeping the id).
@@ -53,21 +52,23 @@ stop() {  # pid
     for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
     kill -9 "$1" 2>/dev/null || true
 }
-# CPU ticks and context switches of every thread of a process, now.
+# CPU time in microseconds (from the scheduler: the process's clock ticks, 10 ms each, are too
+# coarse for a start that takes a few of them) and context switches of every thread of a
+# process, now.
 usage_of() {  # pid
-    local ticks=0 switches=0 t
+    local cpu_us=0 switches=0 t
     for t in /proc/"$1"/task/*; do
-        ticks=$((ticks + $(awk '{print $14 + $15}' "$t/stat" 2>/dev/null || echo 0)))
+        cpu_us=$((cpu_us + $(awk '{print int($1 / 1000)}' "$t/schedstat" 2>/dev/null || echo 0)))
         switches=$((switches + $(awk '/ctxt_switches/ {s += $2} END {print s + 0}' "$t/status" 2>/dev/null || echo 0)))
     done
-    echo "$ticks $switches"
+    echo "$cpu_us $switches"
 }
 
 # Milliseconds from exec until the program's first window is mapped (watched with xdotool, which
 # costs far less than a probe); peak resident memory (VmHWM) in KiB; CPU milliseconds from start
 # until 6 s after mapping. The Wine server stays up between runs, as it does on a desktop.
 start_figures() {  # exe
-    local start mapped="" peak class pid ticks from
+    local start mapped="" peak class pid cpu_us from
     class=$(tr '[:upper:]' '[:lower:]' <<<"$1")
     start=$(date +%s%N)
     from=$(stat -c %s "$scratch/server.log")
@@ -81,10 +82,10 @@ start_figures() {  # exe
     done
     sleep 6
     peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo NA)
-    read -r ticks _ < <(usage_of "$pid")
+    read -r cpu_us _ < <(usage_of "$pid")
     [ -z "${SHOW_REQUESTS:-}" ] || { echo "$1 from start:"; requests_of "$pid" "$from"; } >&2
     stop "$pid"
-    echo "${mapped:-NA} ${peak:-NA} $((ticks * 1000 / hz))"
+    echo "${mapped:-NA} ${peak:-NA} $((cpu_us / 1000))"
 }
 
 # The threads of a process as the server names them: the server's thread ids whose Unix thread
@@ -129,8 +130,8 @@ idle_figures() {  # pid
     requests=$(wc -l <"$scratch/requests.$1")
     # Which requests, for whoever wants to bring them down.
     [ -z "${SHOW_REQUESTS:-}" ] || sort "$scratch/requests.$1" | uniq -c | sort -rn | head -12 >&2
-    awk -v c=$((cpu1 - cpu0)) -v s=$((sw1 - sw0)) -v r="$requests" -v t="$idle" -v hz="$hz" \
-        'BEGIN { printf "%.1f %.1f %.1f\n", c * 1000 / hz / t, s / t, r / t }'
+    awk -v c=$((cpu1 - cpu0)) -v s=$((sw1 - sw0)) -v r="$requests" -v t="$idle" \
+        'BEGIN { printf "%.1f %.1f %.1f\n", c / 1000 / t, s / t, r / t }'
 }
 
 # One start first, so that both are measured with the Wine server and its libraries warm.
