@@ -52,24 +52,11 @@ in_prefix first wineboot --init >/dev/null 2>&1 || fail "could not create the fi
 wait "$booting" || fail "could not create the fresh prefix"
 booted=$SECONDS
 
-services='HKLM\System\CurrentControlSet\Services'
-internet='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
-values=(
-    "$services\VxD\MSTCP|DefaultRcvWindow" "$services\VxD\MSTCP|DefaultTTL"
-    "$services\VXD\MSTCP|Tcp1323Opts" "$services\Class\NetTrans\0000|MaxMTU"
-    "$services\Class\NetTrans\0000|IPMTU" "$services\Class\NetTrans\0000\NDI\params\IPMTU|(Default)"
-    "$services\Class\NetTrans\0000|MaxMSS" "$services\VxD\MSTCP|SackOpts"
-    "$services\Tcpip\Parameters|TcpMaxDupAcks" "$services\AFD\Parameters|FastCopyReceiveThreshold"
-    "$services\AFD\Parameters|FastSendDatagramThreshold"
-    "$services\LanmanWorkstation\Parameters|SizReqBuf" "$services\LanmanWorkstation\Parameters|MaxCmds"
-    "$services\LanmanWorkstation\Parameters|MaxThreads"
-    "HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer|NoRecentDocsNetHood"
-    "HKLM\SOFTWARE\Policies\Microsoft\Windows\Psched|NonBestEffortLimit"
-    "$internet|MaxConnectionsPerServer" "$internet|MaxConnectionsPer1_0Server"
-)
+# shellcheck source=scripts/tuned-values.sh
+. scripts/tuned-values.sh
 # The batch lines that query each of the eighteen values.
 queries=()
-for entry in "${values[@]}"; do queries+=("reg query \"${entry%|*}\" /v \"${entry#*|}\""); done
+for entry in "${all_values[@]}"; do queries+=("reg query \"${entry%|*}\" /v \"${entry#*|}\""); done
 # The lines of one section of a batch's output, after its "== name" line.
 section() { awk -v name="== $1" '/^== / { on = ($0 == name); next } on' <<<"$2"; }
 # "name TYPE data" for each of the eighteen values that exists, in plan order.

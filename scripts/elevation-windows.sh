@@ -75,21 +75,8 @@ expect() {
     done
     checks=()
 }
-services='HKLM\System\CurrentControlSet\Services'
-machine=(
-    "$services\VxD\MSTCP|DefaultRcvWindow" "$services\VxD\MSTCP|DefaultTTL"
-    "$services\VXD\MSTCP|Tcp1323Opts" "$services\Class\NetTrans\0000|MaxMTU"
-    "$services\Class\NetTrans\0000|IPMTU" "$services\Class\NetTrans\0000\NDI\params\IPMTU|(Default)"
-    "$services\Class\NetTrans\0000|MaxMSS" "$services\VxD\MSTCP|SackOpts"
-    "$services\Tcpip\Parameters|TcpMaxDupAcks" "$services\AFD\Parameters|FastCopyReceiveThreshold"
-    "$services\AFD\Parameters|FastSendDatagramThreshold"
-    "$services\LanmanWorkstation\Parameters|SizReqBuf" "$services\LanmanWorkstation\Parameters|MaxCmds"
-    "$services\LanmanWorkstation\Parameters|MaxThreads"
-    "HKLM\SOFTWARE\Policies\Microsoft\Windows\Psched|NonBestEffortLimit"
-)
-internet='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
-own=("$internet|MaxConnectionsPerServer" "$internet|MaxConnectionsPer1_0Server")
-policy='Software\Microsoft\Windows\CurrentVersion\Policies\Explorer'
+# shellcheck source=scripts/tuned-values.sh
+. scripts/tuned-values.sh
 # 1. Nothing to hand over to: the window's part alone.
 other='S-1-5-21-1000-2000-3000-4242'
 out=$(split 'C:\nowhere\quorvex.com' token apply)
